@@ -1,0 +1,53 @@
+// The settings file "VorniaGenerator.ini": the board settings plus the
+// window's zoom, black and white, size, debug mode and version check.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "board/board_settings.h"
+#include "ini_file.h"
+
+namespace vornia {
+
+inline constexpr std::string_view SettingsSection = "settings";
+inline constexpr std::string_view SettingsFileName = "VorniaGenerator.ini";
+inline constexpr std::string_view ProgramVersion = "1.6";
+
+// The maker's web server for the version check and the About links. The
+// settings file may name another host and port ("versionHost",
+// "versionPort"); the program reads those keys and never writes them.
+inline constexpr std::string_view DefaultVersionHost = "www.vornia.example";
+constexpr int DefaultVersionPort = 80;
+
+struct TAppSettings {
+    TBoardSettings Board;
+    bool DebugMode = false;
+    bool OverrideOS = false; // "overrideOS" is "2000": treat the system as product 7
+    std::string SettingsVersion;
+    int Zoom = 100;
+    int WindowWidth = 700;
+    int WindowHeight = 350;
+    bool BlackAndWhite = false;
+    int AutoVersionCheck = -1; // -1 not yet asked, 0 off, 1 on
+    std::string VersionHost = std::string(DefaultVersionHost);
+    int VersionPort = DefaultVersionPort;
+
+    friend bool operator==(const TAppSettings&, const TAppSettings&) = default;
+};
+
+// Reads every key of section "settings" with its default and validity rule,
+// converting files of versions after "0.0" up to "1.5" ("customShape").
+// settings must hold the start-up defaults; bad values leave them.
+void LoadSettings(const TIniFile& ini, TAppSettings& settings);
+// Writes the keys the program owns in their order and deletes "customShape";
+// every other key and section stays. Does not touch the disk.
+void SaveSettings(TIniFile& ini, const TAppSettings& settings);
+// The field takes the key's text when it is an integer from 0 to 500.
+void ReadCount(const TIniFile& ini, std::string_view section, std::string_view key, int& field);
+
+// Version texts compare character by character by character code; a text that
+// begins another is the smaller.
+int CompareVersionText(std::string_view a, std::string_view b);
+
+} // namespace vornia

@@ -1,0 +1,75 @@
+# vornia_layer(<name> [DEPS plain libs...] [QT_DEPS libs...])
+#
+# One folder, two static libraries: vornia_<name> from the plain C++ sources
+# (no Qt, never linked against it) and vornia_<name>_qt from the *_qt.cpp
+# adapters. A folder without sources of a kind gets an interface library, so
+# that the other folders can link it either way.
+function(vornia_layer name)
+  cmake_parse_arguments(ARG "" "" "DEPS;QT_DEPS" ${ARGN})
+  file(GLOB all_sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
+  set(plain_sources)
+  set(qt_sources)
+  foreach(src IN LISTS all_sources)
+    get_filename_component(base "${src}" NAME)
+    if(base MATCHES "_qt\\.cpp$")
+      list(APPEND qt_sources "${src}")
+    elseif(NOT base STREQUAL "main.cpp")
+      list(APPEND plain_sources "${src}")
+    endif()
+  endforeach()
+
+  if(plain_sources)
+    add_library(vornia_${name} STATIC ${plain_sources})
+    target_include_directories(vornia_${name} PUBLIC ${PROJECT_SOURCE_DIR})
+    target_link_libraries(vornia_${name} PUBLIC ${ARG_DEPS})
+  else()
+    add_library(vornia_${name} INTERFACE)
+    target_include_directories(vornia_${name} INTERFACE ${PROJECT_SOURCE_DIR})
+    target_link_libraries(vornia_${name} INTERFACE ${ARG_DEPS})
+  endif()
+
+  if(qt_sources)
+    add_library(vornia_${name}_qt STATIC ${qt_sources})
+    set_target_properties(vornia_${name}_qt PROPERTIES AUTOMOC ON)
+    target_link_libraries(vornia_${name}_qt PUBLIC vornia_${name} ${ARG_QT_DEPS}
+      Qt6::Core Qt6::Gui Qt6::Widgets)
+  else()
+    add_library(vornia_${name}_qt INTERFACE)
+    target_link_libraries(vornia_${name}_qt INTERFACE vornia_${name} ${ARG_QT_DEPS})
+  endif()
+endfunction()
+
+# vornia_test(<folder>): tests/<folder>/*.cpp become test_<folder> (plain) and
+# tests/<folder>/*_qt.cpp become test_<folder>_qt, run offscreen.
+function(vornia_test folder)
+  cmake_parse_arguments(ARG "" "" "LIBS;QT_LIBS" ${ARGN})
+  file(GLOB all_sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
+  set(plain_sources)
+  set(qt_sources)
+  foreach(src IN LISTS all_sources)
+    get_filename_component(base "${src}" NAME)
+    if(base MATCHES "_qt\\.cpp$")
+      list(APPEND qt_sources "${src}")
+    else()
+      list(APPEND plain_sources "${src}")
+    endif()
+  endforeach()
+  if(plain_sources)
+    add_executable(test_${folder} ${plain_sources})
+    target_link_libraries(test_${folder} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+    target_compile_definitions(test_${folder} PRIVATE
+      VORNIA_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
+    gtest_discover_tests(test_${folder} DISCOVERY_TIMEOUT 60
+      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  endif()
+  if(qt_sources)
+    add_executable(test_${folder}_qt ${qt_sources})
+    set_target_properties(test_${folder}_qt PROPERTIES AUTOMOC ON)
+    target_link_libraries(test_${folder}_qt PRIVATE ${ARG_QT_LIBS} Qt6::Test
+      GTest::gtest GTest::gmock)
+    target_compile_definitions(test_${folder}_qt PRIVATE
+      VORNIA_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
+    gtest_discover_tests(test_${folder}_qt DISCOVERY_TIMEOUT 60
+      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+  endif()
+endfunction()

@@ -1,0 +1,45 @@
+// The drawing operations a board needs; the window, the picture export and
+// the printer all draw through one of these.
+#pragma once
+
+#include <string>
+
+#include "board/plate.h"
+
+namespace vornia {
+
+struct TFontSpec {
+    std::string Name = "MS Sans Serif";
+    int Size = 8; // points
+    bool Bold = false;
+    TColor Color = clBlack;
+    friend bool operator==(const TFontSpec&, const TFontSpec&) = default;
+};
+
+class TCanvas {
+public:
+    virtual ~TCanvas() = default;
+
+    virtual int Width() const = 0;
+    virtual int Height() const = 0;
+
+    virtual void SetPenColor(TColor color) = 0;
+    virtual void SetPenWidth(int width) = 0;
+    virtual void SetBrushColor(TColor color) = 0;
+    // Fills [x1, x2) x [y1, y2) with the brush, no outline.
+    virtual void FillRect(int x1, int y1, int x2, int y2) = 0;
+    virtual void MoveTo(int x, int y) = 0;
+    // A line from the current point with the pen; the end becomes the current point.
+    virtual void LineTo(int x, int y) = 0;
+    // Fills with the brush from (x, y) outward until pixels of the border colour.
+    virtual void FloodFill(int x, int y, TColor border) = 0;
+    // The ellipse inscribed in the rectangle: interior with the brush, outline with the pen.
+    virtual void Ellipse(int x1, int y1, int x2, int y2) = 0;
+    // Text with its top-left corner at (x, y), in the font colour, on the brush colour.
+    virtual void TextOut(int x, int y, const std::string& text) = 0;
+
+    virtual TFontSpec Font() const = 0;
+    virtual void SetFont(const TFontSpec& font) = 0;
+};
+
+} // namespace vornia
