@@ -1,0 +1,18 @@
+// The example pictures of the options dialog: one small board per shape,
+// drawn at run time from a fixed seed and kept for the rest of the run.
+#pragma once
+
+#include <QImage>
+
+namespace vornia {
+
+constexpr int ShapeExampleWidth = 219;
+constexpr int ShapeExampleHeight = 187;
+
+// The picture of shape shapeIndex (the order of ShapeNames), 219 x 187 pixels:
+// fills and outlines only, on white, toward the upper left. A null image for
+// an index outside 0..12. Needs a QGuiApplication (fonts are not used, but
+// QImage painting is).
+QImage ShapeExampleImage(int shapeIndex);
+
+} // namespace vornia
