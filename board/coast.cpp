@@ -1,0 +1,113 @@
+// Water around the land: harbours first on the positions with the most land
+// around them, the water positions shuffled, every harbour turned to the land.
+#include <algorithm>
+#include <cmath>
+
+#include "panel_board.h"
+#include "random_source.h"
+
+namespace vornia {
+
+void TPanelBoard::SurroundWithWater()
+{
+    TPlateList& plates = Plates();
+    auto nextWater = [this] {
+        const int harbour = FirstUnplacedHarbour();
+        return harbour >= 0 ? harbour : FirstUnplacedWater();
+    };
+
+    int next = nextWater();
+    for (int need = 6; need >= 1 && next >= 0; --need) {
+        for (int i = 0; i < plates.Count(); ++i) {
+            const TResourcePlate& land = plates[i];
+            if (!land.Placed || IsWater(land))
+                continue;
+            for (int d = btNorthWest; d <= btWest; ++d) {
+                if (!IsSideFree(d, i))
+                    continue;
+                const std::int32_t qx = StepX(land.X, d), qy = StepY(land.Y, d);
+                int landAround = 0;
+                for (int side = btNorthWest; side <= btWest; ++side)
+                    landAround += HasLandNeighbour(side, qx, qy) ? 1 : 0;
+                if (landAround != need)
+                    continue;
+                next = nextWater();
+                if (next >= 0)
+                    plates.Place(next, qx, qy);
+            }
+        }
+    }
+
+    std::vector<int> waters;
+    ListPlacedWaters(waters);
+    if (waters.size() > 2) {
+        TRandomSource& random = RandomSource();
+        random.Reseed();
+        const int n = static_cast<int>(waters.size());
+        for (int i = 0; i < n; ++i)
+            plates.SwapPositions(waters[static_cast<std::size_t>(i)], waters[static_cast<std::size_t>(random.Next(n))]);
+    }
+    SetHarbourSides();
+}
+
+void TPanelBoard::SetHarbourSides()
+{
+    TPlateList& plates = Plates();
+    const int placed = PlacedPlateCount();
+    for (int i = 0; i < plates.Count(); ++i) {
+        TResourcePlate& harbour = plates[i];
+        if (!harbour.Placed || !IsHarbour(harbour))
+            continue;
+        int best = 0;
+        TBorderType side = btNorthWest;
+        for (int d = btNorthWest; d <= btWest; ++d) {
+            // The straight run of land from the harbour's neighbour across side d.
+            int run = 0;
+            std::int32_t x = harbour.X, y = harbour.Y;
+            while (run <= placed) {
+                x = StepX(x, d);
+                y = StepY(y, d);
+                const int at = PlateAt(x, y);
+                if (at < 0 || IsWater(plates[at]))
+                    break;
+                ++run;
+            }
+            if (run > best) {
+                best = run;
+                side = static_cast<TBorderType>(d);
+            }
+        }
+        harbour.Border = side;
+    }
+}
+
+bool RescalePlates(TPlateList& plates, int oldZoom, int newZoom)
+{
+    const int first = plates.FirstPlaced();
+    if (first < 0)
+        return false;
+    // The corner of the placed plates. (Starting from the first placed plate
+    // rather than from a fixed 1000 keeps boards that lie wholly beyond 1000
+    // pixels on the grid too.)
+    std::int32_t minX = plates[first].X, minY = plates[first].Y;
+    for (const auto& e : plates.All())
+        if (e.Plate.Placed) {
+            minX = std::min(minX, e.Plate.X);
+            minY = std::min(minY, e.Plate.Y);
+        }
+    const THexMetrics from = MetricsAtZoom(oldZoom), to = MetricsAtZoom(newZoom);
+    for (int i = 0; i < plates.Count(); ++i) {
+        TResourcePlate& p = plates[i];
+        if (!p.Placed)
+            continue;
+        // Real-valued division, rounded to nearest with halves to even (the default rounding mode).
+        const double columns = std::nearbyint(static_cast<double>(std::int64_t{p.X} - minX) / from.HalfWidth);
+        const double rows = std::nearbyint(static_cast<double>(std::int64_t{p.Y} - minY) / from.RowPitch());
+        p.X = WrapInt32(minX + static_cast<std::int64_t>(columns) * to.HalfWidth);
+        p.Y = WrapInt32(minY + static_cast<std::int64_t>(rows) * to.RowPitch());
+    }
+    plates.Reindex();
+    return true;
+}
+
+} // namespace vornia

@@ -1,0 +1,210 @@
+// The generation driver: pools, dealing, the layout of the shape, the move
+// into the corner, naming and registration.
+#include <algorithm>
+#include <array>
+#include <string>
+
+#include "ordered_picker.h"
+#include "panel_board.h"
+#include "random_source.h"
+
+namespace vornia {
+
+struct TPanelBoard::TPools {
+    TPlatePool Plates;
+    std::vector<std::string> Numbers;
+};
+
+void AddPlates(TPlatePool& pool, int count, const std::string& kind, const std::string& tradeResource,
+               const std::string& tradeRatio)
+{
+    for (int i = 0; i < count; ++i) {
+        TResourcePlate plate;
+        plate.Kind = kind;
+        plate.TradeResource = tradeResource;
+        plate.TradeRatio = tradeRatio;
+        SetPlateColors(plate);
+        pool.push_back({kind, std::move(plate)});
+    }
+}
+
+void AddPieces(TPlatePool& pool, int count, const std::string& kind) { AddPlates(pool, count, kind, {}, {}); }
+
+void AddNumbers(std::vector<std::string>& numbers, int count, const std::string& number)
+{
+    for (int i = 0; i < count; ++i)
+        numbers.push_back(number);
+}
+
+namespace {
+
+const std::string ThreeForOne = "    ?";
+
+struct TTraditionalCount {
+    const char* Text;
+    int Count;
+};
+
+constexpr std::array<TTraditionalCount, 7> TraditionalLand{{
+    {"Grain", 4}, {"Wool", 4}, {"Lumber", 4}, {"Ore", 3}, {"Brick", 3}, {"Desert", 1}, {"Water", 9},
+}};
+
+// Harbours in the same order on both sides: (resource, traditional count, custom field).
+struct THarbourRow {
+    const char* Resource;
+    const char* Ratio;
+    int Traditional;
+    int TBoardSettings::*Custom;
+};
+
+constexpr std::array<THarbourRow, 6> HarbourRows{{
+    {"Grain", "2:1", 1, &TBoardSettings::WaterGrainCount},
+    {"Wool", "2:1", 1, &TBoardSettings::WaterWoolCount},
+    {"Lumber", "2:1", 1, &TBoardSettings::WaterLumberCount},
+    {"Brick", "2:1", 1, &TBoardSettings::WaterBrickCount},
+    {"Ore", "2:1", 1, &TBoardSettings::WaterOreCount},
+    {nullptr, "3:1", 4, &TBoardSettings::WaterMarkCount},
+}};
+
+struct TNumberRow {
+    const char* Number;
+    int Traditional;
+    int TBoardSettings::*Custom;
+};
+
+constexpr std::array<TNumberRow, 11> NumberRows{{
+    {"2", 1, &TBoardSettings::PieTwoCount},
+    {"3", 2, &TBoardSettings::PieThreeCount},
+    {"4", 2, &TBoardSettings::PieFourCount},
+    {"5", 2, &TBoardSettings::PieFiveCount},
+    {"6", 2, &TBoardSettings::PieSixCount},
+    {"7", 0, &TBoardSettings::PieSevenCount},
+    {"8", 2, &TBoardSettings::PieEightCount},
+    {"9", 2, &TBoardSettings::PieNineCount},
+    {"10", 2, &TBoardSettings::PieTenCount},
+    {"11", 2, &TBoardSettings::PieElevenCount},
+    {"12", 1, &TBoardSettings::PieTwelveCount},
+}};
+
+} // namespace
+
+void TPanelBoard::FillPools(TPools& pools) const
+{
+    const TBoardSettings& s = Owner.BoardSettings();
+    const bool traditional = s.IsTraditionalShape();
+    if (traditional) {
+        for (const auto& row : TraditionalLand)
+            AddPieces(pools.Plates, row.Count, row.Text);
+    } else {
+        // Custom land in the order of the settings keys: Brick, Grain, Lumber, Ore, Wool, Desert, Water.
+        for (std::size_t k = 0; k < 7; ++k)
+            AddPieces(pools.Plates, s.*(CountKeys[k].Field), std::string(CountKeys[k].Key));
+    }
+    for (const auto& row : HarbourRows)
+        AddPlates(pools.Plates, traditional ? row.Traditional : s.*(row.Custom), "Water",
+                  row.Resource ? row.Resource : ThreeForOne, row.Ratio);
+    for (const auto& row : NumberRows)
+        AddNumbers(pools.Numbers, traditional ? row.Traditional : s.*(row.Custom), row.Number);
+}
+
+// Draws entries at random from the pools as a list with deletion would: the
+// r-th remaining entry each time.
+void TPanelBoard::Deal(TPools& pools)
+{
+    TRandomSource& random = RandomSource();
+    random.Reseed();
+
+    std::vector<std::string> dealt;
+    dealt.reserve(pools.Numbers.size());
+    TOrderedPicker numbers(static_cast<int>(pools.Numbers.size()));
+    while (numbers.Remaining() > 0)
+        dealt.push_back(std::move(pools.Numbers[static_cast<std::size_t>(numbers.Take(random.Next(numbers.Remaining())))]));
+
+    std::size_t nextNumber = 0;
+    TPlateList& plates = Plates();
+    plates.Reserve(static_cast<int>(pools.Plates.size()));
+    TOrderedPicker picker(static_cast<int>(pools.Plates.size()));
+    while (picker.Remaining() > 0) {
+        TPlateEntry& entry = pools.Plates[static_cast<std::size_t>(picker.Take(random.Next(picker.Remaining())))];
+        if (IsWaterKind(entry.Text) || SameText(entry.Text, "Desert") || nextNumber >= dealt.size())
+            entry.Plate.Number.clear();
+        else
+            entry.Plate.Number = dealt[nextNumber++];
+        plates.Add(std::move(entry.Text), std::move(entry.Plate));
+    }
+}
+
+bool TPanelBoard::RunLayout()
+{
+    const TBoardSettings& s = Owner.BoardSettings();
+    if (s.IsTraditionalShape()) {
+        BuildTraditional();
+        return true;
+    }
+    const std::string& shape = s.GetShape();
+    if (SameText(shape, "random"))
+        return GrowRandomLand();
+
+    using TBuilder = void (TPanelBoard::*)();
+    struct TShapeRow {
+        const char* Name;
+        TBuilder Build;
+    };
+    static constexpr std::array<TShapeRow, 11> Builders{{
+        {"cross", &TPanelBoard::BuildCross},
+        {"great lakes", &TPanelBoard::BuildGreatLakes},
+        {"lesser great lakes", &TPanelBoard::BuildLesserGreatLakes},
+        {"long lake", &TPanelBoard::BuildLongLake},
+        {"albatross", &TPanelBoard::BuildAlbatross},
+        {"pine cone", &TPanelBoard::BuildPineCone},
+        {"valley", &TPanelBoard::BuildValley},
+        {"wolf", &TPanelBoard::BuildWolf},
+        {"coelecanth", &TPanelBoard::BuildCoelecanth},
+        {"scorpion", &TPanelBoard::BuildScorpion},
+        {"dog leg", &TPanelBoard::BuildDogLeg},
+    }};
+    for (const auto& row : Builders)
+        if (SameText(shape, row.Name)) {
+            (this->*row.Build)();
+            return true;
+        }
+    return false;
+}
+
+void TPanelBoard::MoveToCorner()
+{
+    TPlateList& plates = Plates();
+    if (plates.Empty())
+        return;
+    std::int32_t minX = StartX, minY = StartY;
+    for (const auto& e : plates.All()) {
+        minX = std::min(minX, e.Plate.X);
+        minY = std::min(minY, e.Plate.Y);
+    }
+    plates.MoveAll(std::int64_t{10} - minX, std::int64_t{10} + PeakHeight() - minY);
+}
+
+void TPanelBoard::GenerateBoard()
+{
+    Owner.SetBoardCaption("");
+    NewPlateList();
+    {
+        TPools pools;
+        FillPools(pools);
+        Deal(pools);
+    }
+    if (!RunLayout()) {
+        Owner.ResetStatusBar(rsFailed);
+        return;
+    }
+    MoveToCorner();
+    ++NewBoardCount;
+    SetBoardName("New " + Owner.BoardSettings().GetShape() + " " + std::to_string(NewBoardCount));
+    Owner.SetBoardCaption(BoardName);
+    RegisterBoard(BoardName);
+    Owner.AddBoardMenuItem(BoardName);
+    ShowStats();
+    Owner.PaintBoard();
+}
+
+} // namespace vornia

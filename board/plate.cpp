@@ -1,0 +1,70 @@
+#include "plate.h"
+
+#include <array>
+
+namespace vornia {
+
+namespace {
+
+constexpr std::array<std::string_view, 6> SideNames{
+    "btNorthWest", "btNorthEast", "btEast", "btSouthEast", "btSouthWest", "btWest",
+};
+
+constexpr char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+struct TKindColors {
+    std::string_view Kind;
+    TColor Color;
+    TColor TextColor;
+};
+
+constexpr std::array<TKindColors, 7> KindColors{{
+    {"Grain", clYellow, clBlack},
+    {"Wool", clLime, clBlack},
+    {"Lumber", clGreen, clBlack},
+    {"Ore", clPurple, clYellow},
+    {"Brick", clRed, clBlack},
+    {"Desert", clOlive, clBlack},
+    {"Water", clBlue, clWhite},
+}};
+
+} // namespace
+
+bool SameText(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (LowerAscii(a[i]) != LowerAscii(b[i]))
+            return false;
+    return true;
+}
+
+std::string BorderName(int value)
+{
+    if (value < 0 || value >= static_cast<int>(SideNames.size()))
+        return {};
+    return std::string(SideNames[static_cast<std::size_t>(value)]);
+}
+
+TBorderType BorderFromName(std::string_view text)
+{
+    for (std::size_t i = 0; i < SideNames.size(); ++i)
+        if (SameText(text, SideNames[i]))
+            return static_cast<TBorderType>(i);
+    return btNone;
+}
+
+void SetPlateColors(TResourcePlate& plate)
+{
+    plate.TextColor = clBlack;
+    for (const auto& kc : KindColors) {
+        if (SameText(plate.Kind, kc.Kind)) {
+            plate.Color = kc.Color;
+            plate.TextColor = kc.TextColor;
+            return;
+        }
+    }
+}
+
+} // namespace vornia

@@ -1,0 +1,64 @@
+// The random shape: land grown as a random walk, retried until its land
+// mass matches the one asked for.
+#include "panel_board.h"
+#include "random_source.h"
+
+namespace vornia {
+
+bool TPanelBoard::LandMassAccepted() const
+{
+    const std::string& mass = Owner.BoardSettings().MassDensity;
+    if (SameText(mass, "any"))
+        return true;
+    // Beyond the table of shared sides the category is always empty, whatever
+    // the sides: no need to count them.
+    int land = 0;
+    for (const auto& e : Plates().All())
+        land += (e.Plate.Placed && IsLand(e.Plate)) ? 1 : 0;
+    if (land >= MaxSharedSidesTableSize)
+        return false;
+    const TStats stats = ComputeStats();
+    return !stats.LandMass.empty() && SameText(mass, stats.LandMass);
+}
+
+bool TPanelBoard::GrowRandomLand()
+{
+    TPlateList& plates = Plates();
+    TSideList candidates;
+    candidates.reserve(6);
+    TRandomSource& random = RandomSource();
+    const int a = HalfWidth();
+
+    Attempts = 0;
+    bool success = false;
+    while (Attempts < MaxRandomAttempts && !success) {
+        ++Attempts;
+        std::int32_t x = StartX, y = StartY;
+        const int count = plates.Count();
+        for (int i = 0; i < count; ++i) {
+            if (IsWater(plates[i]))
+                continue;
+            plates.Place(i, x, y);
+            candidates.clear();
+            CollectFreeSides(candidates, i);
+            if (!candidates.empty()) {
+                const TBorderType side = candidates[static_cast<std::size_t>(random.Next(static_cast<int>(candidates.size())))].Side;
+                x = StepX(plates[i].X, side);
+                y = StepY(plates[i].Y, side);
+            } else {
+                // Trapped: go on two columns east, then further east to the first free position.
+                x = WrapInt32(std::int64_t{x} + 4 * a);
+                while (PlateAt(x, y) >= 0)
+                    x = WrapInt32(std::int64_t{x} + 2 * a);
+            }
+        }
+        success = LandMassAccepted();
+        if (!success)
+            plates.UnplaceAll();
+    }
+    if (success)
+        SurroundWithWater();
+    return success;
+}
+
+} // namespace vornia
