@@ -1,0 +1,96 @@
+#include "version_check.h"
+
+#include <algorithm>
+#include <exception>
+#include <utility>
+
+namespace vornia {
+
+std::string VersionRequest(std::string_view host) {
+    std::string request = "GET ";
+    request += VersionFilePath;
+    request += " HTTP/1.1\r\nHost: ";
+    request += host;
+    request += "\r\n\r\n";
+    return request;
+}
+
+std::optional<std::string> FoundVersion(std::string_view firstPiece) {
+    const std::size_t key = firstPiece.find(VersionFileKey);
+    if (key == std::string_view::npos)
+        return std::nullopt;
+    const std::string_view rest = firstPiece.substr(key + VersionFileKey.size());
+    if (rest.empty())
+        return std::nullopt;
+    return std::string(rest.substr(0, FoundVersionLength));
+}
+
+bool IsNewerVersion(std::string_view found) {
+    const std::string_view ours = CheckedProgramVersion;
+    const std::size_t common = std::min(found.size(), ours.size());
+    for (std::size_t i = 0; i < common; ++i) {
+        const auto a = static_cast<unsigned char>(found[i]);
+        const auto b = static_cast<unsigned char>(ours[i]);
+        if (a != b)
+            return a > b;
+    }
+    return found.size() > ours.size();
+}
+
+TVersionCheck::TVersionCheck(TVersionCheckPort& port, std::string host, int portNumber,
+                             int timeoutMs)
+    : port_(port), host_(std::move(host)), portNumber_(portNumber), timeoutMs_(timeoutMs) {}
+
+TVersionCheck::~TVersionCheck() {
+    FormDestroy();
+}
+
+void TVersionCheck::StartVersionCheck() {
+    if (port_.IsConnectionOpen())
+        port_.CloseConnection();
+    answerExamined_ = false;
+    port_.OpenConnection(host_, portNumber_);
+    port_.StartTimer(timeoutMs_);
+}
+
+void TVersionCheck::sokVersionWrite() {
+    try {
+        port_.SendText(VersionRequest(host_)); // a failed send is ignored
+    } catch (const std::exception&) {
+    }
+    port_.RepaintStatusBar();
+}
+
+void TVersionCheck::sokVersionRead() {
+    if (!answerExamined_) {
+        answerExamined_ = true;
+        try {
+            const std::string piece = port_.ReceivedText(MaxVersionAnswerBytes);
+            if (port_.IsConnectionOpen())
+                port_.CloseConnection();
+            port_.StopTimer();
+            const std::optional<std::string> found = FoundVersion(piece);
+            if (found && IsNewerVersion(*found)) {
+                newerVersionFound_ = true;
+                newerVersion_ = *found;
+                port_.ReportNewerVersion(newerVersion_);
+            }
+        } catch (const std::exception&) {
+        }
+    }
+    port_.RepaintStatusBar();
+}
+
+void TVersionCheck::timVersionCheckTimer() {
+    port_.StopTimer();
+    if (port_.IsConnectionOpen())
+        port_.CloseConnection();
+}
+
+void TVersionCheck::FormDestroy() {
+    port_.StopTimer();
+    if (port_.IsConnectionOpen())
+        port_.CloseConnection();
+}
+
+} // namespace vornia

@@ -1,0 +1,53 @@
+// The version check's socket and time-out on Qt: a non-blocking QTcpSocket
+// and a QTimer whose events arrive on the user-interface thread and are
+// passed to the attached TVersionCheck.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include <QObject>
+
+#include "net/version_check.h"
+
+class QTcpSocket;
+class QTimer;
+
+namespace vornia {
+
+class TVersionSocket : public QObject, public TVersionCheckPort {
+    Q_OBJECT
+public:
+    explicit TVersionSocket(QObject* parent = nullptr);
+    // Closes the socket when it is open; no event reaches the check after.
+    ~TVersionSocket() override;
+
+    // Connected -> sokVersionWrite, data arrived -> sokVersionRead, time-out
+    // -> timVersionCheckTimer. check is kept, not owned (nullptr detaches);
+    // it must stay alive while attached. Connection errors go nowhere.
+    void Attach(TVersionCheck* check);
+    // The window's side of the port; either may stay empty.
+    void SetStatusBarRepaint(std::function<void()> repaint);
+    void SetNewerVersionHandler(std::function<void(const std::string&)> handler);
+
+    void OpenConnection(const std::string& host, int port) override;
+    bool SendText(const std::string& text) override;
+    std::string ReceivedText(std::size_t maxBytes) override;
+    void CloseConnection() override;
+    bool IsConnectionOpen() const override;
+    void StartTimer(int intervalMs) override;
+    void StopTimer() override;
+    void RepaintStatusBar() override;
+    void ReportNewerVersion(const std::string& version) override;
+
+    bool IsTimerActive() const;
+
+private:
+    QTcpSocket* socket_;
+    QTimer* timer_;
+    TVersionCheck* check_ = nullptr;
+    std::function<void()> repaint_;
+    std::function<void(const std::string&)> newerVersion_;
+};
+
+} // namespace vornia
