@@ -1,0 +1,292 @@
+#include "frm_board.h"
+
+#include "file_utils.h"
+
+namespace vornia {
+
+TfrmBoard::TfrmBoard(TWindowPort& port, int osProduct, std::string settingsFolder)
+    : Port(port), SettingsFolder(std::move(settingsFolder)), SystemProduct(osProduct), MainMenu(BuildMainMenu())
+{
+    CaptionText = WindowCaption;
+}
+
+TfrmBoard::~TfrmBoard()
+{
+    Port.AttachVersionCheck(nullptr);
+}
+
+// --- creation, showing, closing
+
+bool TfrmBoard::FormCreate()
+{
+    Ini = OpenOrCreateIniFile(std::string(SettingsFileName), SettingsFolder, "", *this);
+    if (!Ini) {
+        Port.MessageBox(std::string(SettingsOpenFailedText), TMsgKind::Error, TMsgButtons::Ok);
+        return false;
+    }
+
+    OSVersionNumber = SystemProduct;
+    Settings = TAppSettings{};
+    BoardSeparatorAdded = false;
+
+    Panel = std::make_unique<TPanelBoard>(static_cast<TBoardOwner&>(*this));
+
+    StatusBarModel.SetText(4, VersionText());
+
+    LoadSettings(*Ini, Settings);
+    ApplySettings();
+
+    Deferred = !(OSVersionNumber >= 1 && OSVersionNumber <= 9);
+    if (!Deferred)
+        Port.Maximize();
+
+    if (Settings.DebugMode) {
+        MemShown = true;
+        Port.SetMemVisible(true);
+        MainMenu.Item(mnu::Debug).Visible = true;
+    }
+    Port.MenusChanged();
+    Port.RepaintStatusBar();
+    return true;
+}
+
+void TfrmBoard::ApplySettings()
+{
+    if (Settings.OverrideOS)
+        OSVersionNumber = 7;
+    SetZoomMenu(Settings.Zoom);
+    Port.SetWindowSize({Settings.WindowWidth, Settings.WindowHeight});
+
+    MainMenu.Item(mnu::BlackAndWhite).Checked = Settings.BlackAndWhite;
+    Panel->BlackAndWhite = Settings.BlackAndWhite;
+    StatusBarModel.Visible = !Settings.BlackAndWhite;
+    Port.SetStatusBarVisible(StatusBarModel.Visible);
+
+    MainMenu.Item(mnu::AutoVersionCheck).Checked = Settings.AutoVersionCheck == 1;
+
+    Version = std::make_unique<TVersionCheck>(static_cast<TVersionCheckPort&>(*this), Settings.VersionHost,
+                                              Settings.VersionPort);
+    Port.AttachVersionCheck(Version.get());
+}
+
+void TfrmBoard::FormShow()
+{
+    if (Deferred)
+        Port.StartTimer(TWindowTimer::Size, SizeIntervalMs);
+    else
+        AskAndCheckVersion();
+}
+
+void TfrmBoard::timSizeTimer()
+{
+    Port.StopTimer(TWindowTimer::Size);
+    Port.Maximize();
+    AskAndCheckVersion();
+}
+
+void TfrmBoard::AskAndCheckVersion()
+{
+    if (Settings.AutoVersionCheck == -1) {
+        const TMsgAnswer answer =
+            Port.MessageBox(std::string(VersionQuestion), TMsgKind::Information, TMsgButtons::YesNo);
+        // The check mark follows the answer at once, so that the menu and
+        // the value never disagree.
+        SetAutoVersionCheck(answer == TMsgAnswer::Yes ? 1 : 0);
+    }
+    if (Settings.AutoVersionCheck == 1)
+        StartVersionCheck();
+}
+
+void TfrmBoard::SetAutoVersionCheck(int value)
+{
+    Settings.AutoVersionCheck = value;
+    MainMenu.Item(mnu::AutoVersionCheck).Checked = value == 1;
+    Port.MenusChanged();
+}
+
+void TfrmBoard::StartVersionCheck()
+{
+    if (Version)
+        Version->StartVersionCheck();
+}
+
+void TfrmBoard::FormClose()
+{
+    if (!Ini)
+        return;
+    Settings.Zoom = ZoomPercent();
+    Settings.BlackAndWhite = Checked(mnu::BlackAndWhite);
+    const TWindowSize size = Port.WindowSize();
+    Settings.WindowWidth = size.Width;
+    Settings.WindowHeight = size.Height;
+    SaveSettings(*Ini, Settings);
+    std::string error;
+    if (!Ini->UpdateFile(&error)) {
+        // The settings of this run are lost, but the player is told where and why.
+        Port.MessageBox("Could not save the settings to " + Ini->Path() + ":\r\n" + error, TMsgKind::Error,
+                        TMsgButtons::Ok);
+    }
+}
+
+void TfrmBoard::FormDestroy()
+{
+    if (Version)
+        Version->FormDestroy();
+}
+
+void TfrmBoard::TimerFired(TWindowTimer timer)
+{
+    switch (timer) {
+    case TWindowTimer::MakeBoard: timMakeBoardTimer(); break;
+    case TWindowTimer::Size: timSizeTimer(); break;
+    }
+}
+
+bool TfrmBoard::FormKeyDown(TKey key, bool alt)
+{
+    if (alt && key == TKey::Left) {
+        CycleBoards(TCycleDirection::Previous);
+        return true;
+    }
+    if (alt && key == TKey::Right) {
+        CycleBoards(TCycleDirection::Next);
+        return true;
+    }
+    if (key == TKey::F4) {
+        CycleBoards(TCycleDirection::Next);
+        return true;
+    }
+    return false;
+}
+
+// --- menus
+
+int TfrmBoard::ZoomPercent() const
+{
+    if (Checked(mnu::SeventyFive))
+        return 75;
+    if (Checked(mnu::Fifty))
+        return 50;
+    return 100;
+}
+
+void TfrmBoard::SetZoomMenu(int percent)
+{
+    MainMenu.Item(mnu::Hundred).Checked = percent != 50 && percent != 75;
+    MainMenu.Item(mnu::SeventyFive).Checked = percent == 75;
+    MainMenu.Item(mnu::Fifty).Checked = percent == 50;
+    Port.MenusChanged();
+}
+
+void TfrmBoard::EnableMenus(bool enabled)
+{
+    MainMenu.Item(mnu::File).Enabled = enabled;
+    MainMenu.Item(mnu::Options).Enabled = enabled;
+    TMenuItem& debug = MainMenu.Item(mnu::Debug);
+    if (debug.Visible)
+        debug.Enabled = enabled;
+    Port.MenusChanged();
+}
+
+void TfrmBoard::SetBoardCaption(const std::string& name)
+{
+    CaptionText = std::string(WindowCaption) + " " + name;
+    Port.SetCaption(CaptionText);
+}
+
+// --- status bar
+
+std::string TfrmBoard::VersionText() const
+{
+    return vornia::VersionText(NewerVersionFound(), Version ? Version->NewerVersion() : std::string());
+}
+
+bool TfrmBoard::NewerVersionFound() const
+{
+    return Version && Version->NewerVersionFound();
+}
+
+void TfrmBoard::ResetStatusBar(int flags)
+{
+    ResetPanels(StatusBarModel, flags, VersionText());
+    Port.RepaintStatusBar();
+}
+
+void TfrmBoard::DisplayStats(const TStats& stats)
+{
+    ShowStatsPanels(StatusBarModel, stats,
+                    {Settings.Board.Shape, Settings.Board.MassDensity, Settings.DebugMode, VersionText()});
+    Port.RepaintStatusBar();
+}
+
+TPanelStyle TfrmBoard::StatusPanelStyle(int panel, TColor fontColor, TColor brushColor) const
+{
+    return PanelStyle(panel, NewerVersionFound(), fontColor, brushColor);
+}
+
+// --- board panel
+
+void TfrmBoard::PaintBoard()
+{
+    Port.RepaintBoard();
+}
+
+bool TfrmBoard::BlackAndWhite() const
+{
+    return Panel && Panel->BlackAndWhite;
+}
+
+// --- version check port
+
+void TfrmBoard::ShowMessage(const std::string& text)
+{
+    Port.MessageBox(text, TMsgKind::Plain, TMsgButtons::Ok);
+}
+
+void TfrmBoard::OpenConnection(const std::string& host, int port)
+{
+    Port.VersionSocket().OpenConnection(host, port);
+}
+
+bool TfrmBoard::SendText(const std::string& text)
+{
+    return Port.VersionSocket().SendText(text);
+}
+
+std::string TfrmBoard::ReceivedText(std::size_t maxBytes)
+{
+    return Port.VersionSocket().ReceivedText(maxBytes);
+}
+
+void TfrmBoard::CloseConnection()
+{
+    Port.VersionSocket().CloseConnection();
+}
+
+bool TfrmBoard::IsConnectionOpen() const
+{
+    return Port.VersionSocket().IsConnectionOpen();
+}
+
+void TfrmBoard::StartTimer(int intervalMs)
+{
+    Port.VersionSocket().StartTimer(intervalMs);
+}
+
+void TfrmBoard::StopTimer()
+{
+    Port.VersionSocket().StopTimer();
+}
+
+void TfrmBoard::RepaintStatusBar()
+{
+    Port.RepaintStatusBar();
+}
+
+void TfrmBoard::ReportNewerVersion(const std::string&)
+{
+    StatusBarModel.SetText(4, VersionText());
+    Port.RepaintStatusBar();
+}
+
+} // namespace vornia

@@ -1,0 +1,169 @@
+// TfrmBoard: the main window's logic. It owns the board panel, the settings
+// and the settings file for the whole run, the menu and the status bar as
+// plain data, and the version check; it reaches the toolkit only through
+// TWindowPort. The Qt shell forwards the window's events to it.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "board/board_owner.h"
+#include "board/panel_board.h"
+#include "board_list.h"
+#include "ini_file.h"
+#include "menu_model.h"
+#include "message_sink.h"
+#include "net/version_check.h"
+#include "settings.h"
+#include "status_bar.h"
+#include "window_port.h"
+
+namespace vornia {
+
+inline constexpr std::string_view WindowCaption = "Hexlanders Of Vornia Board Generator";
+inline constexpr std::string_view ApplicationTitle = "Vornia Generator";
+inline constexpr std::string_view VersionQuestion =
+    "Would you like this application to automatically check for newer versions?\r\n"
+    "If you select Yes it will request permission to access the internet, only once though.\r\n"
+    "If you select No, you can turn this on later in Options.";
+inline constexpr std::string_view SettingsOpenFailedText = "Could not open VorniaGenerator.ini";
+inline constexpr std::string_view BoardFileFilter = "mirl files (*.mirl)";
+inline constexpr std::string_view BoardFileExtension = "mirl";
+
+constexpr int MakeBoardIntervalMs = 10;
+constexpr int SizeIntervalMs = 50;
+
+enum class TKey { Other, Left, Right, F4 };
+
+class TfrmBoard : private TBoardOwner, private TMessageSink, private TVersionCheckPort {
+public:
+    // settingsFolder: where "VorniaGenerator.ini" is looked for; empty means
+    // the current folder. osProduct: the system's product number (OSProduct).
+    TfrmBoard(TWindowPort& port, int osProduct, std::string settingsFolder = {});
+    ~TfrmBoard() override;
+    TfrmBoard(const TfrmBoard&) = delete;
+    TfrmBoard& operator=(const TfrmBoard&) = delete;
+
+    // --- window events
+    // False when the settings file could not be opened: the message has been
+    // shown and the program is to end without writing anything.
+    bool FormCreate();
+    void FormShow();
+    // Writes the settings file; a failure is shown, the window closes anyway.
+    void FormClose();
+    void FormDestroy();
+    // True when the key was one of the window's (F4, Alt+Left, Alt+Right).
+    bool FormKeyDown(TKey key, bool alt);
+    void TimerFired(TWindowTimer timer);
+    // A menu item was chosen (click or shortcut); ignored while the item or
+    // a menu above it is hidden or disabled.
+    void ClickMenuItem(std::string_view name);
+
+    // --- the menu handlers
+    void mnuMakeNewBoardClick();
+    void mnuRefreshBoardClick();
+    void mnuSaveAsClick();
+    void mnuOpenClick();
+    void mnuPrintClick();
+    void mnuExitClick();
+    void mnuCustomShapesClick();
+    void mnuBlackAndWhiteClick();
+    void mnuHundredClick();
+    void mnuSeventyFiveClick();
+    void mnuFiftyClick();
+    void mnuAutoVersionCheckClick();
+    void mnuAboutClick();
+    void mnuToggleMemClick();
+    void mnuDebugFillMemClick();
+    void BoardMenuItemClick(std::string_view itemName);
+    void timMakeBoardTimer();
+    void timSizeTimer();
+
+    // --- operations used by the board panel and the commands
+    const TBoardSettings& BoardSettings() const override { return Settings.Board; }
+    const std::string& GetShape() const { return Settings.Board.GetShape(); }
+    bool IsTraditionalShape() const { return Settings.Board.IsTraditionalShape(); }
+    int ZoomPercent() const override;
+    void SetZoomMenu(int percent);
+    void EnableMenus(bool enabled);
+    void SetBoardCaption(const std::string& name) override;
+    void ResetStatusBar(int flags) override;
+    void DisplayStats(const TStats& stats) override;
+    void AddBoardMenuItem(const std::string& name) override;
+    void RenameBoardMenuItem(const std::string& newName, const std::string& oldName);
+    void CycleBoards(TCycleDirection direction);
+    void PaintBoard() override;
+    void RefreshBoard();
+    void ChangeZoom(int oldZoom);
+    std::string VersionText() const;
+    void AskAndCheckVersion();
+    void StartVersionCheck();
+    void SaveBoard();
+    void OpenBoard();
+
+    // --- state the shell mirrors and the tests read
+    const TMainMenu& Menu() const { return MainMenu; }
+    const TStatusBar& StatusBar() const { return StatusBarModel; }
+    TPanelStyle StatusPanelStyle(int panel, TColor fontColor, TColor brushColor) const;
+    bool MemVisible() const { return MemShown; }
+    const std::vector<std::string>& MemLines() const { return Mem; }
+    const std::string& Caption() const { return CaptionText; }
+    TPanelBoard& BoardPanel() { return *Panel; }
+    const TPanelBoard& BoardPanel() const { return *Panel; }
+    bool BlackAndWhite() const;
+    const TAppSettings& AppSettings() const { return Settings; }
+    TBoardSettings& EditableBoardSettings() { return Settings.Board; }
+    TVersionCheck* VersionCheck() { return Version.get(); }
+    bool NewerVersionFound() const;
+    bool DebugMode() const { return Settings.DebugMode; }
+    int OSVersion() const { return OSVersionNumber; }
+    bool DeferredMaximize() const { return Deferred; }
+    int AutoVersionCheck() const { return Settings.AutoVersionCheck; }
+    const TIniFile* SettingsFile() const { return Ini.get(); }
+
+private:
+    // TMessageSink: the file utilities' messages are plain boxes.
+    void ShowMessage(const std::string& text) override;
+
+    // TVersionCheckPort: socket and timer through the window port; the
+    // results come to the window.
+    void OpenConnection(const std::string& host, int port) override;
+    bool SendText(const std::string& text) override;
+    std::string ReceivedText(std::size_t maxBytes) override;
+    void CloseConnection() override;
+    bool IsConnectionOpen() const override;
+    void StartTimer(int intervalMs) override;
+    void StopTimer() override;
+    void RepaintStatusBar() override;
+    void ReportNewerVersion(const std::string& version) override;
+
+    void ApplySettings();
+    void ChooseZoom(std::string_view item);
+    void SetAutoVersionCheck(int value);
+    bool CurrentBoardIsRegistered() const;
+    TMenuItem& FileMenu() { return MainMenu.Item(mnu::File); }
+    bool Checked(std::string_view item) const { return MainMenu.Item(item).Checked; }
+
+    TWindowPort& Port;
+    std::string SettingsFolder;
+    int SystemProduct;
+
+    std::unique_ptr<TPanelBoard> Panel;
+    std::unique_ptr<TIniFile> Ini;
+    TAppSettings Settings;
+    int OSVersionNumber = 0;
+    bool Deferred = false;
+    bool BoardSeparatorAdded = false;
+    std::unique_ptr<TVersionCheck> Version;
+
+    TMainMenu MainMenu;
+    TStatusBar StatusBarModel;
+    bool MemShown = false;
+    std::vector<std::string> Mem;
+    std::string CaptionText;
+    int NextBoardItem = 1;
+};
+
+} // namespace vornia

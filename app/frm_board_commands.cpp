@@ -1,0 +1,250 @@
+// The main window's menu commands and the board list of the run.
+#include <array>
+#include <utility>
+
+#include "frm_board.h"
+
+namespace vornia {
+
+namespace {
+
+using THandler = void (TfrmBoard::*)();
+
+constexpr std::array<std::pair<std::string_view, THandler>, 15> Handlers{{
+    {mnu::MakeNewBoard, &TfrmBoard::mnuMakeNewBoardClick},
+    {mnu::RefreshBoard, &TfrmBoard::mnuRefreshBoardClick},
+    {mnu::SaveAs, &TfrmBoard::mnuSaveAsClick},
+    {mnu::Open, &TfrmBoard::mnuOpenClick},
+    {mnu::Print, &TfrmBoard::mnuPrintClick},
+    {mnu::Exit, &TfrmBoard::mnuExitClick},
+    {mnu::CustomShape, &TfrmBoard::mnuCustomShapesClick},
+    {mnu::BlackAndWhite, &TfrmBoard::mnuBlackAndWhiteClick},
+    {mnu::Hundred, &TfrmBoard::mnuHundredClick},
+    {mnu::SeventyFive, &TfrmBoard::mnuSeventyFiveClick},
+    {mnu::Fifty, &TfrmBoard::mnuFiftyClick},
+    {mnu::AutoVersionCheck, &TfrmBoard::mnuAutoVersionCheckClick},
+    {mnu::About, &TfrmBoard::mnuAboutClick},
+    {mnu::ToggleMem, &TfrmBoard::mnuToggleMemClick},
+    {mnu::DebugFillMem, &TfrmBoard::mnuDebugFillMemClick},
+}};
+
+constexpr std::string_view NoBoardToPrintText = "There is no board to print.";
+constexpr std::string_view PrintInColourQuestion = "Are you sure you want to print this in color?";
+
+} // namespace
+
+void TfrmBoard::ClickMenuItem(std::string_view name)
+{
+    if (!Panel || !MainMenu.IsReachable(name))
+        return;
+    for (const auto& [itemName, handler] : Handlers) {
+        if (itemName == name) {
+            (this->*handler)();
+            return;
+        }
+    }
+    const std::vector<const TMenuItem*> path = MainMenu.PathTo(name);
+    if (path.size() == 1 && path.front()->Name == mnu::File && !MainMenu.Item(name).Hint.empty())
+        BoardMenuItemClick(name);
+}
+
+// --- File
+
+void TfrmBoard::mnuMakeNewBoardClick()
+{
+    ResetStatusBar(rsWaiting);
+    Port.StartTimer(TWindowTimer::MakeBoard, MakeBoardIntervalMs);
+}
+
+void TfrmBoard::timMakeBoardTimer()
+{
+    Port.StopTimer(TWindowTimer::MakeBoard);
+    EnableMenus(false);
+    Panel->GenerateBoard();
+    EnableMenus(true);
+}
+
+void TfrmBoard::mnuRefreshBoardClick()
+{
+    RefreshBoard();
+}
+
+void TfrmBoard::RefreshBoard()
+{
+    EnableMenus(false);
+    PaintBoard();
+    EnableMenus(true);
+}
+
+void TfrmBoard::mnuSaveAsClick()
+{
+    SaveBoard();
+}
+
+void TfrmBoard::mnuOpenClick()
+{
+    OpenBoard();
+}
+
+void TfrmBoard::mnuPrintClick()
+{
+    if (Panel->PlacedPlateCount() == 0) {
+        Port.MessageBox(std::string(NoBoardToPrintText), TMsgKind::Information, TMsgButtons::Ok);
+        return;
+    }
+    if (!Checked(mnu::BlackAndWhite) &&
+        Port.MessageBox(std::string(PrintInColourQuestion), TMsgKind::Confirmation, TMsgButtons::YesNo) !=
+            TMsgAnswer::Yes)
+        return;
+    std::string error;
+    if (!Port.PrintClientArea(&error))
+        Port.MessageBox("Could not print the board:\r\n" + error, TMsgKind::Error, TMsgButtons::Ok);
+}
+
+void TfrmBoard::mnuExitClick()
+{
+    Port.CloseWindow();
+}
+
+// --- Options
+
+void TfrmBoard::mnuCustomShapesClick()
+{
+    Port.RunOptionsDialog(Settings.Board);
+}
+
+void TfrmBoard::mnuBlackAndWhiteClick()
+{
+    TMenuItem& item = MainMenu.Item(mnu::BlackAndWhite);
+    item.Checked = !item.Checked;
+    Panel->BlackAndWhite = item.Checked;
+    Port.MenusChanged();
+    // Showing or hiding the status bar resizes the panel, which then
+    // repaints in the new mode.
+    StatusBarModel.Visible = !item.Checked;
+    Port.SetStatusBarVisible(StatusBarModel.Visible);
+    PaintBoard();
+}
+
+void TfrmBoard::mnuHundredClick()
+{
+    ChooseZoom(mnu::Hundred);
+}
+
+void TfrmBoard::mnuSeventyFiveClick()
+{
+    ChooseZoom(mnu::SeventyFive);
+}
+
+void TfrmBoard::mnuFiftyClick()
+{
+    ChooseZoom(mnu::Fifty);
+}
+
+void TfrmBoard::ChooseZoom(std::string_view item)
+{
+    if (Checked(item))
+        return;
+    const int oldZoom = ZoomPercent();
+    for (std::string_view zoomItem : {mnu::Hundred, mnu::SeventyFive, mnu::Fifty})
+        MainMenu.Item(zoomItem).Checked = zoomItem == item;
+    Port.MenusChanged();
+    ChangeZoom(oldZoom);
+}
+
+void TfrmBoard::ChangeZoom(int oldZoom)
+{
+    EnableMenus(false);
+    // RescaleBoard: the placed plates move onto the new grid; nothing placed, nothing to repaint.
+    if (RescalePlates(Panel->Plates(), oldZoom, ZoomPercent()))
+        PaintBoard();
+    EnableMenus(true);
+}
+
+void TfrmBoard::mnuAutoVersionCheckClick()
+{
+    const bool nowChecked = !Checked(mnu::AutoVersionCheck);
+    SetAutoVersionCheck(nowChecked ? 1 : 0);
+    if (nowChecked)
+        StartVersionCheck();
+}
+
+void TfrmBoard::mnuAboutClick()
+{
+    Port.ShowAboutDialog(Settings.VersionHost);
+}
+
+// --- Debug
+
+void TfrmBoard::mnuToggleMemClick()
+{
+    MemShown = !MemShown;
+    Port.SetMemVisible(MemShown);
+}
+
+void TfrmBoard::mnuDebugFillMemClick()
+{
+    Mem.clear();
+    Panel->ListPlates([this](const std::string& line) { Mem.push_back(line); });
+    Port.SetMemLines(Mem);
+}
+
+// --- board list of the run
+
+void TfrmBoard::AddBoardMenuItem(const std::string& name)
+{
+    const std::size_t before = FileMenu().Items.size();
+    AddBoardEntry(FileMenu(), BoardSeparatorAdded, name, "mnuBoard" + std::to_string(NextBoardItem));
+    if (FileMenu().Items.size() != before)
+        ++NextBoardItem;
+    Port.MenusChanged();
+}
+
+void TfrmBoard::RenameBoardMenuItem(const std::string& newName, const std::string& oldName)
+{
+    if (RenameBoardEntry(FileMenu(), newName, oldName))
+        Port.MenusChanged();
+}
+
+void TfrmBoard::BoardMenuItemClick(std::string_view itemName)
+{
+    TMenuItem& file = FileMenu();
+    int index = -1;
+    for (std::size_t i = 0; i < file.Items.size(); ++i)
+        if (file.Items[i].Name == itemName)
+            index = static_cast<int>(i);
+    if (index < 0)
+        return;
+    CheckOnly(file, index);
+    Port.MenusChanged();
+    const std::string hint = file.Items[static_cast<std::size_t>(index)].Hint;
+    Panel->SwitchToBoard(hint);
+}
+
+void TfrmBoard::CycleBoards(TCycleDirection direction)
+{
+    const TMenuItem& file = FileMenu();
+    const auto& boards = Panel->Boards();
+    if (!file.Enabled || boards.size() < 2)
+        return;
+    const int checked = FirstCheckedItem(file);
+    if (checked < 0)
+        return;
+    const int k = Panel->FindBoard(file.Items[static_cast<std::size_t>(checked)].Hint);
+    if (k < 0)
+        return;
+    const int next = NeighbourPosition(k, static_cast<int>(boards.size()), direction);
+    const int target = FindItemByHint(file, boards[static_cast<std::size_t>(next)].Name);
+    if (target < 0)
+        return;
+    EnableMenus(false);
+    TMenuItem& menu = FileMenu();
+    menu.Items[static_cast<std::size_t>(checked)].Checked = false;
+    menu.Items[static_cast<std::size_t>(target)].Checked = true;
+    Port.MenusChanged();
+    const std::string hint = menu.Items[static_cast<std::size_t>(target)].Hint;
+    Panel->SwitchToBoard(hint);
+    EnableMenus(true);
+}
+
+} // namespace vornia

@@ -1,0 +1,116 @@
+// Save As and Open: a board written to and read from a board file.
+#include <filesystem>
+#include <system_error>
+
+#include "board_file.h"
+#include "file_utils.h"
+#include "frm_board.h"
+
+namespace vornia {
+
+namespace {
+
+constexpr std::string_view FirstGenerateText = "Please first generate a board.";
+constexpr std::string_view OverwriteQuestion = "This board already exists. Overwrite existing board?";
+constexpr std::string_view CouldNotSaveText = "Sorry, could not save board.";
+constexpr std::string_view CouldNotFindText = "Sorry, could not find this board.";
+
+std::string CurrentFolder()
+{
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::current_path(error);
+    return error ? std::string() : folder.string();
+}
+
+} // namespace
+
+bool TfrmBoard::CurrentBoardIsRegistered() const
+{
+    const int index = Panel->FindBoard(Panel->BoardName);
+    return index >= 0 && Panel->Boards()[static_cast<std::size_t>(index)].List.get() == &Panel->Plates();
+}
+
+void TfrmBoard::SaveBoard()
+{
+    // After a failed generation the current list is that attempt's unplaced
+    // plates while the name still belongs to the board before it: saving
+    // would write an empty board and give the earlier board the file's name.
+    if (Panel->Plates().Empty() || !CurrentBoardIsRegistered()) {
+        Port.MessageBox(std::string(FirstGenerateText), TMsgKind::Plain, TMsgButtons::Ok);
+        return;
+    }
+    std::string chosen;
+    if (!Port.ChooseSaveFile({std::string(BoardFileFilter), std::string(BoardFileExtension), {}}, chosen))
+        return;
+    std::string path = FullPath(chosen);
+
+    if (CheckFileExists(path)) {
+        if (Port.MessageBox(std::string(OverwriteQuestion), TMsgKind::Confirmation, TMsgButtons::YesNo) !=
+            TMsgAnswer::Yes)
+            return;
+    } else {
+        std::string created;
+        if (!CreateEmptyFile(path, std::string(BoardFileExtension), &created)) {
+            Port.MessageBox(std::string(CouldNotSaveText), TMsgKind::Plain, TMsgButtons::Ok);
+            return;
+        }
+        // A name typed without an extension got ".mirl": the board lives in
+        // the file that was actually created.
+        path = created;
+    }
+
+    std::unique_ptr<TIniFile> ini = OpenIniFile(path, *this);
+    if (!ini)
+        return;
+    WriteBoard(*ini, Panel->Plates(), ZoomPercent());
+    std::string error;
+    if (!ini->UpdateFile(&error)) {
+        // The board keeps its name: it is not in that file.
+        Port.MessageBox(std::string(CouldNotSaveText) + "\r\n" + error, TMsgKind::Plain, TMsgButtons::Ok);
+        return;
+    }
+
+    const std::string oldName = Panel->BoardName;
+    Panel->SetBoardName(path);
+    SetBoardCaption(Panel->BoardName);
+    RenameBoardMenuItem(Panel->BoardName, oldName);
+    Panel->RenameBoard(oldName, Panel->BoardName);
+}
+
+void TfrmBoard::OpenBoard()
+{
+    std::string chosen;
+    if (!Port.ChooseOpenFile({std::string(BoardFileFilter), std::string(BoardFileExtension), CurrentFolder()},
+                             chosen))
+        return;
+    const std::string path = FullPath(chosen);
+    if (!CheckFileExists(path)) {
+        Port.MessageBox(std::string(CouldNotFindText), TMsgKind::Plain, TMsgButtons::Ok);
+        return;
+    }
+    std::unique_ptr<TIniFile> ini = OpenIniFile(path, *this);
+    if (!ini)
+        return;
+    const TBoardFileContent content = ReadBoard(*ini);
+    ini.reset();
+
+    Panel->NewPlateList();
+    ResetStatusBar(rsWaiting);
+    SetZoomMenu(content.Zoom);
+    TPlateList& plates = Panel->Plates();
+    if (content.Plates) {
+        plates.Reserve(content.Plates->Count());
+        for (const TPlateEntry& entry : content.Plates->All())
+            plates.Add(entry.Text, entry.Plate);
+    }
+
+    Panel->SetBoardName(path);
+    SetBoardCaption(Panel->BoardName);
+    Panel->RegisterBoard(Panel->BoardName);
+    AddBoardMenuItem(Panel->BoardName);
+    Panel->Attempts = 0;
+    Panel->ShowStats();
+    PaintBoard();
+}
+
+} // namespace vornia

@@ -1,0 +1,65 @@
+// The five-panel status bar as plain data, with the texts the window puts
+// into it and the colours its panels are drawn in.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "board/plate.h"
+#include "board/stats.h"
+
+namespace vornia {
+
+struct TStatusPanel {
+    std::string Text;
+    int Width = 0;
+};
+
+constexpr int StatusPanelCount = 5;
+inline constexpr std::array<int, StatusPanelCount> StatusPanelWidths{160, 110, 110, 200, 50};
+
+inline constexpr std::string_view WaitingText = "Please Wait...";
+inline constexpr std::string_view FailedBoardText = "Failed to create custom board. Please try again.";
+
+struct TStatusBar {
+    std::array<TStatusPanel, StatusPanelCount> Panels{{
+        {{}, StatusPanelWidths[0]},
+        {{}, StatusPanelWidths[1]},
+        {{}, StatusPanelWidths[2]},
+        {{}, StatusPanelWidths[3]},
+        {{}, StatusPanelWidths[4]},
+    }};
+    bool Visible = true;
+
+    const std::string& Text(int panel) const { return Panels[static_cast<std::size_t>(panel)].Text; }
+    void SetText(int panel, std::string text) { Panels[static_cast<std::size_t>(panel)].Text = std::move(text); }
+};
+
+// " Version 1.6", or " Version " + newer + " is available" once a newer one was found.
+std::string VersionText(bool newerVersionFound, const std::string& newerVersion);
+
+// ResetStatusBar's texts: flags as in board/board_owner.h (rsWaiting, rsFailed).
+void ResetPanels(TStatusBar& bar, int flags, const std::string& versionText);
+
+// What DisplayStats shows for a board's statistics under the window's settings.
+struct TStatsContext {
+    std::string Shape;
+    std::string MassDensity;
+    bool DebugMode = false;
+    std::string VersionText;
+};
+void ShowStatsPanels(TStatusBar& bar, const TStats& stats, const TStatsContext& context);
+
+// How a panel is drawn: the status bar's own colours, or bold white on dark
+// red for the version panel once a newer version was found.
+struct TPanelStyle {
+    bool Highlighted = false;
+    bool Bold = false;
+    TColor FontColor = clBlack;
+    TColor BrushColor = clBlack;
+};
+constexpr TColor NewerVersionBrush = RgbColor(128, 0, 0);
+TPanelStyle PanelStyle(int panel, bool newerVersionFound, TColor fontColor, TColor brushColor);
+
+} // namespace vornia

@@ -1,0 +1,83 @@
+// What the main window's logic needs of the windowing toolkit. The Qt shell
+// implements it; the tests implement it with a recording fake.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "board/board_settings.h"
+
+namespace vornia {
+
+class TVersionCheck;
+class TVersionCheckPort;
+
+enum class TMsgKind { Plain, Error, Information, Confirmation };
+enum class TMsgButtons { Ok, YesNo };
+// The button pressed; closing a box without a button counts as No (or Ok).
+enum class TMsgAnswer { Ok, Yes, No };
+
+enum class TWindowTimer { MakeBoard, Size };
+
+struct TFileDialogSpec {
+    std::string Filter;        // "mirl files (*.mirl)"
+    std::string DefaultSuffix; // appended by the dialog to a name typed without one
+    std::string StartFolder;   // empty: wherever the dialog was left
+};
+
+struct TWindowSize {
+    int Width = 0;
+    int Height = 0;
+    friend bool operator==(const TWindowSize&, const TWindowSize&) = default;
+};
+
+class TWindowPort {
+public:
+    virtual ~TWindowPort() = default;
+
+    virtual TMsgAnswer MessageBox(const std::string& text, TMsgKind kind, TMsgButtons buttons) = 0;
+    // Modal file choosers; false when cancelled. path receives the chosen file.
+    virtual bool ChooseSaveFile(const TFileDialogSpec& spec, std::string& path) = 0;
+    virtual bool ChooseOpenFile(const TFileDialogSpec& spec, std::string& path) = 0;
+
+    // One-shot timers of the window; when one fires the shell calls
+    // TfrmBoard::TimerFired with its id.
+    virtual void StartTimer(TWindowTimer timer, int intervalMs) = 0;
+    virtual void StopTimer(TWindowTimer timer) = 0;
+
+    virtual void SetCaption(const std::string& caption) = 0;
+    // Outer size of the window (the maximised size while it is maximised).
+    virtual void SetWindowSize(TWindowSize size) = 0;
+    virtual TWindowSize WindowSize() const = 0;
+    virtual void Maximize() = 0;
+    // Closes the window; the shell then runs FormClose.
+    virtual void CloseWindow() = 0;
+
+    // The board panel is repainted from the logic's current board.
+    virtual void RepaintBoard() = 0;
+    // The status bar is redrawn from TfrmBoard::StatusBar().
+    virtual void RepaintStatusBar() = 0;
+    virtual void SetStatusBarVisible(bool visible) = 0;
+    // The menu bar is brought in line with TfrmBoard::Menu() (items may
+    // have been added, renamed, checked, enabled or shown).
+    virtual void MenusChanged() = 0;
+    // The debug text box: shown or hidden, and its lines.
+    virtual void SetMemVisible(bool visible) = 0;
+    virtual void SetMemLines(const std::vector<std::string>& lines) = 0;
+
+    // Modal dialogs. The options dialog writes settings back only on OK.
+    virtual bool RunOptionsDialog(TBoardSettings& settings) = 0;
+    virtual void ShowAboutDialog(const std::string& host) = 0;
+    // A picture of the client area (board panel, and the status bar and the
+    // debug text box when visible) printed on the default printer, fitted
+    // to one page; false with a reason when printing failed.
+    virtual bool PrintClientArea(std::string* error) = 0;
+
+    // The socket and the time-out of the version check; TfrmBoard passes
+    // them on to its TVersionCheck.
+    virtual TVersionCheckPort& VersionSocket() = 0;
+    // The check that the socket's events are to reach (nullptr: none).
+    virtual void AttachVersionCheck(TVersionCheck* check) = 0;
+};
+
+} // namespace vornia
