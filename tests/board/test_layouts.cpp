@@ -1,0 +1,223 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "board_test_support.h"
+
+namespace vornia {
+namespace {
+
+using testing::LandRows;
+using testing::TTestOwner;
+
+// A panel whose list holds the given kinds, unplaced, in this order.
+class LayoutTest : public ::testing::Test {
+protected:
+    TTestOwner owner;
+    TPanelBoard panel{owner};
+    void AddPlates(int count, const char* kind, const char* resource = "")
+    {
+        for (int i = 0; i < count; ++i) {
+            TResourcePlate p;
+            p.Kind = kind;
+            p.TradeResource = resource;
+            SetPlateColors(p);
+            panel.Plates().Add(kind, p);
+        }
+    }
+    std::set<std::pair<int, int>> PlacedPositions() const
+    {
+        std::set<std::pair<int, int>> positions;
+        for (const auto& e : panel.Plates().All())
+            if (e.Plate.Placed)
+                positions.insert({e.Plate.X, e.Plate.Y});
+        return positions;
+    }
+};
+
+TEST_F(LayoutTest, WalkedShapesHaveTheirRowsWithNineteenLandPlates)
+{
+    struct TRow {
+        const char* shape;
+        void (TPanelBoard::*build)();
+        std::vector<int> rows;
+    };
+    const TRow rows[] = {
+        {"long lake", &TPanelBoard::BuildLongLake, {8, 3, 8}},
+        {"albatross", &TPanelBoard::BuildAlbatross, {1, 2, 4, 4, 5, 2, 1}},
+        {"great lakes", &TPanelBoard::BuildGreatLakes, {1, 2, 2, 2, 5, 2, 2, 2, 1}},
+        {"pine cone", &TPanelBoard::BuildPineCone, {1, 2, 3, 4, 5, 4}},
+        {"valley", &TPanelBoard::BuildValley, {6, 7, 6}},
+        {"dog leg", &TPanelBoard::BuildDogLeg, {2, 3, 4, 4, 4, 2}},
+        {"wolf", &TPanelBoard::BuildWolf, {6, 5, 2, 3, 2, 1}},
+        {"coelecanth", &TPanelBoard::BuildCoelecanth, {2, 5, 5, 5, 2}},
+        {"scorpion", &TPanelBoard::BuildScorpion, {2, 5, 5, 5, 2}},
+        {"lesser great lakes", &TPanelBoard::BuildLesserGreatLakes, {2, 3, 2, 5, 2, 3, 2}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.shape);
+        panel.NewPlateList();
+        AddPlates(1, "Water"); // water between land plates takes no step
+        AddPlates(10, "Grain");
+        AddPlates(2, "Water");
+        AddPlates(9, "Ore");
+        (panel.*row.build)();
+        EXPECT_EQ(LandRows(panel.Plates()), row.rows);
+        EXPECT_EQ(PlacedPositions().size(), static_cast<std::size_t>(panel.PlacedPlateCount()));
+        EXPECT_EQ(panel.Plates()[1].X, StartX);
+        EXPECT_EQ(panel.Plates()[1].Y, StartY);
+    }
+}
+
+TEST_F(LayoutTest, TwentiethStepRevisitsAPositionInFourShapes)
+{
+    struct TRow {
+        const char* shape;
+        void (TPanelBoard::*build)();
+        bool shared;
+    };
+    const TRow rows[] = {
+        {"albatross", &TPanelBoard::BuildAlbatross, true},
+        {"great lakes", &TPanelBoard::BuildGreatLakes, true},
+        {"wolf", &TPanelBoard::BuildWolf, true},
+        {"lesser great lakes", &TPanelBoard::BuildLesserGreatLakes, true},
+        {"valley", &TPanelBoard::BuildValley, false},
+        {"long lake", &TPanelBoard::BuildLongLake, false},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.shape);
+        panel.NewPlateList();
+        AddPlates(25, "Wool");
+        (panel.*row.build)();
+        EXPECT_EQ(panel.PlacedPlateCount(), 20);
+        EXPECT_EQ(PlacedPositions().size(), row.shared ? 19u : 20u);
+        EXPECT_FALSE(panel.Plates()[20].Placed);
+    }
+}
+
+TEST_F(LayoutTest, CrossGrowsFourArmsInTurn)
+{
+    AddPlates(19, "Brick");
+    panel.BuildCross();
+    int nw = 0, ne = 0, se = 0, sw = 0;
+    for (const auto& e : panel.Plates().All()) {
+        const auto& p = e.Plate;
+        ASSERT_TRUE(p.Placed);
+        nw += p.X < StartX && p.Y < StartY;
+        ne += p.X > StartX && p.Y < StartY;
+        se += p.X > StartX && p.Y > StartY;
+        sw += p.X < StartX && p.Y > StartY;
+    }
+    EXPECT_EQ((std::vector<int>{nw, ne, se, sw}), (std::vector<int>{5, 5, 4, 4}));
+}
+
+TEST_F(LayoutTest, NoLandPlacesNothingNotEvenWater)
+{
+    AddPlates(5, "Water");
+    for (auto build : {&TPanelBoard::BuildCross, &TPanelBoard::BuildValley}) {
+        (panel.*build)();
+        EXPECT_EQ(panel.PlacedPlateCount(), 0);
+    }
+}
+
+TEST_F(LayoutTest, TraditionalRingAndLandPositions)
+{
+    // All 18 water plates are harbours so that every ring side shows.
+    AddPlates(19, "Lumber");
+    AddPlates(18, "Water", "Ore");
+    panel.BuildTraditional();
+    const int a = 39, pitch = 68;
+    std::vector<std::pair<int, int>> land;
+    for (int i = 0; i < 19; ++i)
+        land.push_back({panel.Plates()[i].X, panel.Plates()[i].Y});
+    EXPECT_EQ(land[0], std::make_pair(189, 50 + pitch));
+    EXPECT_EQ(land[3], std::make_pair(150, 50 + 2 * pitch));
+    EXPECT_EQ(land[7], std::make_pair(111, 50 + 3 * pitch));
+    EXPECT_EQ(land[12], std::make_pair(150, 50 + 4 * pitch));
+    EXPECT_EQ(land[16], std::make_pair(189, 50 + 5 * pitch));
+    EXPECT_EQ(PlacedPositions().size(), 37u);
+
+    struct TRing {
+        int x, y;
+        TBorderType side;
+    };
+    const TRing ring[] = {
+        {150, 0, btSouthEast},       {150 + 2 * a, 0, btSouthEast}, {150 + 4 * a, 0, btSouthWest},
+        {150 + 6 * a, 0, btSouthWest}, {150 - a, 1, btSouthEast},   {150 + 7 * a, 1, btSouthWest},
+        {150 - 2 * a, 2, btEast},     {150 + 8 * a, 2, btWest},      {150 - 3 * a, 3, btEast},
+        {150 + 9 * a, 3, btWest},     {150 - 2 * a, 4, btEast},      {150 + 8 * a, 4, btWest},
+        {150 - a, 5, btNorthEast},    {150 + 7 * a, 5, btNorthWest}, {150, 6, btNorthEast},
+        {150 + 2 * a, 6, btNorthEast}, {150 + 4 * a, 6, btNorthWest}, {150 + 6 * a, 6, btNorthWest},
+    };
+    for (int k = 0; k < 18; ++k) {
+        SCOPED_TRACE(k);
+        const auto& p = panel.Plates()[19 + k];
+        EXPECT_EQ(p.X, ring[k].x);
+        EXPECT_EQ(p.Y, 50 + ring[k].y * pitch);
+        EXPECT_EQ(p.Border, ring[k].side);
+    }
+}
+
+TEST_F(LayoutTest, TraditionalAtHalfZoom)
+{
+    owner.Zoom = 50;
+    AddPlates(19, "Grain");
+    AddPlates(18, "Water");
+    panel.BuildTraditional();
+    EXPECT_EQ(panel.Plates()[0].X, 169);
+    EXPECT_EQ(panel.Plates()[0].Y, 83);
+}
+
+TEST_F(LayoutTest, SingleLandPlateIsRingedHarboursFirst)
+{
+    AddPlates(1, "Ore");
+    AddPlates(4, "Water");
+    AddPlates(3, "Water", "Wool");
+    testing::TFixedClock clock(1234);
+    panel.BuildCross();
+    EXPECT_EQ(panel.PlacedPlateCount(), 7);
+    EXPECT_EQ(PlacedPositions().size(), 7u);
+    int facing = 0;
+    for (const auto& e : panel.Plates().All()) {
+        const auto& p = e.Plate;
+        if (!IsHarbour(p))
+            continue;
+        ASSERT_TRUE(p.Placed);
+        // Each harbour faces the land plate.
+        EXPECT_EQ(StepXAtZoom(p.X, p.Border, 100), StartX);
+        EXPECT_EQ(StepYAtZoom(p.Y, p.Border, 100), StartY);
+        ++facing;
+    }
+    EXPECT_EQ(facing, 3);
+    EXPECT_EQ(panel.PlainWaterCount(), 3); // one plain water found no coast
+}
+
+TEST_F(LayoutTest, LakeIsFilledFirstAndTakesAHarbour)
+{
+    // A ring of six land plates around (150 + 78, 50): the lake gets the harbour.
+    AddPlates(7, "Grain");
+    AddPlates(1, "Water", "Brick");
+    AddPlates(1, "Water");
+    const std::int32_t cx = 228, cy = 50;
+    for (int d = btNorthWest; d <= btWest; ++d)
+        panel.Plates().Place(d, StepXAtZoom(cx, d, 100), StepYAtZoom(cy, d, 100));
+    panel.Plates().Place(6, StepXAtZoom(StepXAtZoom(cx, btEast, 100), btEast, 100), cy);
+    panel.SurroundWithWater(); // two waters: positions are not shuffled
+    EXPECT_EQ(panel.Plates()[7].X, cx);
+    EXPECT_EQ(panel.Plates()[7].Y, cy);
+    EXPECT_TRUE(panel.Plates()[8].Placed);
+}
+
+TEST_F(LayoutTest, HarbourTieGoesToTheEarlierSide)
+{
+    AddPlates(1, "Water", "Ore");
+    AddPlates(2, "Wool");
+    panel.Plates().Place(0, 150, 50);
+    panel.Plates().Place(1, 150 + 78, 50);
+    panel.Plates().Place(2, 150 - 78, 50);
+    panel.SetHarbourSides();
+    EXPECT_EQ(panel.Plates()[0].Border, btEast);
+}
+
+} // namespace
+} // namespace vornia
