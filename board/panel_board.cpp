@@ -142,6 +142,12 @@ void TPanelBoard::NewPlateList()
     Current = Unregistered.get();
 }
 
+void TPanelBoard::AdoptPlateList(std::unique_ptr<TPlateList> list)
+{
+    Unregistered = list ? std::move(list) : std::make_unique<TPlateList>();
+    Current = Unregistered.get();
+}
+
 void TPanelBoard::SetBoardName(std::string_view name)
 {
     BoardName = "[";

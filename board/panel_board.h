@@ -97,6 +97,8 @@ public:
     // --- board registry
     // Plates becomes a new empty list; a list that is not in Boards is freed.
     void NewPlateList();
+    // Plates becomes the given list (a board read from a file), not yet registered.
+    void AdoptPlateList(std::unique_ptr<TPlateList> list);
     void SetBoardName(std::string_view name);
     // Registers the current list under the name (replacing an entry of that name in place).
     void RegisterBoard(const std::string& name);
