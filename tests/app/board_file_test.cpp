@@ -59,6 +59,35 @@ TEST(BoardFile, ReadsEachPlateValueWithTheFieldReaders)
     }
 }
 
+TEST(BoardFile, FieldReadersKeepTheFieldWithoutASeparatorOrANumber)
+{
+    struct TCase {
+        const char* Text;
+        std::int32_t ExpectedNumber;
+        const char* ExpectedText;
+        const char* ExpectedRest;
+    };
+    const TCase cases[] = {
+        {"12;rest", 12, "12", "rest"},
+        {"x;rest", 7, "x", "rest"},
+        {";", 7, "", ""},
+        {"12", 7, "old", "12"},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Text);
+        std::string_view rest = c.Text;
+        std::int32_t number = 7;
+        NextIntField(rest, number);
+        EXPECT_EQ(number, c.ExpectedNumber);
+        EXPECT_EQ(rest, c.ExpectedRest);
+        rest = c.Text;
+        std::string text = "old";
+        NextTextField(rest, text);
+        EXPECT_EQ(text, c.ExpectedText);
+        EXPECT_EQ(rest, c.ExpectedRest);
+    }
+}
+
 TEST(BoardFile, SavesOnlyPlacedPlatesNumberedWithoutGaps)
 {
     TPlateList plates;
