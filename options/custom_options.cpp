@@ -1,0 +1,95 @@
+#include "custom_options.h"
+
+#include "board/plate.h"
+
+namespace vornia {
+
+namespace {
+
+constexpr int TraditionalLandCount = 18;
+
+long long SumCounts(const TCountTexts& counts, int first, int count)
+{
+    long long total = 0;
+    for (int i = first; i < first + count; ++i)
+        total += CountFromText(counts[i]);
+    return total;
+}
+
+} // namespace
+
+int CountFromText(std::string_view text)
+{
+    int value = 0;
+    if (!ParseInteger(text, value) || value < 0)
+        return 0;
+    return value;
+}
+
+std::string NormalisedCountText(std::string_view text)
+{
+    return std::to_string(CountFromText(text));
+}
+
+long long LandTotal(const TCountTexts& counts)
+{
+    return SumCounts(counts, FirstLandCount, DesertCountIndex - FirstLandCount);
+}
+
+long long DiceTotal(const TCountTexts& counts)
+{
+    return SumCounts(counts, FirstDiceCount, DiceCountCount);
+}
+
+bool LandAndWaterEditable(std::string_view shape)
+{
+    return SameText(shape, "random") || SameText(shape, "cross");
+}
+
+bool LandMassShown(std::string_view shape) { return SameText(shape, "random"); }
+
+std::string ShapeExampleCaption(std::string_view shape)
+{
+    if (ShapeIndex(shape) < 0)
+        return {};
+    return std::string(shape) + " example:";
+}
+
+long long DiceNeeded(std::string_view shape, long long landTotal)
+{
+    return SameText(shape, "traditional") ? TraditionalLandCount : landTotal;
+}
+
+std::optional<std::string> DiceShortageQuestion(std::string_view shape, long long landTotal,
+                                                long long diceTotal)
+{
+    const long long needed = DiceNeeded(shape, landTotal);
+    if (diceTotal >= needed)
+        return std::nullopt;
+    return "There are not enough dice tiles to cover all the land pieces that will be used (" +
+           std::to_string(needed) + "). Continue?";
+}
+
+TOptionsValues OptionsFromSettings(const TBoardSettings& settings)
+{
+    TOptionsValues values;
+    values.Shape = settings.Shape;
+    values.LandMass = settings.MassDensity;
+    values.CustomPieceCounts = settings.CustomPieceCounts;
+    for (int i = 0; i < CountEditCount; ++i)
+        values.Counts[i] = std::to_string(settings.*CountKeys[i].Field);
+    return values;
+}
+
+void StoreOptions(const TOptionsValues& values, TBoardSettings& settings)
+{
+    settings.CustomPieceCounts = values.CustomPieceCounts;
+    if (!values.LandMass.empty())
+        settings.MassDensity = values.LandMass;
+    if (!values.Shape.empty())
+        settings.Shape = values.Shape;
+    for (int i = 0; i < CountEditCount; ++i)
+        SetCountFromText(settings.*CountKeys[i].Field, values.Counts[i]);
+}
+
+} // namespace vornia
