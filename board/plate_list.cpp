@@ -14,6 +14,7 @@ int TPlateList::Add(std::string text, TResourcePlate plate)
     plate.Placed = false;
     Entries.push_back({std::move(text), std::move(plate)});
     NextAtPosition.push_back(-1);
+    TailAtPosition.push_back(-1);
     IsLandPlate.push_back(IsLand(Entries.back().Plate) ? 1 : 0);
     if (placed) {
         Entries.back().Plate.Placed = true;
@@ -95,26 +96,39 @@ void TPlateList::Reindex()
         NextAtPosition[static_cast<std::size_t>(i)] = -1;
         IsLandPlate[static_cast<std::size_t>(i)] = IsLand((*this)[i]) ? 1 : 0;
     }
-    for (int i = 0; i < Count(); ++i)
+    // Linking from the end puts each plate at the head of its chain: O(1).
+    for (int i = Count() - 1; i >= 0; --i)
         if ((*this)[i].Placed)
             Link(i);
 }
 
-// Keeps the chain of plates at one position in list order, its head in Heads.
+// Keeps the chain of plates at one position in list order: its head in
+// Heads, its tail in TailAtPosition[head].
 void TPlateList::Link(int i)
 {
     const TResourcePlate& p = (*this)[i];
     auto& next = NextAtPosition;
+    auto& tail = TailAtPosition;
+    const auto at = [](int k) { return static_cast<std::size_t>(k); };
     const int head = Heads.Find(p.X, p.Y);
-    if (head < 0 || i < head) {
-        next[static_cast<std::size_t>(i)] = head;
+    if (head < 0) {
+        next[at(i)] = -1;
+        tail[at(i)] = i;
         Heads.Set(p.X, p.Y, i);
+    } else if (i < head) {
+        next[at(i)] = head;
+        tail[at(i)] = tail[at(head)];
+        Heads.Set(p.X, p.Y, i);
+    } else if (i > tail[at(head)]) {
+        next[at(i)] = -1;
+        next[at(tail[at(head)])] = i;
+        tail[at(head)] = i;
     } else {
-        int at = head;
-        while (next[static_cast<std::size_t>(at)] >= 0 && next[static_cast<std::size_t>(at)] < i)
-            at = next[static_cast<std::size_t>(at)];
-        next[static_cast<std::size_t>(i)] = next[static_cast<std::size_t>(at)];
-        next[static_cast<std::size_t>(at)] = i;
+        int k = head;
+        while (next[at(k)] < i)
+            k = next[at(k)];
+        next[at(i)] = next[at(k)];
+        next[at(k)] = i;
     }
     ++Placed;
     if (IsPlainWater(p))
@@ -125,20 +139,28 @@ void TPlateList::Unlink(int i)
 {
     const TResourcePlate& p = (*this)[i];
     auto& next = NextAtPosition;
+    auto& tail = TailAtPosition;
+    const auto at = [](int k) { return static_cast<std::size_t>(k); };
     const int head = Heads.Find(p.X, p.Y);
     if (head == i) {
-        if (next[static_cast<std::size_t>(i)] < 0)
+        const int rest = next[at(i)];
+        if (rest < 0) {
             Heads.Erase(p.X, p.Y);
-        else
-            Heads.Set(p.X, p.Y, next[static_cast<std::size_t>(i)]);
-    } else {
-        int at = head;
-        while (at >= 0 && next[static_cast<std::size_t>(at)] != i)
-            at = next[static_cast<std::size_t>(at)];
-        if (at >= 0)
-            next[static_cast<std::size_t>(at)] = next[static_cast<std::size_t>(i)];
+        } else {
+            tail[at(rest)] = tail[at(i)];
+            Heads.Set(p.X, p.Y, rest);
+        }
+    } else if (head >= 0) {
+        int k = head;
+        while (k >= 0 && next[at(k)] != i)
+            k = next[at(k)];
+        if (k >= 0) {
+            next[at(k)] = next[at(i)];
+            if (tail[at(head)] == i)
+                tail[at(head)] = k;
+        }
     }
-    next[static_cast<std::size_t>(i)] = -1;
+    next[at(i)] = -1;
     --Placed;
     if (IsPlainWater(p))
         --PlacedPlainWaters;

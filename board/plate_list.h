@@ -66,6 +66,8 @@ private:
     std::vector<TPlateEntry> Entries;
     // Per plate: the next placed plate at the same position, in list order (-1 ends).
     std::vector<int> NextAtPosition;
+    // For the first plate of a chain: the last plate of it, so appends are O(1).
+    std::vector<int> TailAtPosition;
     std::vector<std::uint8_t> IsLandPlate;
     TPositionIndex Heads;
     int Placed = 0;

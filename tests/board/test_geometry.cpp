@@ -233,3 +233,48 @@ TEST(Registry, ListPlatesWritesPlacedPlatesOnly)
 
 } // namespace
 } // namespace vornia
+
+namespace vornia {
+namespace {
+
+// Random placements on a few crowded positions: the index answers as the scan.
+TEST(PositionIndex, CrowdedPositionsAnswerAsTheScan)
+{
+    TTestOwner owner;
+    TPanelBoard panel(owner);
+    TRandomSource r;
+    r.SetSeed(99);
+    for (int i = 0; i < 300; ++i) {
+        TResourcePlate p;
+        p.Kind = r.Next(3) == 0 ? "Water" : "Ore";
+        p.Placed = r.Next(2) == 0;
+        p.X = r.Next(3);
+        p.Y = r.Next(2);
+        panel.Plates().Add(p.Kind, p);
+    }
+    TPlateList& plates = panel.Plates();
+    for (int step = 0; step < 3000; ++step) {
+        const int i = r.Next(plates.Count());
+        switch (r.Next(5)) {
+        case 0: plates.Place(i, r.Next(3), r.Next(2)); break;
+        case 1: plates.Unplace(i); break;
+        case 2: plates.SwapPositions(i, r.Next(plates.Count())); break;
+        case 3: if (r.Next(50) == 0) plates.Reindex(); break;
+        default: if (r.Next(100) == 0) plates.MoveAll(0, 0); break;
+        }
+        for (int x = 0; x < 3; ++x)
+            for (int y = 0; y < 2; ++y) {
+                panel.SetLookupMode(TLookupMode::Indexed);
+                const int indexed = panel.PlateAt(x, y), indexedLand = panel.LandPlateAt(x, y);
+                const int placed = panel.PlacedPlateCount(), unplacedLand = panel.FirstUnplacedLand();
+                panel.SetLookupMode(TLookupMode::LiteralScan);
+                ASSERT_EQ(indexed, panel.PlateAt(x, y)) << step;
+                ASSERT_EQ(indexedLand, panel.LandPlateAt(x, y)) << step;
+                ASSERT_EQ(placed, panel.PlacedPlateCount()) << step;
+                ASSERT_EQ(unplacedLand, panel.FirstUnplacedLand()) << step;
+            }
+    }
+}
+
+} // namespace
+} // namespace vornia
