@@ -1,0 +1,209 @@
+#include "cli_args.h"
+
+#include <string_view>
+
+#include "board/board_settings.h"
+#include "board/geometry.h"
+#include "board/plate.h"
+
+namespace vornia {
+
+namespace {
+
+constexpr int MaxSeed = 86399999; // the last millisecond of a day
+
+struct TParser {
+    const std::vector<std::string>& Args;
+    std::size_t Next = 1;
+    TCliParse Result;
+
+    bool Fail(const std::string& message)
+    {
+        Result.Ok = false;
+        Result.Error = message;
+        return false;
+    }
+
+    // The value after an option, or a failure naming the option.
+    bool Value(const std::string& option, std::string& value)
+    {
+        if (Next >= Args.size())
+            return Fail("missing value after " + option);
+        value = Args[Next++];
+        return true;
+    }
+
+    bool ParseCounts(const std::string& text)
+    {
+        std::string_view rest = text;
+        while (true) {
+            const auto comma = rest.find(',');
+            const std::string_view item = rest.substr(0, comma);
+            const auto equals = item.find('=');
+            if (equals == std::string_view::npos)
+                return Fail("bad count '" + std::string(item) + "' in --counts (expected KEY=N)");
+            const std::string_view key = item.substr(0, equals);
+            const std::string_view number = item.substr(equals + 1);
+            const TCountKey* found = nullptr;
+            for (const auto& k : CountKeys)
+                if (SameText(k.Key, key))
+                    found = &k;
+            if (!found)
+                return Fail("unknown count key '" + std::string(key) + "' in --counts");
+            int value = 0;
+            if (!ParseInteger(number, value) || value < 0 || value > MaxPieceCount)
+                return Fail("count " + std::string(key) + "=" + std::string(number) +
+                            " in --counts is not a whole number from 0 to 500");
+            Result.Args.Counts.emplace_back(std::string(found->Key), value);
+            if (comma == std::string_view::npos)
+                return true;
+            rest.remove_prefix(comma + 1);
+        }
+    }
+
+    bool Option(const std::string& arg)
+    {
+        TCliArgs& a = Result.Args;
+        const TCliCommand c = a.Command;
+        const bool generate = c == TCliCommand::Generate;
+        std::string value;
+        if (arg == "--settings" && generate)
+            return Value(arg, a.SettingsFile);
+        if (arg == "--shape" && (generate || c == TCliCommand::Stats)) {
+            if (!Value(arg, value))
+                return false;
+            if (!IsKnownShape(value))
+                return Fail("unknown shape '" + value + "' for --shape");
+            a.Shape = value;
+            return true;
+        }
+        if (arg == "--mass" && (generate || c == TCliCommand::Stats)) {
+            if (!Value(arg, value))
+                return false;
+            if (!IsKnownLandMass(value))
+                return Fail("unknown land mass '" + value + "' for --mass (any, low, medium or high)");
+            a.Mass = value;
+            return true;
+        }
+        if (arg == "--counts" && generate)
+            return Value(arg, value) && ParseCounts(value);
+        if (arg == "--zoom" && (generate || c == TCliCommand::Render)) {
+            int zoom = 0;
+            if (!Value(arg, value))
+                return false;
+            if (!ParseInteger(value, zoom) || !IsKnownZoom(zoom))
+                return Fail("bad zoom '" + value + "' for --zoom (100, 75 or 50)");
+            a.Zoom = zoom;
+            return true;
+        }
+        if (arg == "--seed" && generate) {
+            int seed = 0;
+            if (!Value(arg, value))
+                return false;
+            if (!ParseInteger(value, seed) || seed < 0 || seed > MaxSeed)
+                return Fail("bad seed '" + value + "' for --seed (0 to 86399999)");
+            a.Seed = static_cast<std::uint32_t>(seed);
+            return true;
+        }
+        if (arg == "--out" && generate)
+            return Value(arg, a.OutFile);
+        if (arg == "--force" && generate) {
+            a.Force = true;
+            return true;
+        }
+        if (arg == "--png" && (generate || c == TCliCommand::Render))
+            return Value(arg, a.PngFile);
+        if (arg == "--bw" && (generate || c == TCliCommand::Render)) {
+            a.BlackAndWhite = true;
+            return true;
+        }
+        return Fail("unknown argument '" + arg + "'");
+    }
+
+    bool Run()
+    {
+        if (Args.size() < 2)
+            return Fail("missing command (generate, stats or render); see --help");
+        const std::string& command = Args[1];
+        Next = 2;
+        TCliArgs& a = Result.Args;
+        if (command == "--help" || command == "-h" || command == "help") {
+            a.Command = TCliCommand::Help;
+            Result.Ok = true;
+            return true;
+        }
+        if (command == "generate")
+            a.Command = TCliCommand::Generate;
+        else if (command == "stats")
+            a.Command = TCliCommand::Stats;
+        else if (command == "render")
+            a.Command = TCliCommand::Render;
+        else
+            return Fail("unknown command '" + command + "'");
+
+        while (Next < Args.size()) {
+            const std::string arg = Args[Next++];
+            if (arg == "--help" || arg == "-h") {
+                a.Command = TCliCommand::Help;
+                Result.Ok = true;
+                return true;
+            }
+            if (arg.rfind("--", 0) == 0) {
+                if (!Option(arg))
+                    return false;
+            } else if (a.Command != TCliCommand::Generate && a.BoardFile.empty()) {
+                a.BoardFile = arg;
+            } else {
+                return Fail("unexpected argument '" + arg + "'");
+            }
+        }
+        if (a.Command != TCliCommand::Generate && a.BoardFile.empty())
+            return Fail("missing board file for " + command);
+        if (a.Command == TCliCommand::Render && a.PngFile.empty())
+            return Fail("missing --png FILE.png for render");
+        if (a.BlackAndWhite && a.PngFile.empty())
+            return Fail("--bw needs --png");
+        Result.Ok = true;
+        return true;
+    }
+};
+
+} // namespace
+
+TCliParse ParseCliArgs(const std::vector<std::string>& args)
+{
+    TParser parser{args, 1, {}};
+    parser.Run();
+    return parser.Result;
+}
+
+std::string CliUsage()
+{
+    return R"(vornia-cli: generate, measure and draw boards without a window.
+
+  vornia-cli generate [--settings FILE.ini] [--shape NAME] [--mass any|low|medium|high]
+                      [--counts KEY=N,KEY=N,...] [--zoom 100|75|50] [--seed N]
+                      [--out FILE.mirl] [--force] [--png FILE.png [--bw]]
+      Makes one board as the first "Generate New Board" of a fresh run would:
+      the settings start at their defaults, then FILE.ini is read, then the
+      options apply. Count keys are the settings keys (Brick, Grain, Lumber,
+      Ore, Wool, Desert, Water, waterBrick ... waterMark, pieTwo ... pieTwelve),
+      each 0 to 500. --seed N (0 to 86399999) makes every reseed read N
+      milliseconds, so the same arguments give the same board. --out writes the
+      board file (an existing file only with --force); --png draws the board.
+
+  vornia-cli stats FILE.mirl [--shape NAME] [--mass any|low|medium|high]
+      Opens a board file and prints its statistics; --shape and --mass are
+      the requested shape and land mass that the status panels show.
+
+  vornia-cli render FILE.mirl --png FILE.png [--bw] [--zoom 100|75|50]
+      Draws a saved board, rescaled to --zoom as the zoom menu would.
+
+Both generate and stats print six lines: the board name, the four status
+panels (shape, plain waters, land mass, mass stats) and the attempts.
+Exit status: 0 success, 1 a file could not be read or written, 2 usage
+error, 3 the board could not be made.
+)";
+}
+
+} // namespace vornia

@@ -1,0 +1,39 @@
+// The command line of vornia-cli, parsed without touching any file.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace vornia {
+
+enum class TCliCommand { Help, Generate, Stats, Render };
+
+struct TCliArgs {
+    TCliCommand Command = TCliCommand::Help;
+    std::string SettingsFile;                      // generate --settings
+    std::optional<std::string> Shape;              // generate, stats --shape
+    std::optional<std::string> Mass;               // generate, stats --mass
+    std::vector<std::pair<std::string, int>> Counts; // generate --counts (keys as in the settings file)
+    std::optional<int> Zoom;                       // generate, render --zoom
+    std::optional<std::uint32_t> Seed;             // generate --seed
+    std::string OutFile;                           // generate --out
+    bool Force = false;                            // generate --force
+    std::string PngFile;                           // generate, render --png
+    bool BlackAndWhite = false;                    // --bw
+    std::string BoardFile;                         // stats, render FILE.mirl
+};
+
+struct TCliParse {
+    bool Ok = false;
+    TCliArgs Args;
+    std::string Error; // one line naming the bad argument
+};
+
+TCliParse ParseCliArgs(const std::vector<std::string>& args);
+
+std::string CliUsage();
+
+} // namespace vornia

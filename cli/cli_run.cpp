@@ -1,0 +1,177 @@
+#include "cli_run.h"
+
+#include "app/board_file.h"
+#include "app/file_utils.h"
+#include "app/settings.h"
+#include "board/panel_board.h"
+#include "board/random_source.h"
+#include "board/status_texts.h"
+
+namespace vornia {
+
+namespace {
+
+// The board panel's owner for the tool: settings in a struct, the status
+// panels kept as texts.
+class TCliOwner : public TBoardOwner {
+public:
+    TBoardSettings Settings;
+    int Zoom = 100;
+    bool Failed = false;
+    std::array<std::string, 4> Panels;
+
+    const TBoardSettings& BoardSettings() const override { return Settings; }
+    int ZoomPercent() const override { return Zoom; }
+    void SetBoardCaption(const std::string&) override {}
+    void ResetStatusBar(int flags) override { Failed = (flags & rsFailed) != 0; }
+    void DisplayStats(const TStats& stats) override
+    {
+        Panels = StatsPanelTexts(stats, Settings.Shape, Settings.MassDensity);
+    }
+    void AddBoardMenuItem(const std::string&) override {}
+    void PaintBoard() override {}
+};
+
+void PrintPanels(std::ostream& out, const TPanelBoard& panel, const TCliOwner& owner)
+{
+    out << panel.BoardName << '\n';
+    for (const auto& text : owner.Panels)
+        out << text << '\n';
+    out << AttemptsText(panel.Attempts) << '\n';
+}
+
+bool ReadIni(const std::string& path, TIniFile& ini, std::ostream& err)
+{
+    std::string text, error;
+    if (!ReadWholeFile(path, text, &error)) {
+        err << "vornia-cli: cannot read " << path << ": " << error << '\n';
+        return false;
+    }
+    ini = TIniFile::FromText(text, FullPath(path));
+    return true;
+}
+
+int WritePicture(const TPictureWriter& writePicture, const TPictureRequest& request, std::ostream& err)
+{
+    std::string error;
+    if (!writePicture || !writePicture(request, error)) {
+        err << "vornia-cli: cannot write " << request.Path << ": " << error << '\n';
+        return ExitFileError;
+    }
+    return ExitOk;
+}
+
+int Generate(const TCliArgs& args, std::ostream& out, std::ostream& err, const TPictureWriter& writePicture)
+{
+    TAppSettings settings;
+    if (!args.SettingsFile.empty()) {
+        TIniFile ini;
+        if (!ReadIni(args.SettingsFile, ini, err))
+            return ExitFileError;
+        LoadSettings(ini, settings);
+    }
+    TCliOwner owner;
+    owner.Settings = settings.Board;
+    owner.Zoom = settings.Zoom;
+    if (args.Shape)
+        owner.Settings.Shape = *args.Shape;
+    if (args.Mass)
+        owner.Settings.MassDensity = *args.Mass;
+    for (const auto& [key, value] : args.Counts)
+        for (const auto& k : CountKeys)
+            if (k.Key == key)
+                owner.Settings.*(k.Field) = value;
+    if (args.Zoom)
+        owner.Zoom = *args.Zoom;
+
+    if (!args.OutFile.empty() && !args.Force && CheckFileExists(args.OutFile)) {
+        err << "vornia-cli: " << args.OutFile << " exists already (use --force to overwrite it)\n";
+        return ExitFileError;
+    }
+
+    if (args.Seed)
+        RandomSource().UseFixedClock(*args.Seed);
+    TPanelBoard panel(owner);
+    panel.GenerateBoard();
+    RandomSource().UseSystemClock();
+    if (owner.Failed) {
+        err << FailedBoardText << '\n';
+        return ExitNoBoard;
+    }
+
+    if (!args.OutFile.empty()) {
+        TIniFile ini(args.OutFile);
+        WriteBoard(ini, panel.Plates(), owner.Zoom);
+        std::string error;
+        if (!ini.UpdateFile(&error)) {
+            err << "vornia-cli: cannot write " << args.OutFile << ": " << error << '\n';
+            return ExitFileError;
+        }
+    }
+    if (!args.PngFile.empty()) {
+        const int status =
+            WritePicture(writePicture, {panel.Plates(), owner.Zoom, args.BlackAndWhite, args.PngFile}, err);
+        if (status != ExitOk)
+            return status;
+    }
+    PrintPanels(out, panel, owner);
+    return ExitOk;
+}
+
+// Opens a board file as the Open command does.
+bool OpenBoardFile(const std::string& path, TPanelBoard& panel, TCliOwner& owner, std::ostream& err)
+{
+    TIniFile ini;
+    if (!ReadIni(path, ini, err))
+        return false;
+    TBoardFileContent content = ReadBoard(ini);
+    owner.Zoom = content.Zoom;
+    panel.AdoptPlateList(std::move(content.Plates));
+    panel.SetBoardName(FullPath(path));
+    panel.RegisterBoard(panel.BoardName);
+    panel.Attempts = 0;
+    return true;
+}
+
+int Stats(const TCliArgs& args, std::ostream& out, std::ostream& err)
+{
+    TCliOwner owner;
+    if (args.Shape)
+        owner.Settings.Shape = *args.Shape;
+    if (args.Mass)
+        owner.Settings.MassDensity = *args.Mass;
+    TPanelBoard panel(owner);
+    if (!OpenBoardFile(args.BoardFile, panel, owner, err))
+        return ExitFileError;
+    panel.ShowStats();
+    PrintPanels(out, panel, owner);
+    return ExitOk;
+}
+
+int Render(const TCliArgs& args, std::ostream& err, const TPictureWriter& writePicture)
+{
+    TCliOwner owner;
+    TPanelBoard panel(owner);
+    if (!OpenBoardFile(args.BoardFile, panel, owner, err))
+        return ExitFileError;
+    if (args.Zoom && *args.Zoom != owner.Zoom) {
+        RescalePlates(panel.Plates(), owner.Zoom, *args.Zoom);
+        owner.Zoom = *args.Zoom;
+    }
+    return WritePicture(writePicture, {panel.Plates(), owner.Zoom, args.BlackAndWhite, args.PngFile}, err);
+}
+
+} // namespace
+
+int RunCli(const TCliArgs& args, std::ostream& out, std::ostream& err, const TPictureWriter& writePicture)
+{
+    switch (args.Command) {
+    case TCliCommand::Help: out << CliUsage(); return ExitOk;
+    case TCliCommand::Generate: return Generate(args, out, err, writePicture);
+    case TCliCommand::Stats: return Stats(args, out, err);
+    case TCliCommand::Render: return Render(args, err, writePicture);
+    }
+    return ExitUsage;
+}
+
+} // namespace vornia
