@@ -1,0 +1,303 @@
+// The main window's commands: generation, status bar, zoom, black and white,
+// printing, the version check and the debug menu.
+#include "test_frm_board_fake.h"
+
+namespace vornia::test {
+namespace {
+
+using Commands = WindowTest;
+
+TEST_F(Commands, GenerateShowsPleaseWaitThenRunsWithMenusDisabledThenShowsTheStatistics)
+{
+    Start();
+    Window->ClickMenuItem(mnu::MakeNewBoard);
+    EXPECT_EQ(Panel(0), "Please Wait...");
+    for (int i = 1; i < 4; ++i)
+        EXPECT_EQ(Panel(i), "") << i;
+    EXPECT_EQ(Panel(4), " Version 1.6");
+    EXPECT_EQ(Port.Timers.at(TWindowTimer::MakeBoard), 10);
+    EXPECT_EQ(Port.BoardRepaints, 0);
+
+    bool filesEnabledWhilePainting = true;
+    bool optionsEnabledWhilePainting = true;
+    Port.OnRepaintBoard = [&] {
+        filesEnabledWhilePainting = FileMenu().Enabled;
+        optionsEnabledWhilePainting = Window->Menu().Item(mnu::Options).Enabled;
+    };
+    ASSERT_TRUE(Port.Fire(*Window, TWindowTimer::MakeBoard));
+    EXPECT_FALSE(Port.Timers.count(TWindowTimer::MakeBoard));
+    EXPECT_EQ(Port.BoardRepaints, 1);
+    EXPECT_FALSE(filesEnabledWhilePainting);
+    EXPECT_FALSE(optionsEnabledWhilePainting);
+    EXPECT_TRUE(FileMenu().Enabled);
+    EXPECT_TRUE(Window->Menu().Item(mnu::Options).Enabled);
+
+    // The traditional board: 19 land tiles in a hexagon, 9 plain waters.
+    EXPECT_EQ(Panel(0), "shape: traditional");
+    EXPECT_EQ(Panel(1), "plain waters: 9");
+    EXPECT_EQ(Panel(2), "land mass: any");
+    EXPECT_EQ(Panel(3), "mass stats: 1.89 - 4.42 - 4.42  (high)");
+    EXPECT_EQ(Panel(4), " Version 1.6");
+    EXPECT_EQ(Window->Caption(), "Hexlanders Of Vornia Board Generator [New traditional 1]");
+    EXPECT_EQ(Port.Caption, Window->Caption());
+    EXPECT_EQ(BoardEntries(), (std::vector<std::string>{"-", "[New traditional 1] *"}));
+}
+
+TEST_F(Commands, TheStatusBarFollowsTheSettingsAndTheDebugMode)
+{
+    struct TCase {
+        const char* Ini;
+        std::string Panel2;
+        std::string Panel3End;
+        std::string Panel4;
+    };
+    const TCase cases[] = {
+        {"", "land mass: any", "4.42  (high)", " Version 1.6"},
+        {"massDensity=high\r\n", "land mass: high", "- 4.42", " Version 1.6"},
+        {"massDensity=ANY\r\n", "land mass: ANY", "4.42  (high)", " Version 1.6"},
+        {"debug=1\r\n", "land mass: any", "4.42  (high)", "Attempts: 0"},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Ini);
+        Port = TFakeWindowPort();
+        WriteIni(c.Ini);
+        Start();
+        Generate();
+        EXPECT_EQ(Panel(2), c.Panel2);
+        const std::string p3 = Panel(3);
+        EXPECT_EQ(p3.substr(p3.size() - c.Panel3End.size()), c.Panel3End) << p3;
+        EXPECT_EQ(Panel(4), c.Panel4);
+        Window.reset();
+    }
+}
+
+TEST_F(Commands, AFailedRandomBoardLeavesTheFailureTextAndTakesNoNumber)
+{
+    WriteIni("shape=random\r\nmassDensity=high\r\nBrick=2\r\nGrain=0\r\nLumber=0\r\nOre=0\r\nWool=0\r\n"
+             "Desert=0\r\ndebug=1\r\n");
+    Start();
+    Generate();
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(Panel(i), "") << i;
+    EXPECT_EQ(Panel(4), "Failed to create custom board. Please try again.");
+    EXPECT_EQ(Window->Caption(), "Hexlanders Of Vornia Board Generator ");
+    EXPECT_TRUE(BoardEntries().empty());
+    EXPECT_TRUE(FileMenu().Enabled);
+
+    // The next good board takes the first number; debug mode shows the tries.
+    Window->EditableBoardSettings().MassDensity = "any";
+    Generate();
+    EXPECT_EQ(Window->Caption(), "Hexlanders Of Vornia Board Generator [New random 1]");
+    EXPECT_EQ(Panel(4), "Attempts: 1");
+    EXPECT_EQ(BoardEntries(), (std::vector<std::string>{"-", "[New random 1] *"}));
+}
+
+TEST_F(Commands, ZoomMovesTheBoardOntoTheNewGridUnlessAlreadyChosen)
+{
+    Start();
+    Generate();
+    const TPlateList& plates = Window->BoardPanel().Plates();
+    const int first = plates.FirstPlaced();
+    std::int32_t minX = 1000, minY = 1000, maxX = -1000;
+    for (const auto& e : plates.All())
+        if (e.Plate.Placed) {
+            minX = std::min(minX, e.Plate.X);
+            minY = std::min(minY, e.Plate.Y);
+            maxX = std::max(maxX, e.Plate.X);
+        }
+    ASSERT_GE(first, 0);
+
+    const int repaints = Port.BoardRepaints;
+    const int menuChanges = Port.MenuChanges;
+    Window->ClickMenuItem(mnu::Hundred); // already checked: nothing at all
+    EXPECT_EQ(Port.BoardRepaints, repaints);
+    EXPECT_EQ(Port.MenuChanges, menuChanges);
+
+    Window->ClickMenuItem(mnu::Fifty);
+    EXPECT_EQ(Window->ZoomPercent(), 50);
+    EXPECT_TRUE(Window->Menu().Item(mnu::Fifty).Checked);
+    EXPECT_FALSE(Window->Menu().Item(mnu::Hundred).Checked);
+    EXPECT_EQ(Port.BoardRepaints, repaints + 1);
+    EXPECT_TRUE(FileMenu().Enabled);
+    // The corner stays; the width shrinks from 39 to 19 pixels per half hex.
+    std::int32_t newMinX = 1000, newMaxX = -1000, newMinY = 1000;
+    for (const auto& e : plates.All())
+        if (e.Plate.Placed) {
+            newMinX = std::min(newMinX, e.Plate.X);
+            newMinY = std::min(newMinY, e.Plate.Y);
+            newMaxX = std::max(newMaxX, e.Plate.X);
+        }
+    EXPECT_EQ(newMinX, minX);
+    EXPECT_EQ(newMinY, minY);
+    EXPECT_EQ(newMaxX - newMinX, (maxX - minX) / 39 * 19);
+}
+
+TEST_F(Commands, ZoomWithoutABoardChangesOnlyTheMenu)
+{
+    Start();
+    Window->ClickMenuItem(mnu::SeventyFive);
+    EXPECT_EQ(Window->ZoomPercent(), 75);
+    EXPECT_EQ(Port.BoardRepaints, 0);
+}
+
+TEST_F(Commands, BlackAndWhiteHidesTheStatusBarWhileOn)
+{
+    Start();
+    Window->ClickMenuItem(mnu::BlackAndWhite);
+    EXPECT_TRUE(Window->Menu().Item(mnu::BlackAndWhite).Checked);
+    EXPECT_TRUE(Window->BlackAndWhite());
+    EXPECT_FALSE(Port.StatusBarVisible);
+    EXPECT_FALSE(Window->StatusBar().Visible);
+    Window->ClickMenuItem(mnu::BlackAndWhite);
+    EXPECT_FALSE(Window->BlackAndWhite());
+    EXPECT_TRUE(Port.StatusBarVisible);
+}
+
+TEST_F(Commands, PrintAsksAboutColourOnlyWhenThereIsABoardInColour)
+{
+    struct TCase {
+        const char* Name;
+        bool Board;
+        bool BlackAndWhite;
+        TMsgAnswer Answer;
+        std::vector<std::string> Messages;
+        int Prints;
+    };
+    const std::string colour = "Are you sure you want to print this in color?";
+    const TCase cases[] = {
+        {"no board", false, false, TMsgAnswer::Yes, {"There is no board to print."}, 0},
+        {"colour refused", true, false, TMsgAnswer::No, {colour}, 0},
+        {"colour accepted", true, false, TMsgAnswer::Yes, {colour}, 1},
+        {"black and white", true, true, TMsgAnswer::No, {}, 1},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Port = TFakeWindowPort();
+        WriteIni("autoVersionCheck=0\r\n");
+        Start();
+        if (c.Board)
+            Generate();
+        if (c.BlackAndWhite)
+            Window->ClickMenuItem(mnu::BlackAndWhite);
+        Port.Answers = {c.Answer};
+        Window->ClickMenuItem(mnu::Print);
+        EXPECT_EQ(Port.MessageTexts(), c.Messages);
+        EXPECT_EQ(Port.Prints, c.Prints);
+        if (!c.Messages.empty()) {
+            EXPECT_EQ(Port.Messages[0].Kind, c.Board ? TMsgKind::Confirmation : TMsgKind::Information);
+        }
+        Window.reset();
+    }
+}
+
+TEST_F(Commands, APrinterFailureIsReported)
+{
+    WriteIni("autoVersionCheck=0\r\nblackAndWhite=1\r\n");
+    Start();
+    Generate();
+    Port.PrintError = "no default printer";
+    Window->ClickMenuItem(mnu::Print);
+    ASSERT_EQ(Port.Messages.size(), 1u);
+    EXPECT_EQ(Port.Messages[0].Kind, TMsgKind::Error);
+    EXPECT_NE(Port.Messages[0].Text.find("no default printer"), std::string::npos);
+}
+
+TEST_F(Commands, TheOptionsDialogEditsTheSettingsTheNextBoardUses)
+{
+    Start();
+    Port.OnOptions = [](TBoardSettings& s) {
+        s.Shape = "cross";
+        return true;
+    };
+    Window->ClickMenuItem(mnu::CustomShape);
+    EXPECT_EQ(Port.OptionsShown, 1);
+    Generate();
+    EXPECT_EQ(Window->Caption(), "Hexlanders Of Vornia Board Generator [New cross 1]");
+    EXPECT_EQ(Panel(0), "shape: cross");
+}
+
+TEST_F(Commands, TheAutoCheckItemStartsACheckOnlyWhenTurnedOn)
+{
+    Start(); // answered No
+    EXPECT_EQ(Window->AutoVersionCheck(), 0);
+    Window->ClickMenuItem(mnu::AutoVersionCheck);
+    EXPECT_EQ(Window->AutoVersionCheck(), 1);
+    EXPECT_TRUE(Window->Menu().Item(mnu::AutoVersionCheck).Checked);
+    EXPECT_EQ(Port.Socket.Opened.size(), 1u);
+    Window->ClickMenuItem(mnu::AutoVersionCheck);
+    EXPECT_EQ(Window->AutoVersionCheck(), 0);
+    EXPECT_EQ(Port.Socket.Opened.size(), 1u);
+    EXPECT_TRUE(Port.Socket.Open); // a running check is not stopped
+}
+
+TEST_F(Commands, ANewerVersionFillsTheLastPanelInBoldWhiteOnDarkRed)
+{
+    Start();
+    Window->ClickMenuItem(mnu::AutoVersionCheck);
+    TVersionCheck* check = Port.Attached;
+    ASSERT_NE(check, nullptr);
+    check->sokVersionWrite();
+    EXPECT_EQ(Port.Socket.Sent, "GET /vorniagenerator.txt HTTP/1.1\r\nHost: www.vornia.example\r\n\r\n");
+    const TColor grey = 0xF0F0F0;
+    EXPECT_FALSE(Window->StatusPanelStyle(4, clBlack, grey).Highlighted);
+
+    Port.Socket.Answer = "HTTP/1.1 200 OK\r\n\r\nvorniageneratorversion=1.7";
+    check->sokVersionRead();
+    EXPECT_EQ(Panel(4), " Version 1.7 is available");
+    const TPanelStyle style = Window->StatusPanelStyle(4, clBlack, grey);
+    EXPECT_TRUE(style.Bold);
+    EXPECT_EQ(style.FontColor, clWhite);
+    EXPECT_EQ(style.BrushColor, RgbColor(128, 0, 0));
+    EXPECT_FALSE(Window->StatusPanelStyle(3, clBlack, grey).Highlighted);
+    EXPECT_EQ(Window->StatusPanelStyle(3, clBlack, grey).BrushColor, grey);
+
+    // It stays through the next board.
+    Generate();
+    EXPECT_EQ(Panel(4), " Version 1.7 is available");
+}
+
+TEST_F(Commands, TheDebugMenuShowsTheMemAndListsThePlacedPlates)
+{
+    Start();
+    Window->ClickMenuItem(mnu::ToggleMem); // hidden menu: not reachable
+    EXPECT_FALSE(Window->MemVisible());
+
+    Window.reset();
+    Port = TFakeWindowPort();
+    WriteIni("debug=1\r\nautoVersionCheck=0\r\n");
+    Start();
+    EXPECT_TRUE(Window->MemVisible());
+    Window->ClickMenuItem(mnu::ToggleMem);
+    EXPECT_FALSE(Port.MemVisible);
+    Window->ClickMenuItem(mnu::ToggleMem);
+    EXPECT_TRUE(Port.MemVisible);
+    Generate();
+    Window->ClickMenuItem(mnu::DebugFillMem);
+    EXPECT_EQ(Port.MemLines.size(), 37u);
+    Window->ClickMenuItem(mnu::DebugFillMem);
+    EXPECT_EQ(Port.MemLines.size(), 37u); // cleared first
+}
+
+TEST_F(Commands, ExitAboutAndRefreshReachThePort)
+{
+    Start();
+    Window->ClickMenuItem(mnu::About);
+    EXPECT_EQ(Port.AboutHosts, std::vector<std::string>{"www.vornia.example"});
+    Window->ClickMenuItem(mnu::RefreshBoard);
+    EXPECT_EQ(Port.BoardRepaints, 1);
+    Window->ClickMenuItem(mnu::Exit);
+    EXPECT_EQ(Port.CloseRequests, 1);
+}
+
+TEST_F(Commands, MenusDisabledByAGenerationIgnoreTheirCommands)
+{
+    Start();
+    Window->EnableMenus(false);
+    Window->ClickMenuItem(mnu::Exit);
+    Window->ClickMenuItem(mnu::BlackAndWhite);
+    EXPECT_EQ(Port.CloseRequests, 0);
+    EXPECT_FALSE(Window->BlackAndWhite());
+}
+
+} // namespace
+} // namespace vornia::test

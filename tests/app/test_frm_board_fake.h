@@ -1,0 +1,223 @@
+// A recording window port for driving TfrmBoard without a toolkit, and a
+// fixture that starts a window in a private folder.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/frm_board.h"
+#include "board/random_source.h"
+#include "net/version_check.h"
+#include "test_files.h"
+
+namespace vornia::test {
+
+struct TShownMessage {
+    std::string Text;
+    TMsgKind Kind;
+    TMsgButtons Buttons;
+};
+
+class TFakeSocket : public TVersionCheckPort {
+public:
+    void OpenConnection(const std::string& host, int port) override
+    {
+        Opened.push_back(host + ":" + std::to_string(port));
+        Open = true;
+    }
+    bool SendText(const std::string& text) override
+    {
+        Sent += text;
+        return Open;
+    }
+    std::string ReceivedText(std::size_t maxBytes) override { return Answer.substr(0, maxBytes); }
+    void CloseConnection() override { Open = false; }
+    bool IsConnectionOpen() const override { return Open; }
+    void StartTimer(int intervalMs) override { TimerMs = intervalMs; }
+    void StopTimer() override { TimerMs = 0; }
+    void RepaintStatusBar() override {}
+    void ReportNewerVersion(const std::string&) override {}
+
+    std::vector<std::string> Opened;
+    std::string Sent;
+    std::string Answer;
+    bool Open = false;
+    int TimerMs = 0;
+};
+
+class TFakeWindowPort : public TWindowPort {
+public:
+    TMsgAnswer MessageBox(const std::string& text, TMsgKind kind, TMsgButtons buttons) override
+    {
+        Messages.push_back({text, kind, buttons});
+        Log.push_back("message: " + text);
+        if (buttons == TMsgButtons::Ok)
+            return TMsgAnswer::Ok;
+        if (Answers.empty())
+            return TMsgAnswer::No;
+        const TMsgAnswer answer = Answers.front();
+        Answers.pop_front();
+        return answer;
+    }
+    bool ChooseSaveFile(const TFileDialogSpec& spec, std::string& path) override
+    {
+        return Choose(spec, path);
+    }
+    bool ChooseOpenFile(const TFileDialogSpec& spec, std::string& path) override
+    {
+        return Choose(spec, path);
+    }
+    void StartTimer(TWindowTimer timer, int intervalMs) override { Timers[timer] = intervalMs; }
+    void StopTimer(TWindowTimer timer) override { Timers.erase(timer); }
+    void SetCaption(const std::string& caption) override { Caption = caption; }
+    void SetWindowSize(TWindowSize size) override { Size = size; }
+    TWindowSize WindowSize() const override { return Size; }
+    void Maximize() override
+    {
+        ++Maximized;
+        Log.push_back("maximize");
+    }
+    void CloseWindow() override { ++CloseRequests; }
+    void RepaintBoard() override
+    {
+        ++BoardRepaints;
+        if (OnRepaintBoard)
+            OnRepaintBoard();
+    }
+    void RepaintStatusBar() override { ++StatusRepaints; }
+    void SetStatusBarVisible(bool visible) override { StatusBarVisible = visible; }
+    void MenusChanged() override { ++MenuChanges; }
+    void SetMemVisible(bool visible) override { MemVisible = visible; }
+    void SetMemLines(const std::vector<std::string>& lines) override { MemLines = lines; }
+    bool RunOptionsDialog(TBoardSettings& settings) override
+    {
+        ++OptionsShown;
+        return OnOptions ? OnOptions(settings) : false;
+    }
+    void ShowAboutDialog(const std::string& host) override { AboutHosts.push_back(host); }
+    bool PrintClientArea(std::string* error) override
+    {
+        ++Prints;
+        if (!PrintError.empty() && error)
+            *error = PrintError;
+        return PrintError.empty();
+    }
+    TVersionCheckPort& VersionSocket() override { return Socket; }
+    void AttachVersionCheck(TVersionCheck* check) override { Attached = check; }
+
+    // Fires a running timer as the toolkit would.
+    bool Fire(TfrmBoard& window, TWindowTimer timer)
+    {
+        if (!Timers.count(timer))
+            return false;
+        window.TimerFired(timer);
+        return true;
+    }
+    std::vector<std::string> MessageTexts() const
+    {
+        std::vector<std::string> texts;
+        for (const auto& m : Messages)
+            texts.push_back(m.Text);
+        return texts;
+    }
+
+    std::vector<TShownMessage> Messages;
+    std::deque<TMsgAnswer> Answers;
+    // Paths the file choosers return in turn; nullopt cancels.
+    std::deque<std::optional<std::string>> Files;
+    std::vector<TFileDialogSpec> FileDialogs;
+    std::map<TWindowTimer, int> Timers;
+    std::string Caption;
+    TWindowSize Size;
+    int Maximized = 0;
+    int CloseRequests = 0;
+    int BoardRepaints = 0;
+    std::function<void()> OnRepaintBoard;
+    int StatusRepaints = 0;
+    bool StatusBarVisible = true;
+    int MenuChanges = 0;
+    bool MemVisible = false;
+    std::vector<std::string> MemLines;
+    int OptionsShown = 0;
+    std::function<bool(TBoardSettings&)> OnOptions;
+    std::vector<std::string> AboutHosts;
+    int Prints = 0;
+    std::string PrintError;
+    TFakeSocket Socket;
+    TVersionCheck* Attached = nullptr;
+    std::vector<std::string> Log;
+
+private:
+    bool Choose(const TFileDialogSpec& spec, std::string& path)
+    {
+        FileDialogs.push_back(spec);
+        if (Files.empty() || !Files.front()) {
+            if (!Files.empty())
+                Files.pop_front();
+            return false;
+        }
+        path = *Files.front();
+        Files.pop_front();
+        return true;
+    }
+};
+
+// A window started in a private folder, with a fixed random clock so that
+// every board is the same from run to run.
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { RandomSource().UseFixedClock(12345); }
+    void TearDown() override
+    {
+        Window.reset();
+        RandomSource().UseSystemClock();
+    }
+
+    std::string IniPath() const { return Folder.File("VorniaGenerator.ini"); }
+    void WriteIni(const std::string& lines) { WriteText(IniPath(), "[settings]\r\n" + lines); }
+
+    // Creates the window; the settings file is whatever the folder holds.
+    bool Create(int osProduct = 0)
+    {
+        Window = std::make_unique<TfrmBoard>(Port, osProduct, Folder.Path);
+        return Window->FormCreate();
+    }
+    // Creates and shows it, answering the first-run question with No.
+    void Start(int osProduct = 0)
+    {
+        ASSERT_TRUE(Create(osProduct));
+        Window->FormShow();
+        Port.Fire(*Window, TWindowTimer::Size);
+    }
+    void Generate()
+    {
+        Window->ClickMenuItem(mnu::MakeNewBoard);
+        ASSERT_TRUE(Port.Fire(*Window, TWindowTimer::MakeBoard));
+    }
+    const TMenuItem& FileMenu() const { return Window->Menu().Item(mnu::File); }
+    // Captions of the File menu after "E&xit".
+    std::vector<std::string> BoardEntries() const
+    {
+        std::vector<std::string> captions;
+        bool afterExit = false;
+        for (const TMenuItem& item : FileMenu().Items) {
+            if (afterExit)
+                captions.push_back(item.Checked ? item.Caption + " *" : item.Caption);
+            afterExit = afterExit || item.Name == mnu::Exit;
+        }
+        return captions;
+    }
+    std::string Panel(int i) const { return Window->StatusBar().Text(i); }
+
+    TTempFolder Folder;
+    TFakeWindowPort Port;
+    std::unique_ptr<TfrmBoard> Window;
+};
+
+} // namespace vornia::test
