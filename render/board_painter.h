@@ -2,6 +2,9 @@
 // fill, kind name, number token, harbour texts and dots.
 #pragma once
 
+#include <optional>
+
+#include "board/geometry.h"
 #include "board/plate_list.h"
 #include "canvas.h"
 
@@ -11,6 +14,12 @@ struct TPaintOptions {
     int Zoom = 100;
     bool BlackAndWhite = false;
     TColor ButtonFace = 0xF0F0F0; // the background outside black and white
+    // Outline and fill only: no kind names, harbour texts, tokens or dots
+    // (the example pictures of the options dialog).
+    bool ShapesOnly = false;
+    // Hex sizes other than the zoom's column (the small hexes of the example
+    // pictures); the zoom still chooses the pen width and the fonts.
+    std::optional<THexMetrics> Metrics;
 };
 
 // Background over the whole canvas, then DrawPlate for every plate in list order.
@@ -21,7 +30,11 @@ void DrawPlate(TCanvas& canvas, const TPlateList& plates, int index, const TPain
 struct TDotPositions {
     int x1, y1, x2, y2;
 };
-// Top-left corners of the two harbour dots for the plate's Border.
+// Top-left corners of the two harbour dots for the plate's Border. A harbour
+// whose Border is btNone (only a board file can give one) faces no side and
+// gets no dots; for it both corners are the plate's position.
 TDotPositions HarbourDots(const TResourcePlate& plate, int zoom);
+// True when Border names one of the six sides.
+bool HasHarbourDots(const TResourcePlate& plate);
 
 } // namespace vornia

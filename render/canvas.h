@@ -2,6 +2,7 @@
 // the printer all draw through one of these.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "board/plate.h"
@@ -14,6 +15,11 @@ struct TFontSpec {
     bool Bold = false;
     TColor Color = clBlack;
     friend bool operator==(const TFontSpec&, const TFontSpec&) = default;
+};
+
+struct TTextSize {
+    int Width = 0;
+    int Height = 0;
 };
 
 class TCanvas {
@@ -40,6 +46,14 @@ public:
 
     virtual TFontSpec Font() const = 0;
     virtual void SetFont(const TFontSpec& font) = 0;
+
+    // The box TextOut would cover for the text in the given font; nothing when
+    // this canvas cannot measure text. The painter uses it only to skip plates
+    // whose drawing cannot reach the canvas.
+    virtual std::optional<TTextSize> TextExtent(const TFontSpec&, const std::string&) const
+    {
+        return std::nullopt;
+    }
 };
 
 } // namespace vornia

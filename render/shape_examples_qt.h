@@ -10,9 +10,10 @@ constexpr int ShapeExampleWidth = 219;
 constexpr int ShapeExampleHeight = 187;
 
 // The picture of shape shapeIndex (the order of ShapeNames), 219 x 187 pixels:
-// fills and outlines only, on white, toward the upper left. A null image for
-// an index outside 0..12. Needs a QGuiApplication (fonts are not used, but
-// QImage painting is).
+// an example board of that shape with the default piece counts, fills and
+// outlines only, on white, toward the upper left. A null image for an index
+// outside 0..12. Made on first use and kept; call it on the UI thread. It
+// reseeds the process-wide generator and leaves it on the system clock.
 QImage ShapeExampleImage(int shapeIndex);
 
 } // namespace vornia

@@ -1,0 +1,50 @@
+#include "board_picture_qt.h"
+
+#include <QSaveFile>
+#include <QString>
+
+#include "qimage_canvas_qt.h"
+
+namespace vornia {
+
+QImage RenderBoardImage(const TPlateList& plates, const TPaintOptions& options, int width, int height)
+{
+    QImage image(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
+    {
+        TQImageCanvas canvas(image);
+        PaintBoard(canvas, plates, options);
+    }
+    return image;
+}
+
+bool SaveBoardPng(const TPlateList& plates, const TPaintOptions& options, const std::string& path,
+                  std::string* error)
+{
+    auto fail = [error](std::string reason) {
+        if (error)
+            *error = std::move(reason);
+        return false;
+    };
+    const TPictureSize size = BoardPictureSize(plates, options.Zoom);
+    if (!CheckPictureSize(size, error))
+        return false;
+    const QImage image = RenderBoardImage(plates, options, size.width, size.height);
+    if (image.isNull())
+        return fail("There is not enough memory for a picture of " + std::to_string(size.width) + " x " +
+                    std::to_string(size.height) + " pixels.");
+
+    QSaveFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::WriteOnly))
+        return fail("Cannot write " + path + ": " + file.errorString().toStdString());
+    if (!image.save(&file, "PNG")) {
+        file.cancelWriting();
+        return fail("Cannot write " + path + ": the picture could not be encoded as PNG.");
+    }
+    if (!file.commit())
+        return fail("Cannot write " + path + ": " + file.errorString().toStdString());
+    return true;
+}
+
+} // namespace vornia

@@ -1,0 +1,44 @@
+// What Print does before anything reaches a printer, and how the window's
+// picture is fitted to the page.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace vornia {
+
+inline constexpr std::string_view NoBoardToPrintText = "There is no board to print.";
+inline constexpr std::string_view PrintInColorQuestion = "Are you sure you want to print this in color?";
+
+enum class TPrintStep {
+    NoBoard,       // show NoBoardToPrintText (information, OK) and stop
+    ConfirmColor,  // ask PrintInColorQuestion (Yes/No); print only on Yes
+    Print,         // print at once
+};
+
+struct TPrintDecision {
+    TPrintStep Step;
+    std::string_view Message; // the text to show or ask; empty for Print
+};
+
+// mnuPrintClick's first two steps: no placed plate means nothing to print;
+// colour printing must be confirmed, black and white needs no question.
+TPrintDecision DecidePrint(int placedPlateCount, bool blackAndWhite);
+
+// a * b / c with a 64-bit intermediate, rounded to the nearest integer
+// (halves away from zero); 0 when c is 0.
+std::int64_t MulDiv(int a, int b, int c);
+
+struct TPrintRect {
+    int Width = 0;
+    int Height = 0;
+    friend bool operator==(const TPrintRect&, const TPrintRect&) = default;
+};
+
+// The rectangle, from the page's top-left corner, that a w x h picture is
+// stretched into on a pw x ph page: the full page height when the picture
+// scaled to it is narrower than the page, otherwise the full page width;
+// the aspect ratio is kept. An empty picture or page gives an empty rectangle.
+TPrintRect FitToPage(int w, int h, int pw, int ph);
+
+} // namespace vornia

@@ -1,0 +1,208 @@
+#include "qimage_canvas_qt.h"
+
+#include <QPen>
+#include <QString>
+#include <QStringList>
+
+namespace vornia {
+
+int PointsToPixels(int points)
+{
+    // The rounded point size at 96 dpi, as a screen font's height is made.
+    const int scaled = points * 96;
+    return scaled >= 0 ? (scaled + 36) / 72 : -((-scaled + 36) / 72);
+}
+
+QFont QFontFor(const TFontSpec& spec)
+{
+    QFont font;
+    font.setFamilies(
+        {QString::fromStdString(spec.Name), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setPixelSize(std::max(1, PointsToPixels(spec.Size)));
+    font.setBold(spec.Bold);
+    font.setStyleStrategy(QFont::NoAntialias);
+    return font;
+}
+
+QColor QColorOf(TColor color) { return QColor(RedOf(color), GreenOf(color), BlueOf(color)); }
+
+namespace {
+
+std::uint32_t PixelOf(TColor color)
+{
+    return 0xFF000000u | (static_cast<std::uint32_t>(RedOf(color)) << 16) |
+           (static_cast<std::uint32_t>(GreenOf(color)) << 8) | static_cast<std::uint32_t>(BlueOf(color));
+}
+
+bool SameFace(const TFontSpec& a, const TFontSpec& b)
+{
+    return a.Name == b.Name && a.Size == b.Size && a.Bold == b.Bold;
+}
+
+} // namespace
+
+TQImageCanvas::TQImageCanvas(QImage& image) : Image(image)
+{
+    if (Image.format() != QImage::Format_RGB32)
+        Image.convertTo(QImage::Format_RGB32);
+    Painter.begin(&Image);
+    Painter.setRenderHint(QPainter::Antialiasing, false);
+    Painter.setRenderHint(QPainter::TextAntialiasing, false);
+    Pixels = reinterpret_cast<std::uint32_t*>(Image.bits());
+    Stride = static_cast<int>(Image.bytesPerLine() / 4);
+}
+
+TQImageCanvas::~TQImageCanvas() { Painter.end(); }
+
+int TQImageCanvas::Width() const { return Image.width(); }
+int TQImageCanvas::Height() const { return Image.height(); }
+
+void TQImageCanvas::SetPenColor(TColor color)
+{
+    PenDirty = PenDirty || color != PenColor;
+    PenColor = color;
+}
+
+void TQImageCanvas::SetPenWidth(int width)
+{
+    PenDirty = PenDirty || width != PenWidth;
+    PenWidth = width;
+}
+
+void TQImageCanvas::SetBrushColor(TColor color) { BrushColor = color; }
+
+void TQImageCanvas::ApplyPen()
+{
+    if (!PenDirty)
+        return;
+    QPen pen(QColorOf(PenColor));
+    pen.setWidth(std::max(1, PenWidth));
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    Painter.setPen(pen);
+    PenDirty = false;
+}
+
+void TQImageCanvas::FillRect(int x1, int y1, int x2, int y2)
+{
+    if (x2 > x1 && y2 > y1)
+        Painter.fillRect(QRect(x1, y1, x2 - x1, y2 - y1), QColorOf(BrushColor));
+}
+
+void TQImageCanvas::MoveTo(int x, int y)
+{
+    CurrentX = x;
+    CurrentY = y;
+}
+
+void TQImageCanvas::LineTo(int x, int y)
+{
+    ApplyPen();
+    Painter.drawLine(CurrentX, CurrentY, x, y);
+    CurrentX = x;
+    CurrentY = y;
+}
+
+// A scanline fill: each seed grows into the widest run of open pixels on its
+// row, and the runs above and below it seed the next ones. A pixel is open
+// when it is not of the border colour and not yet part of this fill. While
+// the fill runs, its pixels carry alpha 0 as the mark (the pixels of an
+// RGB32 image are otherwise always opaque); the recorded runs get alpha back
+// at the end. So pixels that already had the brush colour are filled through,
+// not taken for a border.
+void TQImageCanvas::FloodFill(int x, int y, TColor border)
+{
+    const int width = Image.width(), height = Image.height();
+    if (x < 0 || y < 0 || x >= width || y >= height)
+        return;
+    constexpr std::uint32_t Opaque = 0xFF000000u;
+    const std::uint32_t borderRgb = PixelOf(border) & ~Opaque;
+    const std::uint32_t markedFill = PixelOf(BrushColor) & ~Opaque;
+    auto pixel = [&](int px, int py) -> std::uint32_t& {
+        return Pixels[static_cast<std::size_t>(py) * static_cast<std::size_t>(Stride) + static_cast<std::size_t>(px)];
+    };
+    auto open = [&](int px, int py) {
+        const std::uint32_t value = pixel(px, py);
+        return (value & Opaque) != 0 && (value & ~Opaque) != borderRgb;
+    };
+    if (!open(x, y))
+        return;
+
+    Seeds.clear();
+    Runs.clear();
+    Seeds.push_back({x, y, x});
+    while (!Seeds.empty()) {
+        const TRun seed = Seeds.back();
+        Seeds.pop_back();
+        const int sy = seed.Y;
+        if (!open(seed.Left, sy))
+            continue;
+        int left = seed.Left, right = seed.Left;
+        while (left > 0 && open(left - 1, sy))
+            --left;
+        while (right < width - 1 && open(right + 1, sy))
+            ++right;
+        for (int px = left; px <= right; ++px)
+            pixel(px, sy) = markedFill;
+        Runs.push_back({left, sy, right});
+        for (int ny : {sy - 1, sy + 1}) {
+            if (ny < 0 || ny >= height)
+                continue;
+            bool inRun = false;
+            for (int px = left; px <= right; ++px) {
+                const bool isOpen = open(px, ny);
+                if (isOpen && !inRun)
+                    Seeds.push_back({px, ny, px});
+                inRun = isOpen;
+            }
+        }
+    }
+    for (const TRun& run : Runs)
+        for (int px = run.Left; px <= run.Right; ++px)
+            pixel(px, run.Y) |= Opaque;
+}
+
+void TQImageCanvas::Ellipse(int x1, int y1, int x2, int y2)
+{
+    if (x2 <= x1 || y2 <= y1)
+        return;
+    ApplyPen();
+    Painter.setBrush(QColorOf(BrushColor));
+    // The outline stays inside [x1, x2) x [y1, y2), as the rectangle's pixels.
+    const double inset = std::max(1, PenWidth) / 2.0;
+    Painter.drawEllipse(QRectF(x1 + inset, y1 + inset, x2 - x1 - 2 * inset, y2 - y1 - 2 * inset));
+}
+
+const TQImageCanvas::TCachedFont& TQImageCanvas::CachedFont(const TFontSpec& spec) const
+{
+    for (const TCachedFont& cached : Fonts)
+        if (SameFace(cached.Spec, spec))
+            return cached;
+    QFont font = QFontFor(spec);
+    Fonts.push_back(TCachedFont{spec, font, QFontMetrics(font)});
+    return Fonts.back();
+}
+
+void TQImageCanvas::SetFont(const TFontSpec& font) { CurrentFont = font; }
+
+std::optional<TTextSize> TQImageCanvas::TextExtent(const TFontSpec& font, const std::string& text) const
+{
+    const TCachedFont& cached = CachedFont(font);
+    return TTextSize{cached.Metrics.horizontalAdvance(QString::fromStdString(text)), cached.Metrics.height()};
+}
+
+void TQImageCanvas::TextOut(int x, int y, const std::string& text)
+{
+    if (text.empty())
+        return;
+    const TCachedFont& cached = CachedFont(CurrentFont);
+    const QString qtext = QString::fromStdString(text);
+    const int advance = cached.Metrics.horizontalAdvance(qtext);
+    Painter.fillRect(QRect(x, y, advance, cached.Metrics.height()), QColorOf(BrushColor));
+    Painter.setFont(cached.Font);
+    Painter.setPen(QColorOf(CurrentFont.Color));
+    Painter.drawText(QPoint(x, y + cached.Metrics.ascent()), qtext);
+    PenDirty = true;
+}
+
+} // namespace vornia

@@ -1,0 +1,88 @@
+// A canvas that paints into a QImage: the surface of the board panel, of
+// the exported pictures and of the printed page.
+#pragma once
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <cstdint>
+#include <deque>
+#include <vector>
+
+#include "canvas.h"
+
+namespace vornia {
+
+// Font sizes are in points at 96 dots per inch, whatever the screen says:
+// 8 points are 11 pixels.
+int PointsToPixels(int points);
+// The named family first; where fontconfig has no such family, Liberation
+// Sans (metric-compatible with the usual Windows sans serif) and then DejaVu
+// Sans. Not antialiased, like the outlines.
+QFont QFontFor(const TFontSpec& spec);
+QColor QColorOf(TColor color);
+
+// Lines and ellipses are aliased, so a flood fill bounded by the outline
+// colour stops exactly at the outline; the flood fill works on the image's
+// pixels. Text is drawn with its top-left corner at the given point on an
+// opaque box of the brush colour, as wide as the text's advance and as high
+// as the font's line.
+class TQImageCanvas final : public TCanvas {
+public:
+    // Paints into image, which must outlive the canvas; an image of another
+    // format is converted to Format_RGB32 first.
+    explicit TQImageCanvas(QImage& image);
+    ~TQImageCanvas() override;
+    TQImageCanvas(const TQImageCanvas&) = delete;
+    TQImageCanvas& operator=(const TQImageCanvas&) = delete;
+
+    int Width() const override;
+    int Height() const override;
+
+    void SetPenColor(TColor color) override;
+    void SetPenWidth(int width) override;
+    void SetBrushColor(TColor color) override;
+    void FillRect(int x1, int y1, int x2, int y2) override;
+    void MoveTo(int x, int y) override;
+    void LineTo(int x, int y) override;
+    void FloodFill(int x, int y, TColor border) override;
+    void Ellipse(int x1, int y1, int x2, int y2) override;
+    void TextOut(int x, int y, const std::string& text) override;
+
+    TFontSpec Font() const override { return CurrentFont; }
+    void SetFont(const TFontSpec& font) override;
+    std::optional<TTextSize> TextExtent(const TFontSpec& font, const std::string& text) const override;
+
+private:
+    struct TCachedFont {
+        TFontSpec Spec; // colour ignored
+        QFont Font;
+        QFontMetrics Metrics;
+    };
+    const TCachedFont& CachedFont(const TFontSpec& spec) const;
+    void ApplyPen();
+
+    QImage& Image;
+    QPainter Painter;
+    std::uint32_t* Pixels = nullptr;
+    int Stride = 0; // pixels per line
+
+    TColor PenColor = clBlack;
+    int PenWidth = 1;
+    TColor BrushColor = clWhite;
+    bool PenDirty = true;
+    int CurrentX = 0;
+    int CurrentY = 0;
+    TFontSpec CurrentFont;
+
+    mutable std::deque<TCachedFont> Fonts;
+    // Working lists of the flood fill, kept to save allocations.
+    struct TRun {
+        int Left, Y, Right;
+    };
+    std::vector<TRun> Seeds; // Left is the seed's x
+    std::vector<TRun> Runs;
+};
+
+} // namespace vornia

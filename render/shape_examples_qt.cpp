@@ -1,0 +1,114 @@
+#include "shape_examples_qt.h"
+
+#include <array>
+#include <cstdint>
+
+#include "board/panel_board.h"
+#include "board/random_source.h"
+#include "board_painter.h"
+#include "qimage_canvas_qt.h"
+
+namespace vornia {
+
+namespace {
+
+// The same boards every run: every reseed of the example generations reads this.
+constexpr std::uint32_t ExampleSeed = 20240;
+
+// Hexes small enough that every shape with the default piece counts fits in
+// 219 x 187 pixels (the widest, "long lake", is 21 half widths across; the
+// tallest, "cross", ten rows high): a column of its own rather than the
+// 50 per cent drawing scaled down, so the outlines stay crisp and black.
+constexpr THexMetrics ExampleMetrics{9, 10, 5, 0, 0};
+constexpr int ExampleMargin = 5;
+constexpr int GenerationZoom = 50;
+
+// Reads the default settings with the one shape set; everything the panel
+// reports back is dropped.
+class TExampleOwner final : public TBoardOwner {
+public:
+    explicit TExampleOwner(std::string_view shape) { Settings.Shape = std::string(shape); }
+    const TBoardSettings& BoardSettings() const override { return Settings; }
+    int ZoomPercent() const override { return GenerationZoom; }
+    void SetBoardCaption(const std::string&) override {}
+    void ResetStatusBar(int) override {}
+    void DisplayStats(const TStats&) override {}
+    void AddBoardMenuItem(const std::string&) override {}
+    void PaintBoard() override {}
+
+private:
+    TBoardSettings Settings;
+};
+
+// Generates the example board with the fixed seed, leaving the process-wide
+// generator as the program uses it: its state as before, the system clock.
+void GenerateExample(TPanelBoard& board)
+{
+    TRandomSource& random = RandomSource();
+    const std::uint32_t state = random.Seed();
+    random.UseFixedClock(ExampleSeed);
+    board.GenerateBoard();
+    random.UseSystemClock();
+    random.SetSeed(state);
+}
+
+// Moves the placed plates from the grid of the generation zoom onto the grid
+// of the example hexes, the west side at the margin and the top at the margin.
+void MoveOntoExampleGrid(TPlateList& plates)
+{
+    const THexMetrics from = MetricsAtZoom(GenerationZoom);
+    const int first = plates.FirstPlaced();
+    if (first < 0)
+        return;
+    std::int32_t minX = plates[first].X, minY = plates[first].Y;
+    for (const TPlateEntry& e : plates.All())
+        if (e.Plate.Placed) {
+            minX = std::min(minX, e.Plate.X);
+            minY = std::min(minY, e.Plate.Y);
+        }
+    for (int i = 0; i < plates.Count(); ++i) {
+        const TResourcePlate& p = plates[i];
+        if (!p.Placed)
+            continue;
+        const int column = (p.X - minX) / from.HalfWidth;
+        const int row = (p.Y - minY) / from.RowPitch();
+        plates.Place(i, ExampleMargin + column * ExampleMetrics.HalfWidth,
+                     ExampleMargin + ExampleMetrics.PeakHeight + row * ExampleMetrics.RowPitch());
+    }
+}
+
+QImage MakeShapeExample(std::string_view shape)
+{
+    TExampleOwner owner(shape);
+    TPanelBoard board(owner);
+    GenerateExample(board);
+    MoveOntoExampleGrid(board.Plates());
+
+    TPaintOptions options;
+    options.Zoom = GenerationZoom; // a one-pixel pen
+    options.ButtonFace = clWhite;
+    options.ShapesOnly = true;
+    options.Metrics = ExampleMetrics;
+    QImage image(ShapeExampleWidth, ShapeExampleHeight, QImage::Format_RGB32);
+    {
+        TQImageCanvas canvas(image);
+        PaintBoard(canvas, board.Plates(), options);
+    }
+    return image;
+}
+
+} // namespace
+
+QImage ShapeExampleImage(int shapeIndex)
+{
+    if (shapeIndex < 0 || shapeIndex >= static_cast<int>(ShapeNames.size()))
+        return {};
+    // Made once, on first use; the pictures are asked for on the UI thread only.
+    static std::array<QImage, ShapeNames.size()> examples;
+    QImage& example = examples[static_cast<std::size_t>(shapeIndex)];
+    if (example.isNull())
+        example = MakeShapeExample(ShapeNames[static_cast<std::size_t>(shapeIndex)]);
+    return example;
+}
+
+} // namespace vornia
