@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "frm_board.h"
+#include "render/print_layout.h"
 
 namespace vornia {
 
@@ -27,9 +28,6 @@ constexpr std::array<std::pair<std::string_view, THandler>, 15> Handlers{{
     {mnu::ToggleMem, &TfrmBoard::mnuToggleMemClick},
     {mnu::DebugFillMem, &TfrmBoard::mnuDebugFillMemClick},
 }};
-
-constexpr std::string_view NoBoardToPrintText = "There is no board to print.";
-constexpr std::string_view PrintInColourQuestion = "Are you sure you want to print this in color?";
 
 } // namespace
 
@@ -88,14 +86,18 @@ void TfrmBoard::mnuOpenClick()
 
 void TfrmBoard::mnuPrintClick()
 {
-    if (Panel->PlacedPlateCount() == 0) {
-        Port.MessageBox(std::string(NoBoardToPrintText), TMsgKind::Information, TMsgButtons::Ok);
+    const TPrintDecision decision = DecidePrint(Panel->PlacedPlateCount(), Checked(mnu::BlackAndWhite));
+    switch (decision.Step) {
+    case TPrintStep::NoBoard:
+        Port.MessageBox(std::string(decision.Message), TMsgKind::Information, TMsgButtons::Ok);
         return;
-    }
-    if (!Checked(mnu::BlackAndWhite) &&
-        Port.MessageBox(std::string(PrintInColourQuestion), TMsgKind::Confirmation, TMsgButtons::YesNo) !=
+    case TPrintStep::ConfirmColor:
+        if (Port.MessageBox(std::string(decision.Message), TMsgKind::Confirmation, TMsgButtons::YesNo) !=
             TMsgAnswer::Yes)
-        return;
+            return;
+        break;
+    case TPrintStep::Print: break;
+    }
     std::string error;
     if (!Port.PrintClientArea(&error))
         Port.MessageBox("Could not print the board:\r\n" + error, TMsgKind::Error, TMsgButtons::Ok);

@@ -91,18 +91,14 @@ void TfrmBoard::OpenBoard()
     std::unique_ptr<TIniFile> ini = OpenIniFile(path, *this);
     if (!ini)
         return;
-    const TBoardFileContent content = ReadBoard(*ini);
+    TBoardFileContent content = ReadBoard(*ini);
     ini.reset();
 
     Panel->NewPlateList();
     ResetStatusBar(rsWaiting);
     SetZoomMenu(content.Zoom);
-    TPlateList& plates = Panel->Plates();
-    if (content.Plates) {
-        plates.Reserve(content.Plates->Count());
-        for (const TPlateEntry& entry : content.Plates->All())
-            plates.Add(entry.Text, entry.Plate);
-    }
+    if (content.Plates)
+        Panel->AdoptPlateList(std::move(content.Plates));
 
     Panel->SetBoardName(path);
     SetBoardCaption(Panel->BoardName);

@@ -14,7 +14,7 @@ std::string VersionText(bool newerVersionFound, const std::string& newerVersion)
 
 void ResetPanels(TStatusBar& bar, int flags, const std::string& versionText)
 {
-    bar.SetText(0, (flags & rsWaiting) ? std::string(WaitingText) : std::string());
+    bar.SetText(0, (flags & rsWaiting) ? std::string(PleaseWaitText) : std::string());
     for (int panel = 1; panel <= 3; ++panel)
         bar.SetText(panel, {});
     bar.SetText(4, (flags & rsFailed) ? std::string(FailedBoardText) : versionText);
@@ -22,15 +22,10 @@ void ResetPanels(TStatusBar& bar, int flags, const std::string& versionText)
 
 void ShowStatsPanels(TStatusBar& bar, const TStats& stats, const TStatsContext& context)
 {
-    bar.SetText(0, "shape: " + context.Shape);
-    bar.SetText(1, "plain waters: " + std::to_string(stats.PlainWaters));
-    bar.SetText(2, "land mass: " + context.MassDensity);
-    std::string suffix;
-    if (SameText(context.MassDensity, "any") && !stats.LandMass.empty())
-        suffix = "  (" + stats.LandMass + ")";
-    bar.SetText(3, "mass stats: " + FormatAverage(stats.LowestAverage) + " - " + FormatAverage(stats.ActualAverage) +
-                       " - " + FormatAverage(stats.HighestAverage) + suffix);
-    bar.SetText(4, context.DebugMode ? "Attempts: " + std::to_string(stats.Attempts) : context.VersionText);
+    const std::array<std::string, 4> texts = StatsPanelTexts(stats, context.Shape, context.MassDensity);
+    for (int panel = 0; panel < 4; ++panel)
+        bar.SetText(panel, texts[static_cast<std::size_t>(panel)]);
+    bar.SetText(4, context.DebugMode ? AttemptsText(stats.Attempts) : context.VersionText);
 }
 
 TPanelStyle PanelStyle(int panel, bool newerVersionFound, TColor fontColor, TColor brushColor)

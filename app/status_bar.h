@@ -8,6 +8,7 @@
 
 #include "board/plate.h"
 #include "board/stats.h"
+#include "board/status_texts.h"
 
 namespace vornia {
 
@@ -18,9 +19,6 @@ struct TStatusPanel {
 
 constexpr int StatusPanelCount = 5;
 inline constexpr std::array<int, StatusPanelCount> StatusPanelWidths{160, 110, 110, 200, 50};
-
-inline constexpr std::string_view WaitingText = "Please Wait...";
-inline constexpr std::string_view FailedBoardText = "Failed to create custom board. Please try again.";
 
 struct TStatusBar {
     std::array<TStatusPanel, StatusPanelCount> Panels{{
