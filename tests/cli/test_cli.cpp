@@ -1,0 +1,223 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+#include "app/file_utils.h"
+#include "board/board_settings.h"
+#include "cli/cli_args.h"
+#include "cli/cli_run.h"
+
+namespace vornia {
+namespace {
+
+namespace fs = std::filesystem;
+
+TCliParse Parse(std::initializer_list<const char*> words)
+{
+    std::vector<std::string> args{"vornia-cli"};
+    for (const char* w : words)
+        args.emplace_back(w);
+    return ParseCliArgs(args);
+}
+
+TEST(CliArgs, UsageErrorsNameTheBadArgument)
+{
+    struct TRow {
+        std::initializer_list<const char*> args;
+        const char* named;
+    };
+    const TRow rows[] = {
+        {{}, "missing command"},
+        {{"make"}, "'make'"},
+        {{"generate", "--zoom", "60"}, "'60'"},
+        {{"generate", "--zoom"}, "--zoom"},
+        {{"generate", "--seed", "86400000"}, "'86400000'"},
+        {{"generate", "--seed", "-1"}, "'-1'"},
+        {{"generate", "--shape", "hexagon"}, "'hexagon'"},
+        {{"generate", "--mass", "huge"}, "'huge'"},
+        {{"generate", "--counts", "Brick=501"}, "Brick=501"},
+        {{"generate", "--counts", "Gold=3"}, "'Gold'"},
+        {{"generate", "--counts", "Brick"}, "'Brick'"},
+        {{"generate", "--counts", "Brick=2,"}, "''"},
+        {{"generate", "--bw"}, "--bw"},
+        {{"generate", "extra"}, "'extra'"},
+        {{"stats"}, "missing board file"},
+        {{"stats", "a.mirl", "--png", "x.png"}, "'--png'"},
+        {{"render", "a.mirl"}, "--png"},
+    };
+    for (const auto& row : rows) {
+        const TCliParse parse = ParseCliArgs([&] {
+            std::vector<std::string> v{"vornia-cli"};
+            for (const char* w : row.args)
+                v.emplace_back(w);
+            return v;
+        }());
+        SCOPED_TRACE(row.named);
+        EXPECT_FALSE(parse.Ok);
+        EXPECT_NE(parse.Error.find(row.named), std::string::npos) << parse.Error;
+        EXPECT_EQ(parse.Error.find('\n'), std::string::npos);
+    }
+}
+
+TEST(CliArgs, AcceptsTheWholeContract)
+{
+    const TCliParse parse = Parse({"generate", "--settings", "s.ini", "--shape", "Dog Leg", "--mass", "HIGH",
+                                   "--counts", "brick=0,PIETWELVE=500", "--zoom", "75", "--seed", "86399999",
+                                   "--out", "b.mirl", "--force", "--png", "b.png", "--bw"});
+    ASSERT_TRUE(parse.Ok) << parse.Error;
+    const TCliArgs& a = parse.Args;
+    EXPECT_EQ(a.Command, TCliCommand::Generate);
+    EXPECT_EQ(*a.Shape, "Dog Leg");
+    EXPECT_EQ(a.Counts, (std::vector<std::pair<std::string, int>>{{"Brick", 0}, {"pieTwelve", 500}}));
+    EXPECT_EQ(*a.Zoom, 75);
+    EXPECT_EQ(*a.Seed, 86399999u);
+    EXPECT_TRUE(a.Force && a.BlackAndWhite);
+    EXPECT_EQ(Parse({"--help"}).Args.Command, TCliCommand::Help);
+    EXPECT_EQ(Parse({"render", "x.mirl", "--help"}).Args.Command, TCliCommand::Help);
+}
+
+class CliRun : public ::testing::Test {
+protected:
+    fs::path dir;
+    void SetUp() override
+    {
+        dir = fs::temp_directory_path() / ("vornia-cli-test-" + std::to_string(::getpid()) + "-" +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    int Run(std::initializer_list<const char*> words, std::string* out = nullptr, std::string* err = nullptr)
+    {
+        const TCliParse parse = Parse(words);
+        EXPECT_TRUE(parse.Ok) << parse.Error;
+        std::ostringstream o, e;
+        const int status = RunCli(parse.Args, o, e, nullptr);
+        if (out)
+            *out = o.str();
+        if (err)
+            *err = e.str();
+        return status;
+    }
+    std::string Path(const char* name) const { return (dir / name).string(); }
+    static std::string Read(const std::string& path)
+    {
+        std::string text;
+        ReadWholeFile(path, text);
+        return text;
+    }
+    static std::vector<std::string> Lines(const std::string& text)
+    {
+        std::vector<std::string> lines;
+        std::istringstream in(text);
+        for (std::string line; std::getline(in, line);)
+            lines.push_back(line);
+        return lines;
+    }
+};
+
+TEST_F(CliRun, GeneratePrintsTheSixPanelLines)
+{
+    std::string out;
+    ASSERT_EQ(Run({"generate", "--seed", "1"}, &out), ExitOk);
+    EXPECT_EQ(Lines(out), (std::vector<std::string>{"[New traditional 1]", "shape: traditional", "plain waters: 9",
+                                                   "land mass: any", "mass stats: 1.89 - 4.42 - 4.42  (high)",
+                                                   "Attempts: 0"}));
+}
+
+TEST_F(CliRun, SameSeedSameFileAndStatsReadItBack)
+{
+    for (auto shape : ShapeNames) {
+        for (const char* zoom : {"100", "75", "50"}) {
+            SCOPED_TRACE(std::string(shape) + " at " + zoom);
+            const std::string shapeText(shape);
+            std::string first, second, stats;
+            const std::string a = Path("a.mirl"), b = Path("b.mirl");
+            ASSERT_EQ(Run({"generate", "--shape", shapeText.c_str(), "--zoom", zoom, "--seed", "4242", "--counts",
+                           "Water=40", "--out", a.c_str(), "--force"},
+                          &first),
+                      ExitOk);
+            ASSERT_EQ(Run({"generate", "--shape", shapeText.c_str(), "--zoom", zoom, "--seed", "4242", "--counts",
+                           "Water=40", "--out", b.c_str(), "--force"},
+                          &second),
+                      ExitOk);
+            EXPECT_EQ(first, second);
+            EXPECT_EQ(Read(a), Read(b));
+            EXPECT_NE(Read(a).find("\r\nzoomSize=" + std::string(zoom) + "\r\n"), std::string::npos);
+            ASSERT_EQ(Run({"stats", a.c_str(), "--shape", shapeText.c_str()}, &stats), ExitOk);
+            auto generated = Lines(first), read = Lines(stats);
+            ASSERT_EQ(read.size(), 6u);
+            EXPECT_EQ(read[0], "[" + FullPath(a) + "]");
+            EXPECT_EQ(std::vector<std::string>(read.begin() + 1, read.end() - 1),
+                      std::vector<std::string>(generated.begin() + 1, generated.end() - 1));
+            EXPECT_EQ(read[5], "Attempts: 0");
+        }
+    }
+}
+
+TEST_F(CliRun, SettingsFileThenOptions)
+{
+    const std::string ini = Path("s.ini");
+    std::ofstream(ini) << "[settings]\r\nshape=cross\r\nmassDensity=low\r\nWater=0\r\nzoomSize=50\r\n";
+    std::string out;
+    ASSERT_EQ(Run({"generate", "--settings", ini.c_str(), "--mass", "any", "--seed", "3"}, &out), ExitOk);
+    const auto lines = Lines(out);
+    EXPECT_EQ(lines[0], "[New cross 1]");
+    EXPECT_EQ(lines[1], "shape: cross");
+    EXPECT_EQ(lines[2], "plain waters: 0");
+    EXPECT_EQ(lines[3], "land mass: any");
+}
+
+TEST_F(CliRun, FailuresAndTheirExitStatus)
+{
+    std::string out, err;
+    const std::string board = Path("board.mirl");
+    // A random board that can never be made: two land plates asked to be "high".
+    EXPECT_EQ(Run({"generate", "--shape", "random", "--mass", "high", "--counts",
+                   "Brick=2,Grain=0,Lumber=0,Ore=0,Wool=0,Desert=0", "--out", board.c_str()},
+                  &out, &err),
+              ExitNoBoard);
+    EXPECT_EQ(err, "Failed to create custom board. Please try again.\n");
+    EXPECT_TRUE(out.empty());
+    EXPECT_FALSE(fs::exists(board));
+
+    std::ofstream(board) << "old";
+    EXPECT_EQ(Run({"generate", "--out", board.c_str()}, &out, &err), ExitFileError);
+    EXPECT_NE(err.find("--force"), std::string::npos);
+    EXPECT_EQ(Read(board), "old");
+    EXPECT_EQ(Run({"generate", "--out", board.c_str(), "--force"}), ExitOk);
+    EXPECT_NE(Read(board), "old");
+
+    const std::string missing = Path("missing.ini");
+    EXPECT_EQ(Run({"generate", "--settings", missing.c_str()}, &out, &err), ExitFileError);
+    EXPECT_NE(err.find(missing), std::string::npos);
+    EXPECT_EQ(Run({"stats", dir.string().c_str()}, &out, &err), ExitFileError); // a folder
+    const std::string intoFolder = (dir / "no" / "such" / "x.mirl").string();
+    EXPECT_EQ(Run({"generate", "--out", intoFolder.c_str()}, &out, &err), ExitFileError);
+}
+
+// The real program, with pictures.
+TEST_F(CliRun, ProgramDrawsPicturesAndRefusesHugeOnes)
+{
+    const std::string cli = VORNIA_CLI_PATH;
+    const std::string board = Path("b.mirl"), png = Path("b.png");
+    const std::string quiet = " >/dev/null 2>&1";
+    auto run = [&](const std::string& args) { return WEXITSTATUS(std::system((cli + " " + args + quiet).c_str())); };
+    ASSERT_EQ(run("generate --seed 1 --out '" + board + "' --png '" + png + "'"), ExitOk);
+    EXPECT_TRUE(fs::file_size(png) > 1000);
+    ASSERT_EQ(run("render '" + board + "' --png '" + Path("half.png") + "' --zoom 50 --bw"), ExitOk);
+    EXPECT_TRUE(fs::exists(Path("half.png")));
+    EXPECT_EQ(run("render '" + board + "' --zoom 40 --png x.png"), ExitUsage);
+
+    std::ofstream(Path("far.mirl")) << "[settings]\r\nplate[0]=Grain;20000;10;;;;;\r\nplateCount=1\r\n";
+    EXPECT_EQ(run("render '" + Path("far.mirl") + "' --png '" + Path("far.png") + "'"), ExitFileError);
+    EXPECT_FALSE(fs::exists(Path("far.png")));
+}
+
+} // namespace
+} // namespace vornia
