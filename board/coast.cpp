@@ -16,24 +16,27 @@ void TPanelBoard::SurroundWithWater()
         return harbour >= 0 ? harbour : FirstUnplacedWater();
     };
 
+    const THexMetrics m = Metrics();
     int next = nextWater();
     for (int need = 6; need >= 1 && next >= 0; --need) {
         for (int i = 0; i < plates.Count(); ++i) {
             const TResourcePlate& land = plates[i];
-            if (!land.Placed || IsWater(land))
+            if (!land.Placed || !plates.IsLandPlate(i))
                 continue;
             for (int d = btNorthWest; d <= btWest; ++d) {
-                if (!IsSideFree(d, i))
+                const TPoint q = StepWith(land.X, land.Y, d, m);
+                if (PlateAt(q.x, q.y) >= 0) // IsSideFree
                     continue;
-                const std::int32_t qx = StepX(land.X, d), qy = StepY(land.Y, d);
                 int landAround = 0;
-                for (int side = btNorthWest; side <= btWest; ++side)
-                    landAround += HasLandNeighbour(side, qx, qy) ? 1 : 0;
+                for (int side = btNorthWest; side <= btWest; ++side) {
+                    const TPoint r = StepWith(q.x, q.y, side, m); // HasLandNeighbour
+                    landAround += LandPlateAt(r.x, r.y) >= 0 ? 1 : 0;
+                }
                 if (landAround != need)
                     continue;
                 next = nextWater();
                 if (next >= 0)
-                    plates.Place(next, qx, qy);
+                    plates.Place(next, q.x, q.y);
             }
         }
     }
@@ -68,7 +71,7 @@ void TPanelBoard::SetHarbourSides()
                 x = StepX(x, d);
                 y = StepY(y, d);
                 const int at = PlateAt(x, y);
-                if (at < 0 || IsWater(plates[at]))
+                if (at < 0 || !plates.IsLandPlate(at))
                     break;
                 ++run;
             }

@@ -57,6 +57,20 @@ constexpr std::int32_t WrapInt32(std::int64_t value)
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<std::uint64_t>(value)));
 }
 
+struct TPoint {
+    std::int32_t x;
+    std::int32_t y;
+    friend bool operator==(const TPoint&, const TPoint&) = default;
+};
+
+// The neighbour position of (x, y) across a side, with the metrics at hand.
+constexpr TPoint StepWith(std::int32_t x, std::int32_t y, int direction, const THexMetrics& m)
+{
+    const TStepUnits u = StepUnits(direction);
+    return {WrapInt32(std::int64_t{x} + std::int64_t{u.dx} * m.HalfWidth),
+            WrapInt32(std::int64_t{y} + std::int64_t{u.dy} * m.RowPitch())};
+}
+
 constexpr std::int32_t StepXAtZoom(std::int32_t x, int direction, int zoom)
 {
     return WrapInt32(std::int64_t{x} + std::int64_t{StepUnits(direction).dx} * MetricsAtZoom(zoom).HalfWidth);
@@ -67,11 +81,6 @@ constexpr std::int32_t StepYAtZoom(std::int32_t y, int direction, int zoom)
     return WrapInt32(std::int64_t{y} + std::int64_t{StepUnits(direction).dy} * MetricsAtZoom(zoom).RowPitch());
 }
 
-struct TPoint {
-    std::int32_t x;
-    std::int32_t y;
-    friend bool operator==(const TPoint&, const TPoint&) = default;
-};
 
 // The six vertices of the outline from the upper-left vertex, clockwise.
 constexpr std::array<TPoint, 6> HexOutline(std::int32_t x, std::int32_t y, const THexMetrics& m)

@@ -20,7 +20,7 @@ void TPanelBoard::BuildTraditional()
     std::int32_t x = StartX + a, y = StartY + pitch;
     int n = 0;
     for (int i = 0; i < plates.Count(); ++i) {
-        if (IsWater(plates[i]))
+        if (!plates.IsLandPlate(i))
             continue;
         plates.Place(i, x, y);
         switch (n) {
@@ -70,7 +70,7 @@ void TPanelBoard::WalkShape(const TTurnTable& turns, int lastStep)
     int step = 1;
     bool finished = false;
     for (int i = start + 1; !finished && i < plates.Count(); ++i) {
-        if (IsWater(plates[i]))
+        if (!plates.IsLandPlate(i))
             continue;
         const std::string stepText = std::to_string(step);
         for (const auto& turn : turns)
@@ -207,7 +207,7 @@ void TPanelBoard::BuildCross()
     std::array<int, 4> tips{start, start, start, start};
     std::size_t arm = 0;
     for (int i = start + 1; i < plates.Count(); ++i) {
-        if (IsWater(plates[i]))
+        if (!plates.IsLandPlate(i))
             continue;
         const TBorderType d = Arms[arm];
         const TResourcePlate& base = plates[tips[arm]];

@@ -68,9 +68,13 @@ bool TPanelBoard::HasLandNeighbour(int direction, std::int32_t x, std::int32_t y
 
 void TPanelBoard::CollectFreeSides(TSideList& list, int plate) const
 {
-    for (int d = btNorthWest; d <= btWest; ++d)
-        if (IsSideFree(d, plate))
-            list.push_back({BorderName(d), static_cast<TBorderType>(d)});
+    const TResourcePlate& p = Plates()[plate];
+    const THexMetrics m = Metrics();
+    for (int d = btNorthWest; d <= btWest; ++d) {
+        const TPoint q = StepWith(p.X, p.Y, d, m);
+        if (PlateAt(q.x, q.y) < 0)
+            list.push_back({BorderNameView(d), static_cast<TBorderType>(d)});
+    }
 }
 
 // --- plate queries
@@ -150,9 +154,13 @@ void TPanelBoard::AdoptPlateList(std::unique_ptr<TPlateList> list)
 
 void TPanelBoard::SetBoardName(std::string_view name)
 {
-    BoardName = "[";
-    BoardName += name;
-    BoardName += "]";
+    // Built apart from BoardName, since the name may be a view of it.
+    std::string bracketed;
+    bracketed.reserve(name.size() + 2);
+    bracketed += '[';
+    bracketed += name;
+    bracketed += ']';
+    BoardName = std::move(bracketed);
 }
 
 int TPanelBoard::FindBoard(std::string_view name) const
@@ -226,6 +234,7 @@ TStats TPanelBoard::ComputeStats() const
 {
     TStats stats;
     stats.PlainWaters = PlainWaterCount();
+    const THexMetrics m = Metrics();
     int n = 0;
     long long s = 0;
     for (const auto& e : Plates().All()) {
@@ -233,9 +242,11 @@ TStats TPanelBoard::ComputeStats() const
         if (!p.Placed || !IsLand(p))
             continue;
         ++n;
-        for (int d = btNorthWest; d <= btWest; ++d)
-            if (LandPlateAt(StepX(p.X, d), StepY(p.Y, d)) >= 0)
+        for (int d = btNorthWest; d <= btWest; ++d) {
+            const TPoint q = StepWith(p.X, p.Y, d, m);
+            if (LandPlateAt(q.x, q.y) >= 0)
                 ++s;
+        }
     }
     LandMassFigures(n, s, stats);
     stats.Attempts = Attempts;

@@ -28,7 +28,7 @@ enum class TLookupMode { Indexed, LiteralScan };
 
 // A transient list of free sides: (BorderName, side) entries.
 struct TSideEntry {
-    std::string Name;
+    std::string_view Name; // BorderName of the side
     TBorderType Side;
 };
 using TSideList = std::vector<TSideEntry>;

@@ -40,12 +40,14 @@ bool SameText(std::string_view a, std::string_view b)
     return true;
 }
 
-std::string BorderName(int value)
+std::string_view BorderNameView(int value)
 {
     if (value < 0 || value >= static_cast<int>(SideNames.size()))
         return {};
-    return std::string(SideNames[static_cast<std::size_t>(value)]);
+    return SideNames[static_cast<std::size_t>(value)];
 }
+
+std::string BorderName(int value) { return std::string(BorderNameView(value)); }
 
 TBorderType BorderFromName(std::string_view text)
 {

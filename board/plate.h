@@ -43,6 +43,7 @@ enum TBorderType : std::uint8_t {
 
 // The enumeration name for 0..5, empty text for btNone and anything above.
 std::string BorderName(int value);
+std::string_view BorderNameView(int value);
 // The side whose name equals the text, ASCII letter case ignored; btNone otherwise.
 TBorderType BorderFromName(std::string_view text);
 

@@ -15,7 +15,7 @@ int TPlateList::Add(std::string text, TResourcePlate plate)
     Entries.push_back({std::move(text), std::move(plate)});
     NextAtPosition.push_back(-1);
     TailAtPosition.push_back(-1);
-    IsLandPlate.push_back(IsLand(Entries.back().Plate) ? 1 : 0);
+    LandFlags.push_back(IsLand(Entries.back().Plate) ? 1 : 0);
     if (placed) {
         Entries.back().Plate.Placed = true;
         Link(i);
@@ -94,7 +94,7 @@ void TPlateList::Reindex()
         hint = 0;
     for (int i = 0; i < Count(); ++i) {
         NextAtPosition[static_cast<std::size_t>(i)] = -1;
-        IsLandPlate[static_cast<std::size_t>(i)] = IsLand((*this)[i]) ? 1 : 0;
+        LandFlags[static_cast<std::size_t>(i)] = IsLand((*this)[i]) ? 1 : 0;
     }
     // Linking from the end puts each plate at the head of its chain: O(1).
     for (int i = Count() - 1; i >= 0; --i)
@@ -174,7 +174,7 @@ int TPlateList::IndexedPlateAt(std::int32_t x, std::int32_t y) const
 int TPlateList::IndexedLandPlateAt(std::int32_t x, std::int32_t y) const
 {
     for (int at = Heads.Find(x, y); at >= 0; at = NextAtPosition[static_cast<std::size_t>(at)])
-        if (IsLandPlate[static_cast<std::size_t>(at)])
+        if (LandFlags[static_cast<std::size_t>(at)])
             return at;
     return -1;
 }
@@ -191,7 +191,7 @@ int TPlateList::FirstPlaced() const
 
 bool TPlateList::Matches(int i, TPlateSort sort) const
 {
-    const bool land = IsLandPlate[static_cast<std::size_t>(i)] != 0;
+    const bool land = LandFlags[static_cast<std::size_t>(i)] != 0;
     switch (sort) {
     case TPlateSort::Land: return land;
     case TPlateSort::Water: return !land;

@@ -36,6 +36,9 @@ public:
     const TResourcePlate& operator[](int i) const { return Entries[static_cast<std::size_t>(i)].Plate; }
     const std::vector<TPlateEntry>& All() const { return Entries; }
 
+    // The plate's Kind is not "Water" (as it was when added or last reindexed).
+    bool IsLandPlate(int i) const { return LandFlags[static_cast<std::size_t>(i)] != 0; }
+
     void Reserve(int n) { Entries.reserve(static_cast<std::size_t>(n)); }
     // Appends (text, plate); a plate that arrives placed is indexed at once.
     int Add(std::string text, TResourcePlate plate);
@@ -68,7 +71,7 @@ private:
     std::vector<int> NextAtPosition;
     // For the first plate of a chain: the last plate of it, so appends are O(1).
     std::vector<int> TailAtPosition;
-    std::vector<std::uint8_t> IsLandPlate;
+    std::vector<std::uint8_t> LandFlags;
     TPositionIndex Heads;
     int Placed = 0;
     int PlacedPlainWaters = 0;

@@ -12,9 +12,10 @@ bool TPanelBoard::LandMassAccepted() const
         return true;
     // Beyond the table of shared sides the category is always empty, whatever
     // the sides: no need to count them.
+    const TPlateList& plates = Plates();
     int land = 0;
-    for (const auto& e : Plates().All())
-        land += (e.Plate.Placed && IsLand(e.Plate)) ? 1 : 0;
+    for (int i = 0; i < plates.Count(); ++i)
+        land += (plates[i].Placed && plates.IsLandPlate(i)) ? 1 : 0;
     if (land >= MaxSharedSidesTableSize)
         return false;
     const TStats stats = ComputeStats();
@@ -36,7 +37,7 @@ bool TPanelBoard::GrowRandomLand()
         std::int32_t x = StartX, y = StartY;
         const int count = plates.Count();
         for (int i = 0; i < count; ++i) {
-            if (IsWater(plates[i]))
+            if (!plates.IsLandPlate(i))
                 continue;
             plates.Place(i, x, y);
             candidates.clear();

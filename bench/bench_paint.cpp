@@ -1,0 +1,51 @@
+// A full repaint of the all-500 board at 50 per cent on a 1600 x 900 canvas.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+
+#include "bench_owner.h"
+#include "board/panel_board.h"
+#include "board/random_source.h"
+#include "render/board_painter.h"
+#include "render/qimage_canvas_qt.h"
+
+namespace vornia::bench {
+namespace {
+
+void Repaint(benchmark::State& state, const char* shape, bool blackAndWhite)
+{
+    TBenchOwner owner;
+    owner.Settings = AllCounts(shape, 500);
+    owner.Zoom = 50;
+    RandomSource().UseFixedClock(1);
+    TPanelBoard panel(owner);
+    panel.GenerateBoard();
+    RandomSource().UseSystemClock();
+    QImage image(1600, 900, QImage::Format_RGB32);
+    TPaintOptions options;
+    options.Zoom = 50;
+    options.BlackAndWhite = blackAndWhite;
+    for (auto _ : state) {
+        TQImageCanvas canvas(image);
+        PaintBoard(canvas, panel.Plates(), options);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.counters["plates"] = panel.Plates().Count();
+}
+
+BENCHMARK_CAPTURE(Repaint, all500_cross_colour, "cross", false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Repaint, all500_random_colour, "random", false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Repaint, all500_random_bw, "random", true)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace vornia::bench
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
