@@ -1,0 +1,132 @@
+// TfrmCustomOptions: the modal "Shape And Piece Options" dialog, in which the
+// player picks the shape, the land mass and the number of every land, water
+// and dice tile. The rules it follows are in custom_options.h.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include <array>
+#include <functional>
+
+#include "board/board_settings.h"
+#include "options/custom_options.h"
+
+class QGroupBox;
+class QLabel;
+
+namespace vornia {
+
+class TmirlButton;
+class TmirlCheckbox;
+class TmirlCombobox;
+class TmirlEdit;
+
+// Asks a Yes/No question; true for Yes. The dialog's default shows a message
+// box; tests answer without one.
+using TConfirmQuestion = std::function<bool(QWidget* parent, const QString& text)>;
+
+class TfrmCustomOptions : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TfrmCustomOptions(QWidget* parent = nullptr);
+
+    void SetConfirmQuestion(TConfirmQuestion ask) { FConfirm = std::move(ask); }
+
+    // Fills the controls: the land, water and dice counts, the custom-count
+    // flag, the land mass and the shape in this order, then RefreshControls.
+    void SetOptions(const TOptionsValues& values);
+    // What the controls hold, counts as typed.
+    TOptionsValues GetOptions() const;
+
+    void SetCustomPieceCounts(bool value);
+    bool GetCustomPieceCounts() const;
+    // Select the entry equal to text, letter case ignored; none when no
+    // entry matches.
+    void SelectShape(const QString& text);
+    void SelectLandMass(const QString& text);
+    QString GetShapeText() const;
+    QString GetLandMassText() const;
+    // The count edit index in CountKeys order, and its text as typed.
+    TmirlEdit* CountEdit(int index) const { return FCountEdits[index]; }
+    QString GetCountText(int index) const;
+
+    void RefreshControls();
+    void UpdateLandTotal();
+    void UpdateDiceTotal();
+    void UpdatePieceEditing();
+    void UpdateLandMassControl();
+    void UpdateShapeExample();
+
+    // The controls, by their names on the form.
+    QWidget* pnlBottom = nullptr;
+    TmirlButton* btnOk = nullptr;
+    TmirlButton* btnCancel = nullptr;
+    QWidget* pnlImage = nullptr;
+    QLabel* lblShapeExample = nullptr;
+    QLabel* imgBoard = nullptr;
+    QWidget* pnlMainLeft = nullptr;
+    QWidget* pnlClient = nullptr;
+    QGroupBox* grpShape = nullptr;
+    TmirlCombobox* cboShape = nullptr;
+    TmirlCombobox* cboLandMass = nullptr;
+    QLabel* lblNote = nullptr;
+    TmirlCheckbox* chkCustomPieceCounts = nullptr;
+    QWidget* pnlPieceCounts = nullptr;
+    QGroupBox* grpPie = nullptr;
+    TmirlEdit* edtTwo = nullptr;
+    TmirlEdit* edtThree = nullptr;
+    TmirlEdit* edtFour = nullptr;
+    TmirlEdit* edtFive = nullptr;
+    TmirlEdit* edtSix = nullptr;
+    TmirlEdit* edtSeven = nullptr;
+    TmirlEdit* edtEight = nullptr;
+    TmirlEdit* edtNine = nullptr;
+    TmirlEdit* edtTen = nullptr;
+    TmirlEdit* edtEleven = nullptr;
+    TmirlEdit* edtTwelve = nullptr;
+    QLabel* lblTotalDie = nullptr;
+    QLabel* lblTotalDieValue = nullptr;
+    QGroupBox* grpLand = nullptr;
+    TmirlEdit* edtBrick = nullptr;
+    TmirlEdit* edtGrain = nullptr;
+    TmirlEdit* edtLumber = nullptr;
+    TmirlEdit* edtOre = nullptr;
+    TmirlEdit* edtWool = nullptr;
+    TmirlEdit* edtDesert = nullptr;
+    QLabel* lblTotalLand = nullptr;
+    QLabel* lblTotalLandValue = nullptr;
+    QGroupBox* grpWater = nullptr;
+    TmirlEdit* edtWater = nullptr;
+    TmirlEdit* edtWaterBrick = nullptr;
+    TmirlEdit* edtWaterGrain = nullptr;
+    TmirlEdit* edtWaterLumber = nullptr;
+    TmirlEdit* edtWaterOre = nullptr;
+    TmirlEdit* edtWaterWool = nullptr;
+    TmirlEdit* edtWaterMark = nullptr;
+
+private slots:
+    void cboShapeChange();
+    void LandExit(vornia::TmirlEdit* sender);
+    void DieExit(vornia::TmirlEdit* sender);
+    void btnOkClick();
+
+private:
+    void CreateControls();
+    void CreateCountEdits();
+    void FormCreate();
+    TCountTexts CountTexts() const;
+
+    std::array<TmirlEdit*, CountEditCount> FCountEdits{};
+    TConfirmQuestion FConfirm;
+};
+
+// Shows the options dialog modally, filled from settings. On OK stores the
+// shape, the land mass, the custom-count flag and every valid count into
+// settings and returns true; Cancel, Esc or the close box change nothing.
+// ask answers the dice question (a message box when empty).
+bool RunShapeAndPieceOptions(QWidget* parent, TBoardSettings& settings,
+                             TConfirmQuestion ask = {});
+
+} // namespace vornia
