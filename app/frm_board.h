@@ -143,6 +143,9 @@ private:
     void ChooseZoom(std::string_view item);
     void SetAutoVersionCheck(int value);
     bool CurrentBoardIsRegistered() const;
+    // Moves the other boards of the run onto the grid of a new zoom, so that
+    // a board switched to is drawn and measured at the zoom in force.
+    void RescaleOtherBoards(int oldZoom, int newZoom);
     TMenuItem& FileMenu() { return MainMenu.Item(mnu::File); }
     bool Checked(std::string_view item) const { return MainMenu.Item(item).Checked; }
 

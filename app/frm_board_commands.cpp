@@ -160,7 +160,17 @@ void TfrmBoard::ChangeZoom(int oldZoom)
     // RescaleBoard: the placed plates move onto the new grid; nothing placed, nothing to repaint.
     if (RescalePlates(Panel->Plates(), oldZoom, ZoomPercent()))
         PaintBoard();
+    RescaleOtherBoards(oldZoom, ZoomPercent());
     EnableMenus(true);
+}
+
+void TfrmBoard::RescaleOtherBoards(int oldZoom, int newZoom)
+{
+    if (oldZoom == newZoom)
+        return;
+    for (const TBoardEntry& entry : Panel->Boards())
+        if (entry.List.get() != &Panel->Plates())
+            RescalePlates(*entry.List, oldZoom, newZoom);
 }
 
 void TfrmBoard::mnuAutoVersionCheckClick()
@@ -220,6 +230,10 @@ void TfrmBoard::BoardMenuItemClick(std::string_view itemName)
     CheckOnly(file, index);
     Port.MenusChanged();
     const std::string hint = file.Items[static_cast<std::size_t>(index)].Hint;
+    // After a failed generation the panel shows that attempt's empty list
+    // under the name of the board before it; its entry brings it back.
+    if (SameText(hint, Panel->BoardName) && !CurrentBoardIsRegistered())
+        Panel->BoardName.clear();
     Panel->SwitchToBoard(hint);
 }
 

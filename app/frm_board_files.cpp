@@ -94,9 +94,11 @@ void TfrmBoard::OpenBoard()
     TBoardFileContent content = ReadBoard(*ini);
     ini.reset();
 
+    const int oldZoom = ZoomPercent();
     Panel->NewPlateList();
     ResetStatusBar(rsWaiting);
     SetZoomMenu(content.Zoom);
+    RescaleOtherBoards(oldZoom, content.Zoom);
     if (content.Plates)
         Panel->AdoptPlateList(std::move(content.Plates));
 

@@ -102,6 +102,51 @@ TEST_F(BoardList, ChoosingAnEntrySwitchesToItsBoard)
     EXPECT_EQ(CurrentName(), "[New random 1]");
 }
 
+TEST_F(BoardList, ABoardSwitchedToIsOnTheGridOfTheZoomInForce)
+{
+    StartRandom();
+    Generate();
+    const std::string firstStats = Panel(3);
+    Generate();
+    Window->ClickMenuItem(mnu::Fifty);
+    // A board from a file at 75 per cent sets that zoom for every board.
+    const std::string path = Folder.File("other.mirl");
+    WriteText(path, "[settings]\r\nplate[0]=Grain;10;27;8;;;btNorthWest;\r\nplateCount=1\r\nzoomSize=75\r\n");
+    Port.Files = {path};
+    Window->ClickMenuItem(mnu::Open);
+    ASSERT_EQ(Window->ZoomPercent(), 75);
+
+    Window->ClickMenuItem(ItemNameOf("[New random 1]"));
+    // Measured with the neighbour steps of 75 per cent: the same land mass as when made.
+    EXPECT_EQ(Panel(3), firstStats);
+    for (const auto& e : Window->BoardPanel().Plates().All())
+        if (e.Plate.Placed) {
+            EXPECT_EQ((e.Plate.X - 10) % 29, 0) << e.Plate.X;
+            EXPECT_EQ((e.Plate.Y - 33) % 50, 0) << e.Plate.Y;
+        }
+}
+
+TEST_F(BoardList, AfterAFailedBoardTheCurrentEntryBringsItsBoardBack)
+{
+    StartRandom();
+    Generate();
+    const int placed = Window->BoardPanel().PlacedPlateCount();
+    Window->EditableBoardSettings().MassDensity = "high";
+    Window->EditableBoardSettings().BrickCount = 2;
+    for (auto count : {&TBoardSettings::GrainCount, &TBoardSettings::LumberCount, &TBoardSettings::OreCount,
+                       &TBoardSettings::WoolCount, &TBoardSettings::DesertCount})
+        Window->EditableBoardSettings().*count = 0;
+    Generate();
+    ASSERT_EQ(Window->BoardPanel().PlacedPlateCount(), 0);
+    EXPECT_EQ(BoardEntries(), (std::vector<std::string>{"-", "[New random 1] *"}));
+
+    Window->ClickMenuItem(ItemNameOf("[New random 1]"));
+    EXPECT_EQ(Window->BoardPanel().PlacedPlateCount(), placed);
+    EXPECT_EQ(CurrentName(), "[New random 1]");
+    EXPECT_EQ(Window->Caption(), "Hexlanders Of Vornia Board Generator [New random 1]");
+    EXPECT_EQ(Panel(0), "shape: random");
+}
+
 TEST_F(BoardList, SaveAsRenamesTheBoardWhichKeepsItsPlaceInTheOrder)
 {
     StartRandom();

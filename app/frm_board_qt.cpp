@@ -1,0 +1,390 @@
+#include "frm_board_qt.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "board_panel_qt.h"
+#include "options/frm_custom_options_qt.h"
+#include "render/printer_qt.h"
+#include "status_bar_qt.h"
+#include "ui/about_dialog_qt.h"
+
+namespace vornia {
+
+namespace {
+
+constexpr int MemWidth = 150;
+
+QString Q(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+QMessageBox::Icon IconOf(TMsgKind kind)
+{
+    switch (kind) {
+    case TMsgKind::Error: return QMessageBox::Critical;
+    case TMsgKind::Information: return QMessageBox::Information;
+    case TMsgKind::Confirmation: return QMessageBox::Question;
+    case TMsgKind::Plain: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+TfrmBoardQt::TfrmBoardQt(int osProduct, std::string settingsFolder, TShellHooks hooks)
+    : Hooks(std::move(hooks)), Socket(this), Form(*this, osProduct, std::move(settingsFolder))
+{
+    setObjectName("frmBoard");
+    setWindowTitle(Q(Form.Caption()));
+
+    auto* client = new QWidget(this);
+    client->setObjectName("ClientArea");
+    auto* column = new QVBoxLayout(client);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    auto* row = new QHBoxLayout();
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    Panel = new TBoardPanelWidget(Form, client);
+    Mem = new QPlainTextEdit(client);
+    Mem->setObjectName("mem");
+    Mem->setFixedWidth(MemWidth);
+    Mem->setReadOnly(true);
+    Mem->setLineWrapMode(QPlainTextEdit::NoWrap);
+    Mem->hide();
+    row->addWidget(Panel, 1);
+    row->addWidget(Mem);
+    column->addLayout(row, 1);
+    Status = new TStatusBarWidget(Form, client);
+    column->addWidget(Status);
+    setCentralWidget(client);
+
+    timMakeBoard = new QTimer(this);
+    timMakeBoard->setObjectName("timMakeBoard");
+    timSize = new QTimer(this);
+    timSize->setObjectName("timSize");
+    for (auto [timer, id] : {std::pair{timMakeBoard, TWindowTimer::MakeBoard}, {timSize, TWindowTimer::Size}}) {
+        timer->setSingleShot(true);
+        connect(timer, &QTimer::timeout, this, [this, id = id] { Form.TimerFired(id); });
+    }
+
+    BuildMenus();
+}
+
+TfrmBoardQt::~TfrmBoardQt()
+{
+    timMakeBoard->stop();
+    timSize->stop();
+    if (Created)
+        Form.FormDestroy();
+}
+
+bool TfrmBoardQt::Create()
+{
+    if (!Form.FormCreate())
+        return false;
+    Created = true;
+    MenusChanged();
+    // Opens centred on the desktop, unless it is maximised already.
+    if (!(windowState() & Qt::WindowMaximized)) {
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            move(screen->availableGeometry().center() - rect().center());
+    }
+    return true;
+}
+
+// --- menus
+
+void TfrmBoardQt::BuildMenus()
+{
+    for (const TMenuItem& top : Form.Menu().Menus) {
+        QMenu* menu = menuBar()->addMenu(Q(top.Caption));
+        menu->setObjectName(Q(top.Name));
+        Menus[top.Name] = menu;
+        MirrorItems(menu, top);
+    }
+    MenusChanged();
+}
+
+// Creates the actions (and submenus) the menu does not have yet, appending
+// them in the order of the items; the board entries arrive this way.
+void TfrmBoardQt::MirrorItems(QMenu* menu, const TMenuItem& parent)
+{
+    for (const TMenuItem& item : parent.Items) {
+        if (!item.Items.empty()) {
+            if (!Menus.count(item.Name)) {
+                QMenu* sub = menu->addMenu(Q(item.Caption));
+                sub->setObjectName(Q(item.Name));
+                Menus[item.Name] = sub;
+            }
+            MirrorItems(Menus[item.Name], item);
+            continue;
+        }
+        if (Actions.count(item.Name))
+            continue;
+        QAction* action = item.IsSeparator() ? menu->addSeparator() : menu->addAction(Q(item.Caption));
+        action->setObjectName(Q(item.Name));
+        if (!item.ShortCut.empty())
+            action->setShortcut(QKeySequence(Q(item.ShortCut), QKeySequence::PortableText));
+        if (!item.IsSeparator()) {
+            const std::string name = item.Name;
+            connect(action, &QAction::triggered, this, [this, name] { Form.ClickMenuItem(name); });
+        }
+        Actions[item.Name] = action;
+    }
+}
+
+void TfrmBoardQt::MirrorItem(QAction* action, const TMenuItem& item)
+{
+    if (!item.IsSeparator())
+        action->setText(Q(item.Caption));
+    // Only a checked item shows a check mark; clicking never toggles it by
+    // itself, the logic decides.
+    action->setCheckable(item.Checked);
+    action->setChecked(item.Checked);
+    action->setEnabled(item.Enabled);
+    action->setVisible(item.Visible);
+    action->setStatusTip(Q(item.Hint));
+    action->setToolTip(Q(item.Hint.empty() ? item.Caption : item.Hint));
+}
+
+void TfrmBoardQt::MenusChanged()
+{
+    const std::function<void(const std::vector<TMenuItem>&)> sync = [&](const std::vector<TMenuItem>& items) {
+        for (const TMenuItem& item : items) {
+            if (auto menu = Menus.find(item.Name); menu != Menus.end()) {
+                MirrorItems(menu->second, item);
+                QAction* menuAction = menu->second->menuAction();
+                menuAction->setText(Q(item.Caption));
+                menuAction->setEnabled(item.Enabled);
+                menuAction->setVisible(item.Visible);
+                sync(item.Items);
+            } else if (auto action = Actions.find(item.Name); action != Actions.end()) {
+                MirrorItem(action->second, item);
+            }
+        }
+    };
+    sync(Form.Menu().Menus);
+}
+
+QAction* TfrmBoardQt::Action(std::string_view name) const
+{
+    if (auto action = Actions.find(name); action != Actions.end())
+        return action->second;
+    if (auto menu = Menus.find(name); menu != Menus.end())
+        return menu->second->menuAction();
+    return nullptr;
+}
+
+QMenu* TfrmBoardQt::Menu(std::string_view name) const
+{
+    auto menu = Menus.find(name);
+    return menu == Menus.end() ? nullptr : menu->second;
+}
+
+// --- window events
+
+void TfrmBoardQt::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (Shown || !Created)
+        return;
+    Shown = true;
+    Panel->setFocus();
+    Form.FormShow();
+}
+
+void TfrmBoardQt::closeEvent(QCloseEvent* event)
+{
+    if (Created && !Closed) {
+        Closed = true;
+        Form.FormClose();
+    }
+    event->accept();
+}
+
+void TfrmBoardQt::keyPressEvent(QKeyEvent* event)
+{
+    TKey key = TKey::Other;
+    switch (event->key()) {
+    case Qt::Key_F4: key = TKey::F4; break;
+    case Qt::Key_Left: key = TKey::Left; break;
+    case Qt::Key_Right: key = TKey::Right; break;
+    default: break;
+    }
+    if (Created && Form.FormKeyDown(key, event->modifiers().testFlag(Qt::AltModifier)))
+        event->accept();
+    else
+        QMainWindow::keyPressEvent(event);
+}
+
+// --- the port
+
+TMsgAnswer TfrmBoardQt::MessageBox(const std::string& text, TMsgKind kind, TMsgButtons buttons)
+{
+    if (Hooks.Message)
+        return Hooks.Message(text, kind, buttons);
+    const QMessageBox::StandardButtons standard =
+        buttons == TMsgButtons::YesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::StandardButtons(QMessageBox::Ok);
+    QMessageBox box(IconOf(kind), Q(std::string(ApplicationTitle)), Q(text), standard, isVisible() ? this : nullptr);
+    switch (box.exec()) {
+    case QMessageBox::Yes: return TMsgAnswer::Yes;
+    case QMessageBox::Ok: return TMsgAnswer::Ok;
+    default: return buttons == TMsgButtons::YesNo ? TMsgAnswer::No : TMsgAnswer::Ok;
+    }
+}
+
+bool TfrmBoardQt::ChooseSaveFile(const TFileDialogSpec& spec, std::string& path)
+{
+    if (Hooks.ChooseFile)
+        return Hooks.ChooseFile(true, spec, path);
+    QFileDialog dialog(this);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // The window asks its own question before overwriting a board.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setNameFilter(Q(spec.Filter));
+    dialog.setDefaultSuffix(Q(spec.DefaultSuffix));
+    if (!spec.StartFolder.empty())
+        dialog.setDirectory(Q(spec.StartFolder));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    path = dialog.selectedFiles().constFirst().toStdString();
+    return true;
+}
+
+bool TfrmBoardQt::ChooseOpenFile(const TFileDialogSpec& spec, std::string& path)
+{
+    if (Hooks.ChooseFile)
+        return Hooks.ChooseFile(false, spec, path);
+    QFileDialog dialog(this);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(Q(spec.Filter));
+    dialog.setDefaultSuffix(Q(spec.DefaultSuffix));
+    if (!spec.StartFolder.empty())
+        dialog.setDirectory(Q(spec.StartFolder));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    path = dialog.selectedFiles().constFirst().toStdString();
+    return true;
+}
+
+QTimer* TfrmBoardQt::TimerOf(TWindowTimer timer) const
+{
+    return timer == TWindowTimer::MakeBoard ? timMakeBoard : timSize;
+}
+
+void TfrmBoardQt::StartTimer(TWindowTimer timer, int intervalMs)
+{
+    TimerOf(timer)->start(intervalMs);
+}
+
+void TfrmBoardQt::StopTimer(TWindowTimer timer)
+{
+    TimerOf(timer)->stop();
+}
+
+void TfrmBoardQt::SetCaption(const std::string& caption)
+{
+    setWindowTitle(Q(caption));
+}
+
+void TfrmBoardQt::SetWindowSize(TWindowSize size)
+{
+    resize(size.Width, size.Height);
+}
+
+TWindowSize TfrmBoardQt::WindowSize() const
+{
+    const QSize size = isVisible() ? frameGeometry().size() : this->size();
+    return {size.width(), size.height()};
+}
+
+void TfrmBoardQt::Maximize()
+{
+    if (isVisible())
+        showMaximized();
+    else
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TfrmBoardQt::CloseWindow()
+{
+    close();
+}
+
+void TfrmBoardQt::RepaintBoard()
+{
+    Panel->update();
+}
+
+void TfrmBoardQt::RepaintStatusBar()
+{
+    // At once: "Please Wait..." must be on screen before the generation
+    // takes the thread.
+    if (Status->isVisible())
+        Status->repaint();
+}
+
+void TfrmBoardQt::SetStatusBarVisible(bool visible)
+{
+    Status->setVisible(visible);
+}
+
+void TfrmBoardQt::SetMemVisible(bool visible)
+{
+    Mem->setVisible(visible);
+}
+
+void TfrmBoardQt::SetMemLines(const std::vector<std::string>& lines)
+{
+    QStringList text;
+    for (const std::string& line : lines)
+        text << Q(line);
+    Mem->setPlainText(text.join('\n'));
+}
+
+bool TfrmBoardQt::RunOptionsDialog(TBoardSettings& settings)
+{
+    if (Hooks.Options)
+        return Hooks.Options(settings);
+    return RunShapeAndPieceOptions(this, settings);
+}
+
+void TfrmBoardQt::ShowAboutDialog(const std::string& host)
+{
+    if (Hooks.About)
+        Hooks.About(host);
+    else
+        vornia::ShowAboutDialog(this, host);
+}
+
+QImage TfrmBoardQt::CaptureClientArea() const
+{
+    return centralWidget()->grab().toImage();
+}
+
+bool TfrmBoardQt::PrintClientArea(std::string* error)
+{
+    const QImage picture = CaptureClientArea();
+    if (Hooks.Print)
+        return Hooks.Print(picture, error);
+    return PrintImageToDefaultPrinter(picture, error);
+}
+
+} // namespace vornia

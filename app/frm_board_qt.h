@@ -1,0 +1,109 @@
+// The main window on Qt: a QMainWindow that mirrors TfrmBoard's menu and
+// status bar, forwards its events to it and carries out what it asks of the
+// toolkit (TWindowPort).
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+
+#include <QMainWindow>
+
+#include "frm_board.h"
+#include "net/version_socket_qt.h"
+#include "window_port.h"
+
+class QAction;
+class QMenu;
+class QPlainTextEdit;
+class QTimer;
+
+namespace vornia {
+
+class TBoardPanelWidget;
+class TStatusBarWidget;
+
+// Stand-ins for the modal parts, so that tests can drive the window without
+// a modal loop. Each one left empty uses the real dialog or printer.
+struct TShellHooks {
+    std::function<TMsgAnswer(const std::string& text, TMsgKind kind, TMsgButtons buttons)> Message;
+    std::function<bool(bool save, const TFileDialogSpec& spec, std::string& path)> ChooseFile;
+    std::function<bool(TBoardSettings& settings)> Options;
+    std::function<void(const std::string& host)> About;
+    std::function<bool(const QImage& picture, std::string* error)> Print;
+};
+
+class TfrmBoardQt : public QMainWindow, private TWindowPort {
+    Q_OBJECT
+public:
+    // settingsFolder empty: the current folder.
+    explicit TfrmBoardQt(int osProduct, std::string settingsFolder = {}, TShellHooks hooks = {});
+    ~TfrmBoardQt() override;
+
+    // FormCreate; false when the settings file could not be opened (the
+    // message has been shown and the program is to end).
+    bool Create();
+
+    TfrmBoard& Logic() { return Form; }
+    TBoardPanelWidget* BoardPanelWidget() const { return Panel; }
+    TStatusBarWidget* StatusBarWidget() const { return Status; }
+    QPlainTextEdit* MemWidget() const { return Mem; }
+    // The action of a menu item, or the menu of a menu, by item name.
+    QAction* Action(std::string_view name) const;
+    QMenu* Menu(std::string_view name) const;
+    // The client area as the printer gets it.
+    QImage CaptureClientArea() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // TWindowPort
+    TMsgAnswer MessageBox(const std::string& text, TMsgKind kind, TMsgButtons buttons) override;
+    bool ChooseSaveFile(const TFileDialogSpec& spec, std::string& path) override;
+    bool ChooseOpenFile(const TFileDialogSpec& spec, std::string& path) override;
+    void StartTimer(TWindowTimer timer, int intervalMs) override;
+    void StopTimer(TWindowTimer timer) override;
+    void SetCaption(const std::string& caption) override;
+    void SetWindowSize(TWindowSize size) override;
+    TWindowSize WindowSize() const override;
+    void Maximize() override;
+    void CloseWindow() override;
+    void RepaintBoard() override;
+    void RepaintStatusBar() override;
+    void SetStatusBarVisible(bool visible) override;
+    void MenusChanged() override;
+    void SetMemVisible(bool visible) override;
+    void SetMemLines(const std::vector<std::string>& lines) override;
+    bool RunOptionsDialog(TBoardSettings& settings) override;
+    void ShowAboutDialog(const std::string& host) override;
+    bool PrintClientArea(std::string* error) override;
+    TVersionCheckPort& VersionSocket() override { return Socket; }
+    void AttachVersionCheck(TVersionCheck* check) override { Socket.Attach(check); }
+
+    void BuildMenus();
+    void MirrorItems(QMenu* menu, const TMenuItem& parent);
+    void MirrorItem(QAction* action, const TMenuItem& item);
+    QTimer* TimerOf(TWindowTimer timer) const;
+
+    TShellHooks Hooks;
+    // Declared before the logic: the logic detaches from it when destroyed.
+    TVersionSocket Socket;
+    TfrmBoard Form;
+
+    TBoardPanelWidget* Panel = nullptr;
+    TStatusBarWidget* Status = nullptr;
+    QPlainTextEdit* Mem = nullptr;
+    QTimer* timMakeBoard = nullptr;
+    QTimer* timSize = nullptr;
+    std::map<std::string, QAction*, std::less<>> Actions;
+    std::map<std::string, QMenu*, std::less<>> Menus;
+    bool Created = false;
+    bool Shown = false;
+    bool Closed = false;
+};
+
+} // namespace vornia

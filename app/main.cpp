@@ -1,0 +1,28 @@
+// vornia-generator: the board generator's window. It takes no arguments of
+// its own; it keeps its settings in "VorniaGenerator.ini" in the folder it
+// is started from.
+#include <QApplication>
+#include <QIcon>
+
+#include "app/frm_board_qt.h"
+#include "board/random_source.h"
+#include "ui/os_version.h"
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("vornia-generator");
+    QApplication::setApplicationDisplayName(QString::fromUtf8(vornia::ApplicationTitle.data(),
+                                                              static_cast<int>(vornia::ApplicationTitle.size())));
+    QGuiApplication::setDesktopFileName("vornia-generator");
+    QApplication::setWindowIcon(QIcon::fromTheme("vornia-generator"));
+
+    vornia::RandomSource().UseSystemClock();
+    const int osProduct = vornia::OSProduct();
+
+    vornia::TfrmBoardQt window(osProduct);
+    if (!window.Create())
+        return 1;
+    window.show();
+    return QApplication::exec();
+}

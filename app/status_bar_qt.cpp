@@ -1,0 +1,82 @@
+#include "status_bar_qt.h"
+
+#include <QPainter>
+
+#include "frm_board.h"
+#include "render/qimage_canvas_qt.h"
+
+namespace vornia {
+
+namespace {
+
+// Room for the sunken frame drawn round each panel.
+constexpr int FrameWidth = 1;
+// The gap between two panels.
+constexpr int PanelGap = 2;
+
+TColor ToColor(const QColor& color)
+{
+    return RgbColor(color.red(), color.green(), color.blue());
+}
+
+} // namespace
+
+TStatusBarWidget::TStatusBarWidget(const TfrmBoard& window, QWidget* parent) : QWidget(parent), Window(window)
+{
+    setObjectName("StatusBar");
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Button);
+    // The dialog font the panel widths were made for: 8 points.
+    setFont(QFontFor(TFontSpec{}));
+}
+
+QSize TStatusBarWidget::sizeHint() const
+{
+    return {StatusPanelWidths[0], fontMetrics().height() + 2 * FrameWidth + 6};
+}
+
+QRect TStatusBarWidget::PanelRect(int panel) const
+{
+    int left = 0;
+    for (int i = 0; i < panel; ++i)
+        left += StatusPanelWidths[static_cast<std::size_t>(i)];
+    // The last panel takes whatever is left of the width.
+    int right = panel == StatusPanelCount - 1 ? std::max(width(), left + StatusPanelWidths[4])
+                                              : left + StatusPanelWidths[static_cast<std::size_t>(panel)];
+    if (panel < StatusPanelCount - 1)
+        right -= PanelGap;
+    return QRect(QPoint(left + FrameWidth, 1 + FrameWidth), QPoint(right - 1 - FrameWidth, height() - 1 - FrameWidth));
+}
+
+void TStatusBarWidget::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    for (int panel = 0; panel < StatusPanelCount; ++panel) {
+        const QRect rect = PanelRect(panel);
+        painter.setPen(palette().color(QPalette::Mid));
+        painter.drawLine(rect.left() - 1, rect.top() - 1, rect.right() + 1, rect.top() - 1);
+        painter.drawLine(rect.left() - 1, rect.top() - 1, rect.left() - 1, rect.bottom() + 1);
+        painter.setPen(palette().color(QPalette::Light));
+        painter.drawLine(rect.left() - 1, rect.bottom() + 1, rect.right() + 1, rect.bottom() + 1);
+        painter.drawLine(rect.right() + 1, rect.top() - 1, rect.right() + 1, rect.bottom() + 1);
+        DoDrawPanel(painter, panel, rect);
+    }
+}
+
+void TStatusBarWidget::DoDrawPanel(QPainter& painter, int panel, const QRect& rect) const
+{
+    const TPanelStyle style = Window.StatusPanelStyle(panel, ToColor(palette().color(QPalette::ButtonText)),
+                                                      ToColor(palette().color(QPalette::Button)));
+    painter.save();
+    painter.fillRect(rect, QColorOf(style.BrushColor));
+    QFont font = this->font();
+    font.setBold(style.Bold);
+    painter.setFont(font);
+    painter.setPen(QColorOf(style.FontColor));
+    painter.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                     QString::fromStdString(Window.StatusBar().Text(panel)));
+    painter.restore();
+}
+
+} // namespace vornia
