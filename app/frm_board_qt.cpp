@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -344,11 +345,15 @@ void TfrmBoardQt::RepaintStatusBar()
 void TfrmBoardQt::SetStatusBarVisible(bool visible)
 {
     Status->setVisible(visible);
+    // The panel takes the freed room (or gives it back) at once, so that a
+    // picture taken next already shows the new layout.
+    centralWidget()->layout()->activate();
 }
 
 void TfrmBoardQt::SetMemVisible(bool visible)
 {
     Mem->setVisible(visible);
+    centralWidget()->layout()->activate();
 }
 
 void TfrmBoardQt::SetMemLines(const std::vector<std::string>& lines)

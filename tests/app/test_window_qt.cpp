@@ -1,0 +1,253 @@
+// The real main window on the offscreen platform: menus and shortcuts, the
+// board and status bar as drawn, keys, printing's picture and closing.
+#include <QAction>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "app/board_panel_qt.h"
+#include "app/frm_board_qt.h"
+#include "app/status_bar_qt.h"
+#include "board/random_source.h"
+#include "test_files.h"
+
+namespace vornia::test {
+namespace {
+
+bool WaitFor(const std::function<bool()>& done, int timeoutMs = 5000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < timeoutMs)
+        QTest::qWait(10);
+    return done();
+}
+
+int CountPixels(const QImage& image, const QRect& area, QRgb colour)
+{
+    int count = 0;
+    const QRect rect = area.intersected(image.rect());
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            count += (image.pixel(x, y) & 0xFFFFFF) == (colour & 0xFFFFFF);
+    return count;
+}
+
+class QtWindow : public ::testing::Test {
+protected:
+    void SetUp() override { RandomSource().UseFixedClock(4242); }
+    void TearDown() override
+    {
+        Window.reset();
+        RandomSource().UseSystemClock();
+    }
+
+    void Open(const std::string& ini = "autoVersionCheck=0\r\n")
+    {
+        WriteText(Folder.File("VorniaGenerator.ini"), "[settings]\r\n" + ini);
+        TShellHooks hooks;
+        hooks.Message = [this](const std::string& text, TMsgKind, TMsgButtons buttons) {
+            Messages.push_back(text);
+            return buttons == TMsgButtons::YesNo ? Answer : TMsgAnswer::Ok;
+        };
+        hooks.Print = [this](const QImage& picture, std::string*) {
+            Printed.push_back(picture);
+            return true;
+        };
+        Window = std::make_unique<TfrmBoardQt>(0, Folder.Path, hooks);
+        ASSERT_TRUE(Window->Create());
+        Window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(Window.get()));
+        Window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(Window.get()));
+        // The deferred maximise comes 50 ms after showing.
+        ASSERT_TRUE(WaitFor([this] { return Window->isMaximized(); }));
+    }
+    void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(Window.get(), static_cast<Qt::Key>(key), modifiers);
+    }
+    void Generate()
+    {
+        const int boards = static_cast<int>(Window->Logic().BoardPanel().Boards().size());
+        Press(Qt::Key_F1);
+        ASSERT_TRUE(WaitFor([&] { return static_cast<int>(Window->Logic().BoardPanel().Boards().size()) > boards; }));
+    }
+    std::string Current() const { return Window->Logic().BoardPanel().BoardName; }
+
+    TTempFolder Folder;
+    std::unique_ptr<TfrmBoardQt> Window;
+    std::vector<std::string> Messages;
+    TMsgAnswer Answer = TMsgAnswer::No;
+    std::vector<QImage> Printed;
+};
+
+TEST_F(QtWindow, TheMenuBarCarriesEveryCommandWithItsShortcut)
+{
+    Open();
+    const QList<QAction*> bar = Window->menuBar()->actions();
+    ASSERT_EQ(bar.size(), 3);
+    EXPECT_EQ(bar[0]->text(), "&File");
+    EXPECT_EQ(bar[1]->text(), "&Options");
+    EXPECT_EQ(bar[2]->text(), "Debug");
+    EXPECT_FALSE(bar[2]->isVisible());
+
+    struct TRow {
+        const char* Name;
+        const char* Caption;
+        QKeySequence Keys;
+    };
+    const TRow rows[] = {
+        {"mnuMakeNewBoard", "Generate New Board", QKeySequence(Qt::Key_F1)},
+        {"mnuRefreshBoard", "&Refresh Board", QKeySequence(Qt::Key_F5)},
+        {"mnuSaveAs", "Save &As...", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"mnuOpen", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"mnuPrint", "&Print", QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {"mnuExit", "E&xit", QKeySequence(Qt::Key_F12)},
+        {"mnuCustomShape", "Shape And Piece Options...", QKeySequence(Qt::Key_F2)},
+        {"mnuBlackAndWhite", "Draw In Black And White", QKeySequence(Qt::Key_F3)},
+        {"mnuHundred", "100%", QKeySequence(Qt::CTRL | Qt::Key_1)},
+        {"mnuSeventyFive", "75%", QKeySequence(Qt::CTRL | Qt::Key_7)},
+        {"mnuFifty", "50%", QKeySequence(Qt::CTRL | Qt::Key_5)},
+        {"mnuAutoVersionCheck", "Auto Check For Newer Version", QKeySequence()},
+        {"mnuAbout", "About...", QKeySequence(Qt::Key_F10)},
+        {"mnuToggleMem", "Toggle Mem", QKeySequence()},
+        {"mnuDebugFillMem", "Fill Mem", QKeySequence()},
+    };
+    for (const TRow& row : rows) {
+        SCOPED_TRACE(row.Name);
+        QAction* action = Window->Action(row.Name);
+        ASSERT_NE(action, nullptr);
+        EXPECT_EQ(action->text(), row.Caption);
+        EXPECT_EQ(action->shortcut(), row.Keys);
+    }
+    EXPECT_TRUE(Window->Action("mnuHundred")->isChecked());
+    EXPECT_EQ(Window->Menu("mnuZoom")->title(), "&Zoom");
+    // File: seven items and three separators, in order.
+    EXPECT_EQ(Window->Menu("mnuFile")->actions().size(), 9);
+}
+
+TEST_F(QtWindow, F1DrawsABoardAndFillsTheStatusBar)
+{
+    Open();
+    EXPECT_EQ(Window->windowTitle(), "Hexlanders Of Vornia Board Generator");
+    Generate();
+    EXPECT_EQ(Window->windowTitle(), "Hexlanders Of Vornia Board Generator [New traditional 1]");
+
+    const QImage board = Window->BoardPanelWidget()->grab().toImage();
+    EXPECT_GT(CountPixels(board, board.rect(), qRgb(0, 0, 255)), 1000); // water
+    EXPECT_GT(CountPixels(board, board.rect(), qRgb(255, 255, 0)), 1000); // grain
+
+    QAction* entry = Window->Action("mnuBoard1");
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->text(), "[New traditional 1]");
+    EXPECT_TRUE(entry->isChecked());
+    EXPECT_EQ(Window->Menu("mnuFile")->actions().size(), 11);
+
+    // Each panel shows its text in black within its own rectangle.
+    TStatusBarWidget* status = Window->StatusBarWidget();
+    const QImage bar = status->grab().toImage();
+    EXPECT_EQ(status->PanelRect(1).left() - status->PanelRect(0).left(), 160);
+    EXPECT_EQ(status->PanelRect(4).left() - status->PanelRect(3).left(), 200);
+    for (int panel = 0; panel < 5; ++panel)
+        EXPECT_GT(CountPixels(bar, status->PanelRect(panel), qRgb(0, 0, 0)), 20) << panel;
+    EXPECT_EQ(Window->Logic().StatusBar().Text(0), "shape: traditional");
+}
+
+TEST_F(QtWindow, KeysStepThroughTheBoards)
+{
+    Open("autoVersionCheck=0\r\nshape=random\r\n");
+    Generate();
+    Generate();
+    Press(Qt::Key_F4);
+    EXPECT_EQ(Current(), "[New random 1]");
+    Press(Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(Current(), "[New random 2]");
+    Press(Qt::Key_Right, Qt::AltModifier);
+    EXPECT_EQ(Current(), "[New random 1]");
+    Press(Qt::Key_Right);
+    EXPECT_EQ(Current(), "[New random 1]");
+    EXPECT_TRUE(Window->Action("mnuBoard1")->isChecked());
+    EXPECT_FALSE(Window->Action("mnuBoard2")->isChecked());
+}
+
+TEST_F(QtWindow, PrintingTakesTheClientAreaWithTheStatusBarOnlyWhenShown)
+{
+    Open();
+    Generate();
+    const int clientHeight = Window->centralWidget()->height();
+    const int statusHeight = Window->StatusBarWidget()->height();
+
+    Answer = TMsgAnswer::Yes;
+    Press(Qt::Key_P, Qt::ControlModifier);
+    ASSERT_EQ(Printed.size(), 1u);
+    EXPECT_EQ(Messages.back(), "Are you sure you want to print this in color?");
+    EXPECT_EQ(Printed[0].height(), clientHeight);
+    EXPECT_GT(CountPixels(Printed[0], Printed[0].rect(), qRgb(0, 0, 255)), 1000);
+
+    Press(Qt::Key_F3);
+    EXPECT_FALSE(Window->StatusBarWidget()->isVisible());
+    const std::size_t asked = Messages.size();
+    Press(Qt::Key_P, Qt::ControlModifier);
+    ASSERT_EQ(Printed.size(), 2u);
+    EXPECT_EQ(Messages.size(), asked); // no question in black and white
+    EXPECT_EQ(Printed[1].height(), clientHeight);
+    // Black and white: no colour anywhere, and the panel reaches the bottom.
+    EXPECT_EQ(CountPixels(Printed[1], Printed[1].rect(), qRgb(0, 0, 255)), 0);
+    const QRect bottom(0, clientHeight - statusHeight, Printed[1].width(), statusHeight);
+    EXPECT_EQ(CountPixels(Printed[1], bottom, Window->palette().color(QPalette::Button).rgb()), 0);
+}
+
+TEST_F(QtWindow, ANewerVersionFromTheServerIsShownInBoldWhiteOnDarkRed)
+{
+    QTcpServer server;
+    ASSERT_TRUE(server.listen(QHostAddress::LocalHost, 0));
+    QByteArray request;
+    QObject::connect(&server, &QTcpServer::newConnection, [&] {
+        QTcpSocket* client = server.nextPendingConnection();
+        QObject::connect(client, &QTcpSocket::readyRead, [&request, client] {
+            request += client->readAll();
+            if (request.endsWith("\r\n\r\n"))
+                client->write("HTTP/1.1 200 OK\r\n\r\nvorniageneratorversion=1.7");
+        });
+    });
+    Open("autoVersionCheck=1\r\nversionHost=127.0.0.1\r\nversionPort=" + std::to_string(server.serverPort()) +
+         "\r\n");
+    ASSERT_TRUE(WaitFor([this] { return Window->Logic().NewerVersionFound(); }));
+    EXPECT_EQ(request, "GET /vorniagenerator.txt HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n");
+    EXPECT_EQ(Window->Logic().StatusBar().Text(4), " Version 1.7 is available");
+
+    TStatusBarWidget* status = Window->StatusBarWidget();
+    const QImage bar = status->grab().toImage();
+    const QRect last = status->PanelRect(4);
+    EXPECT_GT(CountPixels(bar, last, qRgb(128, 0, 0)), last.width() * last.height() / 2);
+    EXPECT_GT(CountPixels(bar, last, qRgb(255, 255, 255)), 20);
+    EXPECT_EQ(CountPixels(bar, status->PanelRect(3), qRgb(128, 0, 0)), 0);
+}
+
+TEST_F(QtWindow, ClosingWritesTheSettingsOfTheRun)
+{
+    Open("autoVersionCheck=0\r\nkeepMe=yes\r\n");
+    Press(Qt::Key_5, Qt::ControlModifier);
+    EXPECT_TRUE(Window->Action("mnuFifty")->isChecked());
+    const QSize size = Window->frameGeometry().size();
+    Press(Qt::Key_F12);
+    EXPECT_FALSE(Window->isVisible());
+    const TIniFile ini = TIniFile::FromText(ReadText(Folder.File("VorniaGenerator.ini")));
+    EXPECT_EQ(ini.ReadString("settings", "zoomSize", ""), "50");
+    EXPECT_EQ(ini.ReadString("settings", "keepMe", ""), "yes");
+    EXPECT_EQ(ini.ReadString("settings", "windowWidth", ""), std::to_string(size.width()));
+    EXPECT_EQ(ini.ReadString("settings", "windowHeight", ""), std::to_string(size.height()));
+}
+
+} // namespace
+} // namespace vornia::test
