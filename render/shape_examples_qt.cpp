@@ -99,6 +99,13 @@ QImage MakeShapeExample(std::string_view shape)
 
 } // namespace
 
+QImage DrawShapeExample(int shapeIndex)
+{
+    if (shapeIndex < 0 || shapeIndex >= static_cast<int>(ShapeNames.size()))
+        return {};
+    return MakeShapeExample(ShapeNames[static_cast<std::size_t>(shapeIndex)]);
+}
+
 QImage ShapeExampleImage(int shapeIndex)
 {
     if (shapeIndex < 0 || shapeIndex >= static_cast<int>(ShapeNames.size()))
@@ -107,7 +114,7 @@ QImage ShapeExampleImage(int shapeIndex)
     static std::array<QImage, ShapeNames.size()> examples;
     QImage& example = examples[static_cast<std::size_t>(shapeIndex)];
     if (example.isNull())
-        example = MakeShapeExample(ShapeNames[static_cast<std::size_t>(shapeIndex)]);
+        example = DrawShapeExample(shapeIndex);
     return example;
 }
 

@@ -15,5 +15,7 @@ constexpr int ShapeExampleHeight = 187;
 // outside 0..12. Made on first use and kept; call it on the UI thread. It
 // reseeds the process-wide generator and leaves it on the system clock.
 QImage ShapeExampleImage(int shapeIndex);
+// The same picture drawn afresh, without the cache (for tests).
+QImage DrawShapeExample(int shapeIndex);
 
 } // namespace vornia
