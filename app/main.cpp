@@ -2,9 +2,9 @@
 // its own; it keeps its settings in "VorniaGenerator.ini" in the folder it
 // is started from.
 #include <QApplication>
-#include <QIcon>
 
 #include "app/frm_board_qt.h"
+#include "app/program_icon_qt.h"
 #include "board/random_source.h"
 #include "ui/os_version.h"
 
@@ -15,7 +15,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationDisplayName(QString::fromUtf8(vornia::ApplicationTitle.data(),
                                                               static_cast<int>(vornia::ApplicationTitle.size())));
     QGuiApplication::setDesktopFileName("vornia-generator");
-    QApplication::setWindowIcon(QIcon::fromTheme("vornia-generator"));
+    QApplication::setWindowIcon(vornia::ProgramIcon());
 
     vornia::RandomSource().UseSystemClock();
     const int osProduct = vornia::OSProduct();

@@ -16,6 +16,7 @@
 
 #include "app/board_panel_qt.h"
 #include "app/frm_board_qt.h"
+#include "app/program_icon_qt.h"
 #include "app/status_bar_qt.h"
 #include "board/random_source.h"
 #include "test_files.h"
@@ -247,6 +248,15 @@ TEST_F(QtWindow, ClosingWritesTheSettingsOfTheRun)
     EXPECT_EQ(ini.ReadString("settings", "keepMe", ""), "yes");
     EXPECT_EQ(ini.ReadString("settings", "windowWidth", ""), std::to_string(size.width()));
     EXPECT_EQ(ini.ReadString("settings", "windowHeight", ""), std::to_string(size.height()));
+}
+
+TEST(ProgramIcon, IsDrawnWhenNoThemeHasIt)
+{
+    const QImage icon = ProgramIcon().pixmap(64, 64).toImage().convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(icon.size(), QSize(64, 64));
+    EXPECT_GT(CountPixels(icon, icon.rect(), qRgb(0, 0, 255)), 500);
+    EXPECT_GT(CountPixels(icon, icon.rect(), qRgb(255, 255, 0)), 100);
+    EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0); // outside the hexagon
 }
 
 } // namespace
