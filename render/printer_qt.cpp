@@ -1,5 +1,6 @@
 #include "printer_qt.h"
 
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -23,10 +24,13 @@ bool PrintImageToDefaultPrinter(const QImage& image, std::string* error)
     const std::string name = target.printerName().toStdString();
 
     // The printer's own resolution: the page's printable size in printer
-    // pixels, which the picture is stretched over.
+    // pixels, which the picture is stretched over. Printable is what the
+    // printer can reach: its own minimum margins, not Qt's default ones.
     QPrinter printer(target, QPrinter::HighResolution);
     printer.setDocName(QString());
     printer.setFullPage(false);
+    const QPageLayout layout = printer.pageLayout();
+    printer.setPageMargins(layout.minimumMargins(), layout.units());
     printer.setCopyCount(1);
     if (!printer.isValid() || printer.outputFormat() != QPrinter::NativeFormat)
         return fail("The printer " + name + " cannot be used.");
