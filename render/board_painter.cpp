@@ -49,16 +49,18 @@ bool IsFacingSide(TBorderType border) { return border <= btWest; }
 
 TDotPositions HarbourDotsFor(const TResourcePlate& plate, const THexMetrics& m)
 {
-    const int x = plate.X, y = plate.Y;
+    // In 64 bits, wrapped back into 32 like every position sum, so that no
+    // position overflows.
+    const std::int64_t x = plate.X, y = plate.Y;
     const int w = m.HalfWidth, v = m.SideLength, h = m.PeakHeight, d = m.DotSize;
     // The dots sit just inside the end vertices of each side.
-    const int left = x + w / 6;
-    const int right = x + 2 * w - (w / 6 + d);
-    const int middle = x + w - d / 2;
-    const int upper = y + v / 12;
-    const int lower = y + v - (v / 12 + d);
-    const int top = y - h + h / 3;
-    const int bottom = y + v + h - d - h / 3;
+    const int left = WrapInt32(x + w / 6);
+    const int right = WrapInt32(x + 2 * w - (w / 6 + d));
+    const int middle = WrapInt32(x + w - d / 2);
+    const int upper = WrapInt32(y + v / 12);
+    const int lower = WrapInt32(y + v - (v / 12 + d));
+    const int top = WrapInt32(y - h + h / 3);
+    const int bottom = WrapInt32(y + v + h - d - h / 3);
     switch (plate.Border) {
     case btNorthWest: return {left, upper, middle, top};
     case btNorthEast: return {middle, top, right, upper};
@@ -66,7 +68,7 @@ TDotPositions HarbourDotsFor(const TResourcePlate& plate, const THexMetrics& m)
     case btSouthEast: return {right, lower, middle, bottom};
     case btSouthWest: return {middle, bottom, left, lower};
     case btWest: return {left, lower, left, upper};
-    default: return {x, y, x, y};
+    default: return {plate.X, plate.Y, plate.X, plate.Y};
     }
 }
 
@@ -92,8 +94,6 @@ TFontSpec PlateFont(TFontSpec font, int zoom)
 bool MayReachCanvas(const TCanvas& canvas, const TResourcePlate& p, const THexMetrics& m, const TPlateSpots& s,
                     const TFontSpec& textFont, bool shapesOnly)
 {
-    if (p.X < -FarAway || p.X > FarAway || p.Y < -FarAway || p.Y > FarAway)
-        return false;
     const std::int64_t width = canvas.Width(), height = canvas.Height();
     const std::int64_t x = p.X, y = p.Y;
     const int margin = 2; // outlines up to two pixels wide
@@ -181,6 +181,8 @@ void DrawPlate(TCanvas& canvas, const TPlateList& plates, int index, const TPain
         return;
     const TResourcePlate& p = plates[index];
     if (!p.Placed)
+        return;
+    if (p.X < -FarAway || p.X > FarAway || p.Y < -FarAway || p.Y > FarAway)
         return;
     const int zoom = DrawingZoom(options.Zoom);
     const THexMetrics m = options.Metrics ? *options.Metrics : MetricsAtZoom(zoom);

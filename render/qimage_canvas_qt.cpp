@@ -13,13 +13,13 @@ int PointsToPixels(int points)
     return scaled >= 0 ? (scaled + 36) / 72 : -((-scaled + 36) / 72);
 }
 
-QFont QFontFor(const TFontSpec& spec)
+QFont QFontFor(const TFontSpec& face)
 {
     QFont font;
     font.setFamilies(
-        {QString::fromStdString(spec.Name), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    font.setPixelSize(std::max(1, PointsToPixels(spec.Size)));
-    font.setBold(spec.Bold);
+        {QString::fromStdString(face.Name), QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+    font.setPixelSize(std::max(1, PointsToPixels(face.Size)));
+    font.setBold(face.Bold);
     font.setStyleStrategy(QFont::NoAntialias);
     return font;
 }
@@ -173,13 +173,13 @@ void TQImageCanvas::Ellipse(int x1, int y1, int x2, int y2)
     Painter.drawEllipse(QRectF(x1 + inset, y1 + inset, x2 - x1 - 2 * inset, y2 - y1 - 2 * inset));
 }
 
-const TQImageCanvas::TCachedFont& TQImageCanvas::CachedFont(const TFontSpec& spec) const
+const TQImageCanvas::TCachedFont& TQImageCanvas::CachedFont(const TFontSpec& face) const
 {
     for (const TCachedFont& cached : Fonts)
-        if (SameFace(cached.Spec, spec))
+        if (SameFace(cached.Face, face))
             return cached;
-    QFont font = QFontFor(spec);
-    Fonts.push_back(TCachedFont{spec, font, QFontMetrics(font)});
+    QFont font = QFontFor(face);
+    Fonts.push_back(TCachedFont{face, font, QFontMetrics(font)});
     return Fonts.back();
 }
 
@@ -199,7 +199,10 @@ void TQImageCanvas::TextOut(int x, int y, const std::string& text)
     const QString qtext = QString::fromStdString(text);
     const int advance = cached.Metrics.horizontalAdvance(qtext);
     Painter.fillRect(QRect(x, y, advance, cached.Metrics.height()), QColorOf(BrushColor));
-    Painter.setFont(cached.Font);
+    if (PainterFont != &cached) {
+        Painter.setFont(cached.Font);
+        PainterFont = &cached;
+    }
     Painter.setPen(QColorOf(CurrentFont.Color));
     Painter.drawText(QPoint(x, y + cached.Metrics.ascent()), qtext);
     PenDirty = true;

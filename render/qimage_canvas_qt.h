@@ -20,7 +20,7 @@ int PointsToPixels(int points);
 // The named family first; where fontconfig has no such family, Liberation
 // Sans (metric-compatible with the usual Windows sans serif) and then DejaVu
 // Sans. Not antialiased, like the outlines.
-QFont QFontFor(const TFontSpec& spec);
+QFont QFontFor(const TFontSpec& face);
 QColor QColorOf(TColor color);
 
 // Lines and ellipses are aliased, so a flood fill bounded by the outline
@@ -31,7 +31,10 @@ QColor QColorOf(TColor color);
 class TQImageCanvas final : public TCanvas {
 public:
     // Paints into image, which must outlive the canvas; an image of another
-    // format is converted to Format_RGB32 first.
+    // format is converted to Format_RGB32 first. The flood fill expects the
+    // pixels it reaches to be opaque, as QImage::fill and all painting leave
+    // them (PaintBoard fills the whole canvas first): a fresh, never painted
+    // image may hold anything.
     explicit TQImageCanvas(QImage& image);
     ~TQImageCanvas() override;
     TQImageCanvas(const TQImageCanvas&) = delete;
@@ -56,11 +59,11 @@ public:
 
 private:
     struct TCachedFont {
-        TFontSpec Spec; // colour ignored
+        TFontSpec Face; // colour ignored
         QFont Font;
         QFontMetrics Metrics;
     };
-    const TCachedFont& CachedFont(const TFontSpec& spec) const;
+    const TCachedFont& CachedFont(const TFontSpec& face) const;
     void ApplyPen();
 
     QImage& Image;
@@ -76,7 +79,8 @@ private:
     int CurrentY = 0;
     TFontSpec CurrentFont;
 
-    mutable std::deque<TCachedFont> Fonts;
+    mutable std::deque<TCachedFont> Fonts; // a deque: its elements never move
+    const TCachedFont* PainterFont = nullptr;
     // Working lists of the flood fill, kept to save allocations.
     struct TRun {
         int Left, Y, Right;

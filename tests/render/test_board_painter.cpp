@@ -263,30 +263,33 @@ TEST(DrawPlate, ColoursOfFillsTextsAndNumbers)
     }
 }
 
-TEST(DrawPlate, DesertAndLandWithoutNumberGetNoToken)
+// Which texts, tokens and dots each sort of plate shows.
+TEST(DrawPlate, EachSortOfPlateShowsItsTextsTokenAndDots)
 {
-    for (const TResourcePlate& plate : {Land("Desert", "8", 100, 100), Land("DESERT", "5", 100, 100),
-                                        Land("Wool", "", 100, 100)}) {
-        SCOPED_TRACE(plate.Kind + " '" + plate.Number + "'");
-        const TRecordingCanvas canvas = DrawOne(plate, AtZoom(100));
-        EXPECT_TRUE(canvas.Ellipses.empty());
-        ASSERT_EQ(canvas.VisibleTexts().size(), 1u);
-        EXPECT_EQ(canvas.VisibleTexts()[0].Text, plate.Kind);
+    const struct {
+        const char* Name;
+        TResourcePlate Plate;
+        std::vector<std::string> Texts;
+        std::size_t Ellipses;
+    } rows[] = {
+        {"land with a number", Land("Wool", "9", 100, 100), {"Wool", "9"}, 1},
+        {"land without a number", Land("Wool", "", 100, 100), {"Wool"}, 0},
+        {"desert with a number", Land("Desert", "8", 100, 100), {"Desert"}, 0},
+        {"desert in capitals", Land("DESERT", "5", 100, 100), {"DESERT"}, 0},
+        {"unknown kind with a number", Land("Gold", "4", 100, 100), {"Gold", "4"}, 1},
+        {"plain water", PlainWater(100, 100), {}, 0},
+        {"3:1 harbour", Harbour("    ?", "3:1", btSouthWest, 100, 100), {"    ?", "3:1"}, 2},
+        {"harbour facing no side", Harbour("Brick", "2:1", btNone, 100, 100), {"Brick", "2:1"}, 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        const TRecordingCanvas canvas = DrawOne(row.Plate, AtZoom(100));
+        std::vector<std::string> texts;
+        for (const auto& t : canvas.VisibleTexts())
+            texts.push_back(t.Text);
+        EXPECT_EQ(texts, row.Texts);
+        EXPECT_EQ(canvas.Ellipses.size(), row.Ellipses);
     }
-}
-
-TEST(DrawPlate, PlainWaterShowsNoTextAndNoDots)
-{
-    const TRecordingCanvas canvas = DrawOne(PlainWater(100, 100), AtZoom(100));
-    EXPECT_TRUE(canvas.VisibleTexts().empty());
-    EXPECT_TRUE(canvas.Ellipses.empty());
-}
-
-TEST(DrawPlate, HarbourFacingNoSideShowsItsTextsWithoutDots)
-{
-    const TRecordingCanvas canvas = DrawOne(Harbour("Brick", "2:1", btNone, 100, 100), AtZoom(100));
-    ASSERT_EQ(canvas.VisibleTexts().size(), 2u);
-    EXPECT_TRUE(canvas.Ellipses.empty());
 }
 
 TEST(DrawPlate, ShapesOnlyDrawsOutlineAndFillAlone)
