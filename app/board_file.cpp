@@ -89,14 +89,20 @@ std::string PlateValue(const TResourcePlate& plate)
 
 void WriteBoard(TIniFile& ini, const TPlateList& plates, int zoom)
 {
-    ini.EraseAll();
+    // The section is built as text and read once: a WriteString per key
+    // would search every line before it, and a board of a million plates
+    // would take hours to save. The keys are new and distinct, so the
+    // content is the same.
+    std::string text = "[" + std::string(BoardSection) + "]\r\n";
     int written = 0;
     for (const TPlateEntry& entry : plates.All()) {
         if (!entry.Plate.Placed)
             continue;
-        ini.WriteString(BoardSection, PlateKey(written), PlateValue(entry.Plate));
+        text.append(PlateKey(written)).append("=").append(PlateValue(entry.Plate)).append("\r\n");
         ++written;
     }
+    std::string path = ini.Path();
+    ini = TIniFile::FromText(text, std::move(path));
     ini.WriteString(BoardSection, "plateCount", std::to_string(written));
     ini.WriteString(BoardSection, "zoomSize", std::to_string(ZoomText(zoom)));
     ini.WriteString(BoardSection, "era", BoardEra);

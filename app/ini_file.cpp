@@ -1,5 +1,7 @@
 #include "ini_file.h"
 
+#include <unordered_map>
+
 #include "board/plate.h"
 #include "file_utils.h"
 
@@ -10,6 +12,15 @@ namespace {
 // A file saved by some editors starts with the UTF-8 byte order mark; left in
 // place it would hide the first section header and with it every key.
 constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
+
+std::string LowerAscii(std::string_view text)
+{
+    std::string lower(text);
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return lower;
+}
 
 bool IsSectionHeader(std::string_view line)
 {
@@ -33,6 +44,9 @@ TIniFile TIniFile::FromText(std::string_view text, std::string path)
         text.remove_prefix(Utf8ByteOrderMark.size());
 
     TSection* current = nullptr;
+    // The sections read so far by lower-case name: a file of a million
+    // headers is read in linear time, not by a search per header.
+    std::unordered_map<std::string, std::size_t> sectionIndex;
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t end = text.find_first_of("\r\n", start);
@@ -49,11 +63,10 @@ TIniFile TIniFile::FromText(std::string_view text, std::string path)
         if (IsSectionHeader(line)) {
             const std::string_view name = line.substr(1, line.size() - 2);
             // A section named twice is one section: its later lines join the first.
-            current = ini.FindSection(name);
-            if (current == nullptr) {
+            const auto [found, added] = sectionIndex.try_emplace(LowerAscii(name), ini.SectionList.size());
+            if (added)
                 ini.SectionList.push_back(TSection{std::string(name), {}});
-                current = &ini.SectionList.back();
-            }
+            current = &ini.SectionList[found->second];
             continue;
         }
         if (current != nullptr)

@@ -12,6 +12,32 @@ namespace {
 
 constexpr int MaxSeed = 86399999; // the last millisecond of a day
 
+// The message as one printable line: an argument may hold line ends or
+// terminal control characters, which are shown as escapes instead.
+std::string PrintableLine(const std::string& text)
+{
+    static constexpr char Hex[] = "0123456789abcdef";
+    std::string line;
+    line.reserve(text.size());
+    for (const char c : text) {
+        const auto code = static_cast<unsigned char>(c);
+        if (code >= 0x20 && code != 0x7F) {
+            line += c;
+        } else if (c == '\n') {
+            line += "\\n";
+        } else if (c == '\r') {
+            line += "\\r";
+        } else if (c == '\t') {
+            line += "\\t";
+        } else {
+            line += "\\x";
+            line += Hex[code >> 4];
+            line += Hex[code & 0xF];
+        }
+    }
+    return line;
+}
+
 struct TParser {
     const std::vector<std::string>& Args;
     std::size_t Next = 1;
@@ -20,7 +46,7 @@ struct TParser {
     bool Fail(const std::string& message)
     {
         Result.Ok = false;
-        Result.Error = message;
+        Result.Error = PrintableLine(message);
         return false;
     }
 

@@ -1,0 +1,76 @@
+// Opening, measuring and saving a board file as the program does, for the
+// hostile-input tests.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/board_file.h"
+#include "app/file_utils.h"
+#include "board/panel_board.h"
+#include "hostile_support.h"
+
+namespace vornia::hostile {
+
+class TTestOwner : public TBoardOwner {
+public:
+    TBoardSettings Settings;
+    int Zoom = 100;
+    bool Failed = false;
+    const TBoardSettings& BoardSettings() const override { return Settings; }
+    int ZoomPercent() const override { return Zoom; }
+    void SetBoardCaption(const std::string&) override {}
+    void ResetStatusBar(int flags) override { Failed = (flags & rsFailed) != 0; }
+    void DisplayStats(const TStats&) override {}
+    void AddBoardMenuItem(const std::string&) override {}
+    void PaintBoard() override {}
+};
+
+struct TOpenedBoard {
+    bool Opened = false;
+    std::vector<std::string> Messages;
+    TBoardFileContent Content;
+};
+
+// OpenIniFile and ReadBoard, as the Open command reads a file.
+inline TOpenedBoard OpenBoardFile(const std::string& path)
+{
+    TOpenedBoard result;
+    TRecordingSink sink;
+    const std::unique_ptr<TIniFile> ini = OpenIniFile(path, sink);
+    result.Messages = sink.Messages;
+    result.Opened = ini != nullptr;
+    if (ini)
+        result.Content = ReadBoard(*ini);
+    return result;
+}
+
+// A panel holding an opened board at the file's zoom.
+struct TOpenedPanel {
+    TTestOwner Owner;
+    TPanelBoard Panel{Owner};
+
+    explicit TOpenedPanel(TBoardFileContent content)
+    {
+        Owner.Zoom = content.Zoom;
+        Panel.AdoptPlateList(std::move(content.Plates));
+        Panel.SetBoardName("opened");
+        Panel.RegisterBoard(Panel.BoardName);
+    }
+};
+
+// The text Save As writes for the plates.
+inline std::string SavedText(const TPlateList& plates, int zoom)
+{
+    TIniFile ini;
+    WriteBoard(ini, plates, zoom);
+    return ini.ToText();
+}
+
+inline std::string PlateLine(int index, const std::string& value)
+{
+    return "plate[" + std::to_string(index) + "]=" + value + "\r\n";
+}
+
+} // namespace vornia::hostile
