@@ -1,13 +1,28 @@
 #include "position_index.h"
 
+#include <random>
+
 namespace vornia {
 
 namespace {
 constexpr std::size_t MinSlots = 64;
 
+// Chosen once per process. Without it the mix is known, and a board file
+// could list positions that all fall into one run of the table: reading a
+// million of them would take hours.
+std::uint64_t Salt()
+{
+    static const std::uint64_t salt = [] {
+        std::random_device device;
+        return (std::uint64_t{device()} << 32) ^ device();
+    }();
+    return salt;
+}
+
 // A 64-bit mix, so that neighbouring lattice positions spread over the table.
 std::uint64_t Mix(std::uint64_t k)
 {
+    k ^= Salt();
     k ^= k >> 33;
     k *= 0xff51afd7ed558ccdULL;
     k ^= k >> 33;

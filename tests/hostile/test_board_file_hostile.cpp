@@ -168,6 +168,59 @@ TEST(HostileBoardFile, AMillionLineBoardOpensAndSavesInTime)
     EXPECT_EQ((*reread.Plates)[Plates - 1], opened.Panel.Plates()[Plates - 1]);
 }
 
+// The inverse of the 64-bit mix that spreads positions over the position
+// index, as it was before the mix took a salt.
+std::uint64_t UnsaltedUnmix(std::uint64_t k)
+{
+    k ^= k >> 33;
+    k *= 0x9cb4b2f8129337dbULL; // the inverse of 0xc4ceb9fe1a85ec53 modulo 2^64
+    k ^= k >> 33;
+    k *= 0x4f74430c22a54005ULL; // the inverse of 0xff51afd7ed558ccd
+    k ^= k >> 33;
+    return k;
+}
+
+// Files built to defeat the lookups by position: a pile of water plates at
+// one place with land beside it, and positions whose unsalted hashes all
+// share their low bits (one run of the table).
+TEST(HostileBoardFile, CraftedPositionsDoNotMakeReadingOrMeasuringQuadratic)
+{
+    constexpr int Plates = 200'000;
+    struct TRow {
+        const char* Name;
+        std::string Text;
+        double Average;
+    };
+    std::string pile = "[settings]\r\nplateCount=" + std::to_string(Plates) + "\r\n";
+    for (int i = 0; i < Plates - 1; ++i)
+        pile += PlateLine(i, i % 2 ? "Water;10;33;;;;;" : "Grain;88;33;;;;;");
+    pile += PlateLine(Plates - 1, "Ore;10;33;;;;;"); // the only land of the pile, at its bottom
+    std::string colliding = "[settings]\r\nplateCount=" + std::to_string(Plates) + "\r\n";
+    for (int i = 0; i < Plates; ++i) {
+        const std::uint64_t key = UnsaltedUnmix(std::uint64_t(i + 1) << 24);
+        colliding += PlateLine(i, "Grain;" + std::to_string(static_cast<std::int32_t>(key >> 32)) + ";" +
+                                      std::to_string(static_cast<std::int32_t>(key & 0xFFFFFFFF)) + ";;;;;");
+    }
+    // The pile: every land plate has exactly one land neighbour across the pile.
+    const TRow rows[] = {{"a pile of water beside land", pile, 1.0}, {"colliding positions", colliding, 0.0}};
+
+    TTempFolder folder;
+    for (const TRow& row : rows) {
+        SCOPED_TRACE(row.Name);
+        const std::string path = folder.File("crafted.mirl");
+        WriteFileText(path, row.Text);
+        TOpenedBoard board;
+        EXPECT_LT(SecondsFor([&] { board = OpenBoardFile(path); }), HangGuardSeconds);
+        ASSERT_EQ(board.Content.Plates->Count(), Plates);
+        TOpenedPanel opened(std::move(board.Content));
+        TStats stats;
+        EXPECT_LT(SecondsFor([&] { stats = opened.Panel.ComputeStats(); }), HangGuardSeconds);
+        EXPECT_EQ(stats.ActualAverage, row.Average);
+        const TResourcePlate& last = opened.Panel.Plates()[Plates - 1];
+        EXPECT_EQ(opened.Panel.LandPlateAt(last.X, last.Y), Plates - 1);
+    }
+}
+
 TEST(HostileBoardFile, MixedLineEndsAreLineEndsAlike)
 {
     TTempFolder folder;
