@@ -136,6 +136,36 @@ TEST_F(StartUp, SettingsReachTheMenusThePanelAndTheWindow)
     EXPECT_EQ(Port.Socket.Opened.size(), 1u);
 }
 
+TEST_F(StartUp, BadSettingValuesFallBackInTheMenusAndTheWindow)
+{
+    struct TCase {
+        const char* Ini;
+        int Zoom;
+        bool BlackAndWhite;
+        TWindowSize Size;
+        const char* Shape;
+    };
+    const TCase cases[] = {
+        {"zoomSize=60\r\n", 100, false, {700, 350}, "traditional"},
+        {"zoomSize=50\r\nblackAndWhite=true\r\n", 50, false, {700, 350}, "traditional"},
+        {"windowWidth=9\r\nwindowHeight=10\r\n", 100, false, {700, 10}, "traditional"},
+        {"windowWidth=8200\r\nwindowHeight=4100\r\n", 100, false, {8200, 4100}, "traditional"},
+        {"shape=hexagon\r\n", 100, false, {700, 350}, "random"},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Ini);
+        Port = TFakeWindowPort();
+        WriteIni(c.Ini);
+        ASSERT_TRUE(Create());
+        EXPECT_EQ(Window->ZoomPercent(), c.Zoom);
+        EXPECT_EQ(Window->BlackAndWhite(), c.BlackAndWhite);
+        EXPECT_EQ(Port.StatusBarVisible, !c.BlackAndWhite);
+        EXPECT_EQ(Port.Size, c.Size);
+        EXPECT_EQ(Window->GetShape(), c.Shape);
+        Window.reset();
+    }
+}
+
 TEST_F(StartUp, AnyOtherAutoCheckValueMeansNoQuestionNoCheckAndIsKept)
 {
     WriteIni("autoVersionCheck=5\r\n");
