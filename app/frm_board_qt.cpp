@@ -249,36 +249,36 @@ TMsgAnswer TfrmBoardQt::MessageBox(const std::string& text, TMsgKind kind, TMsgB
     }
 }
 
-bool TfrmBoardQt::ChooseSaveFile(const TFileDialogSpec& spec, std::string& path)
+bool TfrmBoardQt::ChooseSaveFile(const TFileDialogOptions& options, std::string& path)
 {
     if (Hooks.ChooseFile)
-        return Hooks.ChooseFile(true, spec, path);
+        return Hooks.ChooseFile(true, options, path);
     QFileDialog dialog(this);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // The window asks its own question before overwriting a board.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setNameFilter(Q(spec.Filter));
-    dialog.setDefaultSuffix(Q(spec.DefaultSuffix));
-    if (!spec.StartFolder.empty())
-        dialog.setDirectory(Q(spec.StartFolder));
+    dialog.setNameFilter(Q(options.Filter));
+    dialog.setDefaultSuffix(Q(options.DefaultSuffix));
+    if (!options.StartFolder.empty())
+        dialog.setDirectory(Q(options.StartFolder));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     path = dialog.selectedFiles().constFirst().toStdString();
     return true;
 }
 
-bool TfrmBoardQt::ChooseOpenFile(const TFileDialogSpec& spec, std::string& path)
+bool TfrmBoardQt::ChooseOpenFile(const TFileDialogOptions& options, std::string& path)
 {
     if (Hooks.ChooseFile)
-        return Hooks.ChooseFile(false, spec, path);
+        return Hooks.ChooseFile(false, options, path);
     QFileDialog dialog(this);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(Q(spec.Filter));
-    dialog.setDefaultSuffix(Q(spec.DefaultSuffix));
-    if (!spec.StartFolder.empty())
-        dialog.setDirectory(Q(spec.StartFolder));
+    dialog.setNameFilter(Q(options.Filter));
+    dialog.setDefaultSuffix(Q(options.DefaultSuffix));
+    if (!options.StartFolder.empty())
+        dialog.setDirectory(Q(options.StartFolder));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     path = dialog.selectedFiles().constFirst().toStdString();

@@ -28,7 +28,7 @@ class TStatusBarWidget;
 // a modal loop. Each one left empty uses the real dialog or printer.
 struct TShellHooks {
     std::function<TMsgAnswer(const std::string& text, TMsgKind kind, TMsgButtons buttons)> Message;
-    std::function<bool(bool save, const TFileDialogSpec& spec, std::string& path)> ChooseFile;
+    std::function<bool(bool save, const TFileDialogOptions& options, std::string& path)> ChooseFile;
     std::function<bool(TBoardSettings& settings)> Options;
     std::function<void(const std::string& host)> About;
     std::function<bool(const QImage& picture, std::string* error)> Print;
@@ -63,8 +63,8 @@ protected:
 private:
     // TWindowPort
     TMsgAnswer MessageBox(const std::string& text, TMsgKind kind, TMsgButtons buttons) override;
-    bool ChooseSaveFile(const TFileDialogSpec& spec, std::string& path) override;
-    bool ChooseOpenFile(const TFileDialogSpec& spec, std::string& path) override;
+    bool ChooseSaveFile(const TFileDialogOptions& options, std::string& path) override;
+    bool ChooseOpenFile(const TFileDialogOptions& options, std::string& path) override;
     void StartTimer(TWindowTimer timer, int intervalMs) override;
     void StopTimer(TWindowTimer timer) override;
     void SetCaption(const std::string& caption) override;

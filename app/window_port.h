@@ -19,7 +19,7 @@ enum class TMsgAnswer { Ok, Yes, No };
 
 enum class TWindowTimer { MakeBoard, Size };
 
-struct TFileDialogSpec {
+struct TFileDialogOptions {
     std::string Filter;        // "mirl files (*.mirl)"
     std::string DefaultSuffix; // appended by the dialog to a name typed without one
     std::string StartFolder;   // empty: wherever the dialog was left
@@ -37,8 +37,8 @@ public:
 
     virtual TMsgAnswer MessageBox(const std::string& text, TMsgKind kind, TMsgButtons buttons) = 0;
     // Modal file choosers; false when cancelled. path receives the chosen file.
-    virtual bool ChooseSaveFile(const TFileDialogSpec& spec, std::string& path) = 0;
-    virtual bool ChooseOpenFile(const TFileDialogSpec& spec, std::string& path) = 0;
+    virtual bool ChooseSaveFile(const TFileDialogOptions& options, std::string& path) = 0;
+    virtual bool ChooseOpenFile(const TFileDialogOptions& options, std::string& path) = 0;
 
     // One-shot timers of the window; when one fires the shell calls
     // TfrmBoard::TimerFired with its id.

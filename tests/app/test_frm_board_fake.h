@@ -65,13 +65,13 @@ public:
         Answers.pop_front();
         return answer;
     }
-    bool ChooseSaveFile(const TFileDialogSpec& spec, std::string& path) override
+    bool ChooseSaveFile(const TFileDialogOptions& options, std::string& path) override
     {
-        return Choose(spec, path);
+        return Choose(options, path);
     }
-    bool ChooseOpenFile(const TFileDialogSpec& spec, std::string& path) override
+    bool ChooseOpenFile(const TFileDialogOptions& options, std::string& path) override
     {
-        return Choose(spec, path);
+        return Choose(options, path);
     }
     void StartTimer(TWindowTimer timer, int intervalMs) override { Timers[timer] = intervalMs; }
     void StopTimer(TWindowTimer timer) override { Timers.erase(timer); }
@@ -131,7 +131,7 @@ public:
     std::deque<TMsgAnswer> Answers;
     // Paths the file choosers return in turn; nullopt cancels.
     std::deque<std::optional<std::string>> Files;
-    std::vector<TFileDialogSpec> FileDialogs;
+    std::vector<TFileDialogOptions> FileDialogs;
     std::map<TWindowTimer, int> Timers;
     std::string Caption;
     TWindowSize Size;
@@ -154,9 +154,9 @@ public:
     std::vector<std::string> Log;
 
 private:
-    bool Choose(const TFileDialogSpec& spec, std::string& path)
+    bool Choose(const TFileDialogOptions& options, std::string& path)
     {
-        FileDialogs.push_back(spec);
+        FileDialogs.push_back(options);
         if (Files.empty() || !Files.front()) {
             if (!Files.empty())
                 Files.pop_front();
