@@ -42,7 +42,9 @@ display=$((90 + $$ % 400))
 while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do
     display=$((display + 1))
 done
-Xvfb ":$display" -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# -noreset: without it the server resets whenever its last client leaves,
+# and a program connecting at that moment is turned away.
+Xvfb ":$display" -screen 0 1280x800x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 export DISPLAY=":$display"
 
