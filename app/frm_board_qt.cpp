@@ -151,8 +151,13 @@ void TfrmBoardQt::MirrorItems(QMenu* menu, const TMenuItem& parent)
 
 void TfrmBoardQt::MirrorItem(QAction* action, const TMenuItem& item)
 {
-    if (!item.IsSeparator())
-        action->setText(Q(item.Caption));
+    if (!item.IsSeparator()) {
+        QString text = Q(item.Caption);
+        // A board's entry shows its name as it is: an "&" in a path is no mnemonic.
+        if (!item.Hint.empty() && item.Hint == item.Caption)
+            text.replace('&', "&&");
+        action->setText(text);
+    }
     // Only a checked item shows a check mark; clicking never toggles it by
     // itself, the logic decides.
     action->setCheckable(item.Checked);
