@@ -31,7 +31,7 @@ public:
 };
 
 // Beyond this many plates the literal scans are too slow to compare with.
-constexpr int MaxPlatesForScans = 400;
+constexpr int MaxPlatesForScans = 64;
 
 // The indexed queries answer as a scan of the list does.
 void CheckIndexAgainstScan(TPanelBoard& panel)

@@ -71,6 +71,37 @@ TEST(HostileCli, BoardFilesThatCannotBeReadEndWithStatusOne)
     }
 }
 
+// Settings to read and files to write where there is a folder, a FIFO or
+// nothing: a message and status 1, and nothing under the folder's name.
+TEST(HostileCli, FoldersAndFifosWhereFilesBelongEndWithStatusOne)
+{
+    TTempFolder folder;
+    const std::string dir = folder.File("taken"), fifo = folder.File("fifo.ini");
+    std::filesystem::create_directory(dir);
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    struct TRow {
+        std::vector<std::string> Args;
+        const char* Said;
+    };
+    const TRow rows[] = {
+        {{"generate", "--settings", dir}, "cannot read"},
+        {{"generate", "--settings", fifo}, "cannot read"},
+        {{"generate", "--out", dir, "--force"}, "cannot write"},
+        {{"generate", "--out", folder.File("missing/board.mirl")}, "cannot write"},
+        {{"generate", "--png", dir}, "cannot write"},
+    };
+    for (const TRow& row : rows) {
+        SCOPED_TRACE(row.Args[1] + " " + row.Args[2]);
+        std::vector<std::string> argv{CliPath};
+        argv.insert(argv.end(), row.Args.begin(), row.Args.end());
+        const TRunResult run = RunProgram(argv, folder, HangGuardSeconds);
+        EXPECT_EQ(run.ExitCode, 1) << run.Err;
+        EXPECT_NE(run.Err.find(row.Said), std::string::npos) << run.Err;
+        EXPECT_TRUE(std::filesystem::is_directory(dir));
+        EXPECT_TRUE(std::filesystem::is_empty(dir));
+    }
+}
+
 // A board whose picture would be larger than 16384 pixels on a side is
 // refused before any memory is taken for it; one just inside is drawn, and
 // so is one with a plate far up and left of the picture (it falls outside).

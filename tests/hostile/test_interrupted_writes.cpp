@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <iostream>
 #include <random>
 #include <string>
 #include <thread>
@@ -125,7 +126,7 @@ TEST(InterruptedWrites, AKilledSettingsWriteLeavesTheOldFileOrTheNewOne)
     const std::string target = folder.File("VorniaGenerator.ini");
     // Settings with a large section of someone else's keys, which the write keeps.
     std::string oldText = "[settings]\r\nversion=1.6\r\nshape=wolf\r\nwindowWidth=700\r\n\r\n[notes]\r\n";
-    for (int i = 0; i < 60'000; ++i)
+    for (int i = 0; i < 20'000; ++i)
         oldText += "note" + std::to_string(i) + "=kept as it was written by hand\r\n";
     const std::vector<std::string> argv{HOSTILE_SETTINGS_WRITER_PATH, target, "1234"};
 
@@ -134,7 +135,7 @@ TEST(InterruptedWrites, AKilledSettingsWriteLeavesTheOldFileOrTheNewOne)
     ASSERT_EQ(RunProgram({HOSTILE_SETTINGS_WRITER_PATH, copy, "1234"}, folder).ExitCode, 0);
     const std::string newText = ReadFileText(copy);
     ASSERT_NE(newText.find("windowWidth=1234\r\n"), std::string::npos);
-    ASSERT_NE(newText.find("note59999=kept"), std::string::npos);
+    ASSERT_NE(newText.find("note19999=kept"), std::string::npos);
 
     const TOutcomes outcomes = KillAtRandomMoments(argv, folder, target, oldText, newText);
     EXPECT_GT(outcomes.Old, 0);
