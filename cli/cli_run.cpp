@@ -4,6 +4,7 @@
 #include "app/file_utils.h"
 #include "app/settings.h"
 #include "board/panel_board.h"
+#include "board/plain_owner.h"
 #include "board/random_source.h"
 #include "board/status_texts.h"
 
@@ -13,23 +14,14 @@ namespace {
 
 // The board panel's owner for the tool: settings in a struct, the status
 // panels kept as texts.
-class TCliOwner : public TBoardOwner {
+class TCliOwner : public TPlainBoardOwner {
 public:
-    TBoardSettings Settings;
-    int Zoom = 100;
-    bool Failed = false;
     std::array<std::string, 4> Panels;
 
-    const TBoardSettings& BoardSettings() const override { return Settings; }
-    int ZoomPercent() const override { return Zoom; }
-    void SetBoardCaption(const std::string&) override {}
-    void ResetStatusBar(int flags) override { Failed = (flags & rsFailed) != 0; }
     void DisplayStats(const TStats& stats) override
     {
         Panels = StatsPanelTexts(stats, Settings.Shape, Settings.MassDensity);
     }
-    void AddBoardMenuItem(const std::string&) override {}
-    void PaintBoard() override {}
 };
 
 void PrintPanels(std::ostream& out, const TPanelBoard& panel, const TCliOwner& owner)

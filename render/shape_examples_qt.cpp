@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "board/panel_board.h"
+#include "board/plain_owner.h"
 #include "board/random_source.h"
 #include "board_painter.h"
 #include "qimage_canvas_qt.h"
@@ -23,21 +24,14 @@ constexpr THexMetrics ExampleMetrics{9, 10, 5, 0, 0};
 constexpr int ExampleMargin = 5;
 constexpr int GenerationZoom = 50;
 
-// Reads the default settings with the one shape set; everything the panel
-// reports back is dropped.
-class TExampleOwner final : public TBoardOwner {
+// The default settings with the one shape set, at the generation zoom.
+class TExampleOwner final : public TPlainBoardOwner {
 public:
-    explicit TExampleOwner(std::string_view shape) { Settings.Shape = std::string(shape); }
-    const TBoardSettings& BoardSettings() const override { return Settings; }
-    int ZoomPercent() const override { return GenerationZoom; }
-    void SetBoardCaption(const std::string&) override {}
-    void ResetStatusBar(int) override {}
-    void DisplayStats(const TStats&) override {}
-    void AddBoardMenuItem(const std::string&) override {}
-    void PaintBoard() override {}
-
-private:
-    TBoardSettings Settings;
+    explicit TExampleOwner(std::string_view shape)
+    {
+        Settings.Shape = std::string(shape);
+        Zoom = GenerationZoom;
+    }
 };
 
 // Generates the example board with the fixed seed, leaving the process-wide

@@ -1,0 +1,28 @@
+// A board owner without a window: the settings and the zoom are fields, and
+// what the panel reports is kept as plain values. The command-line tool, the
+// example pictures, the benchmarks and the tests build on it.
+#pragma once
+
+#include <string>
+
+#include "board_owner.h"
+
+namespace vornia {
+
+class TPlainBoardOwner : public TBoardOwner {
+public:
+    TBoardSettings Settings;
+    int Zoom = 100;
+    bool Failed = false; // the last ResetStatusBar asked for the failure text
+    TStats LastStats;
+
+    const TBoardSettings& BoardSettings() const override { return Settings; }
+    int ZoomPercent() const override { return Zoom; }
+    void SetBoardCaption(const std::string&) override {}
+    void ResetStatusBar(int flags) override { Failed = (flags & rsFailed) != 0; }
+    void DisplayStats(const TStats& stats) override { LastStats = stats; }
+    void AddBoardMenuItem(const std::string&) override {}
+    void PaintBoard() override {}
+};
+
+} // namespace vornia
