@@ -256,30 +256,24 @@ TMsgAnswer TfrmBoardQt::MessageBox(const std::string& text, TMsgKind kind, TMsgB
 
 bool TfrmBoardQt::ChooseSaveFile(const TFileDialogOptions& options, std::string& path)
 {
-    if (Hooks.ChooseFile)
-        return Hooks.ChooseFile(true, options, path);
-    QFileDialog dialog(this);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    // The window asks its own question before overwriting a board.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setNameFilter(Q(options.Filter));
-    dialog.setDefaultSuffix(Q(options.DefaultSuffix));
-    if (!options.StartFolder.empty())
-        dialog.setDirectory(Q(options.StartFolder));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return false;
-    path = dialog.selectedFiles().constFirst().toStdString();
-    return true;
+    return ChooseFile(true, options, path);
 }
 
 bool TfrmBoardQt::ChooseOpenFile(const TFileDialogOptions& options, std::string& path)
 {
+    return ChooseFile(false, options, path);
+}
+
+bool TfrmBoardQt::ChooseFile(bool save, const TFileDialogOptions& options, std::string& path)
+{
     if (Hooks.ChooseFile)
-        return Hooks.ChooseFile(false, options, path);
+        return Hooks.ChooseFile(save, options, path);
     QFileDialog dialog(this);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The window asks its own question before overwriting a board.
+    if (save)
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setNameFilter(Q(options.Filter));
     dialog.setDefaultSuffix(Q(options.DefaultSuffix));
     if (!options.StartFolder.empty())

@@ -87,6 +87,7 @@ private:
     void BuildMenus();
     void MirrorItems(QMenu* menu, const TMenuItem& parent);
     void MirrorItem(QAction* action, const TMenuItem& item);
+    bool ChooseFile(bool save, const TFileDialogOptions& options, std::string& path);
     QTimer* TimerOf(TWindowTimer timer) const;
 
     TShellHooks Hooks;
