@@ -93,7 +93,8 @@ void WriteBoard(TIniFile& ini, const TPlateList& plates, int zoom)
     // would search every line before it, and a board of a million plates
     // would take hours to save. The keys are new and distinct, so the
     // content is the same.
-    std::string text = "[" + std::string(BoardSection) + "]\r\n";
+    std::string text;
+    text.append("[").append(BoardSection).append("]\r\n");
     int written = 0;
     for (const TPlateEntry& entry : plates.All()) {
         if (!entry.Plate.Placed)

@@ -40,7 +40,7 @@ int AddBoardEntry(TMenuItem& fileMenu, bool& separatorAdded, const std::string& 
     if (!separatorAdded) {
         TMenuItem separator;
         separator.Name = "NBoards";
-        separator.Caption = "-";
+        separator.Caption = std::string(1, '-');
         fileMenu.Items.push_back(std::move(separator));
         separatorAdded = true;
     }
