@@ -160,7 +160,10 @@ TEST_P(PositionQueries, CountsAndFirstUnplacedFollowPlacement)
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLookups, PositionQueries,
-                         ::testing::Values(TLookupMode::Indexed, TLookupMode::LiteralScan));
+                         ::testing::Values(TLookupMode::Indexed, TLookupMode::LiteralScan),
+                         [](const auto& info) {
+                             return info.param == TLookupMode::Indexed ? "Indexed" : "LiteralScan";
+                         });
 
 TEST(PositionIndex, SurvivesManyInsertionsAndErasures)
 {
