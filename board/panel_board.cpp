@@ -235,28 +235,18 @@ TStats TPanelBoard::ComputeStats() const
     TStats stats;
     stats.PlainWaters = PlainWaterCount();
     const THexMetrics m = Metrics();
-    const TPlateList& plates = Plates();
-    // The positions that hold land, gathered once: a position piled with
-    // water plates (a board file may list a million at one place) would
-    // otherwise be walked for every land plate beside it.
-    TPositionIndex landAt;
-    if (Lookup == TLookupMode::Indexed)
-        for (int i = 0; i < plates.Count(); ++i)
-            if (plates[i].Placed && plates.IsLandPlate(i))
-                landAt.Set(plates[i].X, plates[i].Y, i);
-    const auto hasLand = [&](const TPoint& q) {
-        return Lookup == TLookupMode::Indexed ? landAt.Find(q.x, q.y) >= 0 : LandPlateAt(q.x, q.y) >= 0;
-    };
     int n = 0;
     long long s = 0;
-    for (const auto& e : plates.All()) {
+    for (const auto& e : Plates().All()) {
         const TResourcePlate& p = e.Plate;
         if (!p.Placed || !IsLand(p))
             continue;
         ++n;
-        for (int d = btNorthWest; d <= btWest; ++d)
-            if (hasLand(StepWith(p.X, p.Y, d, m)))
+        for (int d = btNorthWest; d <= btWest; ++d) {
+            const TPoint q = StepWith(p.X, p.Y, d, m);
+            if (LandPlateAt(q.x, q.y) >= 0)
                 ++s;
+        }
     }
     LandMassFigures(n, s, stats);
     stats.Attempts = Attempts;

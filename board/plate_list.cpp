@@ -13,8 +13,8 @@ int TPlateList::Add(std::string text, TResourcePlate plate)
     const bool placed = plate.Placed;
     plate.Placed = false;
     Entries.push_back({std::move(text), std::move(plate)});
-    NextAtPosition.push_back(-1);
-    TailAtPosition.push_back(-1);
+    AllPlaced.Resize(i + 1);
+    PlacedLand.Resize(i + 1);
     LandFlags.push_back(IsLand(Entries.back().Plate) ? 1 : 0);
     if (placed) {
         Entries.back().Plate.Placed = true;
@@ -49,8 +49,8 @@ void TPlateList::UnplaceAll()
 {
     for (auto& e : Entries)
         e.Plate.Placed = false;
-    std::fill(NextAtPosition.begin(), NextAtPosition.end(), -1);
-    Heads.Clear();
+    AllPlaced.Clear();
+    PlacedLand.Clear();
     Placed = 0;
     PlacedPlainWaters = 0;
     for (int& hint : UnplacedHint)
@@ -87,49 +87,26 @@ void TPlateList::MoveAll(std::int64_t dx, std::int64_t dy)
 
 void TPlateList::Reindex()
 {
-    Heads.Clear();
+    AllPlaced.Clear();
+    PlacedLand.Clear();
     Placed = 0;
     PlacedPlainWaters = 0;
     for (int& hint : UnplacedHint)
         hint = 0;
-    for (int i = 0; i < Count(); ++i) {
-        NextAtPosition[static_cast<std::size_t>(i)] = -1;
+    for (int i = 0; i < Count(); ++i)
         LandFlags[static_cast<std::size_t>(i)] = IsLand((*this)[i]) ? 1 : 0;
-    }
     // Linking from the end puts each plate at the head of its chain: O(1).
     for (int i = Count() - 1; i >= 0; --i)
         if ((*this)[i].Placed)
             Link(i);
 }
 
-// Keeps the chain of plates at one position in list order: its head in
-// Heads, its tail in TailAtPosition[head].
 void TPlateList::Link(int i)
 {
     const TResourcePlate& p = (*this)[i];
-    auto& next = NextAtPosition;
-    auto& tail = TailAtPosition;
-    const auto at = [](int k) { return static_cast<std::size_t>(k); };
-    const int head = Heads.Find(p.X, p.Y);
-    if (head < 0) {
-        next[at(i)] = -1;
-        tail[at(i)] = i;
-        Heads.Set(p.X, p.Y, i);
-    } else if (i < head) {
-        next[at(i)] = head;
-        tail[at(i)] = tail[at(head)];
-        Heads.Set(p.X, p.Y, i);
-    } else if (i > tail[at(head)]) {
-        next[at(i)] = -1;
-        next[at(tail[at(head)])] = i;
-        tail[at(head)] = i;
-    } else {
-        int k = head;
-        while (next[at(k)] < i)
-            k = next[at(k)];
-        next[at(i)] = next[at(k)];
-        next[at(k)] = i;
-    }
+    AllPlaced.Link(i, p.X, p.Y);
+    if (IsLandPlate(i))
+        PlacedLand.Link(i, p.X, p.Y);
     ++Placed;
     if (IsPlainWater(p))
         ++PlacedPlainWaters;
@@ -138,46 +115,17 @@ void TPlateList::Link(int i)
 void TPlateList::Unlink(int i)
 {
     const TResourcePlate& p = (*this)[i];
-    auto& next = NextAtPosition;
-    auto& tail = TailAtPosition;
-    const auto at = [](int k) { return static_cast<std::size_t>(k); };
-    const int head = Heads.Find(p.X, p.Y);
-    if (head == i) {
-        const int rest = next[at(i)];
-        if (rest < 0) {
-            Heads.Erase(p.X, p.Y);
-        } else {
-            tail[at(rest)] = tail[at(i)];
-            Heads.Set(p.X, p.Y, rest);
-        }
-    } else if (head >= 0) {
-        int k = head;
-        while (k >= 0 && next[at(k)] != i)
-            k = next[at(k)];
-        if (k >= 0) {
-            next[at(k)] = next[at(i)];
-            if (tail[at(head)] == i)
-                tail[at(head)] = k;
-        }
-    }
-    next[at(i)] = -1;
+    AllPlaced.Unlink(i, p.X, p.Y);
+    if (IsLandPlate(i))
+        PlacedLand.Unlink(i, p.X, p.Y);
     --Placed;
     if (IsPlainWater(p))
         --PlacedPlainWaters;
 }
 
-int TPlateList::IndexedPlateAt(std::int32_t x, std::int32_t y) const
-{
-    return Heads.Find(x, y);
-}
+int TPlateList::IndexedPlateAt(std::int32_t x, std::int32_t y) const { return AllPlaced.First(x, y); }
 
-int TPlateList::IndexedLandPlateAt(std::int32_t x, std::int32_t y) const
-{
-    for (int at = Heads.Find(x, y); at >= 0; at = NextAtPosition[static_cast<std::size_t>(at)])
-        if (LandFlags[static_cast<std::size_t>(at)])
-            return at;
-    return -1;
-}
+int TPlateList::IndexedLandPlateAt(std::int32_t x, std::int32_t y) const { return PlacedLand.First(x, y); }
 
 int TPlateList::FirstPlaced() const
 {

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "plate.h"
-#include "position_index.h"
+#include "position_chains.h"
 
 namespace vornia {
 
@@ -67,12 +67,9 @@ private:
     bool Matches(int i, TPlateSort sort) const;
 
     std::vector<TPlateEntry> Entries;
-    // Per plate: the next placed plate at the same position, in list order (-1 ends).
-    std::vector<int> NextAtPosition;
-    // For the first plate of a chain: the last plate of it, so appends are O(1).
-    std::vector<int> TailAtPosition;
     std::vector<std::uint8_t> LandFlags;
-    TPositionIndex Heads;
+    TPositionChains AllPlaced;  // every placed plate
+    TPositionChains PlacedLand; // the placed land plates alone
     int Placed = 0;
     int PlacedPlainWaters = 0;
     // Every plate of the sort before the hint is placed; the queries move it on.
