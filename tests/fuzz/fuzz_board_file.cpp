@@ -11,24 +11,14 @@
 #include "app/board_file.h"
 #include "app/ini_file.h"
 #include "board/panel_board.h"
+#include "board/plain_owner.h"
 #include "fuzz_check.h"
 
 namespace {
 
 using namespace vornia;
 
-class TFuzzOwner : public TBoardOwner {
-public:
-    TBoardSettings Settings;
-    int Zoom = 100;
-    const TBoardSettings& BoardSettings() const override { return Settings; }
-    int ZoomPercent() const override { return Zoom; }
-    void SetBoardCaption(const std::string&) override {}
-    void ResetStatusBar(int) override {}
-    void DisplayStats(const TStats&) override {}
-    void AddBoardMenuItem(const std::string&) override {}
-    void PaintBoard() override {}
-};
+using TFuzzOwner = TPlainBoardOwner;
 
 // Beyond this many plates the literal scans are too slow to compare with.
 constexpr int MaxPlatesForScans = 64;

@@ -9,23 +9,12 @@
 #include "app/board_file.h"
 #include "app/file_utils.h"
 #include "board/panel_board.h"
+#include "board/plain_owner.h"
 #include "hostile_support.h"
 
 namespace vornia::hostile {
 
-class TTestOwner : public TBoardOwner {
-public:
-    TBoardSettings Settings;
-    int Zoom = 100;
-    bool Failed = false;
-    const TBoardSettings& BoardSettings() const override { return Settings; }
-    int ZoomPercent() const override { return Zoom; }
-    void SetBoardCaption(const std::string&) override {}
-    void ResetStatusBar(int flags) override { Failed = (flags & rsFailed) != 0; }
-    void DisplayStats(const TStats&) override {}
-    void AddBoardMenuItem(const std::string&) override {}
-    void PaintBoard() override {}
-};
+using TTestOwner = TPlainBoardOwner;
 
 struct TOpenedBoard {
     bool Opened = false;

@@ -21,44 +21,13 @@
 #include <unistd.h>
 
 #include "app/message_sink.h"
+#include "tests/app/test_files.h"
 
 namespace vornia::hostile {
 
-class TTempFolder {
-public:
-    TTempFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "vornia-hostile-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr)
-            throw std::runtime_error("mkdtemp failed");
-        Path = pattern;
-    }
-    ~TTempFolder()
-    {
-        std::error_code ec;
-        std::filesystem::permissions(Path, std::filesystem::perms::owner_all, ec);
-        std::filesystem::remove_all(Path, ec);
-    }
-    TTempFolder(const TTempFolder&) = delete;
-    TTempFolder& operator=(const TTempFolder&) = delete;
+using test::TTempFolder;
 
-    std::string File(const std::string& name) const { return Path + "/" + name; }
-    std::vector<std::string> Names() const
-    {
-        std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(Path))
-            names.push_back(entry.path().filename().string());
-        return names;
-    }
-
-    std::string Path;
-};
-
-inline std::string ReadFileText(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+inline std::string ReadFileText(const std::string& path) { return test::ReadText(path); }
 
 inline void WriteFileText(const std::string& path, const std::string& text)
 {
@@ -68,11 +37,7 @@ inline void WriteFileText(const std::string& path, const std::string& text)
         throw std::runtime_error("could not write " + path);
 }
 
-class TRecordingSink : public TMessageSink {
-public:
-    void ShowMessage(const std::string& text) override { Messages.push_back(text); }
-    std::vector<std::string> Messages;
-};
+using test::TRecordingSink;
 
 // Seconds taken by the call.
 template <typename F>
