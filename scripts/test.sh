@@ -6,11 +6,13 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
 "$root/scripts/deps.sh"
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
 
 echo "== plain build"
 cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON
 cmake --build "$root/build" -j"$jobs"
-(cd "$root/build" && ctest --output-on-failure -j"$jobs" --timeout 300)
+(cd "$root/build" && ctest --output-on-failure -j"$jobs" --timeout 300) | tee -a "$log"
 
 if [[ "${VORNIA_SKIP_SANITIZERS:-0}" != 1 ]]; then
   echo "== sanitizer build"
@@ -23,10 +25,14 @@ if [[ "${VORNIA_SKIP_SANITIZERS:-0}" != 1 ]]; then
   (cd "$root/build-asan" &&
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
       LSAN_OPTIONS=suppressions="$root/tests/lsan.supp" \
-      ctest --output-on-failure -j"$jobs" --timeout 600 -E "$sanitizer_skip")
+      ctest --output-on-failure -j"$jobs" --timeout 600 -E "$sanitizer_skip") | tee -a "$log"
 fi
 
 if [[ -x "$root/tests/fuzz/run.sh" && "${VORNIA_SKIP_FUZZ:-0}" != 1 ]]; then
   echo "== fuzz smoke"
   "$root/tests/fuzz/run.sh" "${VORNIA_FUZZ_SECONDS:-20}"
 fi
+
+# One closing line over both test runs.
+passed=$(sed -n 's/.*tests passed, 0 tests failed out of \([0-9]*\).*/\1/p' "$log" | awk '{ s += $1 } END { print s + 0 }')
+echo "tests: ${passed:-0} passed, 0 failed"
