@@ -8,35 +8,73 @@
 
 namespace vornia {
 
+int TPanelBoard::LandAround(const TPoint& q, const THexMetrics& m) const
+{
+    int land = 0;
+    for (int side = btNorthWest; side <= btWest; ++side) {
+        const TPoint r = StepWith(q.x, q.y, side, m); // HasLandNeighbour
+        land += LandPlateAt(r.x, r.y) >= 0 ? 1 : 0;
+    }
+    return land;
+}
+
 void TPanelBoard::SurroundWithWater()
 {
     TPlateList& plates = Plates();
-    auto nextWater = [this] {
+    const auto nextWater = [this] {
         const int harbour = FirstUnplacedHarbour();
         return harbour >= 0 ? harbour : FirstUnplacedWater();
     };
-
     const THexMetrics m = Metrics();
-    int next = nextWater();
-    for (int need = 6; need >= 1 && next >= 0; --need) {
+
+    // The free neighbour positions of the land, in the order of the passes'
+    // visits (land in list order, sides in order), with their land counts.
+    // Only water is placed from here on, so a position's land count is the
+    // same in every pass, and a position that is taken stays taken: one
+    // sweep finds everything the six passes would look at. The literal scans
+    // keep the six passes as the reference to compare with.
+    struct TCoast {
+        TPoint Position;
+        int Land;
+    };
+    std::vector<TCoast> coast;
+    const bool sweepOnce = Lookup == TLookupMode::Indexed;
+    if (sweepOnce) {
         for (int i = 0; i < plates.Count(); ++i) {
             const TResourcePlate& land = plates[i];
             if (!land.Placed || !plates.IsLandPlate(i))
                 continue;
             for (int d = btNorthWest; d <= btWest; ++d) {
                 const TPoint q = StepWith(land.X, land.Y, d, m);
-                if (PlateAt(q.x, q.y) >= 0) // IsSideFree
-                    continue;
-                int landAround = 0;
-                for (int side = btNorthWest; side <= btWest; ++side) {
-                    const TPoint r = StepWith(q.x, q.y, side, m); // HasLandNeighbour
-                    landAround += LandPlateAt(r.x, r.y) >= 0 ? 1 : 0;
-                }
-                if (landAround != need)
-                    continue;
-                next = nextWater();
-                if (next >= 0)
-                    plates.Place(next, q.x, q.y);
+                if (PlateAt(q.x, q.y) < 0)
+                    coast.push_back({q, LandAround(q, m)});
+            }
+        }
+    }
+
+    int next = nextWater();
+    for (int need = 6; need >= 1 && next >= 0; --need) {
+        const auto visit = [&](const TPoint& q, int landAround) {
+            if (landAround != need)
+                return;
+            next = nextWater();
+            if (next >= 0)
+                plates.Place(next, q.x, q.y);
+        };
+        if (sweepOnce) {
+            for (const TCoast& c : coast)
+                if (c.Land == need && PlateAt(c.Position.x, c.Position.y) < 0) // IsSideFree
+                    visit(c.Position, c.Land);
+            continue;
+        }
+        for (int i = 0; i < plates.Count(); ++i) {
+            const TResourcePlate& land = plates[i];
+            if (!land.Placed || !plates.IsLandPlate(i))
+                continue;
+            for (int d = btNorthWest; d <= btWest; ++d) {
+                const TPoint q = StepWith(land.X, land.Y, d, m);
+                if (PlateAt(q.x, q.y) < 0) // IsSideFree
+                    visit(q, LandAround(q, m));
             }
         }
     }
@@ -59,7 +97,7 @@ void TPanelBoard::SetHarbourSides()
     const int placed = PlacedPlateCount();
     for (int i = 0; i < plates.Count(); ++i) {
         TResourcePlate& harbour = plates[i];
-        if (!harbour.Placed || !IsHarbour(harbour))
+        if (!harbour.Placed || plates.IsLandPlate(i) || harbour.TradeResource.empty()) // a placed harbour
             continue;
         int best = 0;
         TBorderType side = btNorthWest;

@@ -18,14 +18,15 @@ struct TPanelBoard::TPools {
 void AddPlates(TPlatePool& pool, int count, const std::string& kind, const std::string& tradeResource,
                const std::string& tradeRatio)
 {
-    for (int i = 0; i < count; ++i) {
-        TResourcePlate plate;
-        plate.Kind = kind;
-        plate.TradeResource = tradeResource;
-        plate.TradeRatio = tradeRatio;
-        SetPlateColors(plate);
-        pool.push_back({kind, std::move(plate)});
-    }
+    if (count <= 0)
+        return;
+    TResourcePlate plate;
+    plate.Kind = kind;
+    plate.TradeResource = tradeResource;
+    plate.TradeRatio = tradeRatio;
+    SetPlateColors(plate);
+    for (int i = 0; i < count; ++i)
+        pool.push_back({kind, plate});
 }
 
 void AddPieces(TPlatePool& pool, int count, const std::string& kind) { AddPlates(pool, count, kind, {}, {}); }
@@ -92,6 +93,10 @@ void TPanelBoard::FillPools(TPools& pools) const
 {
     const TBoardSettings& s = Owner.BoardSettings();
     const bool traditional = s.IsTraditionalShape();
+    std::size_t plates = 0;
+    for (std::size_t k = 0; k < 13; ++k) // land, water and harbours: the first 13 counts
+        plates += static_cast<std::size_t>(std::max(0, s.*(CountKeys[k].Field)));
+    pools.Plates.reserve(traditional ? 37 : plates);
     if (traditional) {
         for (const auto& row : TraditionalLand)
             AddPieces(pools.Plates, row.Count, row.Text);

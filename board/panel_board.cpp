@@ -235,11 +235,12 @@ TStats TPanelBoard::ComputeStats() const
     TStats stats;
     stats.PlainWaters = PlainWaterCount();
     const THexMetrics m = Metrics();
+    const TPlateList& plates = Plates();
     int n = 0;
     long long s = 0;
-    for (const auto& e : Plates().All()) {
-        const TResourcePlate& p = e.Plate;
-        if (!p.Placed || !IsLand(p))
+    for (int i = 0; i < plates.Count(); ++i) {
+        const TResourcePlate& p = plates[i];
+        if (!p.Placed || !plates.IsLandPlate(i))
             continue;
         ++n;
         for (int d = btNorthWest; d <= btWest; ++d) {

@@ -145,6 +145,8 @@ private:
     void Deal(TPools& pools);
     bool RunLayout();
     bool LandMassAccepted() const;
+    // The number of the six neighbours of q that hold placed land.
+    int LandAround(const TPoint& q, const THexMetrics& m) const;
 
     TBoardOwner& Owner;
     std::vector<TBoardEntry> BoardList;

@@ -82,7 +82,8 @@ void TPlateList::MoveAll(std::int64_t dx, std::int64_t dy)
         e.Plate.X = WrapInt32(e.Plate.X + dx);
         e.Plate.Y = WrapInt32(e.Plate.Y + dy);
     }
-    Reindex();
+    AllPlaced.Translate(dx, dy);
+    PlacedLand.Translate(dx, dy);
 }
 
 void TPlateList::Reindex()

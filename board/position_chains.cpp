@@ -14,14 +14,21 @@ void TPositionChains::Resize(int plates)
     Tail.resize(At(plates), -1);
 }
 
+void TPositionChains::Translate(std::int64_t dx, std::int64_t dy)
+{
+    OriginX += static_cast<std::uint32_t>(static_cast<std::uint64_t>(dx));
+    OriginY += static_cast<std::uint32_t>(static_cast<std::uint64_t>(dy));
+}
+
 void TPositionChains::Clear()
 {
     Heads.Clear();
     std::fill(Next.begin(), Next.end(), -1);
 }
 
-void TPositionChains::Link(int i, std::int32_t x, std::int32_t y)
+void TPositionChains::Link(int i, std::int32_t px, std::int32_t py)
 {
+    const std::int32_t x = KeyX(px), y = KeyY(py);
     const int head = Heads.Find(x, y);
     if (head < 0) {
         Next[At(i)] = -1;
@@ -44,8 +51,9 @@ void TPositionChains::Link(int i, std::int32_t x, std::int32_t y)
     }
 }
 
-void TPositionChains::Unlink(int i, std::int32_t x, std::int32_t y)
+void TPositionChains::Unlink(int i, std::int32_t px, std::int32_t py)
 {
+    const std::int32_t x = KeyX(px), y = KeyY(py);
     const int head = Heads.Find(x, y);
     if (head == i) {
         const int rest = Next[At(i)];

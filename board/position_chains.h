@@ -20,9 +20,18 @@ public:
     // Removes plate i, which stands at (x, y), from its chain.
     void Unlink(int i, std::int32_t x, std::int32_t y);
     // The first plate at (x, y) in list order, or -1.
-    int First(std::int32_t x, std::int32_t y) const { return Heads.Find(x, y); }
+    int First(std::int32_t x, std::int32_t y) const { return Heads.Find(KeyX(x), KeyY(y)); }
+    // Every linked plate moved by (dx, dy): the chains stay, only the origin moves.
+    void Translate(std::int64_t dx, std::int64_t dy);
 
 private:
+    // Positions are kept relative to the origin, so that moving the whole
+    // board costs nothing here. Like the positions, they wrap modulo 2^32.
+    std::int32_t KeyX(std::int32_t x) const { return static_cast<std::int32_t>(static_cast<std::uint32_t>(x) - OriginX); }
+    std::int32_t KeyY(std::int32_t y) const { return static_cast<std::int32_t>(static_cast<std::uint32_t>(y) - OriginY); }
+
+    std::uint32_t OriginX = 0;
+    std::uint32_t OriginY = 0;
     TPositionIndex Heads;
     std::vector<int> Next; // the next plate at the same position (-1 ends)
     std::vector<int> Tail; // for the first plate of a chain: its last plate
