@@ -26,6 +26,20 @@ void TPanelBoard::SurroundWithWater()
         return harbour >= 0 ? harbour : FirstUnplacedWater();
     };
     const THexMetrics m = Metrics();
+    // Calls free(q) for every free neighbour position q of the placed land,
+    // land in list order and sides in order (IsSideFree at the time of the call).
+    const auto forEachFreeSide = [&](const auto& free) {
+        for (int i = 0; i < plates.Count(); ++i) {
+            const TResourcePlate& land = plates[i];
+            if (!land.Placed || !plates.IsLandPlate(i))
+                continue;
+            for (int d = btNorthWest; d <= btWest; ++d) {
+                const TPoint q = StepWith(land.X, land.Y, d, m);
+                if (PlateAt(q.x, q.y) < 0)
+                    free(q);
+            }
+        }
+    };
 
     // The free neighbour positions of the land, in the order of the passes'
     // visits (land in list order, sides in order), with their land counts.
@@ -39,18 +53,8 @@ void TPanelBoard::SurroundWithWater()
     };
     std::vector<TCoast> coast;
     const bool sweepOnce = Lookup == TLookupMode::Indexed;
-    if (sweepOnce) {
-        for (int i = 0; i < plates.Count(); ++i) {
-            const TResourcePlate& land = plates[i];
-            if (!land.Placed || !plates.IsLandPlate(i))
-                continue;
-            for (int d = btNorthWest; d <= btWest; ++d) {
-                const TPoint q = StepWith(land.X, land.Y, d, m);
-                if (PlateAt(q.x, q.y) < 0)
-                    coast.push_back({q, LandAround(q, m)});
-            }
-        }
-    }
+    if (sweepOnce)
+        forEachFreeSide([&](const TPoint& q) { coast.push_back({q, LandAround(q, m)}); });
 
     int next = nextWater();
     for (int need = 6; need >= 1 && next >= 0; --need) {
@@ -67,16 +71,7 @@ void TPanelBoard::SurroundWithWater()
                     visit(c.Position, c.Land);
             continue;
         }
-        for (int i = 0; i < plates.Count(); ++i) {
-            const TResourcePlate& land = plates[i];
-            if (!land.Placed || !plates.IsLandPlate(i))
-                continue;
-            for (int d = btNorthWest; d <= btWest; ++d) {
-                const TPoint q = StepWith(land.X, land.Y, d, m);
-                if (PlateAt(q.x, q.y) < 0) // IsSideFree
-                    visit(q, LandAround(q, m));
-            }
-        }
+        forEachFreeSide([&](const TPoint& q) { visit(q, LandAround(q, m)); });
     }
 
     std::vector<int> waters;
