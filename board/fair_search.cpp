@@ -1,0 +1,633 @@
+// A depth-first search over two variables per land position, its kind and
+// its token (number, blank or desert mark). Values are whole pieces of a
+// multiset, so a search never tells two equal pieces apart. Every assignment
+// is followed by forward checking:
+// - a neighbour loses the values the rules forbid next to it;
+// - a piece that is used up leaves every domain;
+// - a piece must still fit on as many positions as there are of it left;
+// - the pieces that may not touch each other must fit as an independent set
+//   (bounded by a greedy cover with triangles of the hex grid);
+// - every resource must still be able to reach its band of pips.
+// The next variable is one with the fewest values left; the value is drawn
+// from the random source in proportion to the pieces left of it.
+#include "fair_search.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstdlib>
+#include <utility>
+
+#include "random_source.h"
+
+namespace vornia {
+
+namespace {
+
+using TMask = std::uint64_t;
+constexpr int MaxValues = 64;
+constexpr int Resources = 5;
+constexpr int MaxPips = 6;
+// The independent-set bound works on position masks.
+constexpr int MaxCoverPositions = 64;
+// Above this many open places of a resource the pips bound is not worth its cost.
+constexpr int MaxPipsSlots = 64;
+
+// Node budgets. The exhaustive search stops only on a budget far beyond what
+// any board up to FairExactLimit plates has needed; above that the search
+// restarts with growing budgets until the total is spent. Both stay well
+// within a second.
+constexpr long long ExactBudget = 4'000'000;
+constexpr long long RestartTotal = 600'000;
+
+constexpr TMask Bit(int b) { return TMask{1} << b; }
+
+long long FloorDiv(long long a, long long b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+long long CeilDiv(long long a, long long b) { return -FloorDiv(-a, b); }
+
+enum class TStep { Found, Failed, OutOfBudget };
+
+class TFairSearch {
+public:
+    TFairSearch(const TFairProblem& problem, const std::vector<int>& order, TRandomSource& random);
+    TStep Run(long long budget);
+    void Store(TFairProblem& problem) const;
+    long long Nodes = 0;
+
+private:
+    struct TTrail {
+        int Var;
+        TMask Old;
+        bool Assign;
+    };
+
+    bool IsToken(int v) const { return v >= N; }
+    int PositionOf(int v) const { return v < N ? v : v - N; }
+    int Other(int v) const { return v < N ? v + N : v - N; }
+
+    void Link(int v);
+    void Unlink(int v);
+    bool Remove(int v, TMask bits);
+    bool Assign(int v, int g);
+    void UndoTo(std::size_t mark);
+    void Account(int v, int sign);
+    void AccountFull(int k, int t, int sign);
+    bool Bounds() const;
+    bool PipsReachable(int r) const;
+    int Cover(TMask u) const;
+    int Select() const;
+    int Draw(TMask candidates);
+    TStep Search();
+
+    TRandomSource& Random;
+    TFairRules Rules;
+    int N = 0;
+    int KindCount = 0;
+    std::vector<std::vector<int>> Nb; // internal positions
+    std::vector<TMask> NbMask;        // when N <= MaxCoverPositions
+    std::vector<int> Order;           // internal position -> position of the problem
+
+    // Per value (kinds first, then tokens).
+    int Rem[MaxValues] = {};
+    int Supp[MaxValues] = {};
+    int Res[MaxValues] = {};
+    int Pips[MaxValues] = {};
+    bool Number[MaxValues] = {};
+    bool Mark[MaxValues] = {};
+    TMask KindBits = 0, TokenBits = 0, DesertKinds = 0, MarkBit = 0, RedBits = 0, NumberBits = 0;
+    TMask ResourceBits[Resources] = {};
+
+    std::vector<TMask> Dom;
+    std::vector<int> Val;
+    std::vector<int> Next, Prev;
+    int Head[MaxValues + 1];
+    std::vector<TTrail> Trail;
+
+    // Pips bookkeeping: tokens not yet on a position whose kind is known, and
+    // the numbers already on each resource.
+    int Pool[MaxPips + 1] = {};
+    int PoolBlank = 0;
+    long long PartSum[Resources] = {};
+    int PartCount[Resources] = {};
+    int OpenSlots[Resources] = {};
+    long long TotalPips = 0;
+    long long TotalNumbers = 0;
+
+    long long Budget = 0;
+};
+
+TFairSearch::TFairSearch(const TFairProblem& problem, const std::vector<int>& order, TRandomSource& random)
+    : Random(random), Rules(problem.Rules), N(static_cast<int>(order.size())),
+      KindCount(static_cast<int>(problem.Kinds.size())), Order(order)
+{
+    std::vector<int> rank(order.size());
+    for (int i = 0; i < N; ++i)
+        rank[static_cast<std::size_t>(order[static_cast<std::size_t>(i)])] = i;
+    Nb.resize(static_cast<std::size_t>(N));
+    for (int i = 0; i < N; ++i)
+        for (int q : problem.Neighbours[static_cast<std::size_t>(order[static_cast<std::size_t>(i)])])
+            Nb[static_cast<std::size_t>(i)].push_back(rank[static_cast<std::size_t>(q)]);
+    if (N <= MaxCoverPositions) {
+        NbMask.assign(static_cast<std::size_t>(N), 0);
+        for (int i = 0; i < N; ++i)
+            for (int q : Nb[static_cast<std::size_t>(i)])
+                NbMask[static_cast<std::size_t>(i)] |= Bit(q);
+    }
+
+    for (int g = 0; g < KindCount; ++g) {
+        const TFairKind& k = problem.Kinds[static_cast<std::size_t>(g)];
+        Res[g] = k.Resource;
+        KindBits |= Bit(g);
+        if (k.Desert)
+            DesertKinds |= Bit(g);
+        if (k.Resource >= 0)
+            ResourceBits[k.Resource] |= Bit(g);
+    }
+    for (std::size_t t = 0; t < problem.Tokens.size(); ++t) {
+        const TFairToken& token = problem.Tokens[t];
+        const int g = KindCount + static_cast<int>(t);
+        Res[g] = -1;
+        Pips[g] = std::clamp(token.Pips, 0, MaxPips);
+        Number[g] = token.Number;
+        Mark[g] = token.DesertMark;
+        TokenBits |= Bit(g);
+        if (token.DesertMark)
+            MarkBit |= Bit(g);
+        if (token.Red)
+            RedBits |= Bit(g);
+        if (token.Number)
+            NumberBits |= Bit(g);
+    }
+    for (int p = 0; p < N; ++p) {
+        ++Rem[problem.Kind[static_cast<std::size_t>(p)]];
+        const int g = KindCount + problem.Token[static_cast<std::size_t>(p)];
+        ++Rem[g];
+        if (Number[g]) {
+            ++Pool[Pips[g]];
+            TotalPips += Pips[g];
+            ++TotalNumbers;
+        } else if (!Mark[g]) {
+            ++PoolBlank;
+        }
+    }
+
+    TMask present = 0;
+    for (int g = 0; g < MaxValues; ++g)
+        if (Rem[g] > 0)
+            present |= Bit(g);
+    Dom.resize(static_cast<std::size_t>(2 * N));
+    Val.assign(static_cast<std::size_t>(2 * N), -1);
+    Next.assign(static_cast<std::size_t>(2 * N), -1);
+    Prev.assign(static_cast<std::size_t>(2 * N), -1);
+    std::fill(std::begin(Head), std::end(Head), -1);
+    for (int v = 2 * N - 1; v >= 0; --v) {
+        // Kind and token of a position side by side, in the order given.
+        const int w = (v % 2 == 0) ? v / 2 : N + v / 2;
+        Dom[static_cast<std::size_t>(w)] = present & (IsToken(w) ? TokenBits : KindBits);
+        Link(w);
+    }
+    for (int g = 0; g < MaxValues; ++g)
+        if (Rem[g] > 0)
+            Supp[g] = N;
+}
+
+void TFairSearch::Link(int v)
+{
+    const int s = std::popcount(Dom[static_cast<std::size_t>(v)]);
+    Prev[static_cast<std::size_t>(v)] = -1;
+    Next[static_cast<std::size_t>(v)] = Head[s];
+    if (Head[s] >= 0)
+        Prev[static_cast<std::size_t>(Head[s])] = v;
+    Head[s] = v;
+}
+
+void TFairSearch::Unlink(int v)
+{
+    const int s = std::popcount(Dom[static_cast<std::size_t>(v)]);
+    const int prev = Prev[static_cast<std::size_t>(v)], next = Next[static_cast<std::size_t>(v)];
+    if (prev >= 0)
+        Next[static_cast<std::size_t>(prev)] = next;
+    else
+        Head[s] = next;
+    if (next >= 0)
+        Prev[static_cast<std::size_t>(next)] = prev;
+}
+
+// Takes values out of the domain of an open variable; false on a wipe-out or
+// when a value no longer fits as often as it is left.
+bool TFairSearch::Remove(int v, TMask bits)
+{
+    TMask& dom = Dom[static_cast<std::size_t>(v)];
+    const TMask cut = dom & bits;
+    if (cut == 0)
+        return true;
+    Trail.push_back({v, dom, false});
+    Unlink(v);
+    dom &= ~cut;
+    Link(v);
+    for (TMask c = cut; c; c &= c - 1)
+        --Supp[std::countr_zero(c)];
+    if (dom == 0)
+        return false;
+    for (TMask c = cut; c; c &= c - 1) {
+        const int b = std::countr_zero(c);
+        if (Supp[b] < Rem[b])
+            return false;
+    }
+    return true;
+}
+
+void TFairSearch::AccountFull(int k, int t, int sign)
+{
+    if (Mark[t])
+        return;
+    if (!Number[t]) {
+        PoolBlank -= sign;
+        return;
+    }
+    Pool[Pips[t]] -= sign;
+    if (Res[k] >= 0) {
+        PartSum[Res[k]] += sign * Pips[t];
+        PartCount[Res[k]] += sign;
+    }
+}
+
+// Keeps the pips bookkeeping in step with an assignment (+1) or its undoing (-1).
+void TFairSearch::Account(int v, int sign)
+{
+    const int p = PositionOf(v);
+    const int other = Other(v);
+    if (Val[static_cast<std::size_t>(other)] >= 0) {
+        const int k = Val[static_cast<std::size_t>(p)], t = Val[static_cast<std::size_t>(N + p)];
+        if (IsToken(v) && Res[k] >= 0)
+            OpenSlots[Res[k]] -= sign;
+        AccountFull(k, t, sign);
+    } else if (!IsToken(v) && Res[Val[static_cast<std::size_t>(v)]] >= 0) {
+        OpenSlots[Res[Val[static_cast<std::size_t>(v)]]] += sign;
+    }
+}
+
+bool TFairSearch::Assign(int v, int g)
+{
+    TMask& dom = Dom[static_cast<std::size_t>(v)];
+    const TMask old = dom;
+    Trail.push_back({v, old, true});
+    Unlink(v);
+    for (TMask c = old; c; c &= c - 1)
+        --Supp[std::countr_zero(c)];
+    Val[static_cast<std::size_t>(v)] = g;
+    dom = Bit(g);
+    --Rem[g];
+    Account(v, +1);
+    for (TMask c = old & ~Bit(g); c; c &= c - 1) {
+        const int b = std::countr_zero(c);
+        if (Supp[b] < Rem[b])
+            return false;
+    }
+
+    const bool token = IsToken(v);
+    if (Rem[g] == 0 && Supp[g] > 0) {
+        const int from = token ? N : 0;
+        for (int u = from; u < from + N; ++u)
+            if (Val[static_cast<std::size_t>(u)] < 0 && !Remove(u, Bit(g)))
+                return false;
+    }
+
+    const int other = Other(v);
+    if (Val[static_cast<std::size_t>(other)] < 0) {
+        TMask cut;
+        if (token)
+            cut = Mark[g] ? KindBits & ~DesertKinds : DesertKinds;
+        else
+            cut = (DesertKinds & Bit(g)) ? TokenBits & ~MarkBit : MarkBit;
+        if (!Remove(other, cut))
+            return false;
+    }
+
+    TMask cut = 0;
+    if (token) {
+        if (Rules.NoAdjacentEqual && Number[g])
+            cut |= Bit(g);
+        if (Rules.NoAdjacentRed && (RedBits & Bit(g)))
+            cut |= RedBits;
+    } else if (Rules.NoAdjacentResource && Res[g] >= 0) {
+        cut = ResourceBits[Res[g]];
+    }
+    if (cut) {
+        const int offset = token ? N : 0;
+        for (int q : Nb[static_cast<std::size_t>(PositionOf(v))]) {
+            const int u = q + offset;
+            if (Val[static_cast<std::size_t>(u)] < 0 && !Remove(u, cut))
+                return false;
+        }
+    }
+    return true;
+}
+
+void TFairSearch::UndoTo(std::size_t mark)
+{
+    while (Trail.size() > mark) {
+        const TTrail e = Trail.back();
+        Trail.pop_back();
+        const std::size_t v = static_cast<std::size_t>(e.Var);
+        if (e.Assign) {
+            Account(e.Var, -1);
+            ++Rem[Val[v]];
+            Val[v] = -1;
+            Dom[v] = e.Old;
+            for (TMask c = e.Old; c; c &= c - 1)
+                ++Supp[std::countr_zero(c)];
+            Link(e.Var);
+        } else {
+            for (TMask c = e.Old & ~Dom[v]; c; c &= c - 1)
+                ++Supp[std::countr_zero(c)];
+            Unlink(e.Var);
+            Dom[v] = e.Old;
+            Link(e.Var);
+        }
+    }
+}
+
+// An upper bound of the largest independent set among the positions of u:
+// the number of cliques (triangles, pairs, single positions) of a greedy cover.
+int TFairSearch::Cover(TMask u) const
+{
+    int cliques = 0;
+    while (u) {
+        const int p = std::countr_zero(u);
+        u &= u - 1;
+        const TMask near = NbMask[static_cast<std::size_t>(p)] & u;
+        if (near) {
+            TMask take = near & (~near + 1);
+            for (TMask c = near; c; c &= c - 1) {
+                const int q = std::countr_zero(c);
+                const TMask third = NbMask[static_cast<std::size_t>(q)] & near;
+                if (third) {
+                    take = Bit(q) | (third & (~third + 1));
+                    break;
+                }
+            }
+            u &= ~take;
+        }
+        ++cliques;
+    }
+    return cliques;
+}
+
+// Whether resource r can still end with a mean of pips within 1 of the mean of all numbers.
+bool TFairSearch::PipsReachable(int r) const
+{
+    int slots = OpenSlots[r];
+    for (TMask c = ResourceBits[r]; c; c &= c - 1)
+        slots += Rem[std::countr_zero(c)];
+    if (slots > MaxPipsSlots)
+        return true;
+    int numbers = 0;
+    for (int p = 0; p <= MaxPips; ++p)
+        numbers += Pool[p];
+    const long long s = TotalPips, n = TotalNumbers;
+    for (int blanks = std::max(0, slots - numbers); blanks <= std::min(slots, PoolBlank); ++blanks) {
+        const int take = slots - blanks;
+        const long long count = PartCount[r] + take;
+        if (count == 0)
+            return true;
+        long long lo = PartSum[r], hi = PartSum[r];
+        for (int p = 0, left = take; p <= MaxPips && left > 0; ++p) {
+            const int t = std::min(left, Pool[p]);
+            lo += static_cast<long long>(t) * p;
+            left -= t;
+        }
+        for (int p = MaxPips, left = take; p >= 0 && left > 0; --p) {
+            const int t = std::min(left, Pool[p]);
+            hi += static_cast<long long>(t) * p;
+            left -= t;
+        }
+        // |sum * n - s * count| <= count * n
+        const long long needLo = CeilDiv((s - n) * count, n), needHi = FloorDiv((s + n) * count, n);
+        if (std::max(lo, needLo) <= std::min(hi, needHi))
+            return true;
+    }
+    return false;
+}
+
+bool TFairSearch::Bounds() const
+{
+    if (Rules.BalancedPips && TotalNumbers > 0)
+        for (int r = 0; r < Resources; ++r)
+            if (ResourceBits[r] && !PipsReachable(r))
+                return false;
+    if (N > MaxCoverPositions)
+        return true;
+    if (Rules.NoAdjacentResource) {
+        for (int r = 0; r < Resources; ++r) {
+            int left = 0;
+            for (TMask c = ResourceBits[r]; c; c &= c - 1)
+                left += Rem[std::countr_zero(c)];
+            if (left < 2)
+                continue;
+            TMask u = 0;
+            for (int p = 0; p < N; ++p)
+                if (Val[static_cast<std::size_t>(p)] < 0 && (Dom[static_cast<std::size_t>(p)] & ResourceBits[r]))
+                    u |= Bit(p);
+            if (Cover(u) < left)
+                return false;
+        }
+    }
+    if (Rules.NoAdjacentEqual || Rules.NoAdjacentRed) {
+        TMask equal[MaxValues] = {};
+        TMask red = 0;
+        for (int p = 0; p < N; ++p) {
+            const std::size_t v = static_cast<std::size_t>(N + p);
+            if (Val[v] >= 0)
+                continue;
+            for (TMask c = Dom[v] & NumberBits; c; c &= c - 1)
+                equal[std::countr_zero(c)] |= Bit(p);
+            if (Dom[v] & RedBits)
+                red |= Bit(p);
+        }
+        if (Rules.NoAdjacentEqual)
+            for (TMask c = NumberBits; c; c &= c - 1) {
+                const int g = std::countr_zero(c);
+                if (Rem[g] >= 2 && Cover(equal[g]) < Rem[g])
+                    return false;
+            }
+        if (Rules.NoAdjacentRed) {
+            int left = 0;
+            for (TMask c = RedBits; c; c &= c - 1)
+                left += Rem[std::countr_zero(c)];
+            if (left >= 2 && Cover(red) < left)
+                return false;
+        }
+    }
+    return true;
+}
+
+// An open variable with the fewest values left; -1 when all are set.
+int TFairSearch::Select() const
+{
+    for (int s = 1; s <= MaxValues; ++s)
+        if (Head[s] >= 0)
+            return Head[s];
+    return -1;
+}
+
+// One of the candidate values, with a chance in proportion to the pieces left of it.
+int TFairSearch::Draw(TMask candidates)
+{
+    if (std::has_single_bit(candidates))
+        return std::countr_zero(candidates);
+    int total = 0;
+    for (TMask c = candidates; c; c &= c - 1)
+        total += Rem[std::countr_zero(c)];
+    int r = Random.Next(total);
+    for (TMask c = candidates; c; c &= c - 1) {
+        const int g = std::countr_zero(c);
+        if (r < Rem[g])
+            return g;
+        r -= Rem[g];
+    }
+    return std::countr_zero(candidates);
+}
+
+TStep TFairSearch::Search()
+{
+    if (++Nodes > Budget)
+        return TStep::OutOfBudget;
+    const int v = Select();
+    if (v < 0)
+        return TStep::Found;
+    TMask candidates = Dom[static_cast<std::size_t>(v)];
+    while (candidates) {
+        const int g = Draw(candidates);
+        candidates &= ~Bit(g);
+        const std::size_t mark = Trail.size();
+        if (Assign(v, g) && Bounds()) {
+            const TStep step = Search();
+            if (step != TStep::Failed)
+                return step;
+        }
+        UndoTo(mark);
+    }
+    return TStep::Failed;
+}
+
+TStep TFairSearch::Run(long long budget)
+{
+    Budget = budget;
+    if (!Bounds())
+        return TStep::Failed;
+    return Search();
+}
+
+void TFairSearch::Store(TFairProblem& problem) const
+{
+    for (int i = 0; i < N; ++i) {
+        const std::size_t p = static_cast<std::size_t>(Order[static_cast<std::size_t>(i)]);
+        problem.Kind[p] = Val[static_cast<std::size_t>(i)];
+        problem.Token[p] = Val[static_cast<std::size_t>(N + i)] - KindCount;
+    }
+}
+
+// Positions in breadth-first order over the neighbours, island by island, so
+// that the search works outward from where it started.
+std::vector<int> SpreadOrder(const TFairProblem& problem)
+{
+    const std::size_t n = problem.Kind.size();
+    std::vector<int> order;
+    order.reserve(n);
+    std::vector<char> seen(n, 0);
+    for (std::size_t start = 0; start < n; ++start) {
+        if (seen[start])
+            continue;
+        seen[start] = 1;
+        order.push_back(static_cast<int>(start));
+        for (std::size_t head = order.size() - 1; head < order.size(); ++head)
+            for (int q : problem.Neighbours[static_cast<std::size_t>(order[head])])
+                if (!seen[static_cast<std::size_t>(q)]) {
+                    seen[static_cast<std::size_t>(q)] = 1;
+                    order.push_back(q);
+                }
+    }
+    return order;
+}
+
+} // namespace
+
+int PipsOfNumber(int n) { return (n >= 2 && n <= 12) ? 6 - std::abs(7 - n) : 0; }
+
+bool MeetsFairRules(const TFairProblem& problem)
+{
+    const TFairRules& rules = problem.Rules;
+    const std::size_t n = problem.Kind.size();
+    long long sum[Resources] = {}, count[Resources] = {}, totalSum = 0, totalCount = 0;
+    for (std::size_t p = 0; p < n; ++p) {
+        const TFairKind& kind = problem.Kinds[static_cast<std::size_t>(problem.Kind[p])];
+        const TFairToken& token = problem.Tokens[static_cast<std::size_t>(problem.Token[p])];
+        if (kind.Desert != token.DesertMark)
+            return false;
+        for (int q : problem.Neighbours[p]) {
+            const TFairKind& otherKind = problem.Kinds[static_cast<std::size_t>(problem.Kind[static_cast<std::size_t>(q)])];
+            const int otherToken = problem.Token[static_cast<std::size_t>(q)];
+            const TFairToken& other = problem.Tokens[static_cast<std::size_t>(otherToken)];
+            if (rules.NoAdjacentResource && kind.Resource >= 0 && kind.Resource == otherKind.Resource)
+                return false;
+            if (rules.NoAdjacentEqual && token.Number && otherToken == problem.Token[p])
+                return false;
+            if (rules.NoAdjacentRed && token.Red && other.Red)
+                return false;
+        }
+        if (token.Number) {
+            totalSum += token.Pips;
+            ++totalCount;
+            if (kind.Resource >= 0) {
+                sum[kind.Resource] += token.Pips;
+                ++count[kind.Resource];
+            }
+        }
+    }
+    if (rules.BalancedPips)
+        for (int r = 0; r < Resources; ++r)
+            if (count[r] > 0 && std::llabs(sum[r] * totalCount - totalSum * count[r]) > count[r] * totalCount)
+                return false;
+    return true;
+}
+
+TFairOutcome SolveFair(TFairProblem& problem, TRandomSource& random, TFairEffort* effort)
+{
+    if (MeetsFairRules(problem))
+        return TFairOutcome::Found;
+    if (problem.Kinds.size() + problem.Tokens.size() > static_cast<std::size_t>(MaxValues))
+        return TFairOutcome::GaveUp;
+    const std::vector<int> order = SpreadOrder(problem);
+    const long long n = static_cast<long long>(order.size());
+    const bool exact = n <= FairExactLimit;
+    long long spent = 0, budget = exact ? ExactBudget : 4 * n + 200;
+    TFairOutcome outcome = TFairOutcome::GaveUp;
+    for (;;) {
+        TFairSearch search(problem, order, random);
+        const TStep step = search.Run(std::min(budget, (exact ? ExactBudget : RestartTotal) - spent));
+        spent += search.Nodes;
+        if (effort) {
+            effort->Nodes += search.Nodes;
+            ++effort->Runs;
+        }
+        if (step == TStep::Found) {
+            TFairProblem arranged = problem;
+            search.Store(arranged);
+            if (MeetsFairRules(arranged)) {
+                problem = std::move(arranged);
+                outcome = TFairOutcome::Found;
+            }
+            break;
+        }
+        if (step == TStep::Failed) {
+            outcome = TFairOutcome::Impossible; // the whole tree was searched
+            break;
+        }
+        if (exact || spent >= RestartTotal)
+            break;
+        budget += budget / 2;
+    }
+    return outcome;
+}
+
+} // namespace vornia
