@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstdlib>
+#include <unordered_map>
 #include <utility>
 
 #include "random_source.h"
@@ -31,12 +32,12 @@ constexpr int MaxPips = 6;
 constexpr int MaxCoverPositions = 64;
 // Above this many open places of a resource the pips bound is not worth its cost.
 constexpr int MaxPipsSlots = 64;
+constexpr std::size_t MaxIndependentMemo = 1 << 18;
 
-// Node budgets. The exhaustive search stops only on a budget far beyond what
-// any board up to FairExactLimit plates has needed; above that the search
-// restarts with growing budgets until the total is spent. Both stay well
-// within a second.
-constexpr long long ExactBudget = 4'000'000;
+// Node budgets over all restarts. Up to FairExactLimit plates the budget lies
+// far beyond what any board has needed; above it the search gives up when the
+// budget is spent. Both stay well within a second.
+constexpr long long ExactBudget = 1'000'000;
 constexpr long long RestartTotal = 600'000;
 
 constexpr TMask Bit(int b) { return TMask{1} << b; }
@@ -64,6 +65,8 @@ private:
     int PositionOf(int v) const { return v < N ? v : v - N; }
     int Other(int v) const { return v < N ? v + N : v - N; }
 
+    bool Interchangeable(int g, int h) const;
+    TMask FreshAlike(int g) const;
     void Link(int v);
     void Unlink(int v);
     bool Remove(int v, TMask bits);
@@ -74,6 +77,8 @@ private:
     bool Bounds() const;
     bool PipsReachable(int r) const;
     int Cover(TMask u) const;
+    bool Fits(TMask u, int count) const;
+    int Independent(TMask u) const;
     int Select() const;
     int Draw(TMask candidates);
     TStep Search();
@@ -93,6 +98,9 @@ private:
     int Pips[MaxValues] = {};
     bool Number[MaxValues] = {};
     bool Mark[MaxValues] = {};
+    int Initial[MaxValues] = {};
+    // Values of one class are interchangeable as long as none of them is used.
+    int Class[MaxValues] = {};
     TMask KindBits = 0, TokenBits = 0, DesertKinds = 0, MarkBit = 0, RedBits = 0, NumberBits = 0;
     TMask ResourceBits[Resources] = {};
 
@@ -113,6 +121,8 @@ private:
     long long TotalNumbers = 0;
 
     long long Budget = 0;
+    // Largest independent sets of the position sets met so far (exact search only).
+    mutable std::unordered_map<TMask, int> IndependentMemo;
 };
 
 TFairSearch::TFairSearch(const TFairProblem& problem, const std::vector<int>& order, TRandomSource& random)
@@ -170,6 +180,16 @@ TFairSearch::TFairSearch(const TFairProblem& problem, const std::vector<int>& or
         }
     }
 
+    for (int g = 0; g < MaxValues; ++g) {
+        Initial[g] = Rem[g];
+        Class[g] = g;
+        for (int h = 0; h < g; ++h)
+            if (Interchangeable(g, h)) {
+                Class[g] = Class[h];
+                break;
+            }
+    }
+
     TMask present = 0;
     for (int g = 0; g < MaxValues; ++g)
         if (Rem[g] > 0)
@@ -188,6 +208,34 @@ TFairSearch::TFairSearch(const TFairProblem& problem, const std::vector<int>& or
     for (int g = 0; g < MaxValues; ++g)
         if (Rem[g] > 0)
             Supp[g] = N;
+}
+
+// Two values that no rule tells apart and that come in equal numbers: while
+// both are unused, every arrangement with one has its mirror with the other.
+bool TFairSearch::Interchangeable(int g, int h) const
+{
+    if (Initial[g] != Initial[h] || Initial[g] == 0)
+        return false;
+    const bool kindG = g < KindCount, kindH = h < KindCount;
+    if (kindG != kindH)
+        return false;
+    if (kindG) {
+        // Two resources, each a value of its own; any other kind stands alone.
+        return Res[g] >= 0 && Res[h] >= 0 && std::has_single_bit(ResourceBits[Res[g]]) &&
+               std::has_single_bit(ResourceBits[Res[h]]);
+    }
+    const bool redG = (RedBits & Bit(g)) != 0, redH = (RedBits & Bit(h)) != 0;
+    return Number[g] && Number[h] && redG == redH && (!Rules.BalancedPips || Pips[g] == Pips[h]);
+}
+
+// The unused values of g's class.
+TMask TFairSearch::FreshAlike(int g) const
+{
+    TMask alike = 0;
+    for (int h = 0; h < MaxValues; ++h)
+        if (Class[h] == Class[g] && Rem[h] == Initial[h] && Initial[h] > 0)
+            alike |= Bit(h);
+    return alike;
 }
 
 void TFairSearch::Link(int v)
@@ -373,6 +421,52 @@ int TFairSearch::Cover(TMask u) const
     return cliques;
 }
 
+// The size of a largest independent set among the positions of u.
+int TFairSearch::Independent(TMask u) const
+{
+    if (u == 0)
+        return 0;
+    if (const auto it = IndependentMemo.find(u); it != IndependentMemo.end())
+        return it->second;
+    // A position with at most one neighbour in u belongs to some largest set;
+    // otherwise branch on one of most neighbours: without it, or with it and
+    // without them.
+    int fewest = -1, most = -1, leaf = -1, hub = -1;
+    for (TMask c = u; c; c &= c - 1) {
+        const int p = std::countr_zero(c);
+        const int degree = std::popcount(NbMask[static_cast<std::size_t>(p)] & u);
+        if (fewest < 0 || degree < fewest) {
+            fewest = degree;
+            leaf = p;
+        }
+        if (degree > most) {
+            most = degree;
+            hub = p;
+        }
+    }
+    int size;
+    if (fewest <= 1) {
+        size = 1 + Independent(u & ~Bit(leaf) & ~NbMask[static_cast<std::size_t>(leaf)]);
+    } else {
+        const TMask without = u & ~Bit(hub);
+        size = std::max(Independent(without), 1 + Independent(without & ~NbMask[static_cast<std::size_t>(hub)]));
+    }
+    if (IndependentMemo.size() > MaxIndependentMemo)
+        IndependentMemo.clear();
+    IndependentMemo.emplace(u, size);
+    return size;
+}
+
+// Whether count pieces that may not touch each other fit on the positions of u.
+bool TFairSearch::Fits(TMask u, int count) const
+{
+    if (count < 2)
+        return true;
+    if (Cover(u) < count)
+        return false;
+    return N > FairExactLimit || Independent(u) >= count;
+}
+
 // Whether resource r can still end with a mean of pips within 1 of the mean of all numbers.
 bool TFairSearch::PipsReachable(int r) const
 {
@@ -428,7 +522,7 @@ bool TFairSearch::Bounds() const
             for (int p = 0; p < N; ++p)
                 if (Val[static_cast<std::size_t>(p)] < 0 && (Dom[static_cast<std::size_t>(p)] & ResourceBits[r]))
                     u |= Bit(p);
-            if (Cover(u) < left)
+            if (!Fits(u, left))
                 return false;
         }
     }
@@ -447,14 +541,14 @@ bool TFairSearch::Bounds() const
         if (Rules.NoAdjacentEqual)
             for (TMask c = NumberBits; c; c &= c - 1) {
                 const int g = std::countr_zero(c);
-                if (Rem[g] >= 2 && Cover(equal[g]) < Rem[g])
+                if (!Fits(equal[g], Rem[g]))
                     return false;
             }
         if (Rules.NoAdjacentRed) {
             int left = 0;
             for (TMask c = RedBits; c; c &= c - 1)
                 left += Rem[std::countr_zero(c)];
-            if (left >= 2 && Cover(red) < left)
+            if (!Fits(red, left))
                 return false;
         }
     }
@@ -498,7 +592,8 @@ TStep TFairSearch::Search()
     TMask candidates = Dom[static_cast<std::size_t>(v)];
     while (candidates) {
         const int g = Draw(candidates);
-        candidates &= ~Bit(g);
+        // Having tried an unused value, its unused twins would only mirror the subtree.
+        candidates &= ~(Rem[g] == Initial[g] ? FreshAlike(g) : Bit(g));
         const std::size_t mark = Trail.size();
         if (Assign(v, g) && Bounds()) {
             const TStep step = Search();
@@ -550,6 +645,153 @@ std::vector<int> SpreadOrder(const TFairProblem& problem)
     return order;
 }
 
+// Whether the numbers can be shared out among the resources at all, wherever
+// they lie: each resource takes as many tokens as it has plates, and each
+// resource's numbers must reach its band of pips. Classes 0..6 are numbers by
+// their pips, class 7 the blanks. Answers true when the effort runs out.
+class TPipsShares {
+public:
+    explicit TPipsShares(const TFairProblem& problem)
+    {
+        int sizes[Resources] = {};
+        for (std::size_t p = 0; p < problem.Kind.size(); ++p) {
+            const int r = problem.Kinds[static_cast<std::size_t>(problem.Kind[p])].Resource;
+            if (r >= 0)
+                ++sizes[r];
+            const TFairToken& t = problem.Tokens[static_cast<std::size_t>(problem.Token[p])];
+            if (t.Number) {
+                ++Counts[std::clamp(t.Pips, 0, MaxPips)];
+                TotalPips += std::clamp(t.Pips, 0, MaxPips);
+                ++TotalNumbers;
+            } else if (!t.DesertMark) {
+                ++Counts[Blank];
+            }
+        }
+        for (int size : sizes)
+            if (size > 0)
+                Sizes.push_back(size);
+        std::sort(Sizes.begin(), Sizes.end()); // the fewest plates are the hardest to please
+    }
+
+    bool Possible()
+    {
+        if (TotalNumbers == 0)
+            return true;
+        return Share(0, Counts);
+    }
+
+private:
+    static constexpr int Blank = MaxPips + 1;
+    static constexpr int Classes = MaxPips + 2;
+    static constexpr long long MaxSteps = 200'000;
+
+    bool InBand(long long sum, long long count) const
+    {
+        return count == 0 || std::llabs(sum * TotalNumbers - TotalPips * count) <= count * TotalNumbers;
+    }
+
+    static std::uint64_t Key(std::size_t group, const int* counts)
+    {
+        std::uint64_t key = group;
+        for (int c = 0; c < Classes; ++c)
+            key = (key << 5) | static_cast<std::uint64_t>(counts[c]);
+        return key;
+    }
+
+    bool Share(std::size_t group, int* counts)
+    {
+        if (group == Sizes.size())
+            return true;
+        const std::uint64_t key = Key(group, counts);
+        if (Dead.count(key))
+            return false;
+        int take[Classes] = {};
+        if (Pick(group, counts, take, 0, Sizes[group], 0, 0))
+            return true;
+        if (Steps <= MaxSteps)
+            Dead.emplace(key, true);
+        return Steps > MaxSteps;
+    }
+
+    // Chooses how many of each class from c on go to the group.
+    bool Pick(std::size_t group, int* counts, int* take, int c, int left, long long sum, long long numbers)
+    {
+        if (++Steps > MaxSteps)
+            return true;
+        if (c == Classes) {
+            if (left > 0 || !InBand(sum, numbers))
+                return false;
+            int rest[Classes];
+            for (int k = 0; k < Classes; ++k)
+                rest[k] = counts[k] - take[k];
+            return Share(group + 1, rest);
+        }
+        for (int t = std::min(left, counts[c]); t >= 0; --t) {
+            take[c] = t;
+            const bool number = c != Blank;
+            if (Pick(group, counts, take, c + 1, left - t, sum + (number ? static_cast<long long>(t) * c : 0),
+                     numbers + (number ? t : 0)))
+                return true;
+        }
+        take[c] = 0;
+        return false;
+    }
+
+    int Counts[Classes] = {};
+    long long TotalPips = 0, TotalNumbers = 0;
+    std::vector<int> Sizes;
+    std::unordered_map<std::uint64_t, bool> Dead;
+    long long Steps = 0;
+};
+
+// The restart sequence 1, 1, 2, 1, 1, 2, 4, 1, 1, 2, 1, 1, 2, 4, 8, ...
+long long Luby(int i)
+{
+    for (int k = 1;; ++k) {
+        const long long full = (1LL << k) - 1;
+        if (i == full)
+            return 1LL << (k - 1);
+        if (i < full)
+            return Luby(i - static_cast<int>((1LL << (k - 1)) - 1));
+    }
+}
+
+// Restarts with budgets in the sequence above: a search that lost its way
+// early starts afresh with another draw instead of combing through a barren
+// subtree, while ever longer runs come round in between. A run that ends
+// without a budget cut has searched the whole tree, so the search stays
+// exhaustive as long as the total budget lasts.
+TFairOutcome Search(TFairProblem& problem, TRandomSource& random, TFairEffort* effort)
+{
+    if (problem.Kinds.size() + problem.Tokens.size() > static_cast<std::size_t>(MaxValues))
+        return TFairOutcome::GaveUp;
+    const std::vector<int> order = SpreadOrder(problem);
+    const long long n = static_cast<long long>(order.size());
+    const bool exact = n <= FairExactLimit;
+    if (exact && problem.Rules.BalancedPips && !TPipsShares(problem).Possible())
+        return TFairOutcome::Impossible;
+    const long long total = exact ? ExactBudget : RestartTotal;
+    const long long unit = 4 * n + 64;
+    long long spent = 0;
+    for (int run = 1;; ++run) {
+        TFairSearch search(problem, order, random);
+        const TStep step = search.Run(std::min(unit * Luby(run), total - spent));
+        spent += search.Nodes;
+        if (effort) {
+            effort->Nodes += search.Nodes;
+            ++effort->Runs;
+        }
+        if (step == TStep::Failed)
+            return TFairOutcome::Impossible;
+        if (step == TStep::Found) {
+            search.Store(problem);
+            return TFairOutcome::Found;
+        }
+        if (spent >= total)
+            return TFairOutcome::GaveUp;
+    }
+}
+
 } // namespace
 
 int PipsOfNumber(int n) { return (n >= 2 && n <= 12) ? 6 - std::abs(7 - n) : 0; }
@@ -591,43 +833,89 @@ bool MeetsFairRules(const TFairProblem& problem)
     return true;
 }
 
+namespace {
+
+// Merges the values that are not special into value 0; special values keep
+// their own, in order. Returns the value of every position after the merge.
+std::vector<int> Merge(const std::vector<int>& values, const std::vector<bool>& special, std::vector<int>& back)
+{
+    std::vector<int> to(special.size(), 0);
+    back.assign(1, -1);
+    for (std::size_t v = 0; v < special.size(); ++v)
+        if (special[v]) {
+            to[v] = static_cast<int>(back.size());
+            back.push_back(static_cast<int>(v));
+        }
+    std::vector<int> merged;
+    merged.reserve(values.size());
+    for (int v : values)
+        merged.push_back(to[static_cast<std::size_t>(v)]);
+    return merged;
+}
+
+// Undoes Merge after the search: a position that was and stays ordinary keeps
+// its own value; the ordinary values on positions that became special go, in
+// order, to the positions that stopped being special.
+void Unmerge(std::vector<int>& values, const std::vector<int>& merged, const std::vector<bool>& special,
+             const std::vector<int>& back)
+{
+    std::vector<int> displaced;
+    for (std::size_t p = 0; p < values.size(); ++p)
+        if (!special[static_cast<std::size_t>(values[p])] && merged[p] != 0)
+            displaced.push_back(values[p]);
+    std::size_t next = 0;
+    for (std::size_t p = 0; p < values.size(); ++p) {
+        if (merged[p] != 0)
+            values[p] = back[static_cast<std::size_t>(merged[p])];
+        else if (special[static_cast<std::size_t>(values[p])])
+            values[p] = displaced[next++];
+    }
+}
+
+} // namespace
+
 TFairOutcome SolveFair(TFairProblem& problem, TRandomSource& random, TFairEffort* effort)
 {
     if (MeetsFairRules(problem))
         return TFairOutcome::Found;
-    if (problem.Kinds.size() + problem.Tokens.size() > static_cast<std::size_t>(MaxValues))
-        return TFairOutcome::GaveUp;
-    const std::vector<int> order = SpreadOrder(problem);
-    const long long n = static_cast<long long>(order.size());
-    const bool exact = n <= FairExactLimit;
-    long long spent = 0, budget = exact ? ExactBudget : 4 * n + 200;
-    TFairOutcome outcome = TFairOutcome::GaveUp;
-    for (;;) {
-        TFairSearch search(problem, order, random);
-        const TStep step = search.Run(std::min(budget, (exact ? ExactBudget : RestartTotal) - spent));
-        spent += search.Nodes;
-        if (effort) {
-            effort->Nodes += search.Nodes;
-            ++effort->Runs;
-        }
-        if (step == TStep::Found) {
-            TFairProblem arranged = problem;
-            search.Store(arranged);
-            if (MeetsFairRules(arranged)) {
-                problem = std::move(arranged);
-                outcome = TFairOutcome::Found;
-            }
-            break;
-        }
-        if (step == TStep::Failed) {
-            outcome = TFairOutcome::Impossible; // the whole tree was searched
-            break;
-        }
-        if (exact || spent >= RestartTotal)
-            break;
-        budget += budget / 2;
+    const TFairRules& rules = problem.Rules;
+    // A side that no chosen rule looks at matters only through the desert: it
+    // is searched as "desert or not", and its pieces stay where they can.
+    const bool kindsFree = !rules.NoAdjacentResource && !rules.BalancedPips;
+    const bool tokensFree = !rules.NoAdjacentRed && !rules.NoAdjacentEqual && !rules.BalancedPips;
+    TFairProblem search = problem;
+    std::vector<bool> desertKind, markToken;
+    std::vector<int> kindBack, tokenBack;
+    for (const TFairKind& k : problem.Kinds)
+        desertKind.push_back(k.Desert);
+    for (const TFairToken& t : problem.Tokens)
+        markToken.push_back(t.DesertMark);
+    if (kindsFree) {
+        search.Kind = Merge(problem.Kind, desertKind, kindBack);
+        search.Kinds.assign(kindBack.size(), TFairKind{-1, true});
+        search.Kinds[0].Desert = false;
     }
-    return outcome;
+    if (tokensFree) {
+        search.Token = Merge(problem.Token, markToken, tokenBack);
+        search.Tokens.assign(tokenBack.size(), TFairToken{0, false, false, true});
+        search.Tokens[0].DesertMark = false;
+    }
+    const TFairOutcome outcome = Search(search, random, effort);
+    if (outcome != TFairOutcome::Found)
+        return outcome;
+    TFairProblem arranged = problem;
+    if (kindsFree)
+        Unmerge(arranged.Kind, search.Kind, desertKind, kindBack);
+    else
+        arranged.Kind = search.Kind;
+    if (tokensFree)
+        Unmerge(arranged.Token, search.Token, markToken, tokenBack);
+    else
+        arranged.Token = search.Token;
+    if (!MeetsFairRules(arranged))
+        return TFairOutcome::GaveUp;
+    problem = std::move(arranged);
+    return TFairOutcome::Found;
 }
 
 } // namespace vornia

@@ -288,9 +288,9 @@ TEST(FairRules, FindsAnArrangementExactlyWhenEnumerationDoes)
     dice.SetSeed(2024);
     const THexMetrics m = MetricsAtZoom(100);
     int found = 0, impossible = 0;
-    for (int round = 0; round < 400; ++round) {
+    for (int round = 0; round < 3000; ++round) {
         // A blob of land grown cell by cell on the hex lattice.
-        const int n = 3 + dice.Next(8);
+        const int n = 3 + dice.Next(6);
         std::vector<TPoint> cells{{150, 50}};
         while (static_cast<int>(cells.size()) < n) {
             const TPoint from = cells[static_cast<std::size_t>(dice.Next(static_cast<int>(cells.size())))];
@@ -298,15 +298,20 @@ TEST(FairRules, FindsAnArrangementExactlyWhenEnumerationDoes)
             if (std::find(cells.begin(), cells.end(), to) == cells.end())
                 cells.push_back(to);
         }
+        // Kinds and numbers dealt in turn, so that many come in equal counts
+        // (interchangeable values); numbers in pairs of equal pips.
         static const char* const kinds[] = {"Brick", "Grain", "Lumber", "Ore", "Desert"};
-        static const char* const numbers[] = {"2", "5", "6", "8", "6", "11", ""};
-        const int kindChoice = 2 + dice.Next(3), numberChoice = 2 + dice.Next(5);
+        static const char* const numbers[] = {"6", "8", "2", "12", "5", "9", "3", "11", ""};
+        const int kindChoice = 2 + dice.Next(3), numberChoice = 2 + dice.Next(7);
+        const int kindStart = dice.Next(2), numberStart = dice.Next(2);
         TPlateList plates;
+        int land = 0;
         for (const TPoint& c : cells) {
             TResourcePlate p;
-            p.Kind = kinds[dice.Next(kindChoice)];
+            p.Kind = kinds[kindStart + (dice.Next(4) == 0 ? dice.Next(kindChoice) : land % kindChoice)];
             if (!IsDesert(p))
-                p.Number = numbers[dice.Next(numberChoice)];
+                p.Number = numbers[numberStart + (dice.Next(4) == 0 ? dice.Next(numberChoice) : land % numberChoice)];
+            ++land;
             SetPlateColors(p);
             p.Placed = true;
             p.X = c.x;
@@ -361,8 +366,8 @@ TEST(FairRules, FindsAnArrangementExactlyWhenEnumerationDoes)
         }
     }
     // Both answers must have been put to the test.
-    EXPECT_GT(found, 50);
-    EXPECT_GT(impossible, 50);
+    EXPECT_GT(found, 150);
+    EXPECT_GT(impossible, 150);
 }
 
 TEST(FairRules, BalanceLineCountsPipsAndBrokenPairs)

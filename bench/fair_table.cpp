@@ -1,0 +1,181 @@
+// Success of the fair-board rules: for the default pieces, every shape and
+// every non-empty choice of rules over 1,000 seeds, the share of boards for
+// which an arrangement was found, and how long the rule pass took.
+//
+//   fair_table [seeds]          the table (default 1000 seeds)
+//   fair_table --stress [n]     n random small requests (custom counts, at most
+//                               24 land plates): the slowest exhaustive searches
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "bench_owner.h"
+#include "board/fair_rules.h"
+#include "board/panel_board.h"
+#include "board/random_source.h"
+
+namespace vornia::bench {
+namespace {
+
+using TClock = std::chrono::steady_clock;
+
+struct TLandPieces {
+    std::vector<TResourcePlate> Plates;
+    explicit TLandPieces(const TPlateList& list)
+    {
+        for (const auto& e : list.All())
+            Plates.push_back(e.Plate);
+    }
+    void Restore(TPlateList& list) const
+    {
+        for (int i = 0; i < list.Count(); ++i)
+            list[i] = Plates[static_cast<std::size_t>(i)];
+    }
+};
+
+TFairRules RulesOf(int bits)
+{
+    TFairRules rules;
+    for (std::size_t r = 0; r < FairRuleRows.size(); ++r)
+        rules.*(FairRuleRows[r].Field) = (bits >> r) & 1;
+    return rules;
+}
+
+std::string RulesName(int bits)
+{
+    std::string name;
+    for (std::size_t r = 0; r < FairRuleRows.size(); ++r)
+        if ((bits >> r) & 1)
+            name += std::string(name.empty() ? "" : "+") + std::string(FairRuleRows[r].Word);
+    return name;
+}
+
+double Ms(TClock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+int Table(int seeds)
+{
+    std::printf("Fair-board success, default pieces, %d seeds per cell (found / impossible / gave up)\n\n", seeds);
+    std::printf("%-20s", "shape");
+    for (int bits = 1; bits < 16; ++bits)
+        std::printf(" %5d", bits);
+    std::printf("\n");
+    long long impossible = 0, gaveUp = 0, requests = 0;
+    double slowest = 0;
+    long long mostNodes = 0;
+    std::string slowestWhere;
+    std::vector<double> times;
+    for (std::string_view shape : ShapeNames) {
+        int found[16] = {};
+        for (int seed = 1; seed <= seeds; ++seed) {
+            TBenchOwner owner;
+            owner.Settings.Shape = shape;
+            RandomSource().UseFixedClock(static_cast<std::uint32_t>(seed) * 7919u % 86400000u);
+            TPanelBoard panel(owner);
+            panel.GenerateBoard();
+            const TLandPieces dealt(panel.Plates());
+            const std::uint32_t state = RandomSource().Seed();
+            for (int bits = 1; bits < 16; ++bits) {
+                dealt.Restore(panel.Plates());
+                RandomSource().SetSeed(state);
+                const auto start = TClock::now();
+                TFairEffort effort;
+                const TFairOutcome outcome =
+                    ApplyFairRules(panel.Plates(), owner.Zoom, RulesOf(bits), RandomSource(), &effort);
+                const double ms = Ms(TClock::now() - start);
+                times.push_back(ms);
+                mostNodes = std::max(mostNodes, effort.Nodes);
+                if (ms > slowest) {
+                    slowest = ms;
+                    slowestWhere = std::string(shape) + " seed " + std::to_string(seed) + " " + RulesName(bits) +
+                                   ", " + std::to_string(effort.Nodes) + " nodes";
+                }
+                ++requests;
+                if (outcome == TFairOutcome::Found)
+                    ++found[bits];
+                else if (outcome == TFairOutcome::Impossible)
+                    ++impossible;
+                else
+                    ++gaveUp;
+            }
+        }
+        std::printf("%-20s", std::string(shape).c_str());
+        for (int bits = 1; bits < 16; ++bits)
+            std::printf(" %5.1f", 100.0 * found[bits] / seeds);
+        std::printf("\n");
+    }
+    std::printf("\ncolumns (per cent found):");
+    for (int bits = 1; bits < 16; ++bits)
+        std::printf(" %d=%s", bits, RulesName(bits).c_str());
+    std::sort(times.begin(), times.end());
+    std::printf("\n\n%lld requests: %lld impossible, %lld gave up\n", requests, impossible, gaveUp);
+    std::printf("rule pass alone: median %.3f ms, 99th percentile %.3f ms, slowest %.3f ms (%s)\n",
+                times[times.size() / 2], times[times.size() * 99 / 100], slowest, slowestWhere.c_str());
+    std::printf("most search nodes of one request: %lld\n", mostNodes);
+    RandomSource().UseSystemClock();
+    return 0;
+}
+
+// Random custom requests of at most 24 land plates on every shape, all rules
+// or a random choice: every one ends within the exhaustive search, and the
+// slowest are shown.
+int Stress(int requests)
+{
+    TRandomSource dice;
+    dice.SetSeed(12345);
+    struct TSlow {
+        double Ms;
+        std::string What;
+    };
+    std::vector<TSlow> slow;
+    long long counts[3] = {};
+    for (int k = 0; k < requests; ++k) {
+        TBenchOwner owner;
+        owner.Settings.Shape = ShapeNames[static_cast<std::size_t>(1 + dice.Next(12))];
+        std::string what = owner.Settings.Shape + " land";
+        int land = 0;
+        for (std::size_t c = 0; c < 6; ++c) {
+            const int left = 24 - land;
+            const int n = std::min(left, dice.Next(c == 5 ? 4 : 9));
+            owner.Settings.*(CountKeys[c].Field) = n;
+            land += n;
+            what += " " + std::to_string(n);
+        }
+        what += " numbers";
+        for (std::size_t c = 13; c < 24; ++c) {
+            owner.Settings.*(CountKeys[c].Field) = dice.Next(5);
+            what += " " + std::to_string(owner.Settings.*(CountKeys[c].Field));
+        }
+        const int bits = dice.Next(3) == 0 ? 15 : 1 + dice.Next(15);
+        what += " " + RulesName(bits);
+        RandomSource().UseFixedClock(static_cast<std::uint32_t>(dice.Next(86400000)));
+        TPanelBoard panel(owner);
+        panel.GenerateBoard();
+        const auto start = TClock::now();
+        TFairEffort effort;
+        const TFairOutcome outcome = ApplyFairRules(panel.Plates(), owner.Zoom, RulesOf(bits), RandomSource(), &effort);
+        const double ms = Ms(TClock::now() - start);
+        ++counts[static_cast<int>(outcome)];
+        slow.push_back({ms, what + " -> " + std::string(outcome == TFairOutcome::Found ? "found" : FairFailureText(outcome)) +
+                                " (" + std::to_string(effort.Nodes) + " nodes)"});
+    }
+    std::sort(slow.begin(), slow.end(), [](const TSlow& a, const TSlow& b) { return a.Ms > b.Ms; });
+    std::printf("%d requests: %lld found, %lld impossible, %lld gave up\n", requests, counts[0], counts[1], counts[2]);
+    for (std::size_t i = 0; i < std::min<std::size_t>(8, slow.size()); ++i)
+        std::printf("%9.3f ms  %s\n", slow[i].Ms, slow[i].What.c_str());
+    RandomSource().UseSystemClock();
+    return counts[2] == 0 ? 0 : 1;
+}
+
+} // namespace
+} // namespace vornia::bench
+
+int main(int argc, char** argv)
+{
+    if (argc > 1 && std::strcmp(argv[1], "--stress") == 0)
+        return vornia::bench::Stress(argc > 2 ? std::atoi(argv[2]) : 20000);
+    return vornia::bench::Table(argc > 1 ? std::atoi(argv[1]) : 1000);
+}
