@@ -3,8 +3,10 @@
 // which an arrangement was found, and how long the rule pass took.
 //
 //   fair_table [seeds]          the table (default 1000 seeds)
-//   fair_table --stress [n]     n random small requests (custom counts, at most
-//                               24 land plates): the slowest exhaustive searches
+//   fair_table --stress [n] [land]
+//                               n random requests with custom counts of at most
+//                               land land plates (default 24, where the search
+//                               is exhaustive): the slowest of them
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -119,10 +121,9 @@ int Table(int seeds)
     return 0;
 }
 
-// Random custom requests of at most 24 land plates on every shape, all rules
-// or a random choice: every one ends within the exhaustive search, and the
-// slowest are shown.
-int Stress(int requests)
+// Random custom requests of at most maxLand land plates on every shape, all
+// rules or a random choice; the slowest are shown.
+int Stress(int requests, int maxLand)
 {
     TRandomSource dice;
     dice.SetSeed(12345);
@@ -138,15 +139,15 @@ int Stress(int requests)
         std::string what = owner.Settings.Shape + " land";
         int land = 0;
         for (std::size_t c = 0; c < 6; ++c) {
-            const int left = 24 - land;
-            const int n = std::min(left, dice.Next(c == 5 ? 4 : 9));
+            const int left = maxLand - land;
+            const int n = std::min(left, dice.Next(c == 5 ? 1 + maxLand / 6 : 1 + maxLand * 3 / 8));
             owner.Settings.*(CountKeys[c].Field) = n;
             land += n;
             what += " " + std::to_string(n);
         }
         what += " numbers";
         for (std::size_t c = 13; c < 24; ++c) {
-            owner.Settings.*(CountKeys[c].Field) = dice.Next(5);
+            owner.Settings.*(CountKeys[c].Field) = dice.Next(1 + maxLand / 5);
             what += " " + std::to_string(owner.Settings.*(CountKeys[c].Field));
         }
         const int bits = dice.Next(3) == 0 ? 15 : 1 + dice.Next(15);
@@ -176,6 +177,6 @@ int Stress(int requests)
 int main(int argc, char** argv)
 {
     if (argc > 1 && std::strcmp(argv[1], "--stress") == 0)
-        return vornia::bench::Stress(argc > 2 ? std::atoi(argv[2]) : 20000);
+        return vornia::bench::Stress(argc > 2 ? std::atoi(argv[2]) : 20000, argc > 3 ? std::atoi(argv[3]) : 24);
     return vornia::bench::Table(argc > 1 ? std::atoi(argv[1]) : 1000);
 }

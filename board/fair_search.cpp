@@ -18,6 +18,7 @@
 #include <unordered_map>
 #include <utility>
 
+#include "fair_repair.h"
 #include "random_source.h"
 
 namespace vornia {
@@ -38,7 +39,8 @@ constexpr std::size_t MaxIndependentMemo = 1 << 18;
 // far beyond what any board has needed; above it the search gives up when the
 // budget is spent. Both stay well within a second.
 constexpr long long ExactBudget = 1'000'000;
-constexpr long long RestartTotal = 600'000;
+constexpr long long RestartTotal = 150'000;
+constexpr long long RepairSteps = 150'000;
 
 constexpr TMask Bit(int b) { return TMask{1} << b; }
 
@@ -79,9 +81,10 @@ private:
     int Cover(TMask u) const;
     bool Fits(TMask u, int count) const;
     int Independent(TMask u) const;
-    int Select() const;
+    int Select(int& cursor) const;
+    int Weight(int g) const;
     int Draw(TMask candidates);
-    TStep Search();
+    TStep Search(int cursor);
 
     TRandomSource& Random;
     TFairRules Rules;
@@ -106,6 +109,9 @@ private:
 
     std::vector<TMask> Dom;
     std::vector<int> Val;
+    // Per value, the open positions that may still take it (when N <= MaxCoverPositions).
+    TMask Places[MaxValues] = {};
+    TMask PlaceBit(int v) const { return N <= MaxCoverPositions ? Bit(PositionOf(v)) : 0; }
     std::vector<int> Next, Prev;
     int Head[MaxValues + 1];
     std::vector<TTrail> Trail;
@@ -203,6 +209,8 @@ TFairSearch::TFairSearch(const TFairProblem& problem, const std::vector<int>& or
         // Kind and token of a position side by side, in the order given.
         const int w = (v % 2 == 0) ? v / 2 : N + v / 2;
         Dom[static_cast<std::size_t>(w)] = present & (IsToken(w) ? TokenBits : KindBits);
+        for (TMask c = Dom[static_cast<std::size_t>(w)]; c; c &= c - 1)
+            Places[std::countr_zero(c)] |= PlaceBit(w);
         Link(w);
     }
     for (int g = 0; g < MaxValues; ++g)
@@ -272,8 +280,11 @@ bool TFairSearch::Remove(int v, TMask bits)
     Unlink(v);
     dom &= ~cut;
     Link(v);
-    for (TMask c = cut; c; c &= c - 1)
+    const TMask place = PlaceBit(v);
+    for (TMask c = cut; c; c &= c - 1) {
         --Supp[std::countr_zero(c)];
+        Places[std::countr_zero(c)] &= ~place;
+    }
     if (dom == 0)
         return false;
     for (TMask c = cut; c; c &= c - 1) {
@@ -320,8 +331,11 @@ bool TFairSearch::Assign(int v, int g)
     const TMask old = dom;
     Trail.push_back({v, old, true});
     Unlink(v);
-    for (TMask c = old; c; c &= c - 1)
+    const TMask place = PlaceBit(v);
+    for (TMask c = old; c; c &= c - 1) {
         --Supp[std::countr_zero(c)];
+        Places[std::countr_zero(c)] &= ~place;
+    }
     Val[static_cast<std::size_t>(v)] = g;
     dom = Bit(g);
     --Rem[g];
@@ -382,12 +396,16 @@ void TFairSearch::UndoTo(std::size_t mark)
             ++Rem[Val[v]];
             Val[v] = -1;
             Dom[v] = e.Old;
-            for (TMask c = e.Old; c; c &= c - 1)
+            for (TMask c = e.Old; c; c &= c - 1) {
                 ++Supp[std::countr_zero(c)];
+                Places[std::countr_zero(c)] |= PlaceBit(e.Var);
+            }
             Link(e.Var);
         } else {
-            for (TMask c = e.Old & ~Dom[v]; c; c &= c - 1)
+            for (TMask c = e.Old & ~Dom[v]; c; c &= c - 1) {
                 ++Supp[std::countr_zero(c)];
+                Places[std::countr_zero(c)] |= PlaceBit(e.Var);
+            }
             Unlink(e.Var);
             Dom[v] = e.Old;
             Link(e.Var);
@@ -460,7 +478,8 @@ int TFairSearch::Independent(TMask u) const
 // Whether count pieces that may not touch each other fit on the positions of u.
 bool TFairSearch::Fits(TMask u, int count) const
 {
-    if (count < 2)
+    // A cover has at least a third as many cliques as positions.
+    if (count < 2 || 3 * count <= std::popcount(u) + 2)
         return true;
     if (Cover(u) < count)
         return false;
@@ -511,82 +530,89 @@ bool TFairSearch::Bounds() const
                 return false;
     if (N > MaxCoverPositions)
         return true;
-    if (Rules.NoAdjacentResource) {
+    // The positions that may take any value of a mask.
+    const auto places = [this](TMask values, int& left) {
+        TMask u = 0;
+        left = 0;
+        for (TMask c = values; c; c &= c - 1) {
+            u |= Places[std::countr_zero(c)];
+            left += Rem[std::countr_zero(c)];
+        }
+        return u;
+    };
+    int left = 0;
+    if (Rules.NoAdjacentResource)
         for (int r = 0; r < Resources; ++r) {
-            int left = 0;
-            for (TMask c = ResourceBits[r]; c; c &= c - 1)
-                left += Rem[std::countr_zero(c)];
-            if (left < 2)
-                continue;
-            TMask u = 0;
-            for (int p = 0; p < N; ++p)
-                if (Val[static_cast<std::size_t>(p)] < 0 && (Dom[static_cast<std::size_t>(p)] & ResourceBits[r]))
-                    u |= Bit(p);
+            const TMask u = places(ResourceBits[r], left);
             if (!Fits(u, left))
                 return false;
         }
-    }
-    if (Rules.NoAdjacentEqual || Rules.NoAdjacentRed) {
-        TMask equal[MaxValues] = {};
-        TMask red = 0;
-        for (int p = 0; p < N; ++p) {
-            const std::size_t v = static_cast<std::size_t>(N + p);
-            if (Val[v] >= 0)
-                continue;
-            for (TMask c = Dom[v] & NumberBits; c; c &= c - 1)
-                equal[std::countr_zero(c)] |= Bit(p);
-            if (Dom[v] & RedBits)
-                red |= Bit(p);
-        }
-        if (Rules.NoAdjacentEqual)
-            for (TMask c = NumberBits; c; c &= c - 1) {
-                const int g = std::countr_zero(c);
-                if (!Fits(equal[g], Rem[g]))
-                    return false;
-            }
-        if (Rules.NoAdjacentRed) {
-            int left = 0;
-            for (TMask c = RedBits; c; c &= c - 1)
-                left += Rem[std::countr_zero(c)];
-            if (!Fits(red, left))
+    if (Rules.NoAdjacentEqual)
+        for (TMask c = NumberBits; c; c &= c - 1) {
+            const int g = std::countr_zero(c);
+            if (!Fits(Places[g], Rem[g]))
                 return false;
         }
+    if (Rules.NoAdjacentRed) {
+        const TMask u = places(RedBits, left);
+        if (!Fits(u, left))
+            return false;
     }
     return true;
 }
 
-// An open variable with the fewest values left; -1 when all are set.
-int TFairSearch::Select() const
+// The next variable: one with a single value left; else, on a small board,
+// one with the fewest values left, and on a large one the next open variable
+// in the sweep from the start, moving the cursor on. -1 when all are set.
+//
+// On a large board the fewest values mislead: the neighbours of a "6" have
+// lost two values and would all be set before the open land, which leaves the
+// "6" and "8" that are left over for the last places, all of them near one.
+int TFairSearch::Select(int& cursor) const
 {
-    for (int s = 1; s <= MaxValues; ++s)
+    if (Head[1] >= 0)
+        return Head[1];
+    if (N > FairExactLimit) {
+        for (; cursor < 2 * N; ++cursor) {
+            const int v = (cursor % 2 == 0) ? cursor / 2 : N + cursor / 2;
+            if (Val[static_cast<std::size_t>(v)] < 0)
+                return v;
+        }
+        return -1;
+    }
+    for (int s = 2; s <= MaxValues; ++s)
         if (Head[s] >= 0)
             return Head[s];
     return -1;
 }
 
-// One of the candidate values, with a chance in proportion to the pieces left of it.
+// The pull of a value: the share of the open places that could take it that
+// must take it. A value close to running out of places is placed first.
+int TFairSearch::Weight(int g) const { return std::max(1, static_cast<int>(4096LL * Rem[g] / std::max(1, Supp[g]))); }
+
+// One of the candidate values, with a chance in proportion to its pull.
 int TFairSearch::Draw(TMask candidates)
 {
     if (std::has_single_bit(candidates))
         return std::countr_zero(candidates);
     int total = 0;
     for (TMask c = candidates; c; c &= c - 1)
-        total += Rem[std::countr_zero(c)];
+        total += Weight(std::countr_zero(c));
     int r = Random.Next(total);
     for (TMask c = candidates; c; c &= c - 1) {
         const int g = std::countr_zero(c);
-        if (r < Rem[g])
+        if (r < Weight(g))
             return g;
-        r -= Rem[g];
+        r -= Weight(g);
     }
     return std::countr_zero(candidates);
 }
 
-TStep TFairSearch::Search()
+TStep TFairSearch::Search(int cursor)
 {
     if (++Nodes > Budget)
         return TStep::OutOfBudget;
-    const int v = Select();
+    const int v = Select(cursor);
     if (v < 0)
         return TStep::Found;
     TMask candidates = Dom[static_cast<std::size_t>(v)];
@@ -596,7 +622,7 @@ TStep TFairSearch::Search()
         candidates &= ~(Rem[g] == Initial[g] ? FreshAlike(g) : Bit(g));
         const std::size_t mark = Trail.size();
         if (Assign(v, g) && Bounds()) {
-            const TStep step = Search();
+            const TStep step = Search(cursor);
             if (step != TStep::Failed)
                 return step;
         }
@@ -610,7 +636,7 @@ TStep TFairSearch::Run(long long budget)
     Budget = budget;
     if (!Bounds())
         return TStep::Failed;
-    return Search();
+    return Search(0);
 }
 
 void TFairSearch::Store(TFairProblem& problem) const
@@ -774,6 +800,15 @@ TFairOutcome Search(TFairProblem& problem, TRandomSource& random, TFairEffort* e
     const long long unit = 4 * n + 64;
     long long spent = 0;
     for (int run = 1;; ++run) {
+        // On a large board, after a first short run, the pieces as they lie
+        // are repaired by swaps before the search goes on.
+        if (!exact && run == 2) {
+            TFairProblem repaired = problem;
+            if (RepairFair(repaired, random, std::min(RepairSteps, 20 * n + 20'000), effort)) {
+                problem = std::move(repaired);
+                return TFairOutcome::Found;
+            }
+        }
         TFairSearch search(problem, order, random);
         const TStep step = search.Run(std::min(unit * Luby(run), total - spent));
         spent += search.Nodes;
