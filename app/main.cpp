@@ -3,6 +3,8 @@
 // is started from.
 #include <QApplication>
 
+#include <clocale>
+
 #include "app/frm_board_qt.h"
 #include "app/program_icon_qt.h"
 #include "board/random_source.h"
@@ -17,6 +19,10 @@ int main(int argc, char** argv)
     QGuiApplication::setDesktopFileName("vornia-generator");
     QApplication::setWindowIcon(vornia::ProgramIcon());
 
+    // QApplication has put the C library into the user's locale. Every number
+    // is written and read without it; this keeps any that slips through on
+    // the decimal point too.
+    std::setlocale(LC_NUMERIC, "C");
     vornia::RandomSource().UseSystemClock();
     const int osProduct = vornia::OSProduct();
 

@@ -1,4 +1,5 @@
 // vornia-cli: generates, measures and draws boards without a window.
+#include <clocale>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
@@ -28,5 +29,8 @@ int main(int argc, char** argv)
         int qtArgc = 1;
         app = std::make_unique<QGuiApplication>(qtArgc, argv);
     }
+    // The application has put the C library into the user's locale; the
+    // numbers printed keep the decimal point whatever it is.
+    std::setlocale(LC_NUMERIC, "C");
     return vornia::RunCli(parse.Args, std::cout, std::cerr, vornia::WriteBoardPicture);
 }

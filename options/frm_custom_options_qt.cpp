@@ -296,7 +296,7 @@ void TfrmCustomOptions::UpdateShapeExample()
     const std::string shape = GetShapeText().toStdString();
     const int index = ShapeIndex(shape);
     lblShapeExample->setText(QString::fromStdString(ShapeExampleCaption(shape)));
-    const QImage picture = index >= 0 ? ShapeExampleImage(index) : QImage();
+    const QImage picture = index >= 0 ? ShapeExampleImage(index, imgBoard->devicePixelRatioF()) : QImage();
     if (picture.isNull())
         imgBoard->clear();
     else

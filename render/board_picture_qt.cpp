@@ -7,9 +7,9 @@
 
 namespace vornia {
 
-QImage RenderBoardImage(const TPlateList& plates, const TPaintOptions& options, int width, int height)
+QImage RenderBoardImage(const TPlateList& plates, const TPaintOptions& options, int width, int height, qreal ratio)
 {
-    QImage image(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+    QImage image = DeviceImage(width, height, ratio);
     if (image.isNull())
         return image;
     {

@@ -9,9 +9,11 @@
 
 namespace vornia {
 
-// The board painted as the panel paints it on a canvas of width x height; a
-// null image when there is not enough memory for it.
-QImage RenderBoardImage(const TPlateList& plates, const TPaintOptions& options, int width, int height);
+// The board painted as the panel paints it on a canvas of width x height,
+// for a screen of the given pixel ratio (see DeviceImage); a null image when
+// there is not enough memory for it.
+QImage RenderBoardImage(const TPlateList& plates, const TPaintOptions& options, int width, int height,
+                        qreal ratio = 1);
 
 // Writes the board's picture (BoardPictureSize at options.Zoom) as a PNG file,
 // whole to a temporary file in the same folder that is then renamed over

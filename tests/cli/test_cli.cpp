@@ -10,6 +10,7 @@
 #include "board/board_settings.h"
 #include "cli/cli_args.h"
 #include "cli/cli_run.h"
+#include "tests/scoped_locale.h"
 
 namespace vornia {
 namespace {
@@ -217,6 +218,30 @@ TEST_F(CliRun, ProgramDrawsPicturesAndRefusesHugeOnes)
     std::ofstream(Path("far.mirl")) << "[settings]\r\nplate[0]=Grain;20000;10;;;;;\r\nplateCount=1\r\n";
     EXPECT_EQ(run("render '" + Path("far.mirl") + "' --png '" + Path("far.png") + "'"), ExitFileError);
     EXPECT_FALSE(fs::exists(Path("far.png")));
+}
+
+// The program under the user's locale: what it prints and writes is the same
+// as under C.
+TEST_F(CliRun, ProgramWritesTheSameInEveryLocale)
+{
+    const std::string cli = VORNIA_CLI_PATH;
+    auto runUnder = [&](const std::string& locale, const std::string& tag) {
+        const std::string board = Path("b.mirl"), png = Path("b.png"), out = Path("out.txt");
+        const std::string command = "LC_ALL=" + locale + " LANG=" + locale + " " + cli +
+                                    " generate --seed 1 --force --out '" + board + "' --png '" + png + "' >'" + out +
+                                    "' 2>/dev/null";
+        EXPECT_EQ(WEXITSTATUS(std::system(command.c_str())), ExitOk) << tag;
+        return std::vector<std::string>{Read(out), Read(board), Read(png)};
+    };
+    const auto plain = runUnder("C", "C");
+    EXPECT_NE(plain[0].find("mass stats: 1.89 - 4.42 - 4.42  (high)\n"), std::string::npos) << plain[0];
+    for (const char* locale : test::CommaLocales) {
+        SCOPED_TRACE(locale);
+        const auto local = runUnder(locale, locale);
+        EXPECT_EQ(local[0], plain[0]);
+        EXPECT_TRUE(local[1] == plain[1]) << "the board file differs";
+        EXPECT_TRUE(local[2] == plain[2]) << "the picture differs";
+    }
 }
 
 } // namespace
