@@ -37,13 +37,13 @@ bool SaveBoardPng(const TPlateList& plates, const TPaintOptions& options, const 
 
     QSaveFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::WriteOnly))
-        return fail("Cannot write " + path + ": " + file.errorString().toStdString());
+        return fail(file.errorString().toStdString());
     if (!image.save(&file, "PNG")) {
         file.cancelWriting();
-        return fail("Cannot write " + path + ": the picture could not be encoded as PNG.");
+        return fail("the picture could not be encoded as PNG");
     }
     if (!file.commit())
-        return fail("Cannot write " + path + ": " + file.errorString().toStdString());
+        return fail(file.errorString().toStdString());
     return true;
 }
 
