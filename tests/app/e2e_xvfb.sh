@@ -110,7 +110,8 @@ frame_extent() { # window id, 1-based index: left, right, top, bottom
 }
 outer_size() {
     eval "$(xdotool getwindowgeometry --shell "$1")"
-    echo "$((WIDTH + $(frame_extent "$1" 1) + $(frame_extent "$1" 2)))x$((HEIGHT + $(frame_extent "$1" 3) + $(frame_extent "$1" 4)))"
+    echo "$((WIDTH + $(frame_extent "$1" 1) + $(frame_extent "$1" 2)))x$((HEIGHT + $(frame_extent "$1" 3) +
+        $(frame_extent "$1" 4)))"
 }
 has_outer_size() { [ "$(outer_size "$1")" = "$2" ]; }
 maximized() {
