@@ -115,15 +115,11 @@ outer_size() {
 }
 has_outer_size() { [ "$(outer_size "$1")" = "$2" ]; }
 maximized() {
-    state=$(xprop -id "$1" _NET_WM_STATE)
-    case "$state" in
-        *_NET_WM_STATE_MAXIMIZED_VERT*) case "$state" in *_NET_WM_STATE_MAXIMIZED_HORZ*) return 0 ;; esac ;;
+    case "$(xprop -id "$1" _NET_WM_STATE)" in *MAXIMIZED_VERT*MAXIMIZED_HORZ* | *MAXIMIZED_HORZ*MAXIMIZED_VERT*) ;;
+        *) return 1 ;;
     esac
-    return 1
 }
-restored() {
-    case "$(xprop -id "$1" _NET_WM_STATE)" in *MAXIMIZED*) return 1 ;; esac
-}
+restored() { ! xprop -id "$1" _NET_WM_STATE | grep -q MAXIMIZED; }
 
 # Under LeakSanitizer: the desktop bus library that the X11 platform loads
 # keeps a buffer for the life of the process. Its rule is added to the
