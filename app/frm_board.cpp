@@ -1,6 +1,6 @@
 #include "frm_board.h"
 
-#include "file_utils.h"
+#include "files/file_utils.h"
 
 namespace vornia {
 

@@ -14,7 +14,7 @@
 #include "app/frm_board.h"
 #include "board/random_source.h"
 #include "net/version_check.h"
-#include "test_files.h"
+#include "tests/files/test_files.h"
 
 namespace vornia::test {
 

@@ -8,10 +8,10 @@
 #include <string>
 #include <string_view>
 
-#include "app/board_file.h"
-#include "app/ini_file.h"
 #include "board/panel_board.h"
 #include "board/plain_owner.h"
+#include "files/board_file.h"
+#include "files/ini_file.h"
 #include "fuzz_check.h"
 
 namespace {
