@@ -13,10 +13,10 @@
 #include "board/panel_board.h"
 #include "board_list.h"
 #include "files/ini_file.h"
-#include "menu_model.h"
 #include "files/message_sink.h"
-#include "net/version_check.h"
 #include "files/settings.h"
+#include "menu_model.h"
+#include "net/version_check.h"
 #include "status_bar.h"
 #include "window_port.h"
 
