@@ -23,6 +23,7 @@ link_flags=(-fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all)
 sources=("$root"/board/*.cpp
          "$root"/files/ini_file.cpp "$root"/files/file_utils.cpp
          "$root"/files/board_file.cpp "$root"/files/settings.cpp
+         "$root"/files/open_board.cpp
          "$root"/cli/cli_args.cpp)
 targets=(ini board_file settings cli_args)
 
