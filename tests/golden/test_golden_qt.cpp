@@ -18,6 +18,7 @@
 #include <QImage>
 #include <QString>
 
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -89,9 +90,9 @@ std::vector<TGoldenCase> ReadManifest()
     std::vector<TGoldenCase> cases;
     std::istringstream in(ReadBytes(GoldenDir / "manifest.txt"));
     for (std::string line; std::getline(in, line);) {
-        if (line.empty() || line[0] == '#')
-            continue;
         std::vector<std::string> words = SplitWords(line);
+        if (words.empty() || words[0][0] == '#')
+            continue;
         cases.push_back({words[0], std::vector<std::string>(words.begin() + 1, words.end())});
     }
     return cases;
