@@ -91,7 +91,7 @@ std::vector<TGoldenCase> ReadManifest()
     std::istringstream in(ReadBytes(GoldenDir / "manifest.txt"));
     for (std::string line; std::getline(in, line);) {
         std::vector<std::string> words = SplitWords(line);
-        if (words.empty() || words[0][0] == '#')
+        if (words.empty() || words[0].starts_with('#'))
             continue;
         cases.push_back({words[0], std::vector<std::string>(words.begin() + 1, words.end())});
     }
