@@ -82,7 +82,7 @@ private:
     bool RunOptionsDialog(TBoardSettings& settings) override;
     void ShowAboutDialog(const std::string& host) override;
     bool PrintClientArea(std::string* error) override;
-    TVersionCheckPort& VersionSocket() override { return Socket; }
+    TVersionSocketPort& VersionSocket() override { return Socket; }
     void AttachVersionCheck(TVersionCheck* check) override { Socket.Attach(check); }
 
     void BuildMenus();

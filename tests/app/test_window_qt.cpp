@@ -19,7 +19,7 @@
 #include "app/program_icon_qt.h"
 #include "app/status_bar_qt.h"
 #include "board/random_source.h"
-#include "test_files.h"
+#include "tests/files/test_files.h"
 
 namespace vornia::test {
 namespace {

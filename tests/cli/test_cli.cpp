@@ -6,10 +6,10 @@
 #include <sstream>
 #include <unistd.h>
 
-#include "app/file_utils.h"
 #include "board/board_settings.h"
 #include "cli/cli_args.h"
 #include "cli/cli_run.h"
+#include "files/file_utils.h"
 
 namespace vornia {
 namespace {
