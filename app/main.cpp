@@ -14,8 +14,9 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("vornia-generator");
-    QApplication::setApplicationDisplayName(QString::fromUtf8(vornia::ApplicationTitle.data(),
-                                                              static_cast<int>(vornia::ApplicationTitle.size())));
+    // No display name: Qt would append it to every title bar, and the window
+    // titles are the program's own. The desktop file ties the windows to the
+    // program's name and icon instead.
     QGuiApplication::setDesktopFileName("vornia-generator");
     QApplication::setWindowIcon(vornia::ProgramIcon());
 

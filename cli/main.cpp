@@ -7,10 +7,24 @@
 #include <vector>
 
 #include <QGuiApplication>
+#include <QtGlobal>
 
 #include "cli_args.h"
 #include "cli_run.h"
 #include "picture_qt.h"
+
+namespace {
+
+// Qt's own warnings (no runtime folder for the session, a missing font) are
+// not the tool's to pass on: its standard error holds only its own messages.
+// What keeps Qt from working at all still gets through.
+void QtMessage(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::cerr << "vornia-cli: " << message.toStdString() << '\n';
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -26,6 +40,7 @@ int main(int argc, char** argv)
     if (!parse.Args.PngFile.empty()) {
         if (!std::getenv("QT_QPA_PLATFORM"))
             setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        qInstallMessageHandler(QtMessage);
         int qtArgc = 1;
         app = std::make_unique<QGuiApplication>(qtArgc, argv);
     }

@@ -9,7 +9,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-liberation fonts-dejavu-core
-  xvfb xauth xdotool x11-utils imagemagick
+  xvfb xauth xdotool x11-utils imagemagick openbox
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   python3
 )

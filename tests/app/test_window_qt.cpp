@@ -19,7 +19,7 @@
 #include "app/program_icon_qt.h"
 #include "app/status_bar_qt.h"
 #include "board/random_source.h"
-#include "test_files.h"
+#include "tests/files/test_files.h"
 #include "tests/render/image_probe_qt.h"
 #include "tests/scoped_locale.h"
 
@@ -186,6 +186,29 @@ TEST_F(QtWindow, KeysStepThroughTheBoards)
     EXPECT_EQ(Current(), "[New random 1]");
     EXPECT_TRUE(Window->Action("mnuBoard1")->isChecked());
     EXPECT_FALSE(Window->Action("mnuBoard2")->isChecked());
+}
+
+// Qt ticks or unticks a checkable action before the click reaches the menu
+// model: choosing the checked zoom item by key or by menu must keep it checked.
+TEST_F(QtWindow, ExactlyOneZoomItemIsCheckedWhateverIsChosen)
+{
+    Open();
+    Generate();
+    const std::pair<const char*, std::string_view> steps[] = {
+        {"Ctrl+1", "mnuHundred"}, {"mnuHundred", "mnuHundred"},         {"Ctrl+7", "mnuSeventyFive"},
+        {"Ctrl+7", "mnuSeventyFive"}, {"mnuSeventyFive", "mnuSeventyFive"}, {"mnuFifty", "mnuFifty"},
+        {"Ctrl+5", "mnuFifty"},   {"Ctrl+1", "mnuHundred"},
+    };
+    for (const auto& [chosen, checked] : steps) {
+        SCOPED_TRACE(chosen);
+        if (std::string_view(chosen).starts_with("Ctrl+"))
+            QTest::keySequence(Window.get(), QKeySequence(chosen));
+        else
+            Window->Action(chosen)->trigger(); // as a click in the menu
+        for (const char* item : {"mnuHundred", "mnuSeventyFive", "mnuFifty"})
+            EXPECT_EQ(Window->Action(item)->isChecked(), item == checked) << item;
+    }
+    EXPECT_EQ(Window->Logic().ZoomPercent(), 100);
 }
 
 TEST_F(QtWindow, PrintingTakesTheClientAreaWithTheStatusBarOnlyWhenShown)
