@@ -7,15 +7,27 @@
 
 namespace vornia {
 
-QImage RenderBoardImage(const TPlateList& plates, const TPaintOptions& options, int width, int height)
+QImage RenderBoardImage(const TPlateList& plates, const TPaintOptions& options, int width, int height, qreal ratio)
 {
-    QImage image(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+    QImage image = DeviceImage(width, height, ratio);
     if (image.isNull())
         return image;
     {
         TQImageCanvas canvas(image);
         PaintBoard(canvas, plates, options);
     }
+    return image;
+}
+
+QImage BoardPictureImage(const TPlateList& plates, const TPaintOptions& options, std::string* error)
+{
+    const TPictureSize size = BoardPictureSize(plates, options.Zoom);
+    if (!CheckPictureSize(size, error))
+        return {};
+    QImage image = RenderBoardImage(plates, options, size.width, size.height);
+    if (image.isNull() && error)
+        *error = "There is not enough memory for a picture of " + std::to_string(size.width) + " x " +
+                 std::to_string(size.height) + " pixels.";
     return image;
 }
 
@@ -27,23 +39,19 @@ bool SaveBoardPng(const TPlateList& plates, const TPaintOptions& options, const 
             *error = std::move(reason);
         return false;
     };
-    const TPictureSize size = BoardPictureSize(plates, options.Zoom);
-    if (!CheckPictureSize(size, error))
-        return false;
-    const QImage image = RenderBoardImage(plates, options, size.width, size.height);
+    const QImage image = BoardPictureImage(plates, options, error);
     if (image.isNull())
-        return fail("There is not enough memory for a picture of " + std::to_string(size.width) + " x " +
-                    std::to_string(size.height) + " pixels.");
+        return false;
 
     QSaveFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::WriteOnly))
-        return fail("Cannot write " + path + ": " + file.errorString().toStdString());
+        return fail(file.errorString().toStdString());
     if (!image.save(&file, "PNG")) {
         file.cancelWriting();
-        return fail("Cannot write " + path + ": the picture could not be encoded as PNG.");
+        return fail("the picture could not be encoded as PNG");
     }
     if (!file.commit())
-        return fail("Cannot write " + path + ": " + file.errorString().toStdString());
+        return fail(file.errorString().toStdString());
     return true;
 }
 
