@@ -6,19 +6,11 @@
 #include <cstdint>
 #include <vector>
 
+#include "board_settings.h"
+
 namespace vornia {
 
 class TRandomSource;
-
-struct TFairRules {
-    bool NoAdjacentRed = false;      // no two neighbours both carry "6" or "8"
-    bool NoAdjacentEqual = false;    // no two neighbours carry the same number
-    bool NoAdjacentResource = false; // no two neighbours are the same resource
-    bool BalancedPips = false;       // every resource's mean pips within 1 of the mean of all
-
-    bool Any() const { return NoAdjacentRed || NoAdjacentEqual || NoAdjacentResource || BalancedPips; }
-    friend bool operator==(const TFairRules&, const TFairRules&) = default;
-};
 
 // A kind of land piece: one of the five resources (0..4: Brick, Grain,
 // Lumber, Ore, Wool) or none (-1), and whether it is the desert.

@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "fair_rules.h"
 #include "ordered_picker.h"
 #include "panel_board.h"
 #include "random_source.h"
@@ -189,6 +190,19 @@ void TPanelBoard::MoveToCorner()
     plates.MoveAll(std::int64_t{10} - minX, std::int64_t{10} + PeakHeight() - minY);
 }
 
+bool TPanelBoard::ApplyFairRules()
+{
+    const TFairRules& rules = Owner.BoardSettings().Fair;
+    if (!rules.Any())
+        return true;
+    const TFairOutcome outcome = vornia::ApplyFairRules(Plates(), Zoom(), rules, RandomSource());
+    if (outcome == TFairOutcome::Found)
+        return true;
+    Plates().UnplaceAll(); // nothing of it is drawn, as after a random layout that gives up
+    Owner.ShowFailure(FairFailureText(outcome));
+    return false;
+}
+
 void TPanelBoard::GenerateBoard()
 {
     Owner.SetBoardCaption("");
@@ -202,6 +216,8 @@ void TPanelBoard::GenerateBoard()
         Owner.ResetStatusBar(rsFailed);
         return;
     }
+    if (!ApplyFairRules()) // a board that cannot be fair is no board, as a random one that gives up
+        return;
     MoveToCorner();
     ++NewBoardCount;
     SetBoardName("New " + Owner.BoardSettings().GetShape() + " " + std::to_string(NewBoardCount));

@@ -133,6 +133,9 @@ public:
     void SetHarbourSides();
     // Moves the board so that its west side is at x 10 and its top at y 10.
     void MoveToCorner();
+    // The fair-board rules of the settings on the laid-out board; false, with
+    // the failure shown, when no arrangement meets them.
+    bool ApplyFairRules();
 
     // --- statistics
     TStats ComputeStats() const;

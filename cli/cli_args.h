@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "board/board_settings.h"
+
 namespace vornia {
 
 enum class TCliCommand { Help, Generate, Stats, Render };
@@ -24,6 +26,8 @@ struct TCliArgs {
     std::string PngFile;                           // generate, render --png
     bool BlackAndWhite = false;                    // --bw
     std::string BoardFile;                         // stats, render FILE.mirl
+    std::optional<TFairRules> Fair;                // generate --fair
+    bool Balance = false;                          // generate, stats --balance
 };
 
 struct TCliParse {

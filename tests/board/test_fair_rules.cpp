@@ -418,3 +418,37 @@ TEST(FairRules, WordsOfTheCommandLine)
 
 } // namespace
 } // namespace vornia
+
+namespace vornia {
+namespace {
+
+// Through the generation itself: the same request with and without rules.
+TEST(FairRules, GenerationWithRulesChangesOnlyKindsAndNumbers)
+{
+    TFairRules all;
+    ParseFairWords("all", all);
+    for (std::string_view shape : ShapeNames)
+        for (const char* mass : {"any", "medium"}) {
+            if (shape != "random" && std::string_view(mass) != "any")
+                continue;
+            SCOPED_TRACE(std::string(shape) + " " + mass);
+            TTestOwner plainOwner, fairOwner;
+            plainOwner.Settings.Shape = fairOwner.Settings.Shape = shape;
+            plainOwner.Settings.MassDensity = fairOwner.Settings.MassDensity = mass;
+            fairOwner.Settings.Fair = all;
+            TFixedClock clock(31337);
+            TPanelBoard plain(plainOwner), fair(fairOwner);
+            plain.GenerateBoard();
+            fair.GenerateBoard();
+            EXPECT_EQ(fair.BoardName, plain.BoardName);
+            EXPECT_EQ(fair.Attempts, plain.Attempts);
+            EXPECT_EQ(fairOwner.LastStats, plainOwner.LastStats);
+            EXPECT_EQ(fairOwner.Calls, plainOwner.Calls);
+            EXPECT_TRUE(FixedFields(fair.Plates()) == FixedFields(plain.Plates()));
+            EXPECT_EQ(Pieces(fair.Plates()), Pieces(plain.Plates()));
+            EXPECT_TRUE(FairRulesHold(fair.Plates(), fairOwner.Zoom, all));
+        }
+}
+
+} // namespace
+} // namespace vornia
