@@ -26,8 +26,7 @@ std::string CurrentFolder()
 
 bool TfrmBoard::CurrentBoardIsRegistered() const
 {
-    const int index = Panel->FindBoard(Panel->BoardName);
-    return index >= 0 && Panel->Boards()[static_cast<std::size_t>(index)].List.get() == &Panel->Plates();
+    return Panel->Registry().CurrentIsRegistered();
 }
 
 void TfrmBoard::SaveBoard()
@@ -70,11 +69,11 @@ void TfrmBoard::SaveBoard()
         return;
     }
 
-    const std::string oldName = Panel->BoardName;
-    Panel->SetBoardName(path);
-    SetBoardCaption(Panel->BoardName);
-    RenameBoardMenuItem(Panel->BoardName, oldName);
-    Panel->RenameBoard(oldName, Panel->BoardName);
+    const std::string oldName = Panel->BoardName();
+    Panel->Registry().SetBoardName(path);
+    SetBoardCaption(Panel->BoardName());
+    RenameBoardMenuItem(Panel->BoardName(), oldName);
+    Panel->Registry().RenameBoard(oldName, Panel->BoardName());
 }
 
 void TfrmBoard::OpenBoard()
@@ -95,18 +94,18 @@ void TfrmBoard::OpenBoard()
     ini.reset();
 
     const int oldZoom = ZoomPercent();
-    Panel->NewPlateList();
+    Panel->Registry().NewPlateList();
     ResetStatusBar(rsWaiting);
     SetZoomMenu(content.Zoom);
     RescaleOtherBoards(oldZoom, content.Zoom);
     if (content.Plates)
-        Panel->AdoptPlateList(std::move(content.Plates));
+        Panel->Registry().AdoptPlateList(std::move(content.Plates));
 
-    Panel->SetBoardName(path);
-    SetBoardCaption(Panel->BoardName);
-    Panel->RegisterBoard(Panel->BoardName);
-    AddBoardMenuItem(Panel->BoardName);
-    Panel->Attempts = 0;
+    Panel->Registry().SetBoardName(path);
+    SetBoardCaption(Panel->BoardName());
+    Panel->Registry().RegisterBoard(Panel->BoardName());
+    AddBoardMenuItem(Panel->BoardName());
+    Panel->ResetAttempts();
     Panel->ShowStats();
     PaintBoard();
 }

@@ -26,10 +26,10 @@ public:
 
 void PrintPanels(std::ostream& out, const TPanelBoard& panel, const TCliOwner& owner)
 {
-    out << panel.BoardName << '\n';
+    out << panel.BoardName() << '\n';
     for (const auto& text : owner.Panels)
         out << text << '\n';
-    out << AttemptsText(panel.Attempts) << '\n';
+    out << AttemptsText(panel.Attempts()) << '\n';
 }
 
 bool ReadIni(const std::string& path, TIniFile& ini, std::ostream& err)
@@ -118,10 +118,10 @@ bool OpenBoardFile(const std::string& path, TPanelBoard& panel, TCliOwner& owner
         return false;
     TBoardFileContent content = ReadBoard(ini);
     owner.Zoom = content.Zoom;
-    panel.AdoptPlateList(std::move(content.Plates));
-    panel.SetBoardName(FullPath(path));
-    panel.RegisterBoard(panel.BoardName);
-    panel.Attempts = 0;
+    panel.Registry().AdoptPlateList(std::move(content.Plates));
+    panel.Registry().SetBoardName(FullPath(path));
+    panel.Registry().RegisterBoard(panel.BoardName());
+    panel.ResetAttempts();
     return true;
 }
 

@@ -43,9 +43,9 @@ struct TOpenedPanel {
     explicit TOpenedPanel(TBoardFileContent content)
     {
         Owner.Zoom = content.Zoom;
-        Panel.AdoptPlateList(std::move(content.Plates));
-        Panel.SetBoardName("opened");
-        Panel.RegisterBoard(Panel.BoardName);
+        Panel.Registry().AdoptPlateList(std::move(content.Plates));
+        Panel.Registry().SetBoardName("opened");
+        Panel.Registry().RegisterBoard(Panel.BoardName());
     }
 };
 
