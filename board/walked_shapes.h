@@ -96,9 +96,15 @@ constexpr bool WalkedShapeRowsAreSound()
     for (const TWalkedShape& shape : WalkedShapes) {
         if (shape.LastStep < 1)
             return false;
-        for (const TTurn& turn : shape.Turns)
-            if (turn.Step < 0 || turn.Direction > btWest)
+        // Turns in rising steps within the walk: a repeated step is never taken.
+        int step = 0;
+        for (const TTurn& turn : shape.Turns) {
+            if (turn.Step == 0)
+                continue;
+            if (turn.Step <= step || turn.Step > shape.LastStep || turn.Direction > btWest)
                 return false;
+            step = turn.Step;
+        }
     }
     return true;
 }
@@ -106,7 +112,7 @@ constexpr bool WalkedShapeRowsAreSound()
 } // namespace detail
 
 // Shape names are compared without regard to letter case, so each is written
-// in lower case once; no two are alike, no walk is empty.
+// in lower case; no two are alike; every turn of a walk can be taken.
 static_assert(detail::WalkedShapeRowsAreSound());
 
 // Every shape in the order of the options dialog (its picture index).
