@@ -27,7 +27,7 @@ struct TWalkedShape {
     int LastStep = 19; // the walk ends after this step
 };
 
-inline constexpr std::array<TWalkedShape, 10> WalkedShapes{{
+inline constexpr auto WalkedShapes = std::to_array<TWalkedShape>({
     {"long lake", {{{1, btEast}, {2, btNorthEast}, {3, btEast}, {10, btSouthEast}, {11, btSouthWest}, {12, btWest}}}},
     {"albatross",
      {{{1, btNorthWest}, {2, btNorthEast}, {3, btSouthEast}, {7, btNorthEast}, {8, btNorthWest}, {9, btEast},
@@ -53,7 +53,7 @@ inline constexpr std::array<TWalkedShape, 10> WalkedShapes{{
     {"lesser great lakes",
      {{{1, btNorthEast}, {3, btSouthEast}, {4, btNorthEast}, {5, btSouthEast}, {8, btWest}, {12, btSouthEast},
        {15, btNorthEast}, {16, btSouthEast}, {17, btNorthEast}}}},
-}};
+});
 
 // The shapes with layouts of their own; the first two lead every list.
 inline constexpr std::array<std::string_view, 3> CodedShapes{{"traditional", "random", "cross"}};
