@@ -15,8 +15,12 @@
 #include "board/random_source.h"
 #include "net/version_check.h"
 #include "test_files.h"
+#include "program_version.h"
 
 namespace vornia::test {
+
+// The fifth status panel of a run that found no newer version.
+inline const std::string OurVersionText = " Version " + std::string(ProgramVersion);
 
 struct TShownMessage {
     std::string Text;

@@ -1,5 +1,5 @@
-// The one main() of the ui Qt test program: a QApplication on the offscreen
-// platform, then every test linked in.
+// The one main() of every Qt test program (tests/<folder>/*_qt.cpp): a
+// QApplication on the offscreen platform, then every test linked in.
 #include <QApplication>
 
 #include <gtest/gtest.h>
