@@ -8,7 +8,10 @@
 
 namespace vornia {
 
-constexpr char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+constexpr char LowerAscii(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 inline std::string LowerAscii(std::string_view text)
 {

@@ -20,7 +20,10 @@ struct THexMetrics {
 // The zoom a percentage stands for: 50 and 75 are themselves, every other
 // value is 100. The settings file, the board file, the drawing and the
 // metrics all read a zoom through this.
-constexpr int CleanZoom(int zoom) { return (zoom == 50 || zoom == 75) ? zoom : 100; }
+constexpr int CleanZoom(int zoom)
+{
+    return (zoom == 50 || zoom == 75) ? zoom : 100;
+}
 
 // 100, 75 or 50 per cent, as CleanZoom makes of the zoom.
 constexpr THexMetrics MetricsAtZoom(int zoom)

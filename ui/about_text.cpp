@@ -15,6 +15,8 @@ struct THistoryBlock {
 };
 
 const std::vector<THistoryBlock>& HistoryBlocks() {
+    // One history item a line, kept by hand.
+    // clang-format off
     static const std::vector<THistoryBlock> blocks = {
         // This release's block. When the version changes, write this number
         // out here and put the new release's block above.
@@ -44,6 +46,7 @@ const std::vector<THistoryBlock>& HistoryBlocks() {
          true},
         {"version 1.0   (March 18, 2007)", {"Original release"}, true},
     };
+    // clang-format on
     return blocks;
 }
 

@@ -89,9 +89,9 @@ TEST(Settings, OldVersionsTakeTheShapeFromCustomShape)
         const char* Expected;
     };
     const TCase cases[] = {
-        {"1.2", "1", "random"}, {"1.2", "0", "traditional"}, {"1.5", "1", "random"},  {"1.10", "1", "random"},
-        {"0.1", "x", "traditional"}, {Ours.c_str(), "1", "wolf"}, {"1.51", "1", "wolf"}, {"0.0", "1", "wolf"},
-        {nullptr, "1", "wolf"},
+        {"1.2", "1", "random"},  {"1.2", "0", "traditional"}, {"1.5", "1", "random"},
+        {"1.10", "1", "random"}, {"0.1", "x", "traditional"}, {Ours.c_str(), "1", "wolf"},
+        {"1.51", "1", "wolf"},   {"0.0", "1", "wolf"},        {nullptr, "1", "wolf"},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Version ? c.Version : "no version");
@@ -112,13 +112,14 @@ TEST(Settings, AFreshSaveWritesTheKeysInOrder)
 {
     TIniFile ini;
     SaveSettings(ini, TAppSettings{});
-    EXPECT_EQ(ini.ToText(), "[settings]\r\nversion=" + Ours + "\r\nshape=traditional\r\ncustomPieceCounts=0\r\n"
-                            "blackAndWhite=0\r\nzoomSize=100\r\nmassDensity=any\r\n"
-                            "Brick=3\r\nGrain=4\r\nLumber=4\r\nOre=3\r\nWool=4\r\nDesert=1\r\nWater=9\r\n"
-                            "waterBrick=1\r\nwaterGrain=1\r\nwaterLumber=1\r\nwaterOre=1\r\nwaterWool=1\r\n"
-                            "waterMark=4\r\npieTwo=1\r\npieThree=2\r\npieFour=2\r\npieFive=2\r\npieSix=2\r\n"
-                            "pieSeven=0\r\npieEight=2\r\npieNine=2\r\npieTen=2\r\npieEleven=2\r\npieTwelve=1\r\n"
-                            "windowWidth=700\r\nwindowHeight=350\r\nautoVersionCheck=-1\r\n\r\n");
+    EXPECT_EQ(ini.ToText(), "[settings]\r\nversion=" + Ours +
+                                "\r\nshape=traditional\r\ncustomPieceCounts=0\r\n"
+                                "blackAndWhite=0\r\nzoomSize=100\r\nmassDensity=any\r\n"
+                                "Brick=3\r\nGrain=4\r\nLumber=4\r\nOre=3\r\nWool=4\r\nDesert=1\r\nWater=9\r\n"
+                                "waterBrick=1\r\nwaterGrain=1\r\nwaterLumber=1\r\nwaterOre=1\r\nwaterWool=1\r\n"
+                                "waterMark=4\r\npieTwo=1\r\npieThree=2\r\npieFour=2\r\npieFive=2\r\npieSix=2\r\n"
+                                "pieSeven=0\r\npieEight=2\r\npieNine=2\r\npieTen=2\r\npieEleven=2\r\npieTwelve=1\r\n"
+                                "windowWidth=700\r\nwindowHeight=350\r\nautoVersionCheck=-1\r\n\r\n");
 }
 
 TEST(Settings, SavingKeepsForeignKeysAndSectionsAndDropsCustomShape)

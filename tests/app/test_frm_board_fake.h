@@ -14,8 +14,8 @@
 #include "app/frm_board.h"
 #include "board/random_source.h"
 #include "net/version_check.h"
-#include "test_files.h"
 #include "program_version.h"
+#include "test_files.h"
 
 namespace vornia::test {
 

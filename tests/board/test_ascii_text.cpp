@@ -14,8 +14,12 @@ TEST(AsciiText, OnlyTheTwentySixLettersFold)
         bool Same;
     };
     const TCase cases[] = {
-        {"Dog Leg", "dOG lEG", true}, {"", "", true},          {"@[", "`{", false},
-        {"AZ", "az", true},           {"\xC3\x89", "\xC3\xA9", false}, {"Water", "Water ", false},
+        {"Dog Leg", "dOG lEG", true},
+        {"", "", true},
+        {"@[", "`{", false},
+        {"AZ", "az", true},
+        {"\xC3\x89", "\xC3\xA9", false},
+        {"Water", "Water ", false},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(std::string(c.A) + " / " + std::string(c.B));

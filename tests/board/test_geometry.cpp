@@ -163,8 +163,7 @@ TEST_P(PositionQueries, CountsAndFirstUnplacedFollowPlacement)
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLookups, PositionQueries,
-                         ::testing::Values(TLookupMode::Indexed, TLookupMode::LiteralScan),
-                         [](const auto& lookup) {
+                         ::testing::Values(TLookupMode::Indexed, TLookupMode::LiteralScan), [](const auto& lookup) {
                              return lookup.param == TLookupMode::Indexed ? "Indexed" : "LiteralScan";
                          });
 

@@ -43,8 +43,7 @@ TEST(FoundVersion, TakesUpToFourCharactersAfterTheFirstKey) {
         {"no key", headers + "version=2.0", std::nullopt, false},
         {"key in other case", headers + "VorniaGeneratorVersion=2.0", std::nullopt, false},
         {"empty answer", "", std::nullopt, false},
-        {"bytes above 127 compare greater",
-         headers + "vorniageneratorversion=\xC3\xA9", "\xC3\xA9", true},
+        {"bytes above 127 compare greater", headers + "vorniageneratorversion=\xC3\xA9", "\xC3\xA9", true},
     };
     for (const AnswerRow& row : rows) {
         SCOPED_TRACE(row.name);

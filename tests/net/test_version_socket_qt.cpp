@@ -105,7 +105,8 @@ TEST(VersionSocket, AnswerInOneWriteIsJudgedAndTheRequestIsExact) {
         {"our own", "vorniageneratorversion=" + Ours, ""},
         {"1.10", "vorniageneratorversion=1.10", ""},
         {"2.0", "vorniageneratorversion=2.0", "2.0"},
-        {"three characters and a line end", "vorniageneratorversion=" + Ours + "\r\nmore\r\n", Ours.toStdString() + "\r"},
+        {"three characters and a line end", "vorniageneratorversion=" + Ours + "\r\nmore\r\n",
+         Ours.toStdString() + "\r"},
         {"no key", "nothing to see here\r\n", ""},
     };
     for (const Row& row : rows) {

@@ -80,7 +80,8 @@ TEST(DrawPlate, ASurfaceWithoutPixelsFillsTheOutlinesPolygonBeforeDrawingIt)
         DrawPlate(withoutPixels, plates, 0, AtZoom(zoom));
 
         const auto at = [](const std::vector<std::string>& ops, const std::string& prefix) {
-            return std::find_if(ops.begin(), ops.end(), [&](const std::string& op) { return op.rfind(prefix, 0) == 0; });
+            return std::find_if(ops.begin(), ops.end(),
+                                [&](const std::string& op) { return op.rfind(prefix, 0) == 0; });
         };
         const std::vector<std::string>& floods = flooding.Ops;
         const auto outline = at(floods, "move");
