@@ -5,13 +5,27 @@
 
 namespace vornia {
 
-bool WriteBoardPicture(const TPictureRequest& request, std::string& error)
+namespace {
+
+TPaintOptions PictureOptions(const TPictureRequest& request)
 {
     TPaintOptions options;
     options.Zoom = request.Zoom;
     options.BlackAndWhite = request.BlackAndWhite;
     options.ButtonFace = ButtonFaceColor();
-    return SaveBoardPng(request.Plates, options, request.Path, &error);
+    return options;
+}
+
+} // namespace
+
+QImage DrawBoardPicture(const TPictureRequest& request, std::string& error)
+{
+    return BoardPictureImage(request.Plates, PictureOptions(request), &error);
+}
+
+bool WriteBoardPicture(const TPictureRequest& request, std::string& error)
+{
+    return SaveBoardPng(request.Plates, PictureOptions(request), request.Path, &error);
 }
 
 } // namespace vornia

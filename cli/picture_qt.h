@@ -1,9 +1,15 @@
 // The PNG pictures of vornia-cli, drawn with the board painter into an image.
 #pragma once
 
+#include <QImage>
+
 #include "cli_run.h"
 
 namespace vornia {
+
+// The picture the tool writes for the request, before PNG encoding; a null
+// image with the reason in error when it is refused.
+QImage DrawBoardPicture(const TPictureRequest& request, std::string& error);
 
 bool WriteBoardPicture(const TPictureRequest& request, std::string& error);
 

@@ -19,6 +19,18 @@ QImage RenderBoardImage(const TPlateList& plates, const TPaintOptions& options, 
     return image;
 }
 
+QImage BoardPictureImage(const TPlateList& plates, const TPaintOptions& options, std::string* error)
+{
+    const TPictureSize size = BoardPictureSize(plates, options.Zoom);
+    if (!CheckPictureSize(size, error))
+        return {};
+    QImage image = RenderBoardImage(plates, options, size.width, size.height);
+    if (image.isNull() && error)
+        *error = "There is not enough memory for a picture of " + std::to_string(size.width) + " x " +
+                 std::to_string(size.height) + " pixels.";
+    return image;
+}
+
 bool SaveBoardPng(const TPlateList& plates, const TPaintOptions& options, const std::string& path,
                   std::string* error)
 {
@@ -27,13 +39,9 @@ bool SaveBoardPng(const TPlateList& plates, const TPaintOptions& options, const 
             *error = std::move(reason);
         return false;
     };
-    const TPictureSize size = BoardPictureSize(plates, options.Zoom);
-    if (!CheckPictureSize(size, error))
-        return false;
-    const QImage image = RenderBoardImage(plates, options, size.width, size.height);
+    const QImage image = BoardPictureImage(plates, options, error);
     if (image.isNull())
-        return fail("There is not enough memory for a picture of " + std::to_string(size.width) + " x " +
-                    std::to_string(size.height) + " pixels.");
+        return false;
 
     QSaveFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::WriteOnly))

@@ -13,7 +13,12 @@ namespace vornia {
 // null image when there is not enough memory for it.
 QImage RenderBoardImage(const TPlateList& plates, const TPaintOptions& options, int width, int height);
 
-// Writes the board's picture (BoardPictureSize at options.Zoom) as a PNG file,
+// The board's picture at BoardPictureSize for options.Zoom; a null image, with
+// the reason in error (when given), for a picture larger than MaxPictureSide
+// on a side or one there is not enough memory for.
+QImage BoardPictureImage(const TPlateList& plates, const TPaintOptions& options, std::string* error);
+
+// Writes the board's picture (BoardPictureImage) as a PNG file,
 // whole to a temporary file in the same folder that is then renamed over
 // path. False, with the reason in error (when given), for a picture larger
 // than MaxPictureSide on a side or a file that cannot be written; the old
