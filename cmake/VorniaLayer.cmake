@@ -41,9 +41,10 @@ endfunction()
 
 # vornia_test(<folder>): tests/<folder>/*.cpp become test_<folder> (plain) and
 # tests/<folder>/*_qt.cpp become test_<folder>_qt, run offscreen with the
-# shared main in tests/main_qt.cpp. Test files are named test_<name>.cpp.
+# shared main in tests/main_qt.cpp (GUI_ONLY: a QGuiApplication rather than a
+# QApplication). Test files are named test_<name>.cpp.
 function(vornia_test folder)
-  cmake_parse_arguments(ARG "" "" "LIBS;QT_LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "GUI_ONLY" "" "LIBS;QT_LIBS" ${ARGN})
   file(GLOB all_sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
   set(plain_sources)
   set(qt_sources)
@@ -70,6 +71,9 @@ function(vornia_test folder)
       GTest::gtest GTest::gmock)
     target_compile_definitions(test_${folder}_qt PRIVATE
       VORNIA_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
+    if(ARG_GUI_ONLY)
+      target_compile_definitions(test_${folder}_qt PRIVATE VORNIA_TEST_GUI_ONLY)
+    endif()
     gtest_discover_tests(test_${folder}_qt DISCOVERY_TIMEOUT 60
       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
   endif()
