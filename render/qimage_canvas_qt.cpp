@@ -2,9 +2,9 @@
 
 #include <QPen>
 #include <QPolygon>
-#include <cmath>
 #include <QString>
 #include <QStringList>
+#include <cmath>
 
 namespace vornia {
 

@@ -3,7 +3,6 @@
 // state after each plate, and which plates are skipped.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <climits>
 
 #include "board/geometry.h"
@@ -64,41 +63,6 @@ TEST(DrawPlate, LandPlateIsOutlinedFilledNamedAndTokenedThenCanvasRestored)
         "font MS Sans Serif 8 regular 000000",
     };
     EXPECT_EQ(canvas.Ops, expected);
-}
-
-// Without pixels to flood, the hex's polygon is filled first and the outline
-// drawn over it; everything after the fill is as on a pixel surface.
-TEST(DrawPlate, ASurfaceWithoutPixelsFillsTheOutlinesPolygonBeforeDrawingIt)
-{
-    for (int zoom : {100, 50}) {
-        SCOPED_TRACE(zoom);
-        TPlateList plates;
-        AddPlate(plates, Land("Grain", "6", 150, 50));
-        TRecordingCanvas flooding, withoutPixels;
-        withoutPixels.Floods = false;
-        DrawPlate(flooding, plates, 0, AtZoom(zoom));
-        DrawPlate(withoutPixels, plates, 0, AtZoom(zoom));
-
-        const auto at = [](const std::vector<std::string>& ops, const std::string& prefix) {
-            return std::find_if(ops.begin(), ops.end(),
-                                [&](const std::string& op) { return op.rfind(prefix, 0) == 0; });
-        };
-        const std::vector<std::string>& floods = flooding.Ops;
-        const auto outline = at(floods, "move");
-        const auto flood = at(floods, "flood");
-        ASSERT_NE(flood, floods.end());
-        EXPECT_EQ(at(withoutPixels.Ops, "flood"), withoutPixels.Ops.end());
-
-        std::string polygon = "polygon";
-        for (const TPoint& p : HexOutline(150, 50, MetricsAtZoom(zoom)))
-            polygon += " " + std::to_string(p.x) + "," + std::to_string(p.y);
-        std::vector<std::string> expected(floods.begin(), outline);
-        expected.push_back(*(flood - 1)); // the brush of the fill
-        expected.push_back(polygon);
-        expected.insert(expected.end(), outline, flood - 1);
-        expected.insert(expected.end(), flood + 1, floods.end());
-        EXPECT_EQ(withoutPixels.Ops, expected);
-    }
 }
 
 TEST(DrawPlate, HarbourAtHalfSizeWritesResourceAndRatioThenTwoDots)
