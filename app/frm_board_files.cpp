@@ -2,8 +2,9 @@
 #include <filesystem>
 #include <system_error>
 
-#include "board_file.h"
-#include "file_utils.h"
+#include "files/board_file.h"
+#include "files/file_utils.h"
+#include "files/open_board.h"
 #include "frm_board.h"
 
 namespace vornia {
@@ -93,21 +94,10 @@ void TfrmBoard::OpenBoard()
     TBoardFileContent content = ReadBoard(*ini);
     ini.reset();
 
-    const int oldZoom = ZoomPercent();
-    Panel->Registry().NewPlateList();
-    ResetStatusBar(rsWaiting);
-    SetZoomMenu(content.Zoom);
-    RescaleOtherBoards(oldZoom, content.Zoom);
-    if (content.Plates)
-        Panel->Registry().AdoptPlateList(std::move(content.Plates));
-
-    Panel->Registry().SetBoardName(path);
-    SetBoardCaption(Panel->BoardName());
-    Panel->Registry().RegisterBoard(Panel->BoardName());
-    AddBoardMenuItem(Panel->BoardName());
-    Panel->ResetAttempts();
-    Panel->ShowStats();
-    PaintBoard();
+    vornia::OpenBoard(*Panel, std::move(content), path, [this, oldZoom = ZoomPercent()](int zoom) {
+        SetZoomMenu(zoom);
+        RescaleOtherBoards(oldZoom, zoom);
+    });
 }
 
 } // namespace vornia

@@ -8,11 +8,10 @@
 #include <string>
 #include <string_view>
 
+#include "program_version.h"
+
 namespace vornia {
 
-// The version this program compares against. Also the settings file's
-// "version" value and the status text " Version 1.6".
-inline constexpr std::string_view CheckedProgramVersion = "1.6";
 inline constexpr std::string_view VersionFilePath = "/vorniagenerator.txt";
 inline constexpr std::string_view VersionFileKey = "vorniageneratorversion=";
 // A found version is at most this many characters, taken as they are.
@@ -32,16 +31,16 @@ std::string VersionRequest(std::string_view host);
 // follows it.
 std::optional<std::string> FoundVersion(std::string_view firstPiece);
 
-// found > "1.6", comparing character by character by character code; a text
-// that begins another is the greater of the two ("1.6\r" > "1.6",
-// "1.10" < "1.6").
+// found > ProgramVersion, comparing character by character by character code;
+// a text that begins another is the greater of the two (with version "1.5":
+// "1.5\r" > "1.5", "1.10" < "1.5").
 bool IsNewerVersion(std::string_view found);
 
-// What the check needs of the toolkit and of the window. The window logic
-// implements it (socket and timer usually through TVersionSocket).
-class TVersionCheckPort {
+// The socket and the time-out the check drives. TVersionSocket implements it
+// on Qt; the tests implement it with fakes.
+class TVersionSocketPort {
 public:
-    virtual ~TVersionCheckPort() = default;
+    virtual ~TVersionSocketPort() = default;
 
     // Starts a non-blocking connection; readiness for writing and arriving
     // data come back as sokVersionWrite and sokVersionRead. Failures are
@@ -58,6 +57,12 @@ public:
     // One-shot time-out: timVersionCheckTimer after intervalMs.
     virtual void StartTimer(int intervalMs) = 0;
     virtual void StopTimer() = 0;
+};
+
+// Who hears how the check goes: the window.
+class TVersionCheckListener {
+public:
+    virtual ~TVersionCheckListener() = default;
 
     virtual void RepaintStatusBar() = 0;
     // A version newer than ours was found: the window refills status panel 4
@@ -66,11 +71,11 @@ public:
 };
 
 // One version check at a time, driven by the socket's and the timer's events.
-// The port must outlive the check.
+// The socket and the listener must outlive the check.
 class TVersionCheck {
 public:
-    TVersionCheck(TVersionCheckPort& port, std::string host, int portNumber,
-                  int timeoutMs = VersionCheckTimeoutMs);
+    TVersionCheck(TVersionSocketPort& socket, TVersionCheckListener& listener, std::string host,
+                  int portNumber, int timeoutMs = VersionCheckTimeoutMs);
     // Closes a connection that is still open (the window being destroyed).
     ~TVersionCheck();
 
@@ -91,11 +96,10 @@ public:
 
     bool NewerVersionFound() const { return newerVersionFound_; }
     const std::string& NewerVersion() const { return newerVersion_; }
-    const std::string& Host() const { return host_; }
-    int PortNumber() const { return portNumber_; }
 
 private:
-    TVersionCheckPort& port_;
+    TVersionSocketPort& socket_;
+    TVersionCheckListener& listener_;
     std::string host_;
     int portNumber_;
     int timeoutMs_;

@@ -29,8 +29,7 @@ TEST(CopyrightText, WidensTheFirstYearToToday) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(CopyrightText(row.caption, row.year), row.expected);
     }
-    EXPECT_EQ(CopyrightText(2030), CopyrightText(AboutCopyrightCaption, 2030));
-    EXPECT_NE(CopyrightText(2030).find("2007-2030"), std::string::npos);
+    EXPECT_EQ(CopyrightText(2030), "Copyright \u00A9 2007-2030 the Vornia Generator authors");
 }
 
 TEST(AboutLinks, PointAtTheMakersHost) {
@@ -60,9 +59,12 @@ std::vector<std::string> Skeleton(const std::vector<std::string>& lines,
 
 TEST(HistoryLines, VersionBlocksAreLaidOutNewestFirst) {
     const std::vector<std::string> versions = {
-        "version 1.6   (October 8, 2007)", "version 1.5   (September 23, 2007)",
-        "version 1.3   (May 21, 2007)",    "version 1.2   (April 15, 2007)",
-        "version 1.1   (April 6, 2007)",   "version 1.0   (March 18, 2007)",
+        AboutVersionText + "   (October 8, 2007)",
+        "version 1.5   (September 23, 2007)",
+        "version 1.3   (May 21, 2007)",
+        "version 1.2   (April 15, 2007)",
+        "version 1.1   (April 6, 2007)",
+        "version 1.0   (March 18, 2007)",
     };
     const std::vector<std::string> expected = {
         versions[0], "R41", "*", "", "",                          //
