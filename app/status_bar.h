@@ -37,7 +37,7 @@ struct TStatusBar {
     void SetHint(int panel, std::string hint) { Panels[static_cast<std::size_t>(panel)].Hint = std::move(hint); }
 };
 
-// " Version 1.6", or " Version " + newer + " is available" once a newer one was found.
+// " Version " + ProgramVersion, or " Version " + newer + " is available" once a newer one was found.
 std::string VersionText(bool newerVersionFound, const std::string& newerVersion);
 
 // ResetStatusBar's texts: flags as in board/board_owner.h (rsWaiting, rsFailed);

@@ -28,10 +28,10 @@ public:
 
 void PrintPanels(std::ostream& out, const TPanelBoard& panel, const TCliOwner& owner, bool balance)
 {
-    out << panel.BoardName << '\n';
+    out << panel.BoardName() << '\n';
     for (const auto& text : owner.Panels)
         out << text << '\n';
-    out << AttemptsText(panel.Attempts) << '\n';
+    out << AttemptsText(panel.Attempts()) << '\n';
     if (balance)
         out << BalanceLine(ComputeBalance(panel.Plates(), owner.Zoom)) << '\n';
 }
