@@ -44,8 +44,8 @@ TBoardSettings Default(const char* shape)
     return s;
 }
 
-#define FAIR_SHAPE(tag, shape)                                                                                 \
-    BENCHMARK_CAPTURE(GenerateFair, tag##_plain, Default(shape), false)->Unit(benchmark::kMicrosecond);       \
+#define FAIR_SHAPE(tag, shape)                                                                                         \
+    BENCHMARK_CAPTURE(GenerateFair, tag##_plain, Default(shape), false)->Unit(benchmark::kMicrosecond);                \
     BENCHMARK_CAPTURE(GenerateFair, tag##_fair, Default(shape), true)->Unit(benchmark::kMicrosecond)
 
 FAIR_SHAPE(traditional, "traditional");

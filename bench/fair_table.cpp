@@ -11,8 +11,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <string>
 #include <ctime>
+#include <string>
 #include <vector>
 
 #include "bench_owner.h"
@@ -97,8 +97,8 @@ int Table(int seeds)
                 mostNodes = std::max(mostNodes, effort.Nodes);
                 if (ms > slowest) {
                     slowest = ms;
-                    slowestWhere = std::string(shape) + " seed " + std::to_string(seed) + " " + RulesName(bits) +
-                                   ", " + std::to_string(effort.Nodes) + " nodes";
+                    slowestWhere = std::string(shape) + " seed " + std::to_string(seed) + " " + RulesName(bits) + ", " +
+                                   std::to_string(effort.Nodes) + " nodes";
                 }
                 ++requests;
                 if (outcome == TFairOutcome::Found)
@@ -165,7 +165,8 @@ int Stress(int requests, int maxLand)
         const TFairOutcome outcome = ApplyFairRules(panel.Plates(), owner.Zoom, RulesOf(bits), RandomSource(), &effort);
         const double ms = CpuMs() - start;
         ++counts[static_cast<int>(outcome)];
-        slow.push_back({ms, what + " -> " + std::string(outcome == TFairOutcome::Found ? "found" : FairFailureText(outcome)) +
+        slow.push_back({ms, what + " -> " +
+                                std::string(outcome == TFairOutcome::Found ? "found" : FairFailureText(outcome)) +
                                 " (" + std::to_string(effort.Nodes) + " nodes)"});
     }
     std::sort(slow.begin(), slow.end(), [](const TSlow& a, const TSlow& b) { return a.Ms > b.Ms; });

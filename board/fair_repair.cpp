@@ -17,8 +17,8 @@ namespace vornia {
 namespace {
 
 constexpr int Resources = 5;
-constexpr int Samples = 24;       // places tried per step
-constexpr int WorseOneIn = 8;     // how rarely a swap for the worse is made
+constexpr int Samples = 24;   // places tried per step
+constexpr int WorseOneIn = 8; // how rarely a swap for the worse is made
 constexpr int KindsMove = 1, TokensMove = 2, BothMove = 3;
 
 class TRepair {
@@ -40,9 +40,9 @@ private:
     TFairProblem& P;
     TRandomSource& Random;
     int N;
-    std::vector<int> Conflicts;  // per place: broken pairs it is part of
-    std::vector<int> Broken;     // places with conflicts
-    std::vector<int> BrokenAt;   // place -> index in Broken, or -1
+    std::vector<int> Conflicts; // per place: broken pairs it is part of
+    std::vector<int> Broken;    // places with conflicts
+    std::vector<int> BrokenAt;  // place -> index in Broken, or -1
     long long TotalConflicts = 0;
     long long Sum[Resources] = {};
     long long Count[Resources] = {};
@@ -126,8 +126,8 @@ long long TRepair::PipsCost() const
 bool TRepair::Allowed(int p, int q, int move) const
 {
     const std::size_t a = static_cast<std::size_t>(p), b = static_cast<std::size_t>(q);
-    const bool desert = P.Kinds[static_cast<std::size_t>(P.Kind[a])].Desert ||
-                        P.Kinds[static_cast<std::size_t>(P.Kind[b])].Desert;
+    const bool desert =
+        P.Kinds[static_cast<std::size_t>(P.Kind[a])].Desert || P.Kinds[static_cast<std::size_t>(P.Kind[b])].Desert;
     if (move == KindsMove)
         return !desert && P.Kind[a] != P.Kind[b];
     if (move == TokensMove)

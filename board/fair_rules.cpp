@@ -25,7 +25,10 @@ int PipsOfText(std::string_view number)
     return (ec == std::errc{} && end == number.data() + number.size()) ? PipsOfNumber(n) : 0;
 }
 
-bool IsRedNumber(std::string_view number) { return SameText(number, "6") || SameText(number, "8"); }
+bool IsRedNumber(std::string_view number)
+{
+    return SameText(number, "6") || SameText(number, "8");
+}
 
 // A kind as a piece: its text and the colours that go with it.
 struct TKindPiece {
@@ -38,8 +41,8 @@ struct TKindPiece {
 struct TBoardProblem {
     TLandGraph Graph;
     TFairProblem Problem;
-    std::vector<TKindPiece> KindPieces;   // per kind value
-    std::vector<std::string> TokenTexts;  // per token value: the number text
+    std::vector<TKindPiece> KindPieces;  // per kind value
+    std::vector<std::string> TokenTexts; // per token value: the number text
 };
 
 template <typename T>

@@ -42,10 +42,19 @@ constexpr long long ExactBudget = 1'000'000;
 constexpr long long RestartTotal = 150'000;
 constexpr long long RepairSteps = 150'000;
 
-constexpr TMask Bit(int b) { return TMask{1} << b; }
+constexpr TMask Bit(int b)
+{
+    return TMask{1} << b;
+}
 
-long long FloorDiv(long long a, long long b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
-long long CeilDiv(long long a, long long b) { return -FloorDiv(-a, b); }
+long long FloorDiv(long long a, long long b)
+{
+    return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
+long long CeilDiv(long long a, long long b)
+{
+    return -FloorDiv(-a, b);
+}
 
 enum class TStep { Found, Failed, OutOfBudget };
 
@@ -132,8 +141,11 @@ private:
 };
 
 TFairSearch::TFairSearch(const TFairProblem& problem, const std::vector<int>& order, TRandomSource& random)
-    : Random(random), Rules(problem.Rules), N(static_cast<int>(order.size())),
-      KindCount(static_cast<int>(problem.Kinds.size())), Order(order)
+    : Random(random),
+      Rules(problem.Rules),
+      N(static_cast<int>(order.size())),
+      KindCount(static_cast<int>(problem.Kinds.size())),
+      Order(order)
 {
     std::vector<int> rank(order.size());
     for (int i = 0; i < N; ++i)
@@ -588,7 +600,10 @@ int TFairSearch::Select(int& cursor) const
 
 // The pull of a value: the share of the open places that could take it that
 // must take it. A value close to running out of places is placed first.
-int TFairSearch::Weight(int g) const { return std::max(1, static_cast<int>(4096LL * Rem[g] / std::max(1, Supp[g]))); }
+int TFairSearch::Weight(int g) const
+{
+    return std::max(1, static_cast<int>(4096LL * Rem[g] / std::max(1, Supp[g])));
+}
 
 // One of the candidate values, with a chance in proportion to its pull.
 int TFairSearch::Draw(TMask candidates)
@@ -829,7 +844,10 @@ TFairOutcome Search(TFairProblem& problem, TRandomSource& random, TFairEffort* e
 
 } // namespace
 
-int PipsOfNumber(int n) { return (n >= 2 && n <= 12) ? 6 - std::abs(7 - n) : 0; }
+int PipsOfNumber(int n)
+{
+    return (n >= 2 && n <= 12) ? 6 - std::abs(7 - n) : 0;
+}
 
 bool MeetsFairRules(const TFairProblem& problem)
 {
@@ -842,7 +860,8 @@ bool MeetsFairRules(const TFairProblem& problem)
         if (kind.Desert != token.DesertMark)
             return false;
         for (int q : problem.Neighbours[p]) {
-            const TFairKind& otherKind = problem.Kinds[static_cast<std::size_t>(problem.Kind[static_cast<std::size_t>(q)])];
+            const TFairKind& otherKind =
+                problem.Kinds[static_cast<std::size_t>(problem.Kind[static_cast<std::size_t>(q)])];
             const int otherToken = problem.Token[static_cast<std::size_t>(q)];
             const TFairToken& other = problem.Tokens[static_cast<std::size_t>(otherToken)];
             if (rules.NoAdjacentResource && kind.Resource >= 0 && kind.Resource == otherKind.Resource)

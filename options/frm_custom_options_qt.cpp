@@ -146,8 +146,8 @@ void TfrmCustomOptions::CreateControls()
     grpFair->setGeometry(0, 5, FairWidth - 5, 20 + static_cast<int>(FairRuleRows.size()) * FairBoxStep);
     for (std::size_t i = 0; i < FairRuleRows.size(); ++i) {
         const std::string_view caption = FairRuleRows[i].Caption;
-        chkFair[i] = new TmirlCheckbox(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())),
-                                       grpFair);
+        chkFair[i] =
+            new TmirlCheckbox(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())), grpFair);
         chkFair[i]->setGeometry(10, 18 + static_cast<int>(i) * FairBoxStep, FairWidth - 25,
                                 chkFair[i]->sizeHint().height());
     }

@@ -249,7 +249,8 @@ bool SomeArrangementExists(TFairProblem p)
             if (kl == 0)
                 continue;
             for (auto& [t, tl] : tokensLeft) {
-                if (tl == 0 || p.Kinds[static_cast<std::size_t>(k)].Desert != p.Tokens[static_cast<std::size_t>(t)].DesertMark)
+                if (tl == 0 ||
+                    p.Kinds[static_cast<std::size_t>(k)].Desert != p.Tokens[static_cast<std::size_t>(t)].DesertMark)
                     continue;
                 p.Kind[static_cast<std::size_t>(i)] = k;
                 p.Token[static_cast<std::size_t>(i)] = t;
@@ -335,8 +336,8 @@ TEST(FairRules, FindsAnArrangementExactlyWhenEnumerationDoes)
             if (!kindIndex.count(p.Kind)) {
                 kindIndex[p.Kind] = static_cast<int>(problem.Kinds.size());
                 const auto r = std::find(ResourceNames.begin(), ResourceNames.end(), p.Kind);
-                problem.Kinds.push_back({r == ResourceNames.end() ? -1 : static_cast<int>(r - ResourceNames.begin()),
-                                         IsDesert(p)});
+                problem.Kinds.push_back(
+                    {r == ResourceNames.end() ? -1 : static_cast<int>(r - ResourceNames.begin()), IsDesert(p)});
             }
             const std::string token = IsDesert(p) ? "desert" : p.Number;
             if (!tokenIndex.count(token)) {
@@ -382,7 +383,8 @@ TEST(FairRules, BalanceLineCountsPipsAndBrokenPairs)
                         {3, 1, "Desert", ""},
                         {6, 0, "Water", ""}});
     const TBalance balance = ComputeBalance(plates, 100);
-    EXPECT_EQ(BalanceLine(balance), "balance: pips Brick=10 Grain=5 Lumber=0 Ore=1 Wool=0; pairs red=2 equal=0 resource=1");
+    EXPECT_EQ(BalanceLine(balance),
+              "balance: pips Brick=10 Grain=5 Lumber=0 Ore=1 Wool=0; pairs red=2 equal=0 resource=1");
 
     // The same board at half zoom is no board of neighbours at all.
     EXPECT_EQ(BalanceLine(ComputeBalance(plates, 50)),
@@ -440,8 +442,8 @@ TEST(FairRules, GenerationWithRulesChangesOnlyKindsAndNumbers)
             TPanelBoard plain(plainOwner), fair(fairOwner);
             plain.GenerateBoard();
             fair.GenerateBoard();
-            EXPECT_EQ(fair.BoardName, plain.BoardName);
-            EXPECT_EQ(fair.Attempts, plain.Attempts);
+            EXPECT_EQ(fair.BoardName(), plain.BoardName());
+            EXPECT_EQ(fair.Attempts(), plain.Attempts());
             EXPECT_EQ(fairOwner.LastStats, plainOwner.LastStats);
             EXPECT_EQ(fairOwner.Calls, plainOwner.Calls);
             EXPECT_TRUE(FixedFields(fair.Plates()) == FixedFields(plain.Plates()));

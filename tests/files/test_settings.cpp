@@ -199,7 +199,8 @@ TEST(Settings, FairRulesRoundTripAfterTheOtherKeys)
         // Only the rules that are on are written, after every other key.
         const std::vector<std::string>& lines = saved.Sections()[0].Lines;
         std::vector<std::string> tail;
-        for (const char* key : {"fairNoAdjacentRed", "fairNoAdjacentEqual", "fairNoAdjacentResource", "fairBalancedPips"})
+        for (const char* key :
+             {"fairNoAdjacentRed", "fairNoAdjacentEqual", "fairNoAdjacentResource", "fairBalancedPips"})
             if (saved.ReadString("settings", key, "0") == "1")
                 tail.push_back(std::string(key) + "=1");
         ASSERT_GE(lines.size(), tail.size() + 1);
