@@ -196,9 +196,16 @@ void DrawPlate(TCanvas& canvas, const TPlateList& plates, int index, const TPain
     SetFontColor(canvas, font, clBlack);
     if (zoom != 50)
         canvas.SetPenWidth(2);
-    DrawOutline(canvas, p, m);
-    canvas.SetBrushColor(options.BlackAndWhite ? clWhite : p.Color);
-    canvas.FloodFill(spots.FillX, spots.FillY, clBlack);
+    const TColor fill = options.BlackAndWhite ? clWhite : p.Color;
+    if (canvas.CanFloodFill()) {
+        DrawOutline(canvas, p, m);
+        canvas.SetBrushColor(fill);
+        canvas.FloodFill(spots.FillX, spots.FillY, clBlack);
+    } else {
+        canvas.SetBrushColor(fill);
+        canvas.FillPolygon(HexOutline(p.X, p.Y, m));
+        DrawOutline(canvas, p, m);
+    }
 
     if (!options.ShapesOnly) {
         font = PlateFont(font, zoom);
