@@ -16,6 +16,7 @@
 #include <string>
 
 #include "image_probe_qt.h"
+#include "pdf_tools_qt.h"
 #include "plates_for_tests.h"
 #include "render/board_picture_qt.h"
 #include "render/printer_qt.h"
@@ -23,32 +24,9 @@
 namespace vornia {
 namespace {
 
-// Runs a shell command; its exit status, and its standard output in out.
-int RunShell(const std::string& command, std::string* out = nullptr)
-{
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return -1;
-    char buffer[4096];
-    std::string text;
-    while (std::fgets(buffer, sizeof buffer, pipe))
-        text += buffer;
-    const int status = pclose(pipe);
-    if (out)
-        *out = text;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-std::string Quoted(const std::string& text) { return "'" + text + "'"; }
-
-std::string ValueAfter(const std::string& text, const std::string& key)
-{
-    const auto at = text.find(key);
-    if (at == std::string::npos)
-        return {};
-    const auto end = text.find('\n', at);
-    return text.substr(at + key.size(), end == std::string::npos ? std::string::npos : end - at - key.size());
-}
+using testing::Quoted;
+using testing::RunShell;
+using testing::ValueAfter;
 
 // A board of a few plates of every kind, drawn the size of a window twice as
 // wide as high, framed in black so that its edges show on the page.
