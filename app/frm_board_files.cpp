@@ -4,8 +4,9 @@
 #include <optional>
 #include <system_error>
 
-#include "board_file.h"
-#include "file_utils.h"
+#include "files/board_file.h"
+#include "files/file_utils.h"
+#include "files/open_board.h"
 #include "frm_board.h"
 
 namespace vornia {
@@ -96,21 +97,10 @@ void TfrmBoard::OpenBoard()
     TBoardFileContent content = ReadBoard(*ini);
     ini.reset();
 
-    const int oldZoom = ZoomPercent();
-    Panel->NewPlateList();
-    ResetStatusBar(rsWaiting);
-    SetZoomMenu(content.Zoom);
-    RescaleOtherBoards(oldZoom, content.Zoom);
-    if (content.Plates)
-        Panel->AdoptPlateList(std::move(content.Plates));
-
-    Panel->SetBoardName(path);
-    SetBoardCaption(Panel->BoardName);
-    Panel->RegisterBoard(Panel->BoardName);
-    AddBoardMenuItem(Panel->BoardName);
-    Panel->Attempts = 0;
-    Panel->ShowStats();
-    PaintBoard();
+    vornia::OpenBoard(*Panel, std::move(content), path, [this, oldZoom = ZoomPercent()](int zoom) {
+        SetZoomMenu(zoom);
+        RescaleOtherBoards(oldZoom, zoom);
+    });
 }
 
 void TfrmBoard::ExportPicture()

@@ -56,6 +56,7 @@ public:
     QImage CaptureClientArea() const;
 
 protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -83,7 +84,7 @@ private:
     bool PrintClientArea(std::string* error) override;
     bool ExportPicture(const TPictureRequest& request, std::string* error) override;
     void PreviewWholeBoard(const TPlateList& plates, int zoom, bool blackAndWhite) override;
-    TVersionCheckPort& VersionSocket() override { return Socket; }
+    TVersionSocketPort& VersionSocket() override { return Socket; }
     void AttachVersionCheck(TVersionCheck* check) override { Socket.Attach(check); }
 
     void BuildMenus();
@@ -91,6 +92,9 @@ private:
     void MirrorItem(QAction* action, const TMenuItem& item);
     bool ChooseFile(bool save, const TFileDialogOptions& options, std::string& path);
     QTimer* TimerOf(TWindowTimer timer) const;
+    // Takes the frame off the outer size asked for, once the frame is known
+    // and while the window is neither maximised nor sized otherwise.
+    void ApplyOuterSize();
 
     TShellHooks Hooks;
     // Declared before the logic: the logic detaches from it when destroyed.
@@ -104,6 +108,8 @@ private:
     QTimer* timSize = nullptr;
     std::map<std::string, QAction*, std::less<>> Actions;
     std::map<std::string, QMenu*, std::less<>> Menus;
+    // The outer size asked for, kept until the frame is known; empty: none.
+    QSize PendingOuterSize;
     bool Created = false;
     bool Shown = false;
     bool Closed = false;

@@ -3,6 +3,8 @@
 // is started from.
 #include <QApplication>
 
+#include <clocale>
+
 #include "app/frm_board_qt.h"
 #include "app/program_icon_qt.h"
 #include "board/random_source.h"
@@ -12,11 +14,16 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("vornia-generator");
-    QApplication::setApplicationDisplayName(QString::fromUtf8(vornia::ApplicationTitle.data(),
-                                                              static_cast<int>(vornia::ApplicationTitle.size())));
+    // No display name: Qt would append it to every title bar, and the window
+    // titles are the program's own. The desktop file ties the windows to the
+    // program's name and icon instead.
     QGuiApplication::setDesktopFileName("vornia-generator");
     QApplication::setWindowIcon(vornia::ProgramIcon());
 
+    // QApplication has put the C library into the user's locale. Every number
+    // is written and read without it; this keeps any that slips through on
+    // the decimal point too.
+    std::setlocale(LC_NUMERIC, "C");
     vornia::RandomSource().UseSystemClock();
     const int osProduct = vornia::OSProduct();
 

@@ -1,12 +1,13 @@
 #include "cli_run.h"
 
-#include "app/board_file.h"
-#include "app/file_utils.h"
-#include "app/settings.h"
 #include "board/panel_board.h"
 #include "board/plain_owner.h"
 #include "board/random_source.h"
 #include "board/status_texts.h"
+#include "files/board_file.h"
+#include "files/file_utils.h"
+#include "files/open_board.h"
+#include "files/settings.h"
 
 namespace vornia {
 
@@ -115,18 +116,13 @@ int Generate(const TCliArgs& args, std::ostream& out, std::ostream& err, const T
     return ExitOk;
 }
 
-// Opens a board file as the Open command does.
+// Reads a board file and opens it as the Open command does.
 bool OpenBoardFile(const std::string& path, TPanelBoard& panel, TCliOwner& owner, std::ostream& err)
 {
     TIniFile ini;
     if (!ReadIni(path, ini, err))
         return false;
-    TBoardFileContent content = ReadBoard(ini);
-    owner.Zoom = content.Zoom;
-    panel.AdoptPlateList(std::move(content.Plates));
-    panel.SetBoardName(FullPath(path));
-    panel.RegisterBoard(panel.BoardName);
-    panel.Attempts = 0;
+    OpenBoard(panel, ReadBoard(ini), FullPath(path), [&owner](int zoom) { owner.Zoom = zoom; });
     return true;
 }
 
@@ -140,7 +136,6 @@ int Stats(const TCliArgs& args, std::ostream& out, std::ostream& err)
     TPanelBoard panel(owner);
     if (!OpenBoardFile(args.BoardFile, panel, owner, err))
         return ExitFileError;
-    panel.ShowStats();
     PrintPanels(out, panel, owner);
     return ExitOk;
 }

@@ -7,9 +7,9 @@
 
 namespace vornia {
 
-QImage RenderBoardImage(const TPlateList& plates, const TPaintOptions& options, int width, int height)
+QImage RenderBoardImage(const TPlateList& plates, const TPaintOptions& options, int width, int height, qreal ratio)
 {
-    QImage image(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+    QImage image = DeviceImage(width, height, ratio);
     if (image.isNull())
         return image;
     {
@@ -45,13 +45,13 @@ bool SaveBoardPng(const TPlateList& plates, const TPaintOptions& options, const 
 
     QSaveFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::WriteOnly))
-        return fail("Cannot write " + path + ": " + file.errorString().toStdString());
+        return fail(file.errorString().toStdString());
     if (!image.save(&file, "PNG")) {
         file.cancelWriting();
-        return fail("Cannot write " + path + ": the picture could not be encoded as PNG.");
+        return fail("the picture could not be encoded as PNG");
     }
     if (!file.commit())
-        return fail("Cannot write " + path + ": " + file.errorString().toStdString());
+        return fail(file.errorString().toStdString());
     return true;
 }
 

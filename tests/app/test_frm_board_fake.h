@@ -14,7 +14,7 @@
 #include "app/frm_board.h"
 #include "board/random_source.h"
 #include "net/version_check.h"
-#include "test_files.h"
+#include "tests/files/test_files.h"
 
 namespace vornia::test {
 
@@ -34,7 +34,7 @@ struct TShownMessage {
     TMsgButtons Buttons;
 };
 
-class TFakeSocket : public TVersionCheckPort {
+class TFakeSocket : public TVersionSocketPort {
 public:
     void OpenConnection(const std::string& host, int port) override
     {
@@ -51,8 +51,6 @@ public:
     bool IsConnectionOpen() const override { return Open; }
     void StartTimer(int intervalMs) override { TimerMs = intervalMs; }
     void StopTimer() override { TimerMs = 0; }
-    void RepaintStatusBar() override {}
-    void ReportNewerVersion(const std::string&) override {}
 
     std::vector<std::string> Opened;
     std::string Sent;
@@ -130,7 +128,7 @@ public:
     {
         Previews.push_back({{}, TPictureFormat::Pdf, zoom, blackAndWhite, PlacedPlates(plates)});
     }
-    TVersionCheckPort& VersionSocket() override { return Socket; }
+    TVersionSocketPort& VersionSocket() override { return Socket; }
     void AttachVersionCheck(TVersionCheck* check) override { Attached = check; }
 
     // Fires a running timer as the toolkit would.

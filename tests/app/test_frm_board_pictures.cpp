@@ -1,5 +1,5 @@
 // The whole board out of the window: Export Picture and Print Whole Board.
-#include "app/file_utils.h"
+#include "files/file_utils.h"
 #include "test_frm_board_fake.h"
 
 namespace vornia::test {
