@@ -111,6 +111,7 @@ void TfrmBoard::ExportPicture()
     }
     TFileDialogOptions options{std::string(PictureFileFilter), "png", {}};
     options.ConfirmOverwrite = true;
+    options.Title = "Export Picture";
     std::string chosen;
     if (!Port.ChooseSaveFile(options, chosen))
         return;

@@ -295,6 +295,8 @@ bool TfrmBoardQt::ChooseFile(bool save, const TFileDialogOptions& options, std::
     // The window asks its own question before overwriting a board.
     if (save && !options.ConfirmOverwrite)
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!options.Title.empty())
+        dialog.setWindowTitle(Q(options.Title));
     dialog.setNameFilter(Q(options.Filter));
     dialog.setDefaultSuffix(Q(options.DefaultSuffix));
     // With several filters a bare name gets the extension of the one chosen.

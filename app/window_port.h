@@ -29,6 +29,7 @@ struct TFileDialogOptions {
     // The save dialog asks before replacing a file; off where the window
     // asks its own question.
     bool ConfirmOverwrite = false;
+    std::string Title = {}; // empty: the toolkit's own
 };
 
 struct TWindowSize {

@@ -9,6 +9,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QSaveFile>
+#include <QWidget>
 
 #include "board_picture.h"
 #include "painter_canvas_qt.h"
@@ -78,6 +79,9 @@ void ShowWholeBoardPreview(QWidget* parent, const TPlateList& plates, const TPai
     QPrintPreviewDialog preview(&printer, parent);
     preview.setObjectName("WholeBoardPreview");
     preview.setWindowTitle(QStringLiteral("Print Whole Board"));
+    // Room for the page: most of the window.
+    if (parent)
+        preview.resize(parent->size() * 3 / 4);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&](QPrinter* target) { PrintWholeBoard(*target, plates, options); });
     preview.exec();

@@ -57,6 +57,7 @@ TEST_F(Pictures, ExportWritesTheChosenFormatAtTheWindowsZoomAndColourMode)
         EXPECT_EQ(Port.FileDialogs[0].Filter, "PNG pictures (*.png);;SVG pictures (*.svg);;PDF documents (*.pdf)");
         EXPECT_EQ(Port.FileDialogs[0].DefaultSuffix, "png");
         EXPECT_TRUE(Port.FileDialogs[0].ConfirmOverwrite);
+        EXPECT_EQ(Port.FileDialogs[0].Title, "Export Picture");
         EXPECT_EQ(Port.MessageTexts(), c.Messages);
         if (!c.Format) {
             EXPECT_TRUE(Port.Exports.empty());

@@ -313,8 +313,10 @@ TEST_F(QtWindow, ExportPictureOffersThreeFormatsAndABareNameTakesTheChosenOnes)
     Open();
     Generate();
     QStringList filters;
+    QString title;
     WhenModal<QFileDialog>([&](QFileDialog* dialog) {
         filters = dialog->nameFilters();
+        title = dialog->windowTitle();
         // Choosing the SVG filter and typing a name without an extension.
         auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
         auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
@@ -327,6 +329,7 @@ TEST_F(QtWindow, ExportPictureOffersThreeFormatsAndABareNameTakesTheChosenOnes)
         static_cast<QDialog*>(dialog)->accept(); // the Save button
     });
     Press(Qt::Key_E, Qt::ControlModifier);
+    EXPECT_EQ(title, "Export Picture");
     EXPECT_EQ(filters, (QStringList{"PNG pictures (*.png)", "SVG pictures (*.svg)", "PDF documents (*.pdf)"}));
     EXPECT_TRUE(Messages.empty()) << Messages.front();
     const std::string svg = ReadText(Folder.File("exported.svg"));
