@@ -8,9 +8,6 @@ namespace vornia {
 
 namespace {
 
-// 50 and 75 are themselves; every other zoom draws as 100.
-int DrawingZoom(int zoom) { return (zoom == 50 || zoom == 75) ? zoom : 100; }
-
 // Plates further out than this cannot touch any canvas; skipping them also
 // keeps the drawing arithmetic far from the limits of int.
 constexpr std::int32_t FarAway = 1 << 30;
@@ -184,7 +181,7 @@ void DrawPlate(TCanvas& canvas, const TPlateList& plates, int index, const TPain
         return;
     if (p.X < -FarAway || p.X > FarAway || p.Y < -FarAway || p.Y > FarAway)
         return;
-    const int zoom = DrawingZoom(options.Zoom);
+    const int zoom = CleanZoom(options.Zoom);
     const THexMetrics m = options.Metrics ? *options.Metrics : MetricsAtZoom(zoom);
     const TPlateSpots spots = PlateSpots(p, m, zoom);
     const TFontSpec before = canvas.Font();

@@ -1,10 +1,10 @@
 #include "qimage_canvas_qt.h"
 
 #include <QPen>
-#include <cmath>
 #include <QPolygon>
 #include <QString>
 #include <QStringList>
+#include <cmath>
 
 namespace vornia {
 
