@@ -2,7 +2,6 @@
 
 #include <QFontInfo>
 #include <QPen>
-#include <QPolygonF>
 #include <QString>
 
 namespace vornia {
@@ -78,13 +77,9 @@ void TPainterCanvas::FloodFill(int, int, TColor) {}
 void TPainterCanvas::FillPolygon(std::span<const TPoint> points)
 {
     FlushLines();
-    QPolygonF polygon;
-    polygon.reserve(static_cast<qsizetype>(points.size()));
-    for (const TPoint& p : points)
-        polygon.append(QPointF(p.x, p.y));
     Painter.setPen(Qt::NoPen);
     Painter.setBrush(QColorOf(BrushColor));
-    Painter.drawPolygon(polygon);
+    Painter.drawPolygon(QPolygonOf(points));
 }
 
 void TPainterCanvas::Ellipse(int x1, int y1, int x2, int y2)

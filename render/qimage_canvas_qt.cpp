@@ -28,6 +28,15 @@ QFont QFontFor(const TFontSpec& face)
 
 QColor QColorOf(TColor color) { return QColor(RedOf(color), GreenOf(color), BlueOf(color)); }
 
+QPolygon QPolygonOf(std::span<const TPoint> points)
+{
+    QPolygon polygon;
+    polygon.reserve(static_cast<qsizetype>(points.size()));
+    for (const TPoint& p : points)
+        polygon.append(QPoint(p.x, p.y));
+    return polygon;
+}
+
 QImage DeviceImage(int width, int height, qreal ratio)
 {
     if (!(ratio > 0))
@@ -188,13 +197,9 @@ void TQImageCanvas::FloodFill(int layoutX, int layoutY, TColor border)
 
 void TQImageCanvas::FillPolygon(std::span<const TPoint> points)
 {
-    QPolygon polygon;
-    polygon.reserve(static_cast<qsizetype>(points.size()));
-    for (const TPoint& p : points)
-        polygon.append(QPoint(p.x, p.y));
     Painter.setPen(Qt::NoPen);
     Painter.setBrush(QColorOf(BrushColor));
-    Painter.drawPolygon(polygon);
+    Painter.drawPolygon(QPolygonOf(points));
     PenDirty = true;
 }
 

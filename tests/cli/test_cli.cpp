@@ -96,12 +96,7 @@ TEST(CliArgs, AcceptsTheWholeContract)
         {{"generate", "--svg", "g.svg", "--pdf", "g.pdf"}, "", "g.svg", "g.pdf"},
     };
     for (const TPictures& row : pictures) {
-        const TCliParse pictureParse = ParseCliArgs([&] {
-            std::vector<std::string> v{"vornia-cli"};
-            for (const char* w : row.Args)
-                v.emplace_back(w);
-            return v;
-        }());
+        const TCliParse pictureParse = Parse(row.Args);
         SCOPED_TRACE(*(row.Args.begin() + 1));
         ASSERT_TRUE(pictureParse.Ok) << pictureParse.Error;
         EXPECT_EQ(pictureParse.Args.PngFile, row.Png);
