@@ -61,13 +61,13 @@ void PaintBoardInArea(QPainter& painter, const QRectF& area, const TPlateList& p
     painter.restore();
 }
 
-bool PrintWholeBoard(QPrinter& printer, const TPlateList& plates, const TPaintOptions& options)
+bool PrintWholeBoard(QPagedPaintDevice& page, const TPlateList& plates, const TPaintOptions& options)
 {
     QPainter painter;
-    if (!painter.begin(&printer))
+    if (!painter.begin(&page))
         return false;
-    // Without a full page the painter's origin is the corner of the margins.
-    PaintBoardInArea(painter, QRectF(0, 0, printer.width(), printer.height()), plates, options);
+    // The painter's origin is the corner of the margins.
+    PaintBoardInArea(painter, QRectF(0, 0, page.width(), page.height()), plates, options);
     return painter.end();
 }
 

@@ -8,9 +8,9 @@
 
 #include "board_painter.h"
 
+class QPagedPaintDevice;
 class QPainter;
 class QPdfWriter;
-class QPrinter;
 class QSaveFile;
 class QWidget;
 
@@ -21,9 +21,9 @@ namespace vornia {
 // aspect ratio kept, centred. The painter's state is left as it was.
 void PaintBoardInArea(QPainter& painter, const QRectF& area, const TPlateList& plates, const TPaintOptions& options);
 
-// One page on the printer: the board's whole picture fitted inside the
-// page's margins. False when the printer would not start a page.
-bool PrintWholeBoard(QPrinter& printer, const TPlateList& plates, const TPaintOptions& options);
+// One page on a printer or PDF writer: the board's whole picture fitted
+// inside the page's margins. False when the device would not start a page.
+bool PrintWholeBoard(QPagedPaintDevice& page, const TPlateList& plates, const TPaintOptions& options);
 
 // A modal print preview of PrintWholeBoard on the default printer, turned
 // sideways for a board wider than high; the user prints from it, or closes

@@ -6,7 +6,7 @@
 #include <QDir>
 #include <QLocale>
 #include <QPainter>
-#include <QPrinter>
+#include <QPdfWriter>
 #include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
@@ -262,14 +262,17 @@ TEST_F(PictureFiles, TheWholeBoardPrintsFittedAndCentredInsideTheMargins)
     const TPictureSize picture = BoardPictureSize(board.Plates(), 100);
     for (const TRow& row : rows) {
         SCOPED_TRACE(row.Name);
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(Dir.filePath("page.pdf"));
-        printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), row.Orientation,
-                                          QMarginsF(20, 30, 20, 30), QPageLayout::Millimeter));
-        TPaintOptions options;
-        options.ButtonFace = 0xC8D0D4; // the whole picture is ink
-        ASSERT_TRUE(PrintWholeBoard(printer, board.Plates(), options));
+        // A PDF writer stands in for the printer: a printer here would
+        // settle on the system's printers before the printing tests set
+        // up their own.
+        {
+            QPdfWriter pdf(Dir.filePath("page.pdf"));
+            pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), row.Orientation, QMarginsF(20, 30, 20, 30),
+                                          QPageLayout::Millimeter));
+            TPaintOptions options;
+            options.ButtonFace = 0xC8D0D4; // the whole picture is ink
+            ASSERT_TRUE(PrintWholeBoard(pdf, board.Plates(), options));
+        }
 
         // At 254 dots per inch a millimetre is 10 pixels.
         const QImage page = PdfPage(File("page.pdf"), 254, File("page"));

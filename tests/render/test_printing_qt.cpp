@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QThread>
 #include <chrono>
 #include <cstdio>
@@ -18,6 +20,7 @@
 #include "image_probe_qt.h"
 #include "pdf_tools_qt.h"
 #include "plates_for_tests.h"
+#include "render/board_pages_qt.h"
 #include "render/board_picture_qt.h"
 #include "render/printer_qt.h"
 
@@ -194,6 +197,26 @@ TEST_F(CupsPrinting, ColourWindowKeepsItsColoursOnThePage)
         }
     EXPECT_GT(blue, 20);
     EXPECT_GT(purple, 20);
+}
+
+TEST_F(CupsPrinting, TheWholeBoardIsOnePageOfTheDefaultPrinter)
+{
+    TPlateList plates;
+    using namespace testing;
+    AddPlate(plates, Land("Ore", "6", 10, 33));
+    AddPlate(plates, Harbour("Ore", "2:1", btNorthEast, 10 + 78, 33));
+    QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    ASSERT_TRUE(PrintWholeBoard(printer, plates, TPaintOptions{}));
+    const std::string pdf = WaitForPdf();
+    ASSERT_FALSE(pdf.empty()) << "no PDF appeared in " << OutDir;
+    std::string info;
+    ASSERT_EQ(RunShell("pdfinfo " + Quoted(pdf), &info), 0);
+    EXPECT_EQ(std::stoi(ValueAfter(info, "Pages:")), 1) << info;
+    const QImage page = Page(pdf);
+    ASSERT_FALSE(page.isNull());
+    // Two plates fill the page's width: each is a large share of it.
+    const int purple = CountColor(page, 0, 0, page.width(), page.height(), clPurple);
+    EXPECT_GT(purple, page.width() * page.width() / 20);
 }
 
 TEST(Printing, AnEmptyPictureIsNotSent)
