@@ -4,6 +4,7 @@
 #include <QPolygon>
 #include <QString>
 #include <QStringList>
+#include <climits>
 #include <cmath>
 
 namespace vornia {
@@ -85,7 +86,11 @@ int TQImageCanvas::Height() const { return LayoutHeight; }
 
 int TQImageCanvas::DevicePixel(int v) const
 {
-    return Ratio == 1 ? v : static_cast<int>(std::floor((v + 0.5) * Ratio));
+    if (Ratio == 1)
+        return v;
+    // A point far off the layout stays off the image, without overflowing.
+    const double pixel = std::floor((v + 0.5) * Ratio);
+    return pixel < 0 ? -1 : pixel > INT_MAX ? INT_MAX : static_cast<int>(pixel);
 }
 
 void TQImageCanvas::SetPenColor(TColor color)
