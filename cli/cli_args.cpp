@@ -1,6 +1,7 @@
 #include "cli_args.h"
 
 #include <string_view>
+#include <utility>
 
 #include "board/board_settings.h"
 #include "board/fair_rules.h"
@@ -151,8 +152,12 @@ struct TParser {
             a.Force = true;
             return true;
         }
-        if (arg == "--png" && (generate || c == TCliCommand::Render))
-            return Value(arg, a.PngFile);
+        if (generate || c == TCliCommand::Render) {
+            for (auto [option, file] : {std::pair{"--png", &a.PngFile}, std::pair{"--svg", &a.SvgFile},
+                                        std::pair{"--pdf", &a.PdfFile}})
+                if (arg == option)
+                    return Value(arg, *file);
+        }
         if (arg == "--bw" && (generate || c == TCliCommand::Render)) {
             a.BlackAndWhite = true;
             return true;
@@ -199,10 +204,10 @@ struct TParser {
         }
         if (a.Command != TCliCommand::Generate && a.BoardFile.empty())
             return Fail("missing board file for " + command);
-        if (a.Command == TCliCommand::Render && a.PngFile.empty())
-            return Fail("missing --png FILE.png for render");
-        if (a.BlackAndWhite && a.PngFile.empty())
-            return Fail("--bw needs --png");
+        if (a.Command == TCliCommand::Render && !WantsPicture(a))
+            return Fail("missing --png FILE.png, --svg FILE.svg or --pdf FILE.pdf for render");
+        if (a.BlackAndWhite && !WantsPicture(a))
+            return Fail("--bw needs --png, --svg or --pdf");
         Result.Ok = true;
         return true;
     }
@@ -223,7 +228,8 @@ std::string CliUsage()
 
   vornia-cli generate [--settings FILE.ini] [--shape NAME] [--mass any|low|medium|high]
                       [--counts KEY=N,KEY=N,...] [--zoom 100|75|50] [--seed N]
-                      [--out FILE.mirl] [--force] [--png FILE.png [--bw]]
+                      [--out FILE.mirl] [--force]
+                      [--png FILE.png] [--svg FILE.svg] [--pdf FILE.pdf] [--bw]
                       [--fair red,equal,resource,pips|all|none] [--balance]
       Makes one board as the first "Generate New Board" of a fresh run would:
       the settings start at their defaults, then FILE.ini is read, then the
@@ -231,18 +237,23 @@ std::string CliUsage()
       Ore, Wool, Desert, Water, waterBrick ... waterMark, pieTwo ... pieTwelve),
       each 0 to 500. --seed N (0 to 86399999) makes every reseed read N
       milliseconds, so the same arguments give the same board. --out writes the
-      board file (an existing file only with --force); --png draws the board.
-      --fair chooses the fair-board rules instead of the settings file: no 6
-      and 8 side by side (red), no equal numbers side by side (equal), no
-      equal resources side by side (resource), pips balanced per resource
-      (pips).
+      board file (an existing file only with --force); --png, --svg and --pdf
+      draw the board's whole picture, any one or more of them. --fair chooses
+      the fair-board rules instead of the settings file: no 6 and 8 side by
+      side (red), no equal numbers side by side (equal), no equal resources
+      side by side (resource), pips balanced per resource (pips).
 
   vornia-cli stats FILE.mirl [--shape NAME] [--mass any|low|medium|high] [--balance]
       Opens a board file and prints its statistics; --shape and --mass are
       the requested shape and land mass that the status panels show.
 
-  vornia-cli render FILE.mirl --png FILE.png [--bw] [--zoom 100|75|50]
-      Draws a saved board, rescaled to --zoom as the zoom menu would.
+  vornia-cli render FILE.mirl [--png FILE.png] [--svg FILE.svg] [--pdf FILE.pdf]
+                    [--bw] [--zoom 100|75|50]
+      Draws a saved board, rescaled to --zoom as the zoom menu would, into
+      any one or more of the three (at least one). PNG is pixels, at most
+      16384 on a side; SVG and PDF are shapes and text, of any size (a PDF
+      page is scaled down only past the 200 inches a PDF page may have).
+      --bw draws in black and white.
 
 Both generate and stats print six lines: the board name, the four status
 panels (shape, plain waters, land mass, mass stats) and the attempts;

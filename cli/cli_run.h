@@ -8,6 +8,7 @@
 
 #include "board/plate_list.h"
 #include "cli_args.h"
+#include "render/board_picture.h"
 
 namespace vornia {
 
@@ -16,13 +17,7 @@ constexpr int ExitFileError = 1;
 constexpr int ExitUsage = 2;
 constexpr int ExitNoBoard = 3;
 
-struct TPictureRequest {
-    const TPlateList& Plates;
-    int Zoom;
-    bool BlackAndWhite;
-    std::string Path;
-};
-// Draws the board into a PNG file; false with a reason when it cannot.
+// Draws the board into a picture file; false with a reason when it cannot.
 using TPictureWriter = std::function<bool(const TPictureRequest&, std::string& error)>;
 
 int RunCli(const TCliArgs& args, std::ostream& out, std::ostream& err, const TPictureWriter& writePicture);

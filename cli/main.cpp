@@ -37,7 +37,7 @@ int main(int argc, char** argv)
 
     // Fonts for the pictures come from a GUI application; it needs no display.
     std::unique_ptr<QGuiApplication> app;
-    if (!parse.Args.PngFile.empty()) {
+    if (vornia::WantsPicture(parse.Args)) {
         if (!std::getenv("QT_QPA_PLATFORM"))
             setenv("QT_QPA_PLATFORM", "offscreen", 1);
         qInstallMessageHandler(QtMessage);

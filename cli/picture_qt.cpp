@@ -2,6 +2,7 @@
 
 #include "render/board_picture_qt.h"
 #include "render/button_face_qt.h"
+#include "render/picture_files_qt.h"
 
 namespace vornia {
 
@@ -25,7 +26,7 @@ QImage DrawBoardPicture(const TPictureRequest& request, std::string& error)
 
 bool WriteBoardPicture(const TPictureRequest& request, std::string& error)
 {
-    return SaveBoardPng(request.Plates, PictureOptions(request), request.Path, &error);
+    return SaveBoardPicture(request, error);
 }
 
 } // namespace vornia

@@ -1,4 +1,4 @@
-// The PNG pictures of vornia-cli, drawn with the board painter into an image.
+// The pictures of vornia-cli, drawn with the board painter.
 #pragma once
 
 #include <QImage>
@@ -11,6 +11,7 @@ namespace vornia {
 // image with the reason in error when it is refused.
 QImage DrawBoardPicture(const TPictureRequest& request, std::string& error);
 
+// Writes the request's picture file in its format (SaveBoardPicture).
 bool WriteBoardPicture(const TPictureRequest& request, std::string& error);
 
 } // namespace vornia

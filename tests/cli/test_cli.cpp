@@ -50,6 +50,11 @@ TEST(CliArgs, UsageErrorsNameTheBadArgument)
         {{"stats"}, "missing board file"},
         {{"stats", "a.mirl", "--png", "x.png"}, "'--png'"},
         {{"render", "a.mirl"}, "--png"},
+        {{"render", "a.mirl"}, "--svg"},
+        {{"render", "a.mirl", "--bw"}, "--pdf"},
+        {{"render", "a.mirl", "--svg"}, "--svg"},
+        {{"stats", "a.mirl", "--pdf", "x.pdf"}, "'--pdf'"},
+        {{"generate", "--bw", "--out", "b.mirl"}, "--bw"},
     };
     for (const auto& row : rows) {
         const TCliParse parse = ParseCliArgs([&] {
@@ -78,6 +83,27 @@ TEST(CliArgs, AcceptsTheWholeContract)
     EXPECT_EQ(*a.Zoom, 75);
     EXPECT_EQ(*a.Seed, 86399999u);
     EXPECT_TRUE(a.Force && a.BlackAndWhite);
+    // Any one or more of the three pictures.
+    struct TPictures {
+        std::initializer_list<const char*> Args;
+        const char* Png;
+        const char* Svg;
+        const char* Pdf;
+    };
+    const TPictures pictures[] = {
+        {{"render", "b.mirl", "--svg", "b.svg"}, "", "b.svg", ""},
+        {{"render", "b.mirl", "--pdf", "b.pdf", "--bw"}, "", "", "b.pdf"},
+        {{"render", "b.mirl", "--pdf", "c.pdf", "--png", "c.png", "--svg", "c.svg"}, "c.png", "c.svg", "c.pdf"},
+        {{"generate", "--svg", "g.svg", "--pdf", "g.pdf"}, "", "g.svg", "g.pdf"},
+    };
+    for (const TPictures& row : pictures) {
+        const TCliParse pictureParse = Parse(row.Args);
+        SCOPED_TRACE(*(row.Args.begin() + 1));
+        ASSERT_TRUE(pictureParse.Ok) << pictureParse.Error;
+        EXPECT_EQ(pictureParse.Args.PngFile, row.Png);
+        EXPECT_EQ(pictureParse.Args.SvgFile, row.Svg);
+        EXPECT_EQ(pictureParse.Args.PdfFile, row.Pdf);
+    }
     EXPECT_EQ(Parse({"--help"}).Args.Command, TCliCommand::Help);
     EXPECT_EQ(Parse({"render", "x.mirl", "--help"}).Args.Command, TCliCommand::Help);
 }
@@ -253,6 +279,42 @@ TEST_F(CliRun, ProgramDrawsPicturesAndRefusesHugeOnes)
     EXPECT_EQ(run("render '" + board + "' --png '" + folder + "'"), ExitFileError);
     EXPECT_EQ(err.rfind("vornia-cli: cannot write " + folder + ": ", 0), 0u) << err;
     EXPECT_EQ(err.find(folder, err.find(folder) + 1), std::string::npos) << err;
+    // Shapes and text know no pixel limit.
+    EXPECT_EQ(run("render '" + Path("far.mirl") + "' --svg '" + Path("far.svg") + "' --pdf '" + Path("far.pdf") + "'"),
+              ExitOk);
+    EXPECT_NE(Read(Path("far.svg")).find("viewBox=\"0 0 20088 88\""), std::string::npos);
+    EXPECT_EQ(Read(Path("far.pdf")).rfind("%PDF-", 0), 0u);
+}
+
+TEST_F(CliRun, ProgramWritesEveryPictureAskedForAndStopsAtTheFirstItCannot)
+{
+    const std::string cli = "env -u XDG_RUNTIME_DIR " + std::string(VORNIA_CLI_PATH);
+    const std::string board = Path("b.mirl"), errFile = Path("err.txt");
+    std::string err;
+    auto run = [&](const std::string& args) {
+        const int status = WEXITSTATUS(std::system((cli + " " + args + " >/dev/null 2>'" + errFile + "'").c_str()));
+        err = Read(errFile);
+        return status;
+    };
+    ASSERT_EQ(run("generate --seed 2 --out '" + board + "' --svg '" + Path("g.svg") + "' --pdf '" + Path("g.pdf") +
+                  "'"),
+              ExitOk);
+    ASSERT_EQ(run("render '" + board + "' --pdf '" + Path("r.pdf") + "' --svg '" + Path("r.svg") + "' --png '" +
+                  Path("r.png") + "'"),
+              ExitOk);
+    EXPECT_EQ(err, "");
+    // generate and render draw the same board the same way.
+    EXPECT_EQ(Read(Path("g.svg")), Read(Path("r.svg")));
+    EXPECT_NE(Read(Path("r.svg")).find(">Desert</text>"), std::string::npos);
+    EXPECT_EQ(Read(Path("r.pdf")).rfind("%PDF-", 0), 0u);
+    EXPECT_TRUE(fs::file_size(Path("r.png")) > 1000);
+
+    // A picture into a missing folder: the file error, and nothing after it.
+    const std::string missing = Path("no/such/x.svg");
+    EXPECT_EQ(run("render '" + board + "' --svg '" + missing + "' --pdf '" + Path("after.pdf") + "'"),
+              ExitFileError);
+    EXPECT_EQ(err.rfind("vornia-cli: cannot write " + missing + ": ", 0), 0u) << err;
+    EXPECT_FALSE(fs::exists(Path("after.pdf")));
 }
 
 // The program under the user's locale: what it prints and writes is the same
