@@ -4,10 +4,9 @@
 #
 #   scripts/check-format.sh [BASE]
 #
-# The change is the work since the merge base with BASE (default origin/main).
-# Where there is no such ref, or the work is already on it (a fresh clone of
-# main), the change is the last commit. A shallow clone whose last commit has
-# no parent cannot tell what changed and skips the check.
+# BASE defaults to the commit in scripts/format-baseline, from which on the
+# tree follows .clang-format. A shallow clone without that commit skips the
+# check.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -22,21 +21,15 @@ if ! git rev-parse --git-dir >/dev/null 2>&1; then
   exit 0
 fi
 
-base_ref=${1:-origin/main}
-base=
-if git rev-parse --verify -q "$base_ref^{commit}" >/dev/null; then
-  base=$(git merge-base HEAD "$base_ref" || true)
-  [[ "$base" == "$(git rev-parse HEAD)" ]] && base=
+# Every C++ line added since formatting became a rule must follow it: the
+# change is the work since the commit in scripts/format-baseline (or since
+# BASE when given), so a clean clone checks the same lines as a working tree.
+base_ref=${1:-$(cat "$root/scripts/format-baseline")}
+if ! base=$(git rev-parse --verify -q "$base_ref^{commit}"); then
+  echo "check-format: $base_ref is not in this clone's history; skipped"
+  exit 0
 fi
-if [[ -z "$base" ]]; then
-  if ! base=$(git rev-parse --verify -q 'HEAD^1^{commit}'); then
-    echo "check-format: the last commit has no parent here; skipped"
-    exit 0
-  fi
-  what="the last commit"
-else
-  what="the change since $(git rev-parse --short "$base")"
-fi
+what="the change since $(git rev-parse --short "$base")"
 
 # Only the lines added or changed, of C++ files still present.
 patch=$(git diff -U0 --no-color --diff-filter=AMR "$base" -- '*.cpp' '*.h')
