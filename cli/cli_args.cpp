@@ -42,6 +42,7 @@ struct TParser {
     const std::vector<std::string>& Args;
     std::size_t Next = 1;
     TCliParse Result;
+    bool CountGiven = false;
 
     bool Fail(const std::string& message)
     {
@@ -133,6 +134,16 @@ struct TParser {
         }
         if (arg == "--out" && generate)
             return Value(arg, a.OutFile);
+        if (arg == "--out-dir" && generate)
+            return Value(arg, a.OutDir);
+        if (arg == "--count" && generate) {
+            if (!Value(arg, value))
+                return false;
+            if (!ParseInteger(value, a.Count) || a.Count < 1 || a.Count > MaxBatchCount)
+                return Fail("bad count '" + value + "' for --count (1 to " + std::to_string(MaxBatchCount) + ")");
+            CountGiven = true;
+            return true;
+        }
         if (arg == "--force" && generate) {
             a.Force = true;
             return true;
@@ -189,6 +200,12 @@ struct TParser {
             return Fail("missing --png FILE.png for render");
         if (a.BlackAndWhite && a.PngFile.empty())
             return Fail("--bw needs --png");
+        if (CountGiven && a.OutDir.empty())
+            return Fail("--count needs --out-dir DIR");
+        if (!a.OutDir.empty() && !a.OutFile.empty())
+            return Fail("--out cannot be used with --out-dir (the boards are named in DIR)");
+        if (!a.OutDir.empty() && !a.PngFile.empty())
+            return Fail("--png cannot be used with --out-dir");
         Result.Ok = true;
         return true;
     }
@@ -210,6 +227,7 @@ std::string CliUsage()
   vornia-cli generate [--settings FILE.ini] [--shape NAME] [--mass any|low|medium|high]
                       [--counts KEY=N,KEY=N,...] [--zoom 100|75|50] [--seed N]
                       [--out FILE.mirl] [--force] [--png FILE.png [--bw]]
+  vornia-cli generate [the options above but --out and --png] --count N --out-dir DIR
       Makes one board as the first "Generate New Board" of a fresh run would:
       the settings start at their defaults, then FILE.ini is read, then the
       options apply. Count keys are the settings keys (Brick, Grain, Lumber,
@@ -217,6 +235,15 @@ std::string CliUsage()
       each 0 to 500. --seed N (0 to 86399999) makes every reseed read N
       milliseconds, so the same arguments give the same board. --out writes the
       board file (an existing file only with --force); --png draws the board.
+      With --out-dir, makes N boards (1 to 10000, default 1) as the first N
+      "Generate New Board" of a run would, named "New <shape> 1" to N, saved
+      as DIR/board-0001.mirl and so on; board i uses seed (S + i - 1) modulo
+      86400000, where S is --seed or else the time of day when the batch
+      starts, so --seed alone remakes any one board. Last, DIR/boards.tsv
+      lists every board: file, name, seed, shape, attempts, the lowest,
+      actual and highest averages, the land-mass category and "ok" or why
+      the board failed. Existing board files or table are replaced only with
+      --force. On a terminal, a progress line goes to the error output.
 
   vornia-cli stats FILE.mirl [--shape NAME] [--mass any|low|medium|high]
       Opens a board file and prints its statistics; --shape and --mass are
@@ -225,10 +252,10 @@ std::string CliUsage()
   vornia-cli render FILE.mirl --png FILE.png [--bw] [--zoom 100|75|50]
       Draws a saved board, rescaled to --zoom as the zoom menu would.
 
-Both generate and stats print six lines: the board name, the four status
+Both generate (of one board) and stats print six lines: the board name, the four status
 panels (shape, plain waters, land mass, mass stats) and the attempts.
 Exit status: 0 success, 1 a file could not be read or written, 2 usage
-error, 3 the board could not be made.
+error, 3 the board (or a board of a batch) could not be made.
 )";
 }
 

@@ -24,7 +24,11 @@ struct TCliArgs {
     std::string PngFile;                           // generate, render --png
     bool BlackAndWhite = false;                    // --bw
     std::string BoardFile;                         // stats, render FILE.mirl
+    std::string OutDir;                            // generate --out-dir: a batch of boards
+    int Count = 1;                                 // generate --count: boards in the batch
 };
+
+constexpr int MaxBatchCount = 10000;
 
 struct TCliParse {
     bool Ok = false;

@@ -4,25 +4,14 @@
 #include "app/file_utils.h"
 #include "app/settings.h"
 #include "board/panel_board.h"
-#include "board/plain_owner.h"
 #include "board/random_source.h"
 #include "board/status_texts.h"
+#include "cli_batch.h"
+#include "cli_owner.h"
 
 namespace vornia {
 
 namespace {
-
-// The board panel's owner for the tool: settings in a struct, the status
-// panels kept as texts.
-class TCliOwner : public TPlainBoardOwner {
-public:
-    std::array<std::string, 4> Panels;
-
-    void DisplayStats(const TStats& stats) override
-    {
-        Panels = StatsPanelTexts(stats, Settings.Shape, Settings.MassDensity);
-    }
-};
 
 void PrintPanels(std::ostream& out, const TPanelBoard& panel, const TCliOwner& owner)
 {
@@ -53,16 +42,16 @@ int WritePicture(const TPictureWriter& writePicture, const TPictureRequest& requ
     return ExitOk;
 }
 
-int Generate(const TCliArgs& args, std::ostream& out, std::ostream& err, const TPictureWriter& writePicture)
+// The settings of generate: the defaults, then the settings file, then the options.
+bool SetUpOwner(const TCliArgs& args, TCliOwner& owner, std::ostream& err)
 {
     TAppSettings settings;
     if (!args.SettingsFile.empty()) {
         TIniFile ini;
         if (!ReadIni(args.SettingsFile, ini, err))
-            return ExitFileError;
+            return false;
         LoadSettings(ini, settings);
     }
-    TCliOwner owner;
     owner.Settings = settings.Board;
     owner.Zoom = settings.Zoom;
     if (args.Shape)
@@ -75,6 +64,17 @@ int Generate(const TCliArgs& args, std::ostream& out, std::ostream& err, const T
                 owner.Settings.*(k.Field) = value;
     if (args.Zoom)
         owner.Zoom = *args.Zoom;
+    return true;
+}
+
+int Generate(const TCliArgs& args, std::ostream& out, std::ostream& err, const TPictureWriter& writePicture,
+             bool progress)
+{
+    TCliOwner owner;
+    if (!SetUpOwner(args, owner, err))
+        return ExitFileError;
+    if (!args.OutDir.empty())
+        return GenerateBatch(args, owner, out, err, progress);
 
     if (!args.OutFile.empty() && !args.Force && CheckFileExists(args.OutFile)) {
         err << "vornia-cli: " << args.OutFile << " exists already (use --force to overwrite it)\n";
@@ -155,11 +155,12 @@ int Render(const TCliArgs& args, std::ostream& err, const TPictureWriter& writeP
 
 } // namespace
 
-int RunCli(const TCliArgs& args, std::ostream& out, std::ostream& err, const TPictureWriter& writePicture)
+int RunCli(const TCliArgs& args, std::ostream& out, std::ostream& err, const TPictureWriter& writePicture,
+           bool progress)
 {
     switch (args.Command) {
     case TCliCommand::Help: out << CliUsage(); return ExitOk;
-    case TCliCommand::Generate: return Generate(args, out, err, writePicture);
+    case TCliCommand::Generate: return Generate(args, out, err, writePicture, progress);
     case TCliCommand::Stats: return Stats(args, out, err);
     case TCliCommand::Render: return Render(args, err, writePicture);
     }

@@ -25,6 +25,8 @@ struct TPictureRequest {
 // Draws the board into a PNG file; false with a reason when it cannot.
 using TPictureWriter = std::function<bool(const TPictureRequest&, std::string& error)>;
 
-int RunCli(const TCliArgs& args, std::ostream& out, std::ostream& err, const TPictureWriter& writePicture);
+// progress: a batch shows its progress on err (when err is a terminal).
+int RunCli(const TCliArgs& args, std::ostream& out, std::ostream& err, const TPictureWriter& writePicture,
+           bool progress = false);
 
 } // namespace vornia

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include <QGuiApplication>
 
 #include "cli_args.h"
@@ -28,5 +30,5 @@ int main(int argc, char** argv)
         int qtArgc = 1;
         app = std::make_unique<QGuiApplication>(qtArgc, argv);
     }
-    return vornia::RunCli(parse.Args, std::cout, std::cerr, vornia::WriteBoardPicture);
+    return vornia::RunCli(parse.Args, std::cout, std::cerr, vornia::WriteBoardPicture, ::isatty(STDERR_FILENO) == 1);
 }

@@ -4,11 +4,17 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <csignal>
+#include <sys/wait.h>
+#include <thread>
+#include <fcntl.h>
 #include <unistd.h>
 
 #include "app/file_utils.h"
 #include "board/board_settings.h"
+#include "board/panel_board.h"
 #include "cli/cli_args.h"
+#include "cli/cli_batch.h"
 #include "cli/cli_run.h"
 
 namespace vornia {
@@ -48,6 +54,13 @@ TEST(CliArgs, UsageErrorsNameTheBadArgument)
         {{"stats"}, "missing board file"},
         {{"stats", "a.mirl", "--png", "x.png"}, "'--png'"},
         {{"render", "a.mirl"}, "--png"},
+        {{"generate", "--count", "0", "--out-dir", "d"}, "'0'"},
+        {{"generate", "--count", "10001", "--out-dir", "d"}, "'10001'"},
+        {{"generate", "--count", "many", "--out-dir", "d"}, "'many'"},
+        {{"generate", "--count", "5"}, "--out-dir"},
+        {{"generate", "--out-dir", "d", "--out", "b.mirl"}, "--out"},
+        {{"generate", "--out-dir", "d", "--png", "b.png"}, "--png"},
+        {{"stats", "a.mirl", "--out-dir", "d"}, "'--out-dir'"},
     };
     for (const auto& row : rows) {
         const TCliParse parse = ParseCliArgs([&] {
@@ -201,6 +214,90 @@ TEST_F(CliRun, FailuresAndTheirExitStatus)
     EXPECT_EQ(Run({"generate", "--out", intoFolder.c_str()}, &out, &err), ExitFileError);
 }
 
+TEST(CliBatch, SeedsCountOnFromTheFirstAndWrapAtTheEndOfTheDay)
+{
+    struct TRow {
+        std::uint32_t first;
+        int board;
+        std::uint32_t seed;
+    };
+    for (const TRow row : {TRow{5, 1, 5}, TRow{5, 10, 14}, TRow{86399999, 1, 86399999}, TRow{86399999, 2, 0},
+                           TRow{86399990, 10000, 9989}}) {
+        SCOPED_TRACE(std::to_string(row.first) + " board " + std::to_string(row.board));
+        EXPECT_EQ(BatchSeed(row.first, row.board), row.seed);
+    }
+    EXPECT_EQ(BatchBoardFileName(7), "board-0007.mirl");
+    EXPECT_EQ(BatchBoardFileName(10000), "board-10000.mirl");
+}
+
+TEST_F(CliRun, ABatchOfAHundredIsTheRunsFirstHundredBoardsEachRemadeByItsSeed)
+{
+    const std::string out = Path("batch");
+    std::string printed;
+    ASSERT_EQ(Run({"generate", "--shape", "dog leg", "--count", "100", "--out-dir", out.c_str(), "--seed",
+                   "86399950"},
+                  &printed),
+              ExitOk);
+    EXPECT_EQ(printed, "100 of 100 boards made; the table is " + (fs::path(out) / "boards.tsv").string() + "\n");
+    const auto table = Lines(Read(Path("batch/boards.tsv")));
+    ASSERT_EQ(table.size(), 101u);
+    EXPECT_EQ(table[0], BatchTableHeader());
+    for (const int board : {1, 50, 51, 100}) {
+        SCOPED_TRACE(board);
+        const std::string seed = std::to_string((86399950 + board - 1) % 86400000);
+        const std::string file = BatchBoardFileName(board);
+        std::string single;
+        const std::string alone = Path("alone.mirl");
+        ASSERT_EQ(Run({"generate", "--shape", "dog leg", "--seed", seed.c_str(), "--out", alone.c_str(), "--force"},
+                      &single),
+                  ExitOk);
+        EXPECT_EQ(Read(alone), Read(out + "/" + file));
+        // The row shows what the panel showed for the same board.
+        const auto panels = Lines(single);
+        const std::string stats = panels[4].substr(std::string("mass stats: ").size());
+        std::istringstream averages(stats);
+        std::string lowest, dash, actual, highest, category;
+        averages >> lowest >> dash >> actual >> dash >> highest >> category;
+        EXPECT_EQ(table[static_cast<std::size_t>(board)],
+                  file + "\tNew dog leg " + std::to_string(board) + "\t" + seed + "\tdog leg\t0\t" + lowest + "\t" +
+                      actual + "\t" + highest + "\t" + category.substr(1, category.size() - 2) + "\tok");
+    }
+}
+
+TEST_F(CliRun, ABatchReplacesFilesOnlyWithForceAndListsFailedBoards)
+{
+    const std::string out = Path("batch");
+    fs::create_directories(out);
+    for (const char* name : {"board-0002.mirl", "boards.tsv"}) {
+        SCOPED_TRACE(name);
+        std::ofstream(out + "/" + name) << "old";
+        std::string err;
+        EXPECT_EQ(Run({"generate", "--count", "3", "--out-dir", out.c_str()}, nullptr, &err), ExitFileError);
+        EXPECT_NE(err.find(name), std::string::npos) << err;
+        EXPECT_EQ(Read(out + "/" + name), "old");
+        EXPECT_FALSE(fs::exists(out + "/board-0001.mirl"));
+        fs::remove(out + "/" + name);
+    }
+    std::ofstream(out + "/board-0002.mirl") << "old";
+    ASSERT_EQ(Run({"generate", "--count", "3", "--out-dir", out.c_str(), "--force"}), ExitOk);
+    EXPECT_NE(Read(out + "/board-0002.mirl"), "old");
+
+    // Boards that cannot be made: rows without a file, and exit status 3.
+    const std::string firstBoard = Read(out + "/board-0001.mirl");
+    std::string err;
+    EXPECT_EQ(Run({"generate", "--shape", "random", "--mass", "high", "--counts",
+                   "Brick=2,Grain=0,Lumber=0,Ore=0,Wool=0,Desert=0", "--count", "2", "--out-dir", out.c_str(),
+                   "--seed", "9", "--force"},
+                  nullptr, &err),
+              ExitNoBoard);
+    EXPECT_NE(err.find("2 boards could not be made"), std::string::npos) << err;
+    const auto table = Lines(Read(out + "/boards.tsv"));
+    ASSERT_EQ(table.size(), 3u);
+    EXPECT_EQ(table[1], "\t\t9\trandom\t" + std::to_string(MaxRandomAttempts) + "\t\t\t\t\t" +
+                            "Failed to create custom board. Please try again.");
+    EXPECT_EQ(Read(out + "/board-0001.mirl"), firstBoard) << "a failed board leaves the file of its number alone";
+}
+
 // The real program, with pictures.
 TEST_F(CliRun, ProgramDrawsPicturesAndRefusesHugeOnes)
 {
@@ -217,6 +314,48 @@ TEST_F(CliRun, ProgramDrawsPicturesAndRefusesHugeOnes)
     std::ofstream(Path("far.mirl")) << "[settings]\r\nplate[0]=Grain;20000;10;;;;;\r\nplateCount=1\r\n";
     EXPECT_EQ(run("render '" + Path("far.mirl") + "' --png '" + Path("far.png") + "'"), ExitFileError);
     EXPECT_FALSE(fs::exists(Path("far.png")));
+}
+
+// A batch killed at any moment: every board file there is whole, and the
+// table, written last, is not there at all.
+TEST_F(CliRun, ABatchKilledMidwayLeavesOnlyWholeBoardFiles)
+{
+    const std::string out = Path("batch");
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const int null = ::open("/dev/null", O_WRONLY);
+        ::dup2(null, STDOUT_FILENO);
+        ::dup2(null, STDERR_FILENO);
+        ::execl(VORNIA_CLI_PATH, "vornia-cli", "generate", "--count", "10000", "--out-dir", out.c_str(), nullptr);
+        ::_exit(127);
+    }
+    auto boardFiles = [&] {
+        std::vector<fs::path> files;
+        std::error_code ec;
+        for (const auto& entry : fs::directory_iterator(out, ec))
+            if (entry.path().filename().string().rfind("board-", 0) == 0)
+                files.push_back(entry.path());
+        return files;
+    };
+    for (int wait = 0; wait < 600 && boardFiles().size() < 20; ++wait)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    ::kill(child, SIGKILL);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status)) << "the batch ended before it was killed";
+
+    const auto files = boardFiles();
+    EXPECT_GE(files.size(), 20u);
+    EXPECT_FALSE(fs::exists(out + "/boards.tsv"));
+    for (const fs::path& file : files) {
+        SCOPED_TRACE(file.string());
+        const std::string text = Read(file.string());
+        const auto end = std::string("\r\nera=hexlanders\r\n\r\n");
+        ASSERT_GE(text.size(), end.size());
+        EXPECT_EQ(text.substr(text.size() - end.size()), end);
+        EXPECT_NE(text.find("\r\nplateCount=37\r\n"), std::string::npos);
+    }
 }
 
 } // namespace
