@@ -126,4 +126,27 @@ for line in '[settings]' 'version=1.6' 'shape=traditional' 'customPieceCounts=0'
 done
 tr -d '\r' <"$ini" | grep -qE '^windowWidth=[0-9]+$' || fail "VorniaGenerator.ini lacks windowWidth"
 [ "$(ls "$work/run")" = "VorniaGenerator.ini" ] || fail "unexpected files: $(ls "$work/run")"
+
+# As the desktop entry starts it, for a board file: the board opens after
+# the start-up, and the settings go to the user's configuration folder.
+board="$work/a board.mirl"
+printf '[settings]\r\nplate[0]=Water;10;33;;;;;\r\nplateCount=1\r\nzoomSize=50\r\n' >"$board"
+mkdir "$work/menu"
+cd "$work/menu"
+XDG_CONFIG_HOME="$work/config" "$program" --from-desktop-entry "$board" >"$work/program.log" 2>&1 &
+program_pid=$!
+retry 150 sh -c "xdotool search --onlyvisible --name '^Vornia Generator\$' | grep -q ." ||
+    fail "the first-run question did not appear (desktop entry)"
+press '^Vornia Generator$' Escape
+retry 100 sh -c "xdotool search --onlyvisible --name '^Hexlanders Of Vornia Board Generator \\[$board\\]\$' | grep -q ." ||
+    fail "the board named on the command line did not open"
+retry 100 has_water || fail "no water blue on the screen after the command-line open"
+press '^Hexlanders Of Vornia Board Generator' F12
+retry 100 sh -c "! kill -0 $program_pid" || fail "F12 did not end the program (desktop entry)"
+wait "$program_pid" || fail "the program ended with status $? (desktop entry)"
+program_pid=
+ini="$work/config/vornia-generator/VorniaGenerator.ini"
+[ -f "$ini" ] || fail "no VorniaGenerator.ini in the configuration folder"
+tr -d '\r' <"$ini" | grep -qxF 'zoomSize=50' || fail "the opened board's zoom is not in the settings"
+[ -z "$(ls "$work/menu")" ] || fail "files in the folder it was started in: $(ls "$work/menu")"
 echo "passed"
