@@ -5,8 +5,8 @@
 
 #include "frm_board.h"
 #include "render/board_painter.h"
+#include "render/board_picture_qt.h"
 #include "render/button_face_qt.h"
-#include "render/qimage_canvas_qt.h"
 
 namespace vornia {
 
@@ -20,16 +20,12 @@ TBoardPanelWidget::TBoardPanelWidget(const TfrmBoard& window, QWidget* parent) :
 
 QImage TBoardPanelWidget::RenderImage() const
 {
-    QImage image(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-    {
-        TQImageCanvas canvas(image);
-        TPaintOptions options;
-        options.Zoom = Window.ZoomPercent();
-        options.BlackAndWhite = Window.BlackAndWhite();
-        options.ButtonFace = ButtonFaceColor();
-        PaintBoard(canvas, Window.BoardPanel().Plates(), options);
-    }
-    return image;
+    TPaintOptions options;
+    options.Zoom = Window.ZoomPercent();
+    options.BlackAndWhite = Window.BlackAndWhite();
+    options.ButtonFace = ButtonFaceColor();
+    const QSize area = size().expandedTo(QSize(1, 1));
+    return RenderBoardImage(Window.BoardPanel().Plates(), options, area.width(), area.height(), devicePixelRatioF());
 }
 
 void TBoardPanelWidget::paintEvent(QPaintEvent*)

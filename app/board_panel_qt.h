@@ -14,7 +14,8 @@ public:
     // window: the logic whose current board is drawn; kept, not owned.
     TBoardPanelWidget(const TfrmBoard& window, QWidget* parent);
 
-    // The picture the panel shows, at its current size.
+    // The picture the panel shows, at its current size, with the pixels of
+    // the screen it is on.
     QImage RenderImage() const;
 
 protected:

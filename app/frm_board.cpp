@@ -1,6 +1,6 @@
 #include "frm_board.h"
 
-#include "file_utils.h"
+#include "files/file_utils.h"
 
 namespace vornia {
 
@@ -64,8 +64,8 @@ void TfrmBoard::ApplySettings()
 
     MainMenu.Item(mnu::AutoVersionCheck).Checked = Settings.AutoVersionCheck == 1;
 
-    Version = std::make_unique<TVersionCheck>(static_cast<TVersionCheckPort&>(*this), Settings.VersionHost,
-                                              Settings.VersionPort);
+    Version = std::make_unique<TVersionCheck>(Port.VersionSocket(), static_cast<TVersionCheckListener&>(*this),
+                                              Settings.VersionHost, Settings.VersionPort);
     Port.AttachVersionCheck(Version.get());
 }
 
@@ -247,46 +247,11 @@ bool TfrmBoard::BlackAndWhite() const
     return Panel && Panel->BlackAndWhite;
 }
 
-// --- version check port
+// --- file messages and version check results
 
 void TfrmBoard::ShowMessage(const std::string& text)
 {
     Port.MessageBox(text, TMsgKind::Plain, TMsgButtons::Ok);
-}
-
-void TfrmBoard::OpenConnection(const std::string& host, int port)
-{
-    Port.VersionSocket().OpenConnection(host, port);
-}
-
-bool TfrmBoard::SendText(const std::string& text)
-{
-    return Port.VersionSocket().SendText(text);
-}
-
-std::string TfrmBoard::ReceivedText(std::size_t maxBytes)
-{
-    return Port.VersionSocket().ReceivedText(maxBytes);
-}
-
-void TfrmBoard::CloseConnection()
-{
-    Port.VersionSocket().CloseConnection();
-}
-
-bool TfrmBoard::IsConnectionOpen() const
-{
-    return Port.VersionSocket().IsConnectionOpen();
-}
-
-void TfrmBoard::StartTimer(int intervalMs)
-{
-    Port.VersionSocket().StartTimer(intervalMs);
-}
-
-void TfrmBoard::StopTimer()
-{
-    Port.VersionSocket().StopTimer();
 }
 
 void TfrmBoard::RepaintStatusBar()

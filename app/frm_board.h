@@ -12,11 +12,11 @@
 #include "board/board_owner.h"
 #include "board/panel_board.h"
 #include "board_list.h"
-#include "ini_file.h"
+#include "files/ini_file.h"
+#include "files/message_sink.h"
+#include "files/settings.h"
 #include "menu_model.h"
-#include "message_sink.h"
 #include "net/version_check.h"
-#include "settings.h"
 #include "status_bar.h"
 #include "window_port.h"
 
@@ -37,7 +37,7 @@ constexpr int SizeIntervalMs = 50;
 
 enum class TKey { Other, Left, Right, F4 };
 
-class TfrmBoard : private TBoardOwner, private TMessageSink, private TVersionCheckPort {
+class TfrmBoard : private TBoardOwner, private TMessageSink, private TVersionCheckListener {
 public:
     // settingsFolder: where "VorniaGenerator.ini" is looked for; empty means
     // the current folder. osProduct: the system's product number (OSProduct).
@@ -135,15 +135,8 @@ private:
     // TMessageSink: the file utilities' messages are plain boxes.
     void ShowMessage(const std::string& text) override;
 
-    // TVersionCheckPort: socket and timer through the window port; the
-    // results come to the window.
-    void OpenConnection(const std::string& host, int port) override;
-    bool SendText(const std::string& text) override;
-    std::string ReceivedText(std::size_t maxBytes) override;
-    void CloseConnection() override;
-    bool IsConnectionOpen() const override;
-    void StartTimer(int intervalMs) override;
-    void StopTimer() override;
+    // TVersionCheckListener: the check's results come to the window; its
+    // socket and timer are the window port's.
     void RepaintStatusBar() override;
     void ReportNewerVersion(const std::string& version) override;
 

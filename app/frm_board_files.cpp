@@ -2,8 +2,9 @@
 #include <filesystem>
 #include <system_error>
 
-#include "board_file.h"
-#include "file_utils.h"
+#include "files/board_file.h"
+#include "files/file_utils.h"
+#include "files/open_board.h"
 #include "frm_board.h"
 
 namespace vornia {
@@ -108,21 +109,10 @@ void TfrmBoard::OpenBoardFile(const std::string& chosen)
     TBoardFileContent content = ReadBoard(*ini);
     ini.reset();
 
-    const int oldZoom = ZoomPercent();
-    Panel->NewPlateList();
-    ResetStatusBar(rsWaiting);
-    SetZoomMenu(content.Zoom);
-    RescaleOtherBoards(oldZoom, content.Zoom);
-    if (content.Plates)
-        Panel->AdoptPlateList(std::move(content.Plates));
-
-    Panel->SetBoardName(path);
-    SetBoardCaption(Panel->BoardName);
-    Panel->RegisterBoard(Panel->BoardName);
-    AddBoardMenuItem(Panel->BoardName);
-    Panel->Attempts = 0;
-    Panel->ShowStats();
-    PaintBoard();
+    vornia::OpenBoard(*Panel, std::move(content), path, [this, oldZoom = ZoomPercent()](int zoom) {
+        SetZoomMenu(zoom);
+        RescaleOtherBoards(oldZoom, zoom);
+    });
 }
 
 } // namespace vornia

@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "board_panel_qt.h"
 #include "options/frm_custom_options_qt.h"
@@ -162,7 +163,12 @@ void TfrmBoardQt::MirrorItems(QMenu* menu, const TMenuItem& parent)
             action->setShortcut(QKeySequence(Q(item.ShortCut), QKeySequence::PortableText));
         if (!item.IsSeparator()) {
             const std::string name = item.Name;
-            connect(action, &QAction::triggered, this, [this, name] { Form.ClickMenuItem(name); });
+            // Qt ticks or unticks a checkable action before it reports the
+            // click; the menu model decides, so the actions take its state back.
+            connect(action, &QAction::triggered, this, [this, name] {
+                Form.ClickMenuItem(name);
+                MenusChanged();
+            });
         }
         Actions[item.Name] = action;
     }
@@ -348,7 +354,38 @@ void TfrmBoardQt::SetCaption(const std::string& caption)
 
 void TfrmBoardQt::SetWindowSize(TWindowSize size)
 {
+    // The size asked for is the outer one. The frame is known only once the
+    // window manager has framed the window: until then the whole size goes
+    // to the inside, and the frame is taken off when it is known.
     resize(size.Width, size.Height);
+    PendingOuterSize = QSize(size.Width, size.Height);
+    ApplyOuterSize();
+}
+
+void TfrmBoardQt::ApplyOuterSize()
+{
+    // Only the window at the size set: a maximised one, or one sized
+    // otherwise in the meantime (by the player, the window manager), is left.
+    if (PendingOuterSize.isEmpty() || size() != PendingOuterSize ||
+        (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        return;
+    const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+    if (frame.isNull())
+        return;
+    resize(PendingOuterSize.shrunkBy(frame));
+    PendingOuterSize = QSize();
+}
+
+bool TfrmBoardQt::event(QEvent* event)
+{
+    const bool handled = QMainWindow::event(event);
+    switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::WindowStateChange: ApplyOuterSize(); break;
+    default: break;
+    }
+    return handled;
 }
 
 TWindowSize TfrmBoardQt::WindowSize() const
@@ -359,6 +396,8 @@ TWindowSize TfrmBoardQt::WindowSize() const
 
 void TfrmBoardQt::Maximize()
 {
+    // The size to come back to when the player restores the window.
+    ApplyOuterSize();
     if (isVisible())
         showMaximized();
     else

@@ -56,6 +56,7 @@ public:
     QImage CaptureClientArea() const;
 
 protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -85,7 +86,7 @@ private:
     bool RunOptionsDialog(TBoardSettings& settings) override;
     void ShowAboutDialog(const std::string& host) override;
     bool PrintClientArea(std::string* error) override;
-    TVersionCheckPort& VersionSocket() override { return Socket; }
+    TVersionSocketPort& VersionSocket() override { return Socket; }
     void AttachVersionCheck(TVersionCheck* check) override { Socket.Attach(check); }
 
     void BuildMenus();
@@ -93,6 +94,9 @@ private:
     void MirrorItem(QAction* action, const TMenuItem& item);
     bool ChooseFile(bool save, const TFileDialogOptions& options, std::string& path);
     QTimer* TimerOf(TWindowTimer timer) const;
+    // Takes the frame off the outer size asked for, once the frame is known
+    // and while the window is neither maximised nor sized otherwise.
+    void ApplyOuterSize();
 
     TShellHooks Hooks;
     // Declared before the logic: the logic detaches from it when destroyed.
@@ -106,6 +110,8 @@ private:
     QTimer* timSize = nullptr;
     std::map<std::string, QAction*, std::less<>> Actions;
     std::map<std::string, QMenu*, std::less<>> Menus;
+    // The outer size asked for, kept until the frame is known; empty: none.
+    QSize PendingOuterSize;
     bool Created = false;
     bool Shown = false;
     bool Closed = false;

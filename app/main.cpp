@@ -3,6 +3,7 @@
 // "VorniaGenerator.ini" in the folder it is started from, or, started from
 // its desktop entry (DesktopEntryOption), in $XDG_CONFIG_HOME/vornia-generator.
 #include <QApplication>
+#include <clocale>
 #include <cstdlib>
 #include <iostream>
 
@@ -16,10 +17,16 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName("vornia-generator");
-    QApplication::setApplicationDisplayName(QString::fromUtf8(vornia::ApplicationTitle.data(),
-                                                              static_cast<int>(vornia::ApplicationTitle.size())));
+    // No display name: Qt would append it to every title bar, and the window
+    // titles are the program's own. The desktop file ties the windows to the
+    // program's name and icon instead.
     QGuiApplication::setDesktopFileName("vornia-generator");
     QApplication::setWindowIcon(vornia::ProgramIcon());
+
+    // QApplication has put the C library into the user's locale. Every number
+    // is written and read without it; this keeps any that slips through on
+    // the decimal point too.
+    std::setlocale(LC_NUMERIC, "C");
 
     // What is left of the command line once Qt has taken its own options.
     const vornia::TStartupArgs args = vornia::ParseStartupArgs(std::vector<std::string>(argv, argv + argc));

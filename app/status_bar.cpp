@@ -1,7 +1,7 @@
 #include "status_bar.h"
 
 #include "board/board_owner.h"
-#include "settings.h"
+#include "files/settings.h"
 
 namespace vornia {
 

@@ -10,7 +10,7 @@
 namespace vornia {
 
 class TVersionCheck;
-class TVersionCheckPort;
+class TVersionSocketPort;
 
 enum class TMsgKind { Plain, Error, Information, Confirmation };
 enum class TMsgButtons { Ok, YesNo };
@@ -73,9 +73,9 @@ public:
     // to one page; false with a reason when printing failed.
     virtual bool PrintClientArea(std::string* error) = 0;
 
-    // The socket and the time-out of the version check; TfrmBoard passes
-    // them on to its TVersionCheck.
-    virtual TVersionCheckPort& VersionSocket() = 0;
+    // The socket and the time-out of the version check; TfrmBoard's
+    // TVersionCheck drives them.
+    virtual TVersionSocketPort& VersionSocket() = 0;
     // The check that the socket's events are to reach (nullptr: none).
     virtual void AttachVersionCheck(TVersionCheck* check) = 0;
 };

@@ -1,6 +1,6 @@
 #include "stats.h"
 
-#include <cstdio>
+#include <charconv>
 
 namespace vornia {
 
@@ -65,9 +65,13 @@ void LandMassFigures(int n, long long s, TStats& stats)
 
 std::string FormatAverage(double value)
 {
+    // to_chars never reads the C library's locale: the point stays a point
+    // whatever locale the toolkit switched the process to.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.15G", value);
-    std::string text = buffer;
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    std::string text(buffer, written.ptr);
+    for (char& c : text) // as "%.15G" writes it: E, INF, NAN
+        c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
     const auto point = text.find('.');
     if (point != std::string::npos && text.size() > point + 3)
         text.resize(point + 3);

@@ -5,8 +5,8 @@
 #include <system_error>
 #include <vector>
 
-#include "app/board_file.h"
-#include "app/file_utils.h"
+#include "files/board_file.h"
+#include "files/file_utils.h"
 #include "board/panel_board.h"
 #include "board/random_source.h"
 #include "cli_run.h"

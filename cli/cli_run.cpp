@@ -1,13 +1,14 @@
 #include "cli_run.h"
 
-#include "app/board_file.h"
-#include "app/file_utils.h"
-#include "app/settings.h"
 #include "board/panel_board.h"
 #include "board/random_source.h"
 #include "board/status_texts.h"
 #include "cli_batch.h"
 #include "cli_owner.h"
+#include "files/board_file.h"
+#include "files/file_utils.h"
+#include "files/open_board.h"
+#include "files/settings.h"
 
 namespace vornia {
 
@@ -110,18 +111,13 @@ int Generate(const TCliArgs& args, std::ostream& out, std::ostream& err, const T
     return ExitOk;
 }
 
-// Opens a board file as the Open command does.
+// Reads a board file and opens it as the Open command does.
 bool OpenBoardFile(const std::string& path, TPanelBoard& panel, TCliOwner& owner, std::ostream& err)
 {
     TIniFile ini;
     if (!ReadIni(path, ini, err))
         return false;
-    TBoardFileContent content = ReadBoard(ini);
-    owner.Zoom = content.Zoom;
-    panel.AdoptPlateList(std::move(content.Plates));
-    panel.SetBoardName(FullPath(path));
-    panel.RegisterBoard(panel.BoardName);
-    panel.Attempts = 0;
+    OpenBoard(panel, ReadBoard(ini), FullPath(path), [&owner](int zoom) { owner.Zoom = zoom; });
     return true;
 }
 
@@ -135,7 +131,6 @@ int Stats(const TCliArgs& args, std::ostream& out, std::ostream& err)
     TPanelBoard panel(owner);
     if (!OpenBoardFile(args.BoardFile, panel, owner, err))
         return ExitFileError;
-    panel.ShowStats();
     PrintPanels(out, panel, owner);
     return ExitOk;
 }

@@ -37,60 +37,61 @@ bool IsNewerVersion(std::string_view found) {
     return found.size() > ours.size();
 }
 
-TVersionCheck::TVersionCheck(TVersionCheckPort& port, std::string host, int portNumber,
-                             int timeoutMs)
-    : port_(port), host_(std::move(host)), portNumber_(portNumber), timeoutMs_(timeoutMs) {}
+TVersionCheck::TVersionCheck(TVersionSocketPort& socket, TVersionCheckListener& listener,
+                             std::string host, int portNumber, int timeoutMs)
+    : socket_(socket), listener_(listener), host_(std::move(host)), portNumber_(portNumber),
+      timeoutMs_(timeoutMs) {}
 
 TVersionCheck::~TVersionCheck() {
     FormDestroy();
 }
 
 void TVersionCheck::StartVersionCheck() {
-    if (port_.IsConnectionOpen())
-        port_.CloseConnection();
+    if (socket_.IsConnectionOpen())
+        socket_.CloseConnection();
     answerExamined_ = false;
-    port_.OpenConnection(host_, portNumber_);
-    port_.StartTimer(timeoutMs_);
+    socket_.OpenConnection(host_, portNumber_);
+    socket_.StartTimer(timeoutMs_);
 }
 
 void TVersionCheck::sokVersionWrite() {
     try {
-        port_.SendText(VersionRequest(host_)); // a failed send is ignored
+        socket_.SendText(VersionRequest(host_)); // a failed send is ignored
     } catch (const std::exception&) {
     }
-    port_.RepaintStatusBar();
+    listener_.RepaintStatusBar();
 }
 
 void TVersionCheck::sokVersionRead() {
     if (!answerExamined_) {
         answerExamined_ = true;
         try {
-            const std::string piece = port_.ReceivedText(MaxVersionAnswerBytes);
-            if (port_.IsConnectionOpen())
-                port_.CloseConnection();
-            port_.StopTimer();
+            const std::string piece = socket_.ReceivedText(MaxVersionAnswerBytes);
+            if (socket_.IsConnectionOpen())
+                socket_.CloseConnection();
+            socket_.StopTimer();
             const std::optional<std::string> found = FoundVersion(piece);
             if (found && IsNewerVersion(*found)) {
                 newerVersionFound_ = true;
                 newerVersion_ = *found;
-                port_.ReportNewerVersion(newerVersion_);
+                listener_.ReportNewerVersion(newerVersion_);
             }
         } catch (const std::exception&) {
         }
     }
-    port_.RepaintStatusBar();
+    listener_.RepaintStatusBar();
 }
 
 void TVersionCheck::timVersionCheckTimer() {
-    port_.StopTimer();
-    if (port_.IsConnectionOpen())
-        port_.CloseConnection();
+    socket_.StopTimer();
+    if (socket_.IsConnectionOpen())
+        socket_.CloseConnection();
 }
 
 void TVersionCheck::FormDestroy() {
-    port_.StopTimer();
-    if (port_.IsConnectionOpen())
-        port_.CloseConnection();
+    socket_.StopTimer();
+    if (socket_.IsConnectionOpen())
+        socket_.CloseConnection();
 }
 
 } // namespace vornia

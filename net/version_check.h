@@ -37,11 +37,11 @@ std::optional<std::string> FoundVersion(std::string_view firstPiece);
 // "1.10" < "1.6").
 bool IsNewerVersion(std::string_view found);
 
-// What the check needs of the toolkit and of the window. The window logic
-// implements it (socket and timer usually through TVersionSocket).
-class TVersionCheckPort {
+// The socket and the time-out the check drives. TVersionSocket implements it
+// on Qt; the tests implement it with fakes.
+class TVersionSocketPort {
 public:
-    virtual ~TVersionCheckPort() = default;
+    virtual ~TVersionSocketPort() = default;
 
     // Starts a non-blocking connection; readiness for writing and arriving
     // data come back as sokVersionWrite and sokVersionRead. Failures are
@@ -58,6 +58,12 @@ public:
     // One-shot time-out: timVersionCheckTimer after intervalMs.
     virtual void StartTimer(int intervalMs) = 0;
     virtual void StopTimer() = 0;
+};
+
+// Who hears how the check goes: the window.
+class TVersionCheckListener {
+public:
+    virtual ~TVersionCheckListener() = default;
 
     virtual void RepaintStatusBar() = 0;
     // A version newer than ours was found: the window refills status panel 4
@@ -66,11 +72,11 @@ public:
 };
 
 // One version check at a time, driven by the socket's and the timer's events.
-// The port must outlive the check.
+// The socket and the listener must outlive the check.
 class TVersionCheck {
 public:
-    TVersionCheck(TVersionCheckPort& port, std::string host, int portNumber,
-                  int timeoutMs = VersionCheckTimeoutMs);
+    TVersionCheck(TVersionSocketPort& socket, TVersionCheckListener& listener, std::string host,
+                  int portNumber, int timeoutMs = VersionCheckTimeoutMs);
     // Closes a connection that is still open (the window being destroyed).
     ~TVersionCheck();
 
@@ -91,11 +97,10 @@ public:
 
     bool NewerVersionFound() const { return newerVersionFound_; }
     const std::string& NewerVersion() const { return newerVersion_; }
-    const std::string& Host() const { return host_; }
-    int PortNumber() const { return portNumber_; }
 
 private:
-    TVersionCheckPort& port_;
+    TVersionSocketPort& socket_;
+    TVersionCheckListener& listener_;
     std::string host_;
     int portNumber_;
     int timeoutMs_;

@@ -39,14 +39,6 @@ void TVersionSocket::Attach(TVersionCheck* check) {
     check_ = check;
 }
 
-void TVersionSocket::SetStatusBarRepaint(std::function<void()> repaint) {
-    repaint_ = std::move(repaint);
-}
-
-void TVersionSocket::SetNewerVersionHandler(std::function<void(const std::string&)> handler) {
-    newerVersion_ = std::move(handler);
-}
-
 void TVersionSocket::OpenConnection(const std::string& host, int port) {
     if (port < 1 || port > 65535)
         return; // never connects; the time-out ends the check
@@ -79,20 +71,6 @@ void TVersionSocket::StartTimer(int intervalMs) {
 
 void TVersionSocket::StopTimer() {
     timer_->stop();
-}
-
-void TVersionSocket::RepaintStatusBar() {
-    if (repaint_)
-        repaint_();
-}
-
-void TVersionSocket::ReportNewerVersion(const std::string& version) {
-    if (newerVersion_)
-        newerVersion_(version);
-}
-
-bool TVersionSocket::IsTimerActive() const {
-    return timer_->isActive();
 }
 
 } // namespace vornia

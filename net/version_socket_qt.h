@@ -3,7 +3,6 @@
 // passed to the attached TVersionCheck.
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include <QObject>
@@ -15,7 +14,7 @@ class QTimer;
 
 namespace vornia {
 
-class TVersionSocket : public QObject, public TVersionCheckPort {
+class TVersionSocket : public QObject, public TVersionSocketPort {
     Q_OBJECT
 public:
     explicit TVersionSocket(QObject* parent = nullptr);
@@ -26,9 +25,6 @@ public:
     // -> timVersionCheckTimer. check is kept, not owned (nullptr detaches);
     // it must stay alive while attached. Connection errors go nowhere.
     void Attach(TVersionCheck* check);
-    // The window's side of the port; either may stay empty.
-    void SetStatusBarRepaint(std::function<void()> repaint);
-    void SetNewerVersionHandler(std::function<void(const std::string&)> handler);
 
     void OpenConnection(const std::string& host, int port) override;
     bool SendText(const std::string& text) override;
@@ -37,17 +33,11 @@ public:
     bool IsConnectionOpen() const override;
     void StartTimer(int intervalMs) override;
     void StopTimer() override;
-    void RepaintStatusBar() override;
-    void ReportNewerVersion(const std::string& version) override;
-
-    bool IsTimerActive() const;
 
 private:
     QTcpSocket* socket_;
     QTimer* timer_;
     TVersionCheck* check_ = nullptr;
-    std::function<void()> repaint_;
-    std::function<void(const std::string&)> newerVersion_;
 };
 
 } // namespace vornia

@@ -2,13 +2,13 @@
 
 #include <QComboBox>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPixmap>
 
 #include "render/shape_examples_qt.h"
+#include "ui/about_text.h"
 #include "ui/mirl_buttons_qt.h"
 #include "ui/mirl_combobox_qt.h"
 #include "ui/mirl_edit_qt.h"
@@ -72,7 +72,9 @@ QWidget* MakePanel(QWidget* parent, int left, int top, int width, int height)
 
 bool AskWithMessageBox(QWidget* parent, const QString& text)
 {
-    return QMessageBox::question(parent, QGuiApplication::applicationDisplayName(), text,
+    // Titled with the program's name, as the main window's message boxes are.
+    const QString title = QString::fromUtf8(AboutProgramName.data(), static_cast<qsizetype>(AboutProgramName.size()));
+    return QMessageBox::question(parent, title, text,
                                  QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::Yes) == QMessageBox::Yes;
 }
@@ -296,7 +298,7 @@ void TfrmCustomOptions::UpdateShapeExample()
     const std::string shape = GetShapeText().toStdString();
     const int index = ShapeIndex(shape);
     lblShapeExample->setText(QString::fromStdString(ShapeExampleCaption(shape)));
-    const QImage picture = index >= 0 ? ShapeExampleImage(index) : QImage();
+    const QImage picture = index >= 0 ? ShapeExampleImage(index, imgBoard->devicePixelRatioF()) : QImage();
     if (picture.isNull())
         imgBoard->clear();
     else

@@ -81,9 +81,9 @@ bool IndexRows(const QImage& band, int bandLine, QImage& picture, int first, int
 
 } // namespace
 
-QImage RenderBoardImage(const TPlateList& plates, const TPaintOptions& options, int width, int height)
+QImage RenderBoardImage(const TPlateList& plates, const TPaintOptions& options, int width, int height, qreal ratio)
 {
-    QImage image(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+    QImage image = DeviceImage(width, height, ratio);
     if (image.isNull())
         return image;
     {
@@ -196,15 +196,15 @@ bool SaveBoardPng(const TPlateList& plates, const TPaintOptions& options, const 
 
     QSaveFile file(QString::fromStdString(path));
     if (!file.open(QIODevice::WriteOnly))
-        return fail("Cannot write " + path + ": " + file.errorString().toStdString());
+        return fail(file.errorString().toStdString());
     QImageWriter writer(&file, "png");
     writer.setQuality(PngQuality);
     if (!writer.write(image)) {
         file.cancelWriting();
-        return fail("Cannot write " + path + ": the picture could not be encoded as PNG.");
+        return fail("the picture could not be encoded as PNG");
     }
     if (!file.commit())
-        return fail("Cannot write " + path + ": " + file.errorString().toStdString());
+        return fail(file.errorString().toStdString());
     return true;
 }
 

@@ -10,9 +10,11 @@
 
 namespace vornia {
 
-// The board painted as the panel paints it on a canvas of width x height; a
-// null image when there is not enough memory for it.
-QImage RenderBoardImage(const TPlateList& plates, const TPaintOptions& options, int width, int height);
+// The board painted as the panel paints it on a canvas of width x height,
+// for a screen of the given pixel ratio (see DeviceImage); a null image when
+// there is not enough memory for it.
+QImage RenderBoardImage(const TPlateList& plates, const TPaintOptions& options, int width, int height,
+                        qreal ratio = 1);
 
 // The board's picture at BoardPictureSize for options.Zoom; a null image, with
 // the reason in error (when given), for a picture larger than MaxPictureSide
@@ -41,10 +43,11 @@ QImage RenderBoardPaletteImage(const TPlateList& plates, const TPaintOptions& op
 
 // Writes the board's picture (BoardPictureImage) as a PNG file,
 // whole to a temporary file in the same folder that is then renamed over
-// path. False, with the reason in error (when given), for a picture larger
-// than MaxPictureSide on a side or a file that cannot be written; the old
-// file, if any, is then left as it was. The file holds a palette when the
-// picture has no more than 256 colours, as board pictures do.
+// path. False, with the reason in error (when given; it does not name the
+// file, the caller's message does), for a picture larger than MaxPictureSide
+// on a side or a file that cannot be written; the old file, if any, is then
+// left as it was. The file holds a palette when the picture has no more than
+// 256 colours, as board pictures do.
 bool SaveBoardPng(const TPlateList& plates, const TPaintOptions& options, const std::string& path,
                   std::string* error);
 

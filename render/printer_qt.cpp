@@ -38,7 +38,11 @@ bool PrintImageToDefaultPrinter(const QImage& image, std::string* error)
     QPainter painter;
     if (!painter.begin(&printer))
         return fail("The printer " + name + " could not start a print job.");
-    const TPrintRect rect = FitToPage(image.width(), image.height(), printer.width(), printer.height());
+    // The window's size as laid out: a picture taken on a finer screen holds
+    // more pixels, all of which reach the page.
+    const QSizeF client = image.deviceIndependentSize();
+    const TPrintRect rect =
+        FitToPage(qRound(client.width()), qRound(client.height()), printer.width(), printer.height());
     painter.drawImage(QRect(0, 0, rect.Width, rect.Height), image);
     const bool ended = painter.end();
     if (!ended || printer.printerState() == QPrinter::Error)

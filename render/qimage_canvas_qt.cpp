@@ -1,6 +1,7 @@
 #include "qimage_canvas_qt.h"
 
 #include <QPen>
+#include <cmath>
 #include <QString>
 #include <QStringList>
 
@@ -26,6 +27,16 @@ QFont QFontFor(const TFontSpec& face)
 
 QColor QColorOf(TColor color) { return QColor(RedOf(color), GreenOf(color), BlueOf(color)); }
 
+QImage DeviceImage(int width, int height, qreal ratio)
+{
+    if (!(ratio > 0))
+        ratio = 1;
+    QImage image(static_cast<int>(std::ceil(std::max(width, 0) * ratio)),
+                 static_cast<int>(std::ceil(std::max(height, 0) * ratio)), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    return image;
+}
+
 namespace {
 
 std::uint32_t PixelOf(TColor color)
@@ -50,12 +61,22 @@ TQImageCanvas::TQImageCanvas(QImage& image) : Image(image)
     Painter.setRenderHint(QPainter::TextAntialiasing, false);
     Pixels = reinterpret_cast<std::uint32_t*>(Image.bits());
     Stride = static_cast<int>(Image.bytesPerLine() / 4);
+    // The painter scales by the ratio itself; the layout keeps whole pixels
+    // (a picture made by DeviceImage gives back the size it was made for).
+    Ratio = Image.devicePixelRatio() > 0 ? Image.devicePixelRatio() : 1;
+    LayoutWidth = static_cast<int>(std::floor(Image.width() / Ratio + 1e-6));
+    LayoutHeight = static_cast<int>(std::floor(Image.height() / Ratio + 1e-6));
 }
 
 TQImageCanvas::~TQImageCanvas() { Painter.end(); }
 
-int TQImageCanvas::Width() const { return Image.width(); }
-int TQImageCanvas::Height() const { return Image.height(); }
+int TQImageCanvas::Width() const { return LayoutWidth; }
+int TQImageCanvas::Height() const { return LayoutHeight; }
+
+int TQImageCanvas::DevicePixel(int v) const
+{
+    return Ratio == 1 ? v : static_cast<int>(std::floor((v + 0.5) * Ratio));
+}
 
 void TQImageCanvas::SetPenColor(TColor color)
 {
@@ -109,9 +130,11 @@ void TQImageCanvas::LineTo(int x, int y)
 // the fill runs, its pixels carry alpha 0 as the mark (the pixels of an
 // RGB32 image are otherwise always opaque); the recorded runs get alpha back
 // at the end. So pixels that already had the brush colour are filled through,
-// not taken for a border.
-void TQImageCanvas::FloodFill(int x, int y, TColor border)
+// not taken for a border. On a finer screen the outline is drawn with the
+// image's pixels too, so the fill runs on those from the seed's centre.
+void TQImageCanvas::FloodFill(int layoutX, int layoutY, TColor border)
 {
+    const int x = DevicePixel(layoutX), y = DevicePixel(layoutY);
     const int width = Image.width(), height = Image.height();
     if (x < 0 || y < 0 || x >= width || y >= height)
         return;

@@ -22,10 +22,16 @@ int PointsToPixels(int points);
 // Sans. Not antialiased, like the outlines.
 QFont QFontFor(const TFontSpec& face);
 QColor QColorOf(TColor color);
+// A picture width x height pixels as laid out, for a screen whose pixels are
+// ratio times finer: width x ratio by height x ratio pixels (rounded up),
+// with the ratio recorded. A ratio of 1 is a plain picture of that size.
+QImage DeviceImage(int width, int height, qreal ratio);
 
 // Lines and ellipses are aliased, so a flood fill bounded by the outline
 // colour stops exactly at the outline; the flood fill works on the image's
-// pixels. Text is drawn with its top-left corner at the given point on an
+// pixels. An image whose device pixel ratio is above 1 is drawn with all of
+// its pixels while the coordinates stay those of the layout: Width and
+// Height are the image's size divided by the ratio. Text is drawn with its top-left corner at the given point on an
 // opaque box of the brush colour, as wide as the text's advance and as high
 // as the font's line.
 class TQImageCanvas final : public TCanvas {
@@ -65,11 +71,16 @@ private:
     };
     const TCachedFont& CachedFont(const TFontSpec& face) const;
     void ApplyPen();
+    // The image's pixel that holds the centre of layout pixel v.
+    int DevicePixel(int v) const;
 
     QImage& Image;
     QPainter Painter;
     std::uint32_t* Pixels = nullptr;
     int Stride = 0; // pixels per line
+    qreal Ratio = 1; // image pixels per layout pixel
+    int LayoutWidth = 0;
+    int LayoutHeight = 0;
 
     TColor PenColor = clBlack;
     int PenWidth = 1;

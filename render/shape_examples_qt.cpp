@@ -71,7 +71,7 @@ void MoveOntoExampleGrid(TPlateList& plates)
     }
 }
 
-QImage MakeShapeExample(std::string_view shape)
+QImage MakeShapeExample(std::string_view shape, qreal ratio)
 {
     TExampleOwner owner(shape);
     TPanelBoard board(owner);
@@ -83,7 +83,7 @@ QImage MakeShapeExample(std::string_view shape)
     options.ButtonFace = clWhite;
     options.ShapesOnly = true;
     options.Metrics = ExampleMetrics;
-    QImage image(ShapeExampleWidth, ShapeExampleHeight, QImage::Format_RGB32);
+    QImage image = DeviceImage(ShapeExampleWidth, ShapeExampleHeight, ratio);
     {
         TQImageCanvas canvas(image);
         PaintBoard(canvas, board.Plates(), options);
@@ -93,22 +93,22 @@ QImage MakeShapeExample(std::string_view shape)
 
 } // namespace
 
-QImage DrawShapeExample(int shapeIndex)
+QImage DrawShapeExample(int shapeIndex, qreal ratio)
 {
     if (shapeIndex < 0 || shapeIndex >= static_cast<int>(ShapeNames.size()))
         return {};
-    return MakeShapeExample(ShapeNames[static_cast<std::size_t>(shapeIndex)]);
+    return MakeShapeExample(ShapeNames[static_cast<std::size_t>(shapeIndex)], ratio);
 }
 
-QImage ShapeExampleImage(int shapeIndex)
+QImage ShapeExampleImage(int shapeIndex, qreal ratio)
 {
     if (shapeIndex < 0 || shapeIndex >= static_cast<int>(ShapeNames.size()))
         return {};
     // Made once, on first use; the pictures are asked for on the UI thread only.
     static std::array<QImage, ShapeNames.size()> examples;
     QImage& example = examples[static_cast<std::size_t>(shapeIndex)];
-    if (example.isNull())
-        example = DrawShapeExample(shapeIndex);
+    if (example.isNull() || example.devicePixelRatio() != ratio)
+        example = DrawShapeExample(shapeIndex, ratio);
     return example;
 }
 

@@ -9,7 +9,7 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-liberation fonts-dejavu-core
-  xvfb xauth xdotool x11-utils imagemagick
+  xvfb xauth xdotool x11-utils imagemagick openbox
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   shared-mime-info xdg-utils libfile-mimeinfo-perl desktop-file-utils
   python3
@@ -25,3 +25,15 @@ if ((${#missing[@]})); then
   apt-get update
   apt-get install -y --no-install-recommends "${missing[@]}"
 fi
+
+# Locales the tests switch to, so that numbers are seen to read the same in
+# every one: Debian's locales package and two generated locales with a
+# decimal comma.
+if ! dpkg-query -W -f='${Status}' locales 2>/dev/null | grep -q "install ok installed"; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update
+  apt-get install -y --no-install-recommends locales
+fi
+for name in de_DE fr_FR; do
+  locale -a 2>/dev/null | grep -qix "${name}.utf-\?8" || localedef -i "$name" -c -f UTF-8 "${name}.UTF-8"
+done

@@ -12,7 +12,7 @@ inline constexpr std::string_view AboutCaption = "Vornia Generator";
 inline constexpr std::string_view AboutProgramName = "Vornia Generator";
 inline constexpr std::string_view AboutVersionText = "version 1.6";
 // The copyright line as designed; CopyrightText widens its year to today's.
-inline constexpr std::string_view AboutCopyrightCaption = "Copyright \u00A9 2007 Maren Oakhollow";
+inline constexpr std::string_view AboutCopyrightCaption = "Copyright \u00A9 2007 the Vornia Generator authors";
 inline constexpr std::string_view AboutEmailAddress = "generator@vornia.example";
 inline constexpr std::string_view AboutWebPagePath = "/vorniaboard.shtml";
 

@@ -1,13 +1,22 @@
 // TmirlCombobox: a combo box with its caption on the left, placed on a form
-// as one control. A drop-down list by default, showing 24 rows.
+// as one control. A drop-down list by default, showing 24 rows; it can also
+// be a simple combo box (an edit over a list that is always shown) or a list
+// whose entries its owner draws.
 #pragma once
 
 #include <QString>
 #include <QStringList>
+#include <QStyle>
+
+#include <functional>
 
 #include "ui/mirl_labelled_qt.h"
 
+class QAbstractItemDelegate;
 class QComboBox;
+class QLineEdit;
+class QListView;
+class QPainter;
 
 namespace vornia {
 
@@ -17,15 +26,31 @@ class TmirlCombobox : public TmirlLabelledPanel {
     Q_PROPERTY(TComboStyle Style READ Style WRITE SetStyle)
     Q_PROPERTY(int DropDownCount READ DropDownCount WRITE SetDropDownCount)
     Q_PROPERTY(bool Sorted READ Sorted WRITE SetSorted)
+    Q_PROPERTY(int ItemHeight READ ItemHeight WRITE SetItemHeight)
 
 public:
-    // csDropDown: the text may be typed; csDropDownList: only the entries.
-    enum TComboStyle { csDropDown, csDropDownList };
+    // csDropDown: the text may be typed; csSimple: typed too, with the list
+    // always shown below the edit, in the panel's height under it;
+    // csDropDownList: only the entries; csOwnerDrawFixed and
+    // csOwnerDrawVariable: only the entries, drawn by OnDrawItem, ItemHeight
+    // high or as high as OnMeasureItem says.
+    enum TComboStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
     Q_ENUM(TComboStyle)
+
+    // Draws entry index into rect (the closed box shows the selected entry
+    // this way too); state carries QStyle::State_Selected for the
+    // highlighted entry.
+    using TDrawItem = std::function<void(QPainter& painter, int index, const QRect& rect, QStyle::State state)>;
+    // The height of entry index in pixels.
+    using TMeasureItem = std::function<int(int index)>;
 
     explicit TmirlCombobox(QWidget* parent = nullptr);
 
+    // The combo box holds the entries, the selection and the text in every
+    // style; in csSimple it stays hidden behind SimpleEdit and SimpleList.
     QComboBox* ComboControl() const { return FCombo; }
+    QLineEdit* SimpleEdit() const { return FSimpleEdit; }
+    QListView* SimpleList() const { return FSimpleList; }
 
     // The text shown. Setting it on a drop-down list selects the entry with
     // that text (letter case ignored), or none.
@@ -39,6 +64,16 @@ public:
     // ignored; turning it on sorts the entries it has and keeps the selection.
     bool Sorted() const { return FSorted; }
     void SetSorted(bool value);
+    // The height of every entry of csOwnerDrawFixed, and of an entry of
+    // csOwnerDrawVariable without OnMeasureItem.
+    int ItemHeight() const { return FItemHeight; }
+    void SetItemHeight(int value);
+    void SetOnDrawItem(TDrawItem draw);
+    void SetOnMeasureItem(TMeasureItem measure);
+    bool IsOwnerDrawn() const { return FStyle == csOwnerDrawFixed || FStyle == csOwnerDrawVariable; }
+    // The height an entry is given in the list.
+    int ItemHeightOf(int index) const;
+    void DrawItem(QPainter& painter, int index, const QRect& rect, QStyle::State state) const;
 
     // The entries.
     QStringList Items() const;
@@ -60,12 +95,26 @@ signals:
 
 protected:
     void RaiseExit() override;
+    // csSimple: the list takes the panel below the edit.
+    void InputPlaced() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void SortEntries();
     void ReportChange();
+    void MakeSimpleParts();
+    // csSimple: the list marks the selected entry.
+    void ShowSelectionInList();
 
     QComboBox* FCombo = nullptr;
+    QLineEdit* FSimpleEdit = nullptr;
+    QListView* FSimpleList = nullptr;
+    QAbstractItemDelegate* FStandardDelegate = nullptr;
+    QAbstractItemDelegate* FOwnerDelegate = nullptr;
+    TComboStyle FStyle = csDropDownList;
+    int FItemHeight = 16;
+    TDrawItem FOnDrawItem;
+    TMeasureItem FOnMeasureItem;
     bool FSorted = false;
     // The selection and text last reported by changed().
     int FReportedIndex = -1;

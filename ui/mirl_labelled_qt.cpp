@@ -16,6 +16,10 @@ TmirlLabelledPanel::TmirlLabelledPanel(QWidget* parent) : QFrame(parent)
 
 void TmirlLabelledPanel::AttachInput(QWidget* input)
 {
+    if (FInput == input)
+        return;
+    if (FInput)
+        FInput->removeEventFilter(this);
     FInput = input;
     FInput->setParent(this);
     FCaptionLabel->setBuddy(FInput);
@@ -78,6 +82,7 @@ void TmirlLabelledPanel::ApplyLayout()
     if (FInput)
         FInput->setGeometry(FLayout.InputLeft, FLayout.InputTop, FLayout.InputWidth(),
                             FLayout.InputHeight);
+    InputPlaced();
 }
 
 void TmirlLabelledPanel::resizeEvent(QResizeEvent* event)

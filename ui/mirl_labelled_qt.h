@@ -44,12 +44,15 @@ public:
 
 protected:
     explicit TmirlLabelledPanel(QWidget* parent);
-    // Called once by the derived constructor with its input control, which
-    // becomes a child of the panel, the label's buddy and the focus proxy.
+    // Called by the derived constructor with its input control, which
+    // becomes a child of the panel, the label's buddy and the focus proxy;
+    // called again when another control takes the input's place.
     void AttachInput(QWidget* input);
     // Raised when the focus moves from the input to a control outside the
     // composite (not when the window merely loses the activation).
     virtual void RaiseExit() = 0;
+    // Called after the label and the input have been placed.
+    virtual void InputPlaced() {}
 
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -14,7 +14,7 @@
 #include "app/frm_board.h"
 #include "board/random_source.h"
 #include "net/version_check.h"
-#include "test_files.h"
+#include "tests/files/test_files.h"
 
 namespace vornia::test {
 
@@ -24,7 +24,7 @@ struct TShownMessage {
     TMsgButtons Buttons;
 };
 
-class TFakeSocket : public TVersionCheckPort {
+class TFakeSocket : public TVersionSocketPort {
 public:
     void OpenConnection(const std::string& host, int port) override
     {
@@ -41,8 +41,6 @@ public:
     bool IsConnectionOpen() const override { return Open; }
     void StartTimer(int intervalMs) override { TimerMs = intervalMs; }
     void StopTimer() override { TimerMs = 0; }
-    void RepaintStatusBar() override {}
-    void ReportNewerVersion(const std::string&) override {}
 
     std::vector<std::string> Opened;
     std::string Sent;
@@ -108,7 +106,7 @@ public:
             *error = PrintError;
         return PrintError.empty();
     }
-    TVersionCheckPort& VersionSocket() override { return Socket; }
+    TVersionSocketPort& VersionSocket() override { return Socket; }
     void AttachVersionCheck(TVersionCheck* check) override { Attached = check; }
 
     // Fires a running timer as the toolkit would.

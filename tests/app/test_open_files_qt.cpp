@@ -14,7 +14,7 @@
 
 #include "app/board_panel_qt.h"
 #include "app/frm_board_qt.h"
-#include "test_files.h"
+#include "tests/files/test_files.h"
 
 namespace vornia::test {
 namespace {

@@ -19,7 +19,9 @@
 #include "app/program_icon_qt.h"
 #include "app/status_bar_qt.h"
 #include "board/random_source.h"
-#include "test_files.h"
+#include "tests/files/test_files.h"
+#include "tests/render/image_probe_qt.h"
+#include "tests/scoped_locale.h"
 
 namespace vornia::test {
 namespace {
@@ -60,6 +62,10 @@ protected:
             Messages.push_back(text);
             return buttons == TMsgButtons::YesNo ? Answer : TMsgAnswer::Ok;
         };
+        hooks.ChooseFile = [this](bool, const TFileDialogOptions&, std::string& path) {
+            path = ChosenFile;
+            return !path.empty();
+        };
         hooks.Print = [this](const QImage& picture, std::string*) {
             Printed.push_back(picture);
             return true;
@@ -90,6 +96,7 @@ protected:
     std::vector<std::string> Messages;
     TMsgAnswer Answer = TMsgAnswer::No;
     std::vector<QImage> Printed;
+    std::string ChosenFile; // what the file dialogs answer; empty: cancelled
 };
 
 TEST_F(QtWindow, TheMenuBarCarriesEveryCommandWithItsShortcut)
@@ -181,6 +188,29 @@ TEST_F(QtWindow, KeysStepThroughTheBoards)
     EXPECT_FALSE(Window->Action("mnuBoard2")->isChecked());
 }
 
+// Qt ticks or unticks a checkable action before the click reaches the menu
+// model: choosing the checked zoom item by key or by menu must keep it checked.
+TEST_F(QtWindow, ExactlyOneZoomItemIsCheckedWhateverIsChosen)
+{
+    Open();
+    Generate();
+    const std::pair<const char*, std::string_view> steps[] = {
+        {"Ctrl+1", "mnuHundred"}, {"mnuHundred", "mnuHundred"},         {"Ctrl+7", "mnuSeventyFive"},
+        {"Ctrl+7", "mnuSeventyFive"}, {"mnuSeventyFive", "mnuSeventyFive"}, {"mnuFifty", "mnuFifty"},
+        {"Ctrl+5", "mnuFifty"},   {"Ctrl+1", "mnuHundred"},
+    };
+    for (const auto& [chosen, checked] : steps) {
+        SCOPED_TRACE(chosen);
+        if (std::string_view(chosen).starts_with("Ctrl+"))
+            QTest::keySequence(Window.get(), QKeySequence(chosen));
+        else
+            Window->Action(chosen)->trigger(); // as a click in the menu
+        for (const char* item : {"mnuHundred", "mnuSeventyFive", "mnuFifty"})
+            EXPECT_EQ(Window->Action(item)->isChecked(), item == checked) << item;
+    }
+    EXPECT_EQ(Window->Logic().ZoomPercent(), 100);
+}
+
 TEST_F(QtWindow, PrintingTakesTheClientAreaWithTheStatusBarOnlyWhenShown)
 {
     Open();
@@ -248,6 +278,67 @@ TEST_F(QtWindow, ClosingWritesTheSettingsOfTheRun)
     EXPECT_EQ(ini.ReadString("settings", "keepMe", ""), "yes");
     EXPECT_EQ(ini.ReadString("settings", "windowWidth", ""), std::to_string(size.width()));
     EXPECT_EQ(ini.ReadString("settings", "windowHeight", ""), std::to_string(size.height()));
+}
+
+// Run at scale factors 1, 1.5 and 2 (tests/app/CMakeLists.txt): the board
+// is drawn with the screen's own pixels, the fills still stop at the
+// outlines, and the printer gets the same picture.
+TEST_F(QtWindow, BoardIsDrawnAtTheScreensResolution)
+{
+    Open();
+    Generate();
+    TBoardPanelWidget* panel = Window->BoardPanelWidget();
+    const qreal ratio = panel->devicePixelRatioF();
+    const double pixelsPerPixel = ratio * ratio;
+    // At 50 per cent the outlines are one pixel wide as laid out.
+    for (Qt::Key zoom : {Qt::Key_1, Qt::Key_5}) {
+        SCOPED_TRACE(zoom == Qt::Key_1 ? "100%" : "50%");
+        Press(zoom, Qt::ControlModifier);
+        const QImage board = panel->grab().toImage();
+        ASSERT_EQ(board.size(), panel->size() * ratio);
+        // A fill leaking out of its hexagon would take the background with it.
+        const int area = panel->width() * panel->height();
+        EXPECT_GT(CountPixels(board, board.rect(), qRgb(0, 0, 255)), 1000 * pixelsPerPixel);
+        EXPECT_GT(CountPixels(board, board.rect(), Window->palette().color(QPalette::Button).rgb()),
+                  area * pixelsPerPixel / 10);
+        if (ratio == 2) {
+            EXPECT_GT(testing::SplitBlocks(board), 1000) << "the board is a picture scaled up";
+        }
+
+        const QImage printed = Window->CaptureClientArea();
+        EXPECT_EQ(printed.devicePixelRatio(), ratio);
+        const QRect where(panel->mapTo(Window->centralWidget(), QPoint(0, 0)) * ratio, board.size());
+        EXPECT_TRUE(printed.copy(where).convertToFormat(board.format()) == board);
+    }
+}
+
+// QApplication puts the C library into the user's locale, where these write a
+// decimal comma: the status bar and the files the window writes must read as
+// they do under C.
+TEST_F(QtWindow, NumbersReadTheSameInEveryLocale)
+{
+    ChosenFile = Folder.File("board.mirl");
+    std::string boardUnderC, settingsUnderC;
+    for (const char* name : {"C", test::CommaLocales[0], test::CommaLocales[1]}) {
+        SCOPED_TRACE(name);
+        test::TScopedLocale locale(name);
+        ASSERT_TRUE(locale.Ok) << "the locale is missing; scripts/deps.sh generates it";
+        std::filesystem::remove(ChosenFile);
+        Open();
+        Generate();
+        EXPECT_EQ(Window->Logic().StatusBar().Text(3), "mass stats: 1.89 - 4.42 - 4.42  (high)");
+        Press(Qt::Key_S, Qt::ControlModifier);
+        Press(Qt::Key_F12);
+        const std::string board = ReadText(ChosenFile), settings = ReadText(Folder.File("VorniaGenerator.ini"));
+        ASSERT_NE(board.find("plateCount="), std::string::npos);
+        if (boardUnderC.empty()) {
+            boardUnderC = board;
+            settingsUnderC = settings;
+        }
+        EXPECT_EQ(board, boardUnderC);
+        EXPECT_EQ(settings, settingsUnderC);
+        Window.reset();
+    }
 }
 
 TEST(ProgramIcon, IsDrawnWhenNoThemeHasIt)

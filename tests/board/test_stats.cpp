@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "board/stats.h"
+#include "tests/scoped_locale.h"
 
 namespace vornia {
 namespace {
@@ -84,6 +85,21 @@ TEST(FormatAverage, CutsAfterTwoDecimalsWithoutRounding)
     EXPECT_EQ(FormatAverage(2), "2");
     EXPECT_EQ(FormatAverage(-1), "-1");
     EXPECT_EQ(FormatAverage(0), "0");
+}
+
+// The toolkit switches the C library to the user's locale; a decimal comma
+// there must not reach the status bar.
+TEST(FormatAverage, WritesAPointInEveryLocale)
+{
+    const std::pair<double, const char*> rows[] = {
+        {1.8947368, "1.89"}, {84.0 / 19, "4.42"}, {2.5, "2.5"}, {-0.125, "-0.12"}, {1e20, "1E+20"}};
+    for (const char* name : test::CommaLocales) {
+        SCOPED_TRACE(name);
+        test::TScopedLocale locale(name);
+        ASSERT_TRUE(locale.Ok) << "the locale is missing; scripts/deps.sh generates it";
+        for (const auto& [value, text] : rows)
+            EXPECT_EQ(FormatAverage(value), text) << value;
+    }
 }
 
 } // namespace

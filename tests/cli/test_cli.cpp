@@ -1,21 +1,23 @@
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <csignal>
-#include <sys/wait.h>
 #include <thread>
+
 #include <fcntl.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
-#include "app/file_utils.h"
 #include "board/board_settings.h"
 #include "board/panel_board.h"
 #include "cli/cli_args.h"
 #include "cli/cli_batch.h"
 #include "cli/cli_run.h"
+#include "files/file_utils.h"
+#include "tests/scoped_locale.h"
 
 namespace vornia {
 namespace {
@@ -206,10 +208,6 @@ TEST_F(CliRun, FailuresAndTheirExitStatus)
     EXPECT_EQ(Run({"generate", "--out", board.c_str(), "--force"}), ExitOk);
     EXPECT_NE(Read(board), "old");
 
-    const std::string missing = Path("missing.ini");
-    EXPECT_EQ(Run({"generate", "--settings", missing.c_str()}, &out, &err), ExitFileError);
-    EXPECT_NE(err.find(missing), std::string::npos);
-    EXPECT_EQ(Run({"stats", dir.string().c_str()}, &out, &err), ExitFileError); // a folder
     const std::string intoFolder = (dir / "no" / "such" / "x.mirl").string();
     EXPECT_EQ(Run({"generate", "--out", intoFolder.c_str()}, &out, &err), ExitFileError);
 }
@@ -298,22 +296,84 @@ TEST_F(CliRun, ABatchReplacesFilesOnlyWithForceAndListsFailedBoards)
     EXPECT_EQ(Read(out + "/board-0001.mirl"), firstBoard) << "a failed board leaves the file of its number alone";
 }
 
-// The real program, with pictures.
+// A file that cannot be read or written is named once, then the reason.
+TEST_F(CliRun, FileMessagesNameTheFileOnce)
+{
+    const std::string missing = Path("missing.ini"), folder = dir.string(), taken = Path("taken");
+    fs::create_directory(taken);
+    struct TRow {
+        std::initializer_list<const char*> Args;
+        std::string Named;
+        std::string Said;
+    };
+    const TRow rows[] = {
+        {{"generate", "--settings", missing.c_str()}, missing, "cannot read %: No such file or directory\n"},
+        {{"stats", missing.c_str()}, missing, "cannot read %: No such file or directory\n"},
+        {{"stats", folder.c_str()}, folder, "cannot read %: it is a folder\n"},
+        {{"generate", "--out", taken.c_str(), "--force"}, taken, "cannot write %: could not replace it: "},
+    };
+    for (const TRow& row : rows) {
+        SCOPED_TRACE(row.Said);
+        std::string err;
+        EXPECT_EQ(Run(row.Args, nullptr, &err), ExitFileError);
+        std::string said = "vornia-cli: " + row.Said;
+        said.replace(said.find('%'), 1, row.Named);
+        EXPECT_EQ(err.substr(0, said.size()), said);
+        EXPECT_EQ(err.find(row.Named, err.find(row.Named) + 1), std::string::npos) << err;
+    }
+}
+
+// The real program, with pictures. Its standard error holds only its own
+// messages: Qt's warning about a session without a runtime folder is not one.
 TEST_F(CliRun, ProgramDrawsPicturesAndRefusesHugeOnes)
 {
-    const std::string cli = VORNIA_CLI_PATH;
-    const std::string board = Path("b.mirl"), png = Path("b.png");
-    const std::string quiet = " >/dev/null 2>&1";
-    auto run = [&](const std::string& args) { return WEXITSTATUS(std::system((cli + " " + args + quiet).c_str())); };
+    const std::string cli = "env -u XDG_RUNTIME_DIR " + std::string(VORNIA_CLI_PATH);
+    const std::string board = Path("b.mirl"), png = Path("b.png"), errFile = Path("err.txt");
+    std::string err;
+    auto run = [&](const std::string& args) {
+        const int status = WEXITSTATUS(std::system((cli + " " + args + " >/dev/null 2>'" + errFile + "'").c_str()));
+        err = Read(errFile);
+        return status;
+    };
     ASSERT_EQ(run("generate --seed 1 --out '" + board + "' --png '" + png + "'"), ExitOk);
+    EXPECT_EQ(err, "");
     EXPECT_TRUE(fs::file_size(png) > 1000);
     ASSERT_EQ(run("render '" + board + "' --png '" + Path("half.png") + "' --zoom 50 --bw"), ExitOk);
+    EXPECT_EQ(err, "");
     EXPECT_TRUE(fs::exists(Path("half.png")));
     EXPECT_EQ(run("render '" + board + "' --zoom 40 --png x.png"), ExitUsage);
 
     std::ofstream(Path("far.mirl")) << "[settings]\r\nplate[0]=Grain;20000;10;;;;;\r\nplateCount=1\r\n";
     EXPECT_EQ(run("render '" + Path("far.mirl") + "' --png '" + Path("far.png") + "'"), ExitFileError);
     EXPECT_FALSE(fs::exists(Path("far.png")));
+    const std::string folder = dir.string();
+    EXPECT_EQ(run("render '" + board + "' --png '" + folder + "'"), ExitFileError);
+    EXPECT_EQ(err.rfind("vornia-cli: cannot write " + folder + ": ", 0), 0u) << err;
+    EXPECT_EQ(err.find(folder, err.find(folder) + 1), std::string::npos) << err;
+}
+
+// The program under the user's locale: what it prints and writes is the same
+// as under C.
+TEST_F(CliRun, ProgramWritesTheSameInEveryLocale)
+{
+    const std::string cli = VORNIA_CLI_PATH;
+    auto runUnder = [&](const std::string& locale, const std::string& tag) {
+        const std::string board = Path("b.mirl"), png = Path("b.png"), out = Path("out.txt");
+        const std::string command = "LC_ALL=" + locale + " LANG=" + locale + " " + cli +
+                                    " generate --seed 1 --force --out '" + board + "' --png '" + png + "' >'" + out +
+                                    "' 2>/dev/null";
+        EXPECT_EQ(WEXITSTATUS(std::system(command.c_str())), ExitOk) << tag;
+        return std::vector<std::string>{Read(out), Read(board), Read(png)};
+    };
+    const auto plain = runUnder("C", "C");
+    EXPECT_NE(plain[0].find("mass stats: 1.89 - 4.42 - 4.42  (high)\n"), std::string::npos) << plain[0];
+    for (const char* locale : test::CommaLocales) {
+        SCOPED_TRACE(locale);
+        const auto local = runUnder(locale, locale);
+        EXPECT_EQ(local[0], plain[0]);
+        EXPECT_TRUE(local[1] == plain[1]) << "the board file differs";
+        EXPECT_TRUE(local[2] == plain[2]) << "the picture differs";
+    }
 }
 
 // A batch killed at any moment: every board file there is whole, and the

@@ -21,8 +21,9 @@ link_flags=(-fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all)
 # The plain code the targets reach: the board model, the file readers and
 # writers, and the command-line parser.
 sources=("$root"/board/*.cpp
-         "$root"/app/ini_file.cpp "$root"/app/file_utils.cpp
-         "$root"/app/board_file.cpp "$root"/app/settings.cpp
+         "$root"/files/ini_file.cpp "$root"/files/file_utils.cpp
+         "$root"/files/board_file.cpp "$root"/files/settings.cpp
+         "$root"/files/open_board.cpp
          "$root"/cli/cli_args.cpp)
 targets=(ini board_file settings cli_args)
 

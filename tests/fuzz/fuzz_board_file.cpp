@@ -8,10 +8,11 @@
 #include <string>
 #include <string_view>
 
-#include "app/board_file.h"
-#include "app/ini_file.h"
 #include "board/panel_board.h"
 #include "board/plain_owner.h"
+#include "files/board_file.h"
+#include "files/ini_file.h"
+#include "files/open_board.h"
 #include "fuzz_check.h"
 
 namespace {
@@ -145,11 +146,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckSaveAndReopen(*content.Plates, content.Zoom);
 
     TFuzzOwner owner;
-    owner.Zoom = content.Zoom;
     TPanelBoard panel(owner);
-    panel.AdoptPlateList(std::move(content.Plates));
-    panel.SetBoardName("fuzz.mirl");
-    panel.RegisterBoard(panel.BoardName);
+    OpenBoard(panel, std::move(content), "fuzz.mirl", [&owner](int zoom) { owner.Zoom = zoom; });
     CheckStats(panel.ComputeStats(), count);
     CheckIndexAgainstScan(panel);
 

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/ini_file.h"
 #include "board/plate.h"
+#include "files/ini_file.h"
 #include "fuzz_check.h"
 
 namespace {

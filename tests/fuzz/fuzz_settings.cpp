@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/ini_file.h"
-#include "app/settings.h"
 #include "board/board_settings.h"
+#include "files/ini_file.h"
+#include "files/settings.h"
 #include "fuzz_check.h"
 
 namespace {

@@ -6,10 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "app/board_file.h"
-#include "app/file_utils.h"
 #include "board/panel_board.h"
 #include "board/plain_owner.h"
+#include "files/board_file.h"
+#include "files/file_utils.h"
+#include "files/open_board.h"
 #include "hostile_support.h"
 
 namespace vornia::hostile {
@@ -35,17 +36,14 @@ inline TOpenedBoard OpenBoardFile(const std::string& path)
     return result;
 }
 
-// A panel holding an opened board at the file's zoom.
+// A panel holding an opened board at the file's zoom, opened as Open does.
 struct TOpenedPanel {
     TTestOwner Owner;
     TPanelBoard Panel{Owner};
 
     explicit TOpenedPanel(TBoardFileContent content)
     {
-        Owner.Zoom = content.Zoom;
-        Panel.AdoptPlateList(std::move(content.Plates));
-        Panel.SetBoardName("opened");
-        Panel.RegisterBoard(Panel.BoardName);
+        OpenBoard(Panel, std::move(content), "opened", [this](int zoom) { Owner.Zoom = zoom; });
     }
 };
 

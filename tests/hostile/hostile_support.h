@@ -20,8 +20,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "app/message_sink.h"
-#include "tests/app/test_files.h"
+#include "files/message_sink.h"
+#include "tests/files/test_files.h"
 
 namespace vornia::hostile {
 

@@ -6,10 +6,10 @@
 #include <sstream>
 #include <string>
 
-#include "app/settings.h"
 #include "board/status_texts.h"
 #include "board_fixture.h"
 #include "cli/cli_run.h"
+#include "files/settings.h"
 #include "time_limits.h"
 
 namespace vornia::hostile {

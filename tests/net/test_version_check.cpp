@@ -61,7 +61,7 @@ TEST(IsNewerVersion, ComparesByCharacterCodeWithPrefixSmaller) {
 }
 
 // Records what the check asks of the socket, the timer and the window.
-class TFakePort : public TVersionCheckPort {
+class TFakePort : public TVersionSocketPort, public TVersionCheckListener {
 public:
     std::vector<std::string> calls;
     std::string answer;
@@ -105,13 +105,13 @@ public:
 
 TEST(VersionCheck, StartConnectsAndStartsTheTimeOut) {
     TFakePort port;
-    TVersionCheck check(port, "www.vornia.example", 80);
+    TVersionCheck check(port, port, "www.vornia.example", 80);
     check.StartVersionCheck();
     EXPECT_EQ(port.calls, std::vector<std::string>{"open www.vornia.example:80"});
     EXPECT_TRUE(port.timerRunning);
     EXPECT_EQ(port.timerInterval, 30000);
 
-    TVersionCheck quick(port, "localhost", 8080, 250);
+    TVersionCheck quick(port, port, "localhost", 8080, 250);
     quick.StartVersionCheck();
     EXPECT_EQ(port.timerInterval, 250);
 }
@@ -121,7 +121,7 @@ TEST(VersionCheck, WriteSendsTheRequestAndRepaintsEvenWhenSendingFails) {
         SCOPED_TRACE(succeeds ? "send succeeds" : "send fails");
         TFakePort port;
         port.sendSucceeds = succeeds;
-        TVersionCheck check(port, "h.example", 80);
+        TVersionCheck check(port, port, "h.example", 80);
         check.StartVersionCheck();
         check.sokVersionWrite();
         ASSERT_EQ(port.calls.size(), 2u);
@@ -146,7 +146,7 @@ TEST(VersionCheck, ReadExaminesTheFirstPieceClosesAndRepaints) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         TFakePort port;
-        TVersionCheck check(port, "h.example", 80);
+        TVersionCheck check(port, port, "h.example", 80);
         check.StartVersionCheck();
         check.sokVersionWrite();
         port.answer = row.answer;
@@ -164,7 +164,7 @@ TEST(VersionCheck, ReadExaminesTheFirstPieceClosesAndRepaints) {
 
 TEST(VersionCheck, KeySplitAcrossTwoPiecesIsNotFound) {
     TFakePort port;
-    TVersionCheck check(port, "h.example", 80);
+    TVersionCheck check(port, port, "h.example", 80);
     check.StartVersionCheck();
     check.sokVersionWrite();
     port.answer = "HTTP/1.1 200 OK\r\n\r\nvorniagenerator";
@@ -179,7 +179,7 @@ TEST(VersionCheck, KeySplitAcrossTwoPiecesIsNotFound) {
 
 TEST(VersionCheck, OnlyTheBoundedStartOfAHugeAnswerIsExamined) {
     TFakePort port;
-    TVersionCheck check(port, "h.example", 80);
+    TVersionCheck check(port, port, "h.example", 80);
     check.StartVersionCheck();
     port.answer = std::string(MaxVersionAnswerBytes, 'x') + "vorniageneratorversion=1.7";
     check.sokVersionRead();
@@ -193,7 +193,7 @@ TEST(VersionCheck, OnlyTheBoundedStartOfAHugeAnswerIsExamined) {
 
 TEST(VersionCheck, TimeOutClosesAnOpenConnectionAndKeepsAFoundResult) {
     TFakePort port;
-    TVersionCheck check(port, "h.example", 80);
+    TVersionCheck check(port, port, "h.example", 80);
     check.StartVersionCheck();
     port.answer = "vorniageneratorversion=2.0";
     check.sokVersionRead();
@@ -214,7 +214,7 @@ TEST(VersionCheck, TimeOutClosesAnOpenConnectionAndKeepsAFoundResult) {
 
 TEST(VersionCheck, LaterCheckWithOlderVersionKeepsTheNewerOne) {
     TFakePort port;
-    TVersionCheck check(port, "h.example", 80);
+    TVersionCheck check(port, port, "h.example", 80);
     check.StartVersionCheck();
     port.answer = "vorniageneratorversion=1.8";
     check.sokVersionRead();
@@ -227,7 +227,7 @@ TEST(VersionCheck, LaterCheckWithOlderVersionKeepsTheNewerOne) {
 
 TEST(VersionCheck, RestartWhileRunningDropsTheOldConnectionFirst) {
     TFakePort port;
-    TVersionCheck check(port, "h.example", 80);
+    TVersionCheck check(port, port, "h.example", 80);
     check.StartVersionCheck();
     check.StartVersionCheck();
     EXPECT_EQ(port.calls,
@@ -240,14 +240,14 @@ TEST(VersionCheck, RestartWhileRunningDropsTheOldConnectionFirst) {
 TEST(VersionCheck, DestroyingClosesOnlyAnOpenConnection) {
     TFakePort port;
     {
-        TVersionCheck check(port, "h.example", 80);
+        TVersionCheck check(port, port, "h.example", 80);
         check.StartVersionCheck();
     }
     EXPECT_EQ(port.calls, (std::vector<std::string>{"open h.example:80", "close"}));
     EXPECT_FALSE(port.timerRunning);
 
     port.calls.clear();
-    { TVersionCheck idle(port, "h.example", 80); }
+    { TVersionCheck idle(port, port, "h.example", 80); }
     EXPECT_TRUE(port.calls.empty());
 }
 

@@ -75,18 +75,27 @@ private:
     bool hungUp_ = false;
 };
 
-struct TCheckRun {
+// A check on a real socket; the run itself listens in the window's place.
+struct TCheckRun : TVersionCheckListener {
     TVersionSocket socket;
     TVersionCheck check;
     int repaints = 0;
     std::vector<std::string> reported;
 
-    TCheckRun(int port, int timeoutMs) : check(socket, "127.0.0.1", port, timeoutMs) {
+    TCheckRun(int port, int timeoutMs) : check(socket, *this, "127.0.0.1", port, timeoutMs) {
         socket.Attach(&check);
-        socket.SetStatusBarRepaint([this] { ++repaints; });
-        socket.SetNewerVersionHandler([this](const std::string& v) { reported.push_back(v); });
     }
+    void RepaintStatusBar() override { ++repaints; }
+    void ReportNewerVersion(const std::string& version) override { reported.push_back(version); }
 };
+
+// Whether the socket's time-out is running (its timer is the socket's child).
+bool TimerActive(const TVersionSocket& socket) {
+    const auto* timer = socket.findChild<QTimer*>();
+    if (timer == nullptr)
+        ADD_FAILURE() << "the socket has no time-out timer";
+    return timer != nullptr && timer->isActive();
+}
 
 const QByteArray Headers = "HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\n\r\n";
 
@@ -117,7 +126,7 @@ TEST(VersionSocket, AnswerInOneWriteIsJudgedAndTheRequestIsExact) {
         EXPECT_EQ(run.check.NewerVersion(), row.newer);
         EXPECT_EQ(run.reported.size(), row.newer.empty() ? 0u : 1u);
         EXPECT_EQ(run.repaints, 2); // after the request and after the answer
-        EXPECT_FALSE(run.socket.IsTimerActive());
+        EXPECT_FALSE(TimerActive(run.socket));
     }
 }
 
@@ -155,7 +164,7 @@ TEST(VersionSocket, NoAnswerIsEndedByTheTimeOut) {
     EXPECT_GE(clock.elapsed(), 250);
     EXPECT_EQ(server.Request().toStdString(), VersionRequest("127.0.0.1"));
     EXPECT_FALSE(run.socket.IsConnectionOpen());
-    EXPECT_FALSE(run.socket.IsTimerActive());
+    EXPECT_FALSE(TimerActive(run.socket));
     EXPECT_FALSE(run.check.NewerVersionFound());
     EXPECT_EQ(run.repaints, 1); // after the request only
 }
@@ -169,7 +178,7 @@ TEST(VersionSocket, RefusedConnectionShowsNothing) {
     }
     TCheckRun run(port, 300);
     run.check.StartVersionCheck();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !run.socket.IsTimerActive(); }, WaitLimitMs));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !TimerActive(run.socket); }, WaitLimitMs));
     EXPECT_FALSE(run.socket.IsConnectionOpen());
     EXPECT_FALSE(run.check.NewerVersionFound());
     EXPECT_EQ(run.repaints, 0);

@@ -183,11 +183,14 @@ TEST_F(CustomOptionsDialog, ValleyShowsItsPicture)
     Open();
     Dialog->cboShape->SetItemIndex(11);
     EXPECT_EQ(Dialog->lblShapeExample->text(), QStringLiteral("valley example:"));
+    // Drawn for the screen: also run at a scale factor of 2 (CMakeLists.txt).
+    const qreal ratio = Dialog->imgBoard->devicePixelRatioF();
     const QImage shown = Dialog->imgBoard->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage valley = ShapeExampleImage(11).convertToFormat(QImage::Format_RGB32);
+    const QImage valley = ShapeExampleImage(11, ratio).convertToFormat(QImage::Format_RGB32);
     ASSERT_FALSE(valley.isNull());
     EXPECT_EQ(shown, valley);
-    EXPECT_NE(shown, ShapeExampleImage(12).convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(shown.size(), QSize(219, 187) * ratio);
+    EXPECT_NE(shown, ShapeExampleImage(12, ratio).convertToFormat(QImage::Format_RGB32));
 }
 
 TEST_F(CustomOptionsDialog, LandAndDiceEditsAreNormalisedWhenLeft)

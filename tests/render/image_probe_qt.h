@@ -95,4 +95,21 @@ inline int CountRegions(const QImage& image, const std::function<bool(TColor)>& 
     return static_cast<int>(RegionSizes(image, test).size());
 }
 
+// The 2 x 2 blocks of the rectangle, from its top-left corner, whose pixels
+// are not all of one colour: none at all in a picture drawn at half the
+// resolution and scaled up twice.
+inline int SplitBlocks(const QImage& image, QRect area = {})
+{
+    if (area.isNull())
+        area = image.rect();
+    area = area.intersected(image.rect());
+    int split = 0;
+    for (int y = area.top(); y + 1 <= area.bottom(); y += 2)
+        for (int x = area.left(); x + 1 <= area.right(); x += 2) {
+            const QRgb p = image.pixel(x, y);
+            split += image.pixel(x + 1, y) != p || image.pixel(x, y + 1) != p || image.pixel(x + 1, y + 1) != p;
+        }
+    return split;
+}
+
 } // namespace vornia::testing

@@ -49,6 +49,39 @@ TTokenBox TokenBox(int zoom)
 
 const char* const Kinds[] = {"Brick", "Grain", "Lumber", "Ore", "Wool", "Desert", "Water"};
 
+// On a screen with finer pixels the board is drawn with them: the fills stop
+// at outlines drawn with those pixels, and the number on a token has strokes
+// finer than the blocks of a picture scaled up.
+TEST(BoardPixels, DrawnWithTheScreensPixels)
+{
+    TPlateList plates;
+    AddPlate(plates, Land("Ore", "8", X, Y));
+    for (int zoom : {100, 75, 50}) {
+        const QImage plain = RenderBoardImage(plates, Options(zoom), 160, 160);
+        const TTokenBox token = TokenBox(zoom);
+        const int plainRed = CountColor(plain, token.X1, token.Y1, token.X1 + token.Size, token.Y1 + token.Size, clRed);
+        for (double ratio : {1.5, 2.0}) {
+            SCOPED_TRACE("zoom " + std::to_string(zoom) + " ratio " + std::to_string(ratio));
+            const QImage image = RenderBoardImage(plates, Options(zoom), 160, 160, ratio);
+            ASSERT_EQ(image.size(), QSize(160, 160) * ratio);
+            EXPECT_EQ(image.devicePixelRatio(), ratio);
+            const double area = ratio * ratio;
+            for (TColor colour : {clPurple, Grey}) {
+                const double expected = CountColor(plain, 0, 0, 160, 160, colour) * area;
+                EXPECT_NEAR(CountColor(image, 0, 0, image.width(), image.height(), colour), expected, expected / 10)
+                    << std::hex << colour;
+            }
+            const QRect box(QPoint(token.X1, token.Y1) * ratio, QSize(token.Size, token.Size) * ratio);
+            const int red = CountColor(image, box.left(), box.top(), box.right() + 1, box.bottom() + 1, clRed);
+            EXPECT_GT(red, plainRed * area / 2);
+            EXPECT_LT(red, plainRed * area * 2);
+            if (ratio == 2) {
+                EXPECT_GT(testing::SplitBlocks(image, box), 5) << "the number is scaled up";
+            }
+        }
+    }
+}
+
 TEST(BoardPixels, EveryKindIsFilledWithItsColourInsideABlackOutline)
 {
     for (int zoom : {100, 75, 50})

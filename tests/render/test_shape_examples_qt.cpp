@@ -69,6 +69,20 @@ TEST(ShapeExamples, TraditionalPictureHas19LandAnd18WaterHexes)
     EXPECT_EQ(testing::CountRegions(image, [](TColor c) { return c == clWhite; }), 1);
 }
 
+// For a finer screen: all of its pixels, with every hexagon still closed.
+TEST(ShapeExamples, FinerScreensGetClosedHexagonsInAllTheirPixels)
+{
+    for (double ratio : {1.5, 2.0}) {
+        SCOPED_TRACE(ratio);
+        const QImage image = ShapeExampleImage(0, ratio);
+        EXPECT_EQ(image.size(), QSize(219, 187) * ratio);
+        EXPECT_EQ(testing::CountRegions(image, [](TColor c) { return c == clBlue; }), 18);
+        EXPECT_EQ(testing::CountRegions(image, [](TColor c) { return IsFill(c) && c != clBlue; }), 19);
+        EXPECT_EQ(testing::CountRegions(image, [](TColor c) { return c == clWhite; }), 1);
+    }
+    EXPECT_EQ(ShapeExampleImage(0).devicePixelRatio(), 1.0);
+}
+
 TEST(ShapeExamples, DrawingAPictureKeepsTheGeneratorsState)
 {
     RandomSource().SetSeed(987654321u);

@@ -29,8 +29,7 @@ TEST(CopyrightText, WidensTheFirstYearToToday) {
         SCOPED_TRACE(row.name);
         EXPECT_EQ(CopyrightText(row.caption, row.year), row.expected);
     }
-    EXPECT_EQ(CopyrightText(2030), CopyrightText(AboutCopyrightCaption, 2030));
-    EXPECT_NE(CopyrightText(2030).find("2007-2030"), std::string::npos);
+    EXPECT_EQ(CopyrightText(2030), "Copyright \u00A9 2007-2030 the Vornia Generator authors");
 }
 
 TEST(AboutLinks, PointAtTheMakersHost) {

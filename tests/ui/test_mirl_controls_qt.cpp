@@ -6,6 +6,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -243,6 +245,106 @@ TEST(MirlCombobox, DropDownStyleTakesTypedText)
     EXPECT_EQ(spy.count(), 2);
     combo.SetDropDownCount(8);
     EXPECT_EQ(combo.ComboControl()->maxVisibleItems(), 8);
+}
+
+TEST(MirlCombobox, SimpleStyleShowsTheListUnderTheEdit)
+{
+    QWidget window;
+    auto* combo = new TmirlCombobox(&window);
+    combo->SetItems({QStringLiteral("any"), QStringLiteral("low"), QStringLiteral("high")});
+    combo->SetItemIndex(0);
+    combo->SetStyle(TmirlCombobox::csSimple);
+    combo->resize(160, 23 + 80);
+    window.resize(200, 120);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    QLineEdit* edit = combo->SimpleEdit();
+    QListView* list = combo->SimpleList();
+    EXPECT_EQ(combo->Style(), TmirlCombobox::csSimple);
+    EXPECT_FALSE(combo->ComboControl()->isVisible());
+    ASSERT_TRUE(edit->isVisible() && list->isVisible());
+    EXPECT_EQ(edit->geometry(), QRect(70, 0, 90, 21));
+    EXPECT_EQ(list->geometry(), QRect(70, 21, 90, 82));
+    EXPECT_EQ(combo->focusProxy(), edit);
+    EXPECT_EQ(edit->text(), QStringLiteral("any"));
+    EXPECT_EQ(list->currentIndex().row(), 0);
+
+    // A click in the list chooses, once; the edit shows the entry.
+    QSignalSpy spy(combo, &TmirlCombobox::changed);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(2, 0)).center());
+    EXPECT_EQ(spy.count(), 1);
+    EXPECT_EQ(combo->ItemIndex(), 2);
+    EXPECT_EQ(edit->text(), QStringLiteral("high"));
+
+    // The arrow keys in the edit step through the list; any text may be typed.
+    combo->setFocus();
+    QTest::keyClick(edit, Qt::Key_Up);
+    EXPECT_EQ(combo->Text(), QStringLiteral("low"));
+    EXPECT_EQ(list->currentIndex().row(), 1);
+    edit->selectAll();
+    QTest::keyClicks(edit, QStringLiteral("lowest"));
+    EXPECT_EQ(combo->Text(), QStringLiteral("lowest"));
+
+    // Sorting moves the mark with the entry; a wider caption narrows the list.
+    combo->SetItemIndex(2);
+    combo->SetSorted(true);
+    EXPECT_EQ(list->currentIndex().data().toString(), QStringLiteral("high"));
+    combo->SetCaptionWidth(100);
+    EXPECT_EQ(list->geometry(), QRect(100, 21, 60, 82));
+
+    combo->SetStyle(TmirlCombobox::csDropDownList);
+    EXPECT_TRUE(combo->ComboControl()->isVisible());
+    EXPECT_FALSE(edit->isVisible() || list->isVisible());
+    EXPECT_EQ(combo->focusProxy(), combo->ComboControl());
+}
+
+// Each entry painted in a colour of its own, so that the pictures show who drew.
+QRgb EntryColour(int index) { return QColor::fromHsv(index * 100, 255, 255).rgb(); }
+
+TEST(MirlCombobox, OwnerDrawnStylesDrawAndMeasureThroughTheOwner)
+{
+    struct TRow {
+        TmirlCombobox::TComboStyle Style;
+        int Heights[3];
+    };
+    const TRow rows[] = {{TmirlCombobox::csOwnerDrawFixed, {19, 19, 19}},
+                         {TmirlCombobox::csOwnerDrawVariable, {12, 22, 32}}};
+    for (const TRow& row : rows) {
+        SCOPED_TRACE(row.Style);
+        TmirlCombobox combo;
+        combo.SetItems({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")});
+        combo.SetStyle(row.Style);
+        combo.SetItemHeight(19);
+        combo.SetOnMeasureItem([](int index) { return 12 + 10 * index; });
+        combo.SetOnDrawItem([](QPainter& painter, int index, const QRect& rect, QStyle::State) {
+            painter.fillRect(rect, EntryColour(index));
+        });
+        combo.SetItemIndex(1);
+        combo.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&combo));
+
+        // The closed box shows the chosen entry as the owner drew it.
+        const QImage closed = combo.ComboControl()->grab().toImage();
+        EXPECT_EQ(closed.pixel(closed.width() / 3, closed.height() / 2), EntryColour(1));
+
+        combo.ComboControl()->showPopup();
+        QAbstractItemView* view = combo.ComboControl()->view();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(view->window()));
+        const QImage popup = view->viewport()->grab().toImage();
+        const qreal ratio = popup.devicePixelRatio();
+        for (int i = 0; i < 3; ++i) {
+            const QRect rect = view->visualRect(view->model()->index(i, 0));
+            EXPECT_EQ(rect.height(), row.Heights[i]) << i;
+            EXPECT_EQ(popup.pixel(rect.center() * ratio), EntryColour(i)) << i;
+        }
+        combo.ComboControl()->hidePopup();
+
+        // Back to a plain list: the entries are the toolkit's again.
+        combo.SetStyle(TmirlCombobox::csDropDownList);
+        const QImage plain = combo.ComboControl()->grab().toImage();
+        EXPECT_NE(plain.pixel(plain.width() / 3, plain.height() / 2), EntryColour(1));
+    }
 }
 
 } // namespace

@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
-#include "app/file_utils.h"
-#include "app/settings.h"
 #include "board/board_settings.h"
+#include "files/file_utils.h"
+#include "files/settings.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/board_file.h"
+#include "files/board_file.h"
 
 #include <chrono>
 

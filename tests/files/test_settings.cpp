@@ -1,4 +1,4 @@
-#include "app/settings.h"
+#include "files/settings.h"
 
 #include <functional>
 

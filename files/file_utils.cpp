@@ -196,25 +196,25 @@ bool ReadWholeFile(const std::string& path, std::string& contents, std::string* 
     TFileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (fd.Get() < 0) {
         const int code = errno;
-        SetError(error, "could not open " + path + ": " + ErrnoText(code));
+        SetError(error, ErrnoText(code));
         return false;
     }
     struct stat info {};
     if (::fstat(fd.Get(), &info) != 0) {
         const int code = errno;
-        SetError(error, "could not examine " + path + ": " + ErrnoText(code));
+        SetError(error, "could not examine it: " + ErrnoText(code));
         return false;
     }
     if (S_ISDIR(info.st_mode)) {
-        SetError(error, path + " is a folder");
+        SetError(error, "it is a folder");
         return false;
     }
     if (!S_ISREG(info.st_mode)) {
-        SetError(error, path + " is not a regular file");
+        SetError(error, "it is not a regular file");
         return false;
     }
     if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) {
-        SetError(error, path + " is larger than " + std::to_string(maxBytes) + " bytes");
+        SetError(error, "it is larger than " + std::to_string(maxBytes) + " bytes");
         return false;
     }
 
@@ -228,13 +228,13 @@ bool ReadWholeFile(const std::string& path, std::string& contents, std::string* 
             const int code = errno;
             if (code == EINTR)
                 continue;
-            SetError(error, "could not read " + path + ": " + ErrnoText(code));
+            SetError(error, ErrnoText(code));
             return false;
         }
         if (got == 0)
             break;
         if (text.size() + static_cast<std::size_t>(got) > maxBytes) {
-            SetError(error, path + " is larger than " + std::to_string(maxBytes) + " bytes");
+            SetError(error, "it is larger than " + std::to_string(maxBytes) + " bytes");
             return false;
         }
         text.append(buffer, static_cast<std::size_t>(got));
@@ -281,7 +281,8 @@ bool WriteFileAtomically(const std::string& path, std::string_view contents, std
     }
     if (ok && ::rename(tempPath.c_str(), target.c_str()) != 0) {
         const int code = errno;
-        SetError(error, "could not replace " + target + ": " + ErrnoText(code));
+        // The caller names path; a link's target is named here.
+        SetError(error, "could not replace " + (target == path ? std::string("it") : target) + ": " + ErrnoText(code));
         ok = false;
     }
     if (!ok) {

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/message_sink.h"
+#include "files/message_sink.h"
 
 namespace vornia::test {
 

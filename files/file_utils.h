@@ -27,8 +27,9 @@ std::unique_ptr<TIniFile> OpenOrCreateIniFile(const std::string& fileName, const
 // Messages: "Could not find " + path, "Could not open " + path.
 std::unique_ptr<TIniFile> OpenIniFile(const std::string& path, TMessageSink& messages);
 
-// Reads a whole regular file; false (with a reason) for a folder, an
-// unreadable file or one larger than maxBytes.
+// Reads a whole regular file; false for a folder, an unreadable file or one
+// larger than maxBytes, with the reason in error. The reason does not name
+// the file: the caller's message does.
 bool ReadWholeFile(const std::string& path, std::string& contents, std::string* error = nullptr,
                    std::size_t maxBytes = MaxIniFileBytes);
 // Writes the contents to a temporary file in the same folder, flushes it and

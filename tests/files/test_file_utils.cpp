@@ -1,4 +1,4 @@
-#include "app/file_utils.h"
+#include "files/file_utils.h"
 
 #include <csignal>
 
