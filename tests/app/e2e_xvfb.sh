@@ -197,13 +197,13 @@ mkdir "$work/menu"
 cd "$work/menu"
 XDG_CONFIG_HOME="$work/config" "$program" --from-desktop-entry "$board" >"$work/program.log" 2>&1 &
 program_pid=$!
-retry 150 sh -c "xdotool search --onlyvisible --name '^Vornia Generator\$' | grep -q ." ||
-    fail "the first-run question did not appear (desktop entry)"
-press '^Vornia Generator$' Escape
-retry 100 sh -c "xdotool search --onlyvisible --name '^Hexlanders Of Vornia Board Generator \\[$board\\]\$' | grep -q ." ||
-    fail "the board named on the command line did not open"
+question=$(window_named '^Vornia Generator$')
+main=$(window_named "^$main_title")
+key_to "$question" Escape
+gone '^Vornia Generator$'
+expect_title "$main" "$main_title [$board]"
 retry 100 has_water || fail "no water blue on the screen after the command-line open"
-press '^Hexlanders Of Vornia Board Generator' F12
+key_to "$main" F12
 retry 100 sh -c "! kill -0 $program_pid" || fail "F12 did not end the program (desktop entry)"
 wait "$program_pid" || fail "the program ended with status $? (desktop entry)"
 program_pid=
