@@ -4,11 +4,11 @@
 #include <benchmark/benchmark.h>
 
 #include <QBuffer>
-#include <QGuiApplication>
 #include <QImageWriter>
 #include <QTemporaryDir>
 
 #include "bench_owner.h"
+#include "bench_qt_main.h"
 #include "board/panel_board.h"
 #include "board/random_source.h"
 #include "render/board_picture_qt.h"
@@ -99,12 +99,4 @@ BENCHMARK(Draw_whole_fullColour)->Unit(benchmark::kMillisecond);
 } // namespace
 } // namespace vornia::bench
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+VORNIA_QT_BENCHMARK_MAIN()

@@ -175,10 +175,14 @@ xdotool mousemove "$(($(xdotool getdisplaygeometry | cut -d' ' -f1) / 2))" "$(($
 retry 50 restored "$main" || fail "the window was not restored"
 retry 50 has_outer_size "$main" 700x350 || fail "restored to $(outer_size "$main"), not 700x350"
 
-key_to "$main" F12
-retry 100 sh -c "! kill -0 $program_pid" || fail "F12 did not end the program"
-wait "$program_pid" || fail "the program ended with status $?"
-program_pid=
+# F12 ends the program, which must then exit successfully.
+close_with_f12() {
+    key_to "$main" F12
+    retry 100 sh -c "! kill -0 $program_pid" || fail "F12 did not end the program"
+    wait "$program_pid" || fail "the program ended with status $?"
+    program_pid=
+}
+close_with_f12
 
 ini="$work/run/VorniaGenerator.ini"
 [ -f "$ini" ] || fail "no VorniaGenerator.ini written"
@@ -203,10 +207,7 @@ key_to "$question" Escape
 gone '^Vornia Generator$'
 expect_title "$main" "$main_title [$board]"
 retry 100 has_water || fail "no water blue on the screen after the command-line open"
-key_to "$main" F12
-retry 100 sh -c "! kill -0 $program_pid" || fail "F12 did not end the program (desktop entry)"
-wait "$program_pid" || fail "the program ended with status $? (desktop entry)"
-program_pid=
+close_with_f12
 ini="$work/config/vornia-generator/VorniaGenerator.ini"
 [ -f "$ini" ] || fail "no VorniaGenerator.ini in the configuration folder"
 tr -d '\r' <"$ini" | grep -qxF 'zoomSize=50' || fail "the opened board's zoom is not in the settings"

@@ -2,7 +2,6 @@
 // on the command line. Runs offscreen, and under Xvfb through with_xvfb.sh.
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QElapsedTimer>
 #include <QMimeData>
 #include <QTest>
 #include <QUrl>
@@ -15,18 +14,10 @@
 #include "app/board_panel_qt.h"
 #include "app/frm_board_qt.h"
 #include "tests/files/test_files.h"
+#include "wait_for_qt.h"
 
 namespace vornia::test {
 namespace {
-
-bool WaitFor(const std::function<bool()>& done, int timeoutMs = 5000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < timeoutMs)
-        QTest::qWait(10);
-    return done();
-}
 
 class QtWindowFiles : public ::testing::Test {
 protected:

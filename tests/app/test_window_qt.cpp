@@ -1,7 +1,6 @@
 // The real main window on the offscreen platform: menus and shortcuts, the
 // board and status bar as drawn, keys, printing's picture and closing.
 #include <QAction>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QMenu>
 #include <QMenuBar>
@@ -20,20 +19,12 @@
 #include "app/status_bar_qt.h"
 #include "board/random_source.h"
 #include "tests/files/test_files.h"
+#include "wait_for_qt.h"
 #include "tests/render/image_probe_qt.h"
 #include "tests/scoped_locale.h"
 
 namespace vornia::test {
 namespace {
-
-bool WaitFor(const std::function<bool()>& done, int timeoutMs = 5000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < timeoutMs)
-        QTest::qWait(10);
-    return done();
-}
 
 int CountPixels(const QImage& image, const QRect& area, QRgb colour)
 {
