@@ -34,7 +34,7 @@ struct TStatusBar {
     void SetText(int panel, std::string text) { Panels[static_cast<std::size_t>(panel)].Text = std::move(text); }
 };
 
-// " Version 1.6", or " Version " + newer + " is available" once a newer one was found.
+// " Version " + ProgramVersion, or " Version " + newer + " is available" once a newer one was found.
 std::string VersionText(bool newerVersionFound, const std::string& newerVersion);
 
 // ResetStatusBar's texts: flags as in board/board_owner.h (rsWaiting, rsFailed).

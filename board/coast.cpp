@@ -119,18 +119,13 @@ void TPanelBoard::SetHarbourSides()
 
 bool RescalePlates(TPlateList& plates, int oldZoom, int newZoom)
 {
-    const int first = plates.FirstPlaced();
-    if (first < 0)
+    // The corner of the placed plates. (Taken from the placed plates alone
+    // rather than from a fixed 1000, it keeps boards that lie wholly beyond
+    // 1000 pixels on the grid too.)
+    const std::optional<TPlacedBounds> box = PlacedBounds(plates);
+    if (!box)
         return false;
-    // The corner of the placed plates. (Starting from the first placed plate
-    // rather than from a fixed 1000 keeps boards that lie wholly beyond 1000
-    // pixels on the grid too.)
-    std::int32_t minX = plates[first].X, minY = plates[first].Y;
-    for (const auto& e : plates.All())
-        if (e.Plate.Placed) {
-            minX = std::min(minX, e.Plate.X);
-            minY = std::min(minY, e.Plate.Y);
-        }
+    const std::int32_t minX = box->MinX, minY = box->MinY;
     const THexMetrics from = MetricsAtZoom(oldZoom), to = MetricsAtZoom(newZoom);
     for (int i = 0; i < plates.Count(); ++i) {
         TResourcePlate& p = plates[i];

@@ -17,10 +17,18 @@ struct THexMetrics {
     constexpr int RowPitch() const { return SideLength + PeakHeight; }
 };
 
-// 100, 75 or 50 per cent; every other zoom takes the 100 column.
+// The zoom a percentage stands for: 50 and 75 are themselves, every other
+// value is 100. The settings file, the board file, the drawing and the
+// metrics all read a zoom through this.
+constexpr int CleanZoom(int zoom)
+{
+    return (zoom == 50 || zoom == 75) ? zoom : 100;
+}
+
+// 100, 75 or 50 per cent, as CleanZoom makes of the zoom.
 constexpr THexMetrics MetricsAtZoom(int zoom)
 {
-    switch (zoom) {
+    switch (CleanZoom(zoom)) {
     case 75: return {29, 33, 17, 22, 6};
     case 50: return {19, 22, 11, 15, 4};
     default: return {39, 45, 23, 30, 8};

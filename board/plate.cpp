@@ -10,8 +10,6 @@ constexpr std::array<std::string_view, 6> SideNames{
     "btNorthWest", "btNorthEast", "btEast", "btSouthEast", "btSouthWest", "btWest",
 };
 
-constexpr char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
 struct TKindColors {
     std::string_view Kind;
     TColor Color;
@@ -29,16 +27,6 @@ constexpr std::array<TKindColors, 7> KindColors{{
 }};
 
 } // namespace
-
-bool SameText(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (LowerAscii(a[i]) != LowerAscii(b[i]))
-            return false;
-    return true;
-}
 
 std::string_view BorderNameView(int value)
 {

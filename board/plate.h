@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "ascii_text.h"
+
 namespace vornia {
 
 // Colours are 32-bit values with the byte order 00-blue-green-red:
@@ -64,9 +66,6 @@ struct TResourcePlate {
 
 // Sets Color and TextColor from Kind; an unknown kind keeps its Color and gets black text.
 void SetPlateColors(TResourcePlate& plate);
-
-// Texts of kinds, numbers, shapes and names compare without regard to ASCII case.
-bool SameText(std::string_view a, std::string_view b);
 
 inline bool IsWaterKind(std::string_view kind) { return SameText(kind, "Water"); }
 inline bool IsWater(const TResourcePlate& p) { return IsWaterKind(p.Kind); }

@@ -157,4 +157,20 @@ int TPlateList::FirstUnplaced(TPlateSort sort) const
     return hint < Count() ? hint : -1;
 }
 
+std::optional<TPlacedBounds> PlacedBounds(const TPlateList& plates)
+{
+    const int first = plates.FirstPlaced();
+    if (first < 0)
+        return std::nullopt;
+    TPlacedBounds box{plates[first].X, plates[first].Y, plates[first].X, plates[first].Y};
+    for (const TPlateEntry& e : plates.All())
+        if (e.Plate.Placed) {
+            box.MinX = std::min(box.MinX, e.Plate.X);
+            box.MinY = std::min(box.MinY, e.Plate.Y);
+            box.MaxX = std::max(box.MaxX, e.Plate.X);
+            box.MaxY = std::max(box.MaxY, e.Plate.Y);
+        }
+    return box;
+}
+
 } // namespace vornia

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -75,5 +76,12 @@ private:
     // Every plate of the sort before the hint is placed; the queries move it on.
     mutable int UnplacedHint[3] = {0, 0, 0};
 };
+
+// The box around the positions (north-west vertices) of the placed plates.
+struct TPlacedBounds {
+    std::int32_t MinX, MinY, MaxX, MaxY;
+};
+// Nothing when no plate is placed.
+std::optional<TPlacedBounds> PlacedBounds(const TPlateList& plates);
 
 } // namespace vornia

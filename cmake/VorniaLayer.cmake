@@ -20,11 +20,11 @@ function(vornia_layer name)
 
   if(plain_sources)
     add_library(vornia_${name} STATIC ${plain_sources})
-    target_include_directories(vornia_${name} PUBLIC ${PROJECT_SOURCE_DIR})
+    target_include_directories(vornia_${name} PUBLIC ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR}/generated)
     target_link_libraries(vornia_${name} PUBLIC ${ARG_DEPS})
   else()
     add_library(vornia_${name} INTERFACE)
-    target_include_directories(vornia_${name} INTERFACE ${PROJECT_SOURCE_DIR})
+    target_include_directories(vornia_${name} INTERFACE ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR}/generated)
     target_link_libraries(vornia_${name} INTERFACE ${ARG_DEPS})
   endif()
 
@@ -40,9 +40,11 @@ function(vornia_layer name)
 endfunction()
 
 # vornia_test(<folder>): tests/<folder>/*.cpp become test_<folder> (plain) and
-# tests/<folder>/*_qt.cpp become test_<folder>_qt, run offscreen.
+# tests/<folder>/*_qt.cpp become test_<folder>_qt, run offscreen with the
+# shared main in tests/main_qt.cpp (GUI_ONLY: a QGuiApplication rather than a
+# QApplication). Test files are named test_<name>.cpp.
 function(vornia_test folder)
-  cmake_parse_arguments(ARG "" "" "LIBS;QT_LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "GUI_ONLY" "" "LIBS;QT_LIBS" ${ARGN})
   file(GLOB all_sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
   set(plain_sources)
   set(qt_sources)
@@ -63,12 +65,15 @@ function(vornia_test folder)
       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
   endif()
   if(qt_sources)
-    add_executable(test_${folder}_qt ${qt_sources})
+    add_executable(test_${folder}_qt ${qt_sources} ${PROJECT_SOURCE_DIR}/tests/main_qt.cpp)
     set_target_properties(test_${folder}_qt PROPERTIES AUTOMOC ON)
     target_link_libraries(test_${folder}_qt PRIVATE ${ARG_QT_LIBS} Qt6::Test
       GTest::gtest GTest::gmock)
     target_compile_definitions(test_${folder}_qt PRIVATE
       VORNIA_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
+    if(ARG_GUI_ONLY)
+      target_compile_definitions(test_${folder}_qt PRIVATE VORNIA_TEST_GUI_ONLY)
+    endif()
     gtest_discover_tests(test_${folder}_qt DISCOVERY_TIMEOUT 60
       PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
   endif()

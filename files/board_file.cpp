@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "board/ascii_text.h"
 #include "board/board_settings.h"
+#include "board/geometry.h"
 
 namespace vornia {
 
@@ -23,18 +25,6 @@ std::string PlateKey(std::int64_t index)
     return "plate[" + std::to_string(index) + "]";
 }
 
-char AsciiLower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-std::string LowerKey(std::string_view key)
-{
-    std::string lower(key);
-    std::transform(lower.begin(), lower.end(), lower.begin(), AsciiLower);
-    return lower;
-}
-
 // The keys of one section by lower-case name, first line winning as in
 // TIniFile::ReadString, so that a board of thousands of plates is read in
 // time proportional to its size.
@@ -48,14 +38,14 @@ public:
         for (const std::string& line : section->Lines) {
             const std::size_t equals = line.find('=');
             if (equals != std::string::npos)
-                Values.try_emplace(LowerKey(std::string_view(line).substr(0, equals)),
+                Values.try_emplace(LowerAscii(std::string_view(line).substr(0, equals)),
                                    std::string_view(line).substr(equals + 1));
         }
     }
 
     std::string_view Read(std::string_view key, std::string_view defaultText) const
     {
-        const auto found = Values.find(LowerKey(key));
+        const auto found = Values.find(LowerAscii(key));
         return found == Values.end() ? defaultText : found->second;
     }
 
@@ -69,11 +59,6 @@ const TIniFile::TSection* FindBoardSection(const TIniFile& ini)
         if (SameText(section.Name, BoardSection))
             return &section;
     return nullptr;
-}
-
-int ZoomText(int zoom)
-{
-    return zoom == 50 || zoom == 75 ? zoom : 100;
 }
 
 } // namespace
@@ -105,7 +90,7 @@ void WriteBoard(TIniFile& ini, const TPlateList& plates, int zoom)
     std::string path = ini.Path();
     ini = TIniFile::FromText(text, std::move(path));
     ini.WriteString(BoardSection, "plateCount", std::to_string(written));
-    ini.WriteString(BoardSection, "zoomSize", std::to_string(ZoomText(zoom)));
+    ini.WriteString(BoardSection, "zoomSize", std::to_string(CleanZoom(zoom)));
     ini.WriteString(BoardSection, "era", BoardEra);
 }
 
@@ -117,7 +102,7 @@ TBoardFileContent ReadBoard(const TIniFile& ini)
     TBoardFileContent content;
     int zoom = 0;
     if (ParseInteger(keys.Read("zoomSize", "100"), zoom))
-        content.Zoom = ZoomText(zoom);
+        content.Zoom = CleanZoom(zoom);
 
     int count = 0;
     if (!ParseInteger(keys.Read("plateCount", "0"), count) || count < 0)

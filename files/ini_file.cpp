@@ -2,6 +2,7 @@
 
 #include <unordered_map>
 
+#include "board/ascii_text.h"
 #include "board/plate.h"
 #include "file_utils.h"
 
@@ -12,15 +13,6 @@ namespace {
 // A file saved by some editors starts with the UTF-8 byte order mark; left in
 // place it would hide the first section header and with it every key.
 constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
-
-std::string LowerAscii(std::string_view text)
-{
-    std::string lower(text);
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return lower;
-}
 
 bool IsSectionHeader(std::string_view line)
 {

@@ -1,5 +1,7 @@
 #include "settings.h"
 
+#include "board/geometry.h"
+
 namespace vornia {
 
 namespace {
@@ -23,11 +25,6 @@ int ReadIntegerIn(const TIniFile& ini, std::string_view key, std::string_view de
     if (ParseInteger(ini.ReadString(SettingsSection, key, defaultText), value) && value >= min && value <= max)
         return value;
     return fallback;
-}
-
-int SavedZoom(int zoom)
-{
-    return zoom == 50 || zoom == 75 ? zoom : 100;
 }
 
 const char* FlagText(bool flag)
@@ -61,7 +58,7 @@ void LoadSettings(const TIniFile& ini, TAppSettings& settings)
         board.Shape = read("customShape", "0") == "1" ? "random" : "traditional";
 
     int zoom = 0;
-    settings.Zoom = ParseInteger(read("zoomSize", "100"), zoom) ? SavedZoom(zoom) : 100;
+    settings.Zoom = ParseInteger(read("zoomSize", "100"), zoom) ? CleanZoom(zoom) : 100;
 
     settings.WindowWidth = ReadIntegerIn(ini, "windowWidth", "700", MinWindowWidth, MaxWindowWidth, 700);
     settings.WindowHeight = ReadIntegerIn(ini, "windowHeight", "350", MinWindowHeight, MaxWindowHeight, 350);
@@ -89,7 +86,7 @@ void SaveSettings(TIniFile& ini, const TAppSettings& settings)
     write("shape", board.Shape);
     write("customPieceCounts", FlagText(board.CustomPieceCounts));
     write("blackAndWhite", FlagText(settings.BlackAndWhite));
-    write("zoomSize", std::to_string(SavedZoom(settings.Zoom)));
+    write("zoomSize", std::to_string(CleanZoom(settings.Zoom)));
     write("massDensity", board.MassDensity);
     for (const TCountKey& count : CountKeys)
         write(count.Key, std::to_string(board.*count.Field));

@@ -7,12 +7,12 @@
 
 #include "board/board_settings.h"
 #include "ini_file.h"
+#include "program_version.h"
 
 namespace vornia {
 
 inline constexpr std::string_view SettingsSection = "settings";
 inline constexpr std::string_view SettingsFileName = "VorniaGenerator.ini";
-inline constexpr std::string_view ProgramVersion = "1.6";
 
 // The maker's web server for the version check and the About links. The
 // settings file may name another host and port ("versionHost",

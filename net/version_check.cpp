@@ -26,7 +26,7 @@ std::optional<std::string> FoundVersion(std::string_view firstPiece) {
 }
 
 bool IsNewerVersion(std::string_view found) {
-    const std::string_view ours = CheckedProgramVersion;
+    const std::string_view ours = ProgramVersion;
     const std::size_t common = std::min(found.size(), ours.size());
     for (std::size_t i = 0; i < common; ++i) {
         const auto a = static_cast<unsigned char>(found[i]);

@@ -8,11 +8,10 @@
 #include <string>
 #include <string_view>
 
+#include "program_version.h"
+
 namespace vornia {
 
-// The version this program compares against. Also the settings file's
-// "version" value and the status text " Version 1.6".
-inline constexpr std::string_view CheckedProgramVersion = "1.6";
 inline constexpr std::string_view VersionFilePath = "/vorniagenerator.txt";
 inline constexpr std::string_view VersionFileKey = "vorniageneratorversion=";
 // A found version is at most this many characters, taken as they are.
@@ -32,9 +31,9 @@ std::string VersionRequest(std::string_view host);
 // follows it.
 std::optional<std::string> FoundVersion(std::string_view firstPiece);
 
-// found > "1.6", comparing character by character by character code; a text
-// that begins another is the greater of the two ("1.6\r" > "1.6",
-// "1.10" < "1.6").
+// found > ProgramVersion, comparing character by character by character code;
+// a text that begins another is the greater of the two (with version "1.5":
+// "1.5\r" > "1.5", "1.10" < "1.5").
 bool IsNewerVersion(std::string_view found);
 
 // The socket and the time-out the check drives. TVersionSocket implements it

@@ -8,9 +8,6 @@ namespace vornia {
 
 namespace {
 
-// 50 and 75 are themselves; every other zoom draws as 100.
-int DrawingZoom(int zoom) { return (zoom == 50 || zoom == 75) ? zoom : 100; }
-
 // Plates further out than this cannot touch any canvas; skipping them also
 // keeps the drawing arithmetic far from the limits of int.
 constexpr std::int32_t FarAway = 1 << 30;
@@ -184,7 +181,7 @@ void DrawPlate(TCanvas& canvas, const TPlateList& plates, int index, const TPain
         return;
     if (p.X < -FarAway || p.X > FarAway || p.Y < -FarAway || p.Y > FarAway)
         return;
-    const int zoom = DrawingZoom(options.Zoom);
+    const int zoom = CleanZoom(options.Zoom);
     const THexMetrics m = options.Metrics ? *options.Metrics : MetricsAtZoom(zoom);
     const TPlateSpots spots = PlateSpots(p, m, zoom);
     const TFontSpec before = canvas.Font();
@@ -196,9 +193,16 @@ void DrawPlate(TCanvas& canvas, const TPlateList& plates, int index, const TPain
     SetFontColor(canvas, font, clBlack);
     if (zoom != 50)
         canvas.SetPenWidth(2);
-    DrawOutline(canvas, p, m);
-    canvas.SetBrushColor(options.BlackAndWhite ? clWhite : p.Color);
-    canvas.FloodFill(spots.FillX, spots.FillY, clBlack);
+    const TColor fill = options.BlackAndWhite ? clWhite : p.Color;
+    if (canvas.CanFloodFill()) {
+        DrawOutline(canvas, p, m);
+        canvas.SetBrushColor(fill);
+        canvas.FloodFill(spots.FillX, spots.FillY, clBlack);
+    } else {
+        canvas.SetBrushColor(fill);
+        canvas.FillPolygon(HexOutline(p.X, p.Y, m));
+        DrawOutline(canvas, p, m);
+    }
 
     if (!options.ShapesOnly) {
         font = PlateFont(font, zoom);

@@ -11,13 +11,12 @@ namespace vornia {
 TPictureSize BoardPictureSize(const TPlateList& plates, int zoom)
 {
     const THexMetrics m = MetricsAtZoom(zoom);
+    // The far sides of the lowest, rightmost hexes; nothing is drawn left of
+    // or above the picture's corner.
     std::int64_t right = 0, bottom = 0;
-    for (const TPlateEntry& entry : plates.All()) {
-        const TResourcePlate& p = entry.Plate;
-        if (!p.Placed)
-            continue;
-        right = std::max(right, std::int64_t{p.X} + 2 * m.HalfWidth);
-        bottom = std::max(bottom, std::int64_t{p.Y} + m.SideLength + m.PeakHeight);
+    if (const std::optional<TPlacedBounds> box = PlacedBounds(plates)) {
+        right = std::max<std::int64_t>(0, std::int64_t{box->MaxX} + 2 * m.HalfWidth);
+        bottom = std::max<std::int64_t>(0, std::int64_t{box->MaxY} + m.SideLength + m.PeakHeight);
     }
     const auto side = [](std::int64_t extent) {
         return static_cast<int>(std::min<std::int64_t>(extent + PictureMargin, std::numeric_limits<int>::max()));

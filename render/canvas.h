@@ -3,9 +3,10 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 
-#include "board/plate.h"
+#include "board/geometry.h"
 
 namespace vornia {
 
@@ -39,6 +40,12 @@ public:
     virtual void LineTo(int x, int y) = 0;
     // Fills with the brush from (x, y) outward until pixels of the border colour.
     virtual void FloodFill(int x, int y, TColor border) = 0;
+    // Fills the polygon through the points with the brush, no outline.
+    virtual void FillPolygon(std::span<const TPoint> points) = 0;
+    // How a shape drawn as an outline gets its interior: a surface of pixels
+    // floods it after the outline; a surface without pixels (SVG, PDF) has
+    // nothing to flood and fills the outline's polygon before drawing it.
+    virtual bool CanFloodFill() const { return true; }
     // The ellipse inscribed in the rectangle: interior with the brush, outline with the pen.
     virtual void Ellipse(int x1, int y1, int x2, int y2) = 0;
     // Text with its top-left corner at (x, y), in the font colour, on the brush colour.

@@ -1,9 +1,10 @@
 #include "qimage_canvas_qt.h"
 
 #include <QPen>
-#include <cmath>
+#include <QPolygon>
 #include <QString>
 #include <QStringList>
+#include <cmath>
 
 namespace vornia {
 
@@ -183,6 +184,18 @@ void TQImageCanvas::FloodFill(int layoutX, int layoutY, TColor border)
     for (const TRun& run : Runs)
         for (int px = run.Left; px <= run.Right; ++px)
             pixel(px, run.Y) |= Opaque;
+}
+
+void TQImageCanvas::FillPolygon(std::span<const TPoint> points)
+{
+    QPolygon polygon;
+    polygon.reserve(static_cast<qsizetype>(points.size()));
+    for (const TPoint& p : points)
+        polygon.append(QPoint(p.x, p.y));
+    Painter.setPen(Qt::NoPen);
+    Painter.setBrush(QColorOf(BrushColor));
+    Painter.drawPolygon(polygon);
+    PenDirty = true;
 }
 
 void TQImageCanvas::Ellipse(int x1, int y1, int x2, int y2)

@@ -56,6 +56,7 @@ public:
     void MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;
     void FloodFill(int x, int y, TColor border) override;
+    void FillPolygon(std::span<const TPoint> points) override;
     void Ellipse(int x1, int y1, int x2, int y2) override;
     void TextOut(int x, int y, const std::string& text) override;
 

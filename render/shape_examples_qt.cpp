@@ -51,15 +51,10 @@ void GenerateExample(TPanelBoard& board)
 void MoveOntoExampleGrid(TPlateList& plates)
 {
     const THexMetrics from = MetricsAtZoom(GenerationZoom);
-    const int first = plates.FirstPlaced();
-    if (first < 0)
+    const std::optional<TPlacedBounds> box = PlacedBounds(plates);
+    if (!box)
         return;
-    std::int32_t minX = plates[first].X, minY = plates[first].Y;
-    for (const TPlateEntry& e : plates.All())
-        if (e.Plate.Placed) {
-            minX = std::min(minX, e.Plate.X);
-            minY = std::min(minY, e.Plate.Y);
-        }
+    const std::int32_t minX = box->MinX, minY = box->MinY;
     for (int i = 0; i < plates.Count(); ++i) {
         const TResourcePlate& p = plates[i];
         if (!p.Placed)

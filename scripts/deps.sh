@@ -7,7 +7,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format-14
   fonts-liberation fonts-dejavu-core
   xvfb xauth xdotool x11-utils imagemagick openbox
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils

@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the plain build, the same suite
-# under AddressSanitizer and UndefinedBehaviorSanitizer, and a short run of
-# each fuzz target.
+# Builds everything and runs every test: the formatting of the changed lines,
+# the plain build, the same suite under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and a short run of each fuzz target.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
 "$root/scripts/deps.sh"
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
+
+echo "== format of the changed lines"
+"$root/scripts/check-format.sh"
 
 echo "== plain build"
 cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON

@@ -9,14 +9,18 @@ const std::string VersionRule(41, '-');
 const std::string IssuesRule(11, '-');
 
 struct THistoryBlock {
-    const char* versionLine;
+    std::string versionLine;
     std::vector<const char*> items;
     bool ruleAbove;
 };
 
 const std::vector<THistoryBlock>& HistoryBlocks() {
+    // One history item a line, kept by hand.
+    // clang-format off
     static const std::vector<THistoryBlock> blocks = {
-        {"version 1.6   (October 8, 2007)",
+        // This release's block. When the version changes, write this number
+        // out here and put the new release's block above.
+        {AboutVersionText + "   (October 8, 2007)",
          {"Added the predefined board shapes to the Shape And Piece Options dialog, each "
           "with an example picture."},
          false},
@@ -42,6 +46,7 @@ const std::vector<THistoryBlock>& HistoryBlocks() {
          true},
         {"version 1.0   (March 18, 2007)", {"Original release"}, true},
     };
+    // clang-format on
     return blocks;
 }
 

@@ -6,11 +6,13 @@
 #include <string_view>
 #include <vector>
 
+#include "program_version.h"
+
 namespace vornia {
 
 inline constexpr std::string_view AboutCaption = "Vornia Generator";
 inline constexpr std::string_view AboutProgramName = "Vornia Generator";
-inline constexpr std::string_view AboutVersionText = "version 1.6";
+inline const std::string AboutVersionText = "version " + std::string(ProgramVersion);
 // The copyright line as designed; CopyrightText widens its year to today's.
 inline constexpr std::string_view AboutCopyrightCaption = "Copyright \u00A9 2007 the Vornia Generator authors";
 inline constexpr std::string_view AboutEmailAddress = "generator@vornia.example";

@@ -7,12 +7,13 @@
 # water blue on a screenshot, restores the window to its stored outer size,
 # closes with F12 and checks the settings file the program wrote.
 #
-# Usage: e2e_xvfb.sh PATH/TO/vornia-generator
+# Usage: e2e_xvfb.sh PATH/TO/vornia-generator VERSION (the version it writes)
 # Exit 0 on success, 77 (skipped) when Xvfb, openbox, xdotool, xprop or
 # ImageMagick is missing.
 set -eu
 
 program=$(realpath "$1")
+version=${2:?usage: e2e_xvfb.sh PROGRAM VERSION}
 for tool in Xvfb openbox xdotool xprop import convert; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "skipped: $tool is not installed"
@@ -186,7 +187,7 @@ close_with_f12
 
 ini="$work/run/VorniaGenerator.ini"
 [ -f "$ini" ] || fail "no VorniaGenerator.ini written"
-for line in '[settings]' 'version=1.6' 'shape=traditional' 'customPieceCounts=0' 'blackAndWhite=0' \
+for line in '[settings]' "version=$version" 'shape=traditional' 'customPieceCounts=0' 'blackAndWhite=0' \
     'zoomSize=100' 'massDensity=any' 'Brick=3' 'pieTwelve=1' 'autoVersionCheck=0' \
     'windowWidth=700' 'windowHeight=350'; do
     tr -d '\r' <"$ini" | grep -qxF "$line" || fail "VorniaGenerator.ini lacks the line $line"

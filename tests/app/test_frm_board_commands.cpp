@@ -14,7 +14,7 @@ TEST_F(Commands, GenerateShowsPleaseWaitThenRunsWithMenusDisabledThenShowsTheSta
     EXPECT_EQ(Panel(0), "Please Wait...");
     for (int i = 1; i < 4; ++i)
         EXPECT_EQ(Panel(i), "") << i;
-    EXPECT_EQ(Panel(4), " Version 1.6");
+    EXPECT_EQ(Panel(4), OurVersionText);
     EXPECT_EQ(Port.Timers.at(TWindowTimer::MakeBoard), 10);
     EXPECT_EQ(Port.BoardRepaints, 0);
 
@@ -37,7 +37,7 @@ TEST_F(Commands, GenerateShowsPleaseWaitThenRunsWithMenusDisabledThenShowsTheSta
     EXPECT_EQ(Panel(1), "plain waters: 9");
     EXPECT_EQ(Panel(2), "land mass: any");
     EXPECT_EQ(Panel(3), "mass stats: 1.89 - 4.42 - 4.42  (high)");
-    EXPECT_EQ(Panel(4), " Version 1.6");
+    EXPECT_EQ(Panel(4), OurVersionText);
     EXPECT_EQ(Window->Caption(), "Hexlanders Of Vornia Board Generator [New traditional 1]");
     EXPECT_EQ(Port.Caption, Window->Caption());
     EXPECT_EQ(BoardEntries(), (std::vector<std::string>{"-", "[New traditional 1] *"}));
@@ -52,9 +52,9 @@ TEST_F(Commands, TheStatusBarFollowsTheSettingsAndTheDebugMode)
         std::string Panel4;
     };
     const TCase cases[] = {
-        {"", "land mass: any", "4.42  (high)", " Version 1.6"},
-        {"massDensity=high\r\n", "land mass: high", "- 4.42", " Version 1.6"},
-        {"massDensity=ANY\r\n", "land mass: ANY", "4.42  (high)", " Version 1.6"},
+        {"", "land mass: any", "4.42  (high)", OurVersionText},
+        {"massDensity=high\r\n", "land mass: high", "- 4.42", OurVersionText},
+        {"massDensity=ANY\r\n", "land mass: ANY", "4.42  (high)", OurVersionText},
         {"debug=1\r\n", "land mass: any", "4.42  (high)", "Attempts: 0"},
     };
     for (const TCase& c : cases) {

@@ -14,9 +14,13 @@
 #include "app/frm_board.h"
 #include "board/random_source.h"
 #include "net/version_check.h"
+#include "program_version.h"
 #include "tests/files/test_files.h"
 
 namespace vornia::test {
+
+// The fifth status panel of a run that found no newer version.
+inline const std::string OurVersionText = " Version " + std::string(ProgramVersion);
 
 struct TShownMessage {
     std::string Text;

@@ -280,7 +280,7 @@ TEST_F(BoardList, OpenReadsTheBoardAtItsOwnZoomAndAddsItToTheList)
         EXPECT_EQ(plates[i].Kind, saved[static_cast<std::size_t>(i)].Kind);
     }
     EXPECT_EQ(Panel(0), "shape: random");
-    EXPECT_EQ(Panel(4), " Version 1.6");
+    EXPECT_EQ(Panel(4), OurVersionText);
     // Saving renamed board 1; opening the file finds that entry and makes it current.
     EXPECT_EQ(BoardEntries(), (std::vector<std::string>{"-", "[" + path + "] *", "[New random 2]"}));
 }

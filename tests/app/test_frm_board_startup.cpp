@@ -28,7 +28,7 @@ TEST_F(StartUp, AMissingSettingsFileIsCreatedAndEveryDefaultApplies)
     // Only the version panel has text until the first board.
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(Panel(i), "") << i;
-    EXPECT_EQ(Panel(4), " Version 1.6");
+    EXPECT_EQ(Panel(4), OurVersionText);
     EXPECT_EQ(Port.Attached, Window->VersionCheck());
 }
 
@@ -185,7 +185,7 @@ TEST_F(StartUp, AnOldSettingsFileIsConvertedAndRewrittenAsTheCurrentVersion)
     Window->FormClose();
     const std::string text = ReadText(IniPath());
     EXPECT_EQ(text.find("customShape"), std::string::npos);
-    EXPECT_NE(text.find("version=1.6\r\n"), std::string::npos);
+    EXPECT_NE(text.find("version=" + std::string(ProgramVersion) + "\r\n"), std::string::npos);
     EXPECT_NE(text.find("shape=random\r\n"), std::string::npos);
 }
 

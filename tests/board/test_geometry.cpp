@@ -1,3 +1,6 @@
+#include <climits>
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 #include "board_test_support.h"
@@ -160,9 +163,8 @@ TEST_P(PositionQueries, CountsAndFirstUnplacedFollowPlacement)
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLookups, PositionQueries,
-                         ::testing::Values(TLookupMode::Indexed, TLookupMode::LiteralScan),
-                         [](const auto& info) {
-                             return info.param == TLookupMode::Indexed ? "Indexed" : "LiteralScan";
+                         ::testing::Values(TLookupMode::Indexed, TLookupMode::LiteralScan), [](const auto& lookup) {
+                             return lookup.param == TLookupMode::Indexed ? "Indexed" : "LiteralScan";
                          });
 
 TEST(PositionIndex, SurvivesManyInsertionsAndErasures)
@@ -277,6 +279,38 @@ TEST(PositionIndex, CrowdedPositionsAnswerAsTheScan)
                 ASSERT_EQ(unplacedLand, panel.FirstUnplacedLand()) << step;
             }
     }
+}
+
+// Every reader of a zoom (files, drawing, metrics) sees the same three.
+TEST(Geometry, AnyOtherZoomThanFiftyOrSeventyFiveIsAHundred)
+{
+    const int zooms[] = {50, 75, 100, 0, -50, 49, 51, 74, 76, 99, 150, INT32_MIN, INT32_MAX};
+    for (const int zoom : zooms) {
+        SCOPED_TRACE(zoom);
+        const int clean = CleanZoom(zoom);
+        EXPECT_EQ(clean, zoom == 50 || zoom == 75 ? zoom : 100);
+        EXPECT_EQ(MetricsAtZoom(zoom).HalfWidth, MetricsAtZoom(clean).HalfWidth);
+    }
+}
+
+// Unplaced plates (left at 0, 0 or anywhere) never widen the box; a plate
+// placed alone is a box of one point, negative positions included.
+TEST(Geometry, PlacedBoundsCoverThePlacedPlatesOnly)
+{
+    TPlateList plates;
+    EXPECT_FALSE(PlacedBounds(plates));
+    for (int i = 0; i < 4; ++i)
+        plates.Add("Ore", TResourcePlate{});
+    EXPECT_FALSE(PlacedBounds(plates));
+    plates.Place(2, -40, 1200);
+    auto box = PlacedBounds(plates);
+    ASSERT_TRUE(box);
+    EXPECT_EQ(std::tie(box->MinX, box->MinY, box->MaxX, box->MaxY), std::make_tuple(-40, 1200, -40, 1200));
+    plates.Place(3, 5000, 1300);
+    plates.Place(1, 2000, 1100);
+    box = PlacedBounds(plates);
+    ASSERT_TRUE(box);
+    EXPECT_EQ(std::tie(box->MinX, box->MinY, box->MaxX, box->MaxY), std::make_tuple(-40, 1100, 5000, 1300));
 }
 
 } // namespace

@@ -4,8 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include "program_version.h"
+
 namespace vornia {
 namespace {
+
+const std::string Ours(ProgramVersion);
+const std::string OursLine = "version=" + Ours;
 
 TAppSettings Load(const std::string& lines)
 {
@@ -60,7 +65,7 @@ TEST(Settings, EachKeyTakesGoodValuesAndReplacesBadOnes)
         {"shape=hexagon", [](TAppSettings& s) { s.Board.Shape = "random"; }},
         {"massDensity=HIGH", [](TAppSettings& s) { s.Board.MassDensity = "HIGH"; }},
         {"massDensity=dense", [](TAppSettings&) {}},
-        {"version=1.6", [](TAppSettings& s) { s.SettingsVersion = "1.6"; }},
+        {OursLine.c_str(), [](TAppSettings& s) { s.SettingsVersion = Ours; }},
         {"versionHost=updates.example", [](TAppSettings& s) { s.VersionHost = "updates.example"; }},
         {"versionHost=", [](TAppSettings&) {}},
         {"versionPort=8080", [](TAppSettings& s) { s.VersionPort = 8080; }},
@@ -84,9 +89,9 @@ TEST(Settings, OldVersionsTakeTheShapeFromCustomShape)
         const char* Expected;
     };
     const TCase cases[] = {
-        {"1.2", "1", "random"}, {"1.2", "0", "traditional"}, {"1.5", "1", "random"},  {"1.10", "1", "random"},
-        {"0.1", "x", "traditional"}, {"1.6", "1", "wolf"}, {"1.51", "1", "wolf"}, {"0.0", "1", "wolf"},
-        {nullptr, "1", "wolf"},
+        {"1.2", "1", "random"},  {"1.2", "0", "traditional"}, {"1.5", "1", "random"},
+        {"1.10", "1", "random"}, {"0.1", "x", "traditional"}, {Ours.c_str(), "1", "wolf"},
+        {"1.51", "1", "wolf"},   {"0.0", "1", "wolf"},        {nullptr, "1", "wolf"},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Version ? c.Version : "no version");
@@ -99,7 +104,7 @@ TEST(Settings, VersionTextsCompareByCharacterCode)
 {
     EXPECT_EQ(CompareVersionText("1.5", "1.5"), 0);
     EXPECT_LT(CompareVersionText("1", "1.0"), 0);
-    EXPECT_GT(CompareVersionText("1.6", "1.5"), 0);
+    EXPECT_GT(CompareVersionText(Ours, "1.5"), 0);
     EXPECT_GT(CompareVersionText("\xC3", "a"), 0);
 }
 
@@ -107,13 +112,14 @@ TEST(Settings, AFreshSaveWritesTheKeysInOrder)
 {
     TIniFile ini;
     SaveSettings(ini, TAppSettings{});
-    EXPECT_EQ(ini.ToText(), "[settings]\r\nversion=1.6\r\nshape=traditional\r\ncustomPieceCounts=0\r\n"
-                            "blackAndWhite=0\r\nzoomSize=100\r\nmassDensity=any\r\n"
-                            "Brick=3\r\nGrain=4\r\nLumber=4\r\nOre=3\r\nWool=4\r\nDesert=1\r\nWater=9\r\n"
-                            "waterBrick=1\r\nwaterGrain=1\r\nwaterLumber=1\r\nwaterOre=1\r\nwaterWool=1\r\n"
-                            "waterMark=4\r\npieTwo=1\r\npieThree=2\r\npieFour=2\r\npieFive=2\r\npieSix=2\r\n"
-                            "pieSeven=0\r\npieEight=2\r\npieNine=2\r\npieTen=2\r\npieEleven=2\r\npieTwelve=1\r\n"
-                            "windowWidth=700\r\nwindowHeight=350\r\nautoVersionCheck=-1\r\n\r\n");
+    EXPECT_EQ(ini.ToText(), "[settings]\r\nversion=" + Ours +
+                                "\r\nshape=traditional\r\ncustomPieceCounts=0\r\n"
+                                "blackAndWhite=0\r\nzoomSize=100\r\nmassDensity=any\r\n"
+                                "Brick=3\r\nGrain=4\r\nLumber=4\r\nOre=3\r\nWool=4\r\nDesert=1\r\nWater=9\r\n"
+                                "waterBrick=1\r\nwaterGrain=1\r\nwaterLumber=1\r\nwaterOre=1\r\nwaterWool=1\r\n"
+                                "waterMark=4\r\npieTwo=1\r\npieThree=2\r\npieFour=2\r\npieFive=2\r\npieSix=2\r\n"
+                                "pieSeven=0\r\npieEight=2\r\npieNine=2\r\npieTen=2\r\npieEleven=2\r\npieTwelve=1\r\n"
+                                "windowWidth=700\r\nwindowHeight=350\r\nautoVersionCheck=-1\r\n\r\n");
 }
 
 TEST(Settings, SavingKeepsForeignKeysAndSectionsAndDropsCustomShape)
@@ -133,7 +139,7 @@ TEST(Settings, SavingKeepsForeignKeysAndSectionsAndDropsCustomShape)
     const std::vector<std::string>& lines = saved.Sections()[1].Lines;
     ASSERT_GE(lines.size(), 6u);
     EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 5),
-              (std::vector<std::string>{"debug=1", "version=1.6", "autoVersionCheck=5", "versionHost=h.example",
+              (std::vector<std::string>{"debug=1", "version=" + Ours, "autoVersionCheck=5", "versionHost=h.example",
                                         "windowWidth=20"}));
     EXPECT_EQ(lines[5], "shape=random");
     EXPECT_FALSE(saved.KeyExists("settings", "customShape"));

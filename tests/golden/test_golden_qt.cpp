@@ -273,8 +273,8 @@ TEST_P(Golden, BoardTextsPicturesAndFileAreUnchanged)
 }
 
 INSTANTIATE_TEST_SUITE_P(Manifest, Golden, ::testing::ValuesIn(ReadManifest()),
-                         [](const ::testing::TestParamInfo<TGoldenCase>& info) {
-                             std::string name = info.param.Name;
+                         [](const ::testing::TestParamInfo<TGoldenCase>& golden) {
+                             std::string name = golden.param.Name;
                              for (char& ch : name)
                                  if (!std::isalnum(static_cast<unsigned char>(ch)))
                                      ch = '_';

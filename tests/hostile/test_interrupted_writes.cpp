@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "hostile_support.h"
+#include "program_version.h"
 
 namespace vornia::hostile {
 namespace {
@@ -125,7 +126,8 @@ TEST(InterruptedWrites, AKilledSettingsWriteLeavesTheOldFileOrTheNewOne)
     TTempFolder folder;
     const std::string target = folder.File("VorniaGenerator.ini");
     // Settings with a large section of someone else's keys, which the write keeps.
-    std::string oldText = "[settings]\r\nversion=1.6\r\nshape=wolf\r\nwindowWidth=700\r\n\r\n[notes]\r\n";
+    std::string oldText =
+        "[settings]\r\nversion=" + std::string(ProgramVersion) + "\r\nshape=wolf\r\nwindowWidth=700\r\n\r\n[notes]\r\n";
     for (int i = 0; i < 20'000; ++i)
         oldText += "note" + std::to_string(i) + "=kept as it was written by hand\r\n";
     const std::vector<std::string> argv{HOSTILE_SETTINGS_WRITER_PATH, target, "1234"};

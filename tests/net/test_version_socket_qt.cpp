@@ -15,8 +15,12 @@
 
 #include <gtest/gtest.h>
 
+#include "program_version.h"
+
 namespace vornia {
 namespace {
+
+const QByteArray Ours = QByteArray::fromStdString(std::string(ProgramVersion));
 
 constexpr int WaitLimitMs = 5000;
 
@@ -107,10 +111,11 @@ TEST(VersionSocket, AnswerInOneWriteIsJudgedAndTheRequestIsExact) {
     };
     const std::vector<Row> rows = {
         {"1.7", "vorniageneratorversion=1.7", "1.7"},
-        {"1.6", "vorniageneratorversion=1.6", ""},
+        {"our own", "vorniageneratorversion=" + Ours, ""},
         {"1.10", "vorniageneratorversion=1.10", ""},
         {"2.0", "vorniageneratorversion=2.0", "2.0"},
-        {"three characters and a line end", "vorniageneratorversion=1.6\r\nmore\r\n", "1.6\r"},
+        {"three characters and a line end", "vorniageneratorversion=" + Ours + "\r\nmore\r\n",
+         Ours.toStdString() + "\r"},
         {"no key", "nothing to see here\r\n", ""},
     };
     for (const Row& row : rows) {

@@ -69,6 +69,14 @@ public:
     {
         Ops.push_back("flood " + Point(x, y) + " until " + Hex(border));
     }
+    void FillPolygon(std::span<const TPoint> points) override
+    {
+        std::string op = "polygon";
+        for (const TPoint& p : points)
+            op += " " + Point(p.x, p.y);
+        Ops.push_back(op);
+    }
+    bool CanFloodFill() const override { return Floods; }
     void Ellipse(int x1, int y1, int x2, int y2) override
     {
         Ellipses.push_back({x1, y1, x2, y2, Pen, Brush, PenWidth});
@@ -111,6 +119,7 @@ public:
 
     int W, H;
     bool Measures = true;
+    bool Floods = true; // false: a surface without pixels, filled by polygons
     TColor Pen = clBlack;
     int PenWidth = 1;
     TColor Brush = clWhite;

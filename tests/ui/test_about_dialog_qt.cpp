@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include "program_version.h"
 #include "ui/about_text.h"
 
 namespace vornia {
@@ -59,7 +60,8 @@ TEST(AboutDialog, IsAFixedToolWindowWithThreeTabs) {
 TEST(AboutDialog, ShowsVersionYearRangeAndLinks) {
     TfrmAbout dialog(nullptr, "mirror.example");
     EXPECT_EQ(Child<QLabel>(dialog, "lblName")->text(), "Vornia Generator");
-    EXPECT_EQ(Child<QLabel>(dialog, "lblVersion")->text(), "version 1.6");
+    EXPECT_EQ(Child<QLabel>(dialog, "lblVersion")->text(),
+              QString::fromStdString("version " + std::string(ProgramVersion)));
     EXPECT_EQ(Child<QLabel>(dialog, "lblCopyright")->text().toStdString(),
               CopyrightText(QDate::currentDate().year()));
     EXPECT_EQ(Child<QLabel>(dialog, "lblWebSite")->text(),

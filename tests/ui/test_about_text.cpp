@@ -59,9 +59,12 @@ std::vector<std::string> Skeleton(const std::vector<std::string>& lines,
 
 TEST(HistoryLines, VersionBlocksAreLaidOutNewestFirst) {
     const std::vector<std::string> versions = {
-        "version 1.6   (October 8, 2007)", "version 1.5   (September 23, 2007)",
-        "version 1.3   (May 21, 2007)",    "version 1.2   (April 15, 2007)",
-        "version 1.1   (April 6, 2007)",   "version 1.0   (March 18, 2007)",
+        AboutVersionText + "   (October 8, 2007)",
+        "version 1.5   (September 23, 2007)",
+        "version 1.3   (May 21, 2007)",
+        "version 1.2   (April 15, 2007)",
+        "version 1.1   (April 6, 2007)",
+        "version 1.0   (March 18, 2007)",
     };
     const std::vector<std::string> expected = {
         versions[0], "R41", "*", "", "",                          //
