@@ -9,7 +9,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-bool IsAbsolute(const char* path) { return path != nullptr && path[0] == '/'; }
+bool IsAbsolute(const char* path)
+{
+    return path != nullptr && path[0] == '/';
+}
 
 } // namespace
 

@@ -1,7 +1,6 @@
 // A full repaint of the all-500 board at 50 per cent on a 1600 x 900 canvas.
 #include <benchmark/benchmark.h>
 
-
 #include "bench_owner.h"
 #include "bench_qt_main.h"
 #include "board/panel_board.h"

@@ -6,13 +6,13 @@
 
 #include <QGuiApplication>
 
-#define VORNIA_QT_BENCHMARK_MAIN()                                                                                  \
-    int main(int argc, char** argv)                                                                                 \
-    {                                                                                                               \
-        qputenv("QT_QPA_PLATFORM", "offscreen");                                                                    \
-        QGuiApplication app(argc, argv);                                                                            \
-        benchmark::Initialize(&argc, argv);                                                                         \
-        benchmark::RunSpecifiedBenchmarks();                                                                        \
-        benchmark::Shutdown();                                                                                      \
-        return 0;                                                                                                   \
+#define VORNIA_QT_BENCHMARK_MAIN()                                                                                     \
+    int main(int argc, char** argv)                                                                                    \
+    {                                                                                                                  \
+        qputenv("QT_QPA_PLATFORM", "offscreen");                                                                       \
+        QGuiApplication app(argc, argv);                                                                               \
+        benchmark::Initialize(&argc, argv);                                                                            \
+        benchmark::RunSpecifiedBenchmarks();                                                                           \
+        benchmark::Shutdown();                                                                                         \
+        return 0;                                                                                                      \
     }

@@ -5,11 +5,11 @@
 #include <system_error>
 #include <vector>
 
-#include "files/board_file.h"
-#include "files/file_utils.h"
 #include "board/panel_board.h"
 #include "board/random_source.h"
 #include "cli_run.h"
+#include "files/board_file.h"
+#include "files/file_utils.h"
 
 namespace vornia {
 
@@ -144,8 +144,7 @@ int GenerateBatch(const TCliArgs& args, TCliOwner& owner, std::ostream& out, std
         err << "vornia-cli: cannot write " << tablePath.string() << ": " << error << '\n';
         return ExitFileError;
     }
-    out << args.Count - failed << " of " << args.Count << " boards made; the table is " << tablePath.string()
-        << '\n';
+    out << args.Count - failed << " of " << args.Count << " boards made; the table is " << tablePath.string() << '\n';
     if (failed > 0) {
         err << "vornia-cli: " << failed << (failed == 1 ? " board" : " boards") << " could not be made; see "
             << tablePath.string() << '\n';

@@ -105,8 +105,8 @@ QImage BoardPictureImage(const TPlateList& plates, const TPaintOptions& options,
     return image;
 }
 
-bool RenderBoardBands(const TPlateList& plates, const TPaintOptions& options, int width, int height,
-                      int bandRows, const TBandSink& sink)
+bool RenderBoardBands(const TPlateList& plates, const TPaintOptions& options, int width, int height, int bandRows,
+                      const TBandSink& sink)
 {
     if (width <= 0 || height <= 0)
         return true;
@@ -163,11 +163,10 @@ QImage RenderBoardPaletteImage(const TPlateList& plates, const TPaintOptions& op
     if (picture.isNull())
         return picture;
     TPalette palette;
-    const bool drawn =
-        RenderBoardBands(plates, options, width, height, bandRows,
-                         [&](const QImage& band, int bandLine, int first, int count) {
-                             return IndexRows(band, bandLine, picture, first, count, palette);
-                         });
+    const bool drawn = RenderBoardBands(plates, options, width, height, bandRows,
+                                        [&](const QImage& band, int bandLine, int first, int count) {
+                                            return IndexRows(band, bandLine, picture, first, count, palette);
+                                        });
     if (!drawn)
         return {};
     picture.setColorTable(palette.Table());

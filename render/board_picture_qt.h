@@ -32,8 +32,8 @@ constexpr int PictureBandRows = 512;
 // every plate that reaches it to be drawn whole, so its pixels are those of
 // the whole picture. False when the sink stopped the drawing or there is not
 // enough memory for a band.
-bool RenderBoardBands(const TPlateList& plates, const TPaintOptions& options, int width, int height,
-                      int bandRows, const TBandSink& sink);
+bool RenderBoardBands(const TPlateList& plates, const TPaintOptions& options, int width, int height, int bandRows,
+                      const TBandSink& sink);
 
 // The picture of RenderBoardImage as an image of at most 256 colours, drawn
 // band by band; a null image when it has more colours or there is not

@@ -42,10 +42,7 @@ protected:
         WriteText(path, "[settings]\r\nplate[0]=Ore;10;33;6;;;;\r\nplateCount=1\r\n");
         return path;
     }
-    std::string Caption(const std::string& board) const
-    {
-        return std::string(WindowCaption) + " [" + board + "]";
-    }
+    std::string Caption(const std::string& board) const { return std::string(WindowCaption) + " [" + board + "]"; }
     // Drags the files over the board panel and drops them there, as a file
     // manager would; whether the window took the drag and the drop.
     std::pair<bool, bool> Drop(const std::vector<std::string>& paths)

@@ -23,12 +23,19 @@ TEST(StartupArgs, FilesOptionsAndTheEndOfOptions)
     const TRow rows[] = {
         {"nothing", {"vornia-generator"}, false, {}, {}},
         {"one file", {"vornia-generator", "b.mirl"}, false, {"b.mirl"}, {}},
-        {"desktop entry with its file", {"vornia-generator", "--from-desktop-entry", "/h/b c.mirl"}, true, {"/h/b c.mirl"}, {}},
+        {"desktop entry with its file",
+         {"vornia-generator", "--from-desktop-entry", "/h/b c.mirl"},
+         true,
+         {"/h/b c.mirl"},
+         {}},
         {"desktop entry, no file", {"vornia-generator", "--from-desktop-entry"}, true, {}, {}},
         {"files in order", {"vornia-generator", "b.mirl", "a.mirl"}, false, {"b.mirl", "a.mirl"}, {}},
         {"unknown option", {"vornia-generator", "-x", "b.mirl"}, false, {"b.mirl"}, {"-x"}},
-        {"after --", {"vornia-generator", "--", "--from-desktop-entry", "-x.mirl"}, false,
-         {"--from-desktop-entry", "-x.mirl"}, {}},
+        {"after --",
+         {"vornia-generator", "--", "--from-desktop-entry", "-x.mirl"},
+         false,
+         {"--from-desktop-entry", "-x.mirl"},
+         {}},
     };
     for (const TRow& row : rows) {
         SCOPED_TRACE(row.name);

@@ -19,9 +19,9 @@
 #include "app/status_bar_qt.h"
 #include "board/random_source.h"
 #include "tests/files/test_files.h"
-#include "wait_for_qt.h"
 #include "tests/render/image_probe_qt.h"
 #include "tests/scoped_locale.h"
+#include "wait_for_qt.h"
 
 namespace vornia::test {
 namespace {

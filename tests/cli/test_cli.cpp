@@ -232,8 +232,7 @@ TEST_F(CliRun, ABatchOfAHundredIsTheRunsFirstHundredBoardsEachRemadeByItsSeed)
 {
     const std::string out = Path("batch");
     std::string printed;
-    ASSERT_EQ(Run({"generate", "--shape", "dog leg", "--count", "100", "--out-dir", out.c_str(), "--seed",
-                   "86399950"},
+    ASSERT_EQ(Run({"generate", "--shape", "dog leg", "--count", "100", "--out-dir", out.c_str(), "--seed", "86399950"},
                   &printed),
               ExitOk);
     EXPECT_EQ(printed, "100 of 100 boards made; the table is " + (fs::path(out) / "boards.tsv").string() + "\n");
@@ -246,9 +245,9 @@ TEST_F(CliRun, ABatchOfAHundredIsTheRunsFirstHundredBoardsEachRemadeByItsSeed)
         const std::string file = BatchBoardFileName(board);
         std::string single;
         const std::string alone = Path("alone.mirl");
-        ASSERT_EQ(Run({"generate", "--shape", "dog leg", "--seed", seed.c_str(), "--out", alone.c_str(), "--force"},
-                      &single),
-                  ExitOk);
+        ASSERT_EQ(
+            Run({"generate", "--shape", "dog leg", "--seed", seed.c_str(), "--out", alone.c_str(), "--force"}, &single),
+            ExitOk);
         EXPECT_EQ(Read(alone), Read(out + "/" + file));
         // The row shows what the panel showed for the same board.
         const auto panels = Lines(single);
@@ -284,8 +283,8 @@ TEST_F(CliRun, ABatchReplacesFilesOnlyWithForceAndListsFailedBoards)
     const std::string firstBoard = Read(out + "/board-0001.mirl");
     std::string err;
     EXPECT_EQ(Run({"generate", "--shape", "random", "--mass", "high", "--counts",
-                   "Brick=2,Grain=0,Lumber=0,Ore=0,Wool=0,Desert=0", "--count", "2", "--out-dir", out.c_str(),
-                   "--seed", "9", "--force"},
+                   "Brick=2,Grain=0,Lumber=0,Ore=0,Wool=0,Desert=0", "--count", "2", "--out-dir", out.c_str(), "--seed",
+                   "9", "--force"},
                   nullptr, &err),
               ExitNoBoard);
     EXPECT_NE(err.find("2 boards could not be made"), std::string::npos) << err;

@@ -5,11 +5,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "image_probe_qt.h"
-#include "plates_for_tests.h"
 #include "board/panel_board.h"
 #include "board/plain_owner.h"
 #include "board/random_source.h"
+#include "image_probe_qt.h"
+#include "plates_for_tests.h"
 #include "render/board_picture_qt.h"
 
 namespace vornia {
@@ -95,7 +95,10 @@ TEST(RenderBoardImage, PaintsTheWholeCanvasOfTheGivenSize)
     EXPECT_EQ(PixelAt(image, 299, 119), clWhite);
 }
 
-QImage Argb(const QImage& image) { return image.convertToFormat(QImage::Format_ARGB32); }
+QImage Argb(const QImage& image)
+{
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
 
 // A random board of every piece at the given zoom: harbours with their dots,
 // tokens, and rows of hexes cut by every band boundary.
@@ -125,7 +128,7 @@ TEST(RenderBoardPaletteImage, EveryBandHeightGivesThePixelsOfTheWholePicture)
         int heightCut; // rows taken off the picture's bottom
     };
     const TRow rows[] = {
-        {"100, three rows a band", 100, false, 3, 0},      {"100, odd bands", 100, false, 37, 0},
+        {"100, three rows a band", 100, false, 3, 0},   {"100, odd bands", 100, false, 37, 0},
         {"75, black and white", 75, true, 64, 0},       {"50, default bands", 50, false, PictureBandRows, 0},
         {"50, one band for all", 50, false, 100000, 0}, {"100, bottom cut through hexes", 100, false, 29, 40},
     };
