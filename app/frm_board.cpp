@@ -58,7 +58,7 @@ void TfrmBoard::ApplySettings()
     Port.SetWindowSize({Settings.WindowWidth, Settings.WindowHeight});
 
     MainMenu.Item(mnu::BlackAndWhite).Checked = Settings.BlackAndWhite;
-    Panel->BlackAndWhite = Settings.BlackAndWhite;
+    DrawInBlackAndWhite = Settings.BlackAndWhite;
     StatusBarModel.Visible = !Settings.BlackAndWhite;
     Port.SetStatusBarVisible(StatusBarModel.Visible);
 
@@ -244,7 +244,7 @@ void TfrmBoard::PaintBoard()
 
 bool TfrmBoard::BlackAndWhite() const
 {
-    return Panel && Panel->BlackAndWhite;
+    return DrawInBlackAndWhite;
 }
 
 // --- file messages and version check results

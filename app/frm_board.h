@@ -156,6 +156,7 @@ private:
     int SystemProduct;
 
     std::unique_ptr<TPanelBoard> Panel;
+    bool DrawInBlackAndWhite = false;
     std::unique_ptr<TIniFile> Ini;
     TAppSettings Settings;
     int OSVersionNumber = 0;

@@ -119,7 +119,7 @@ void TfrmBoard::mnuBlackAndWhiteClick()
 {
     TMenuItem& item = MainMenu.Item(mnu::BlackAndWhite);
     item.Checked = !item.Checked;
-    Panel->BlackAndWhite = item.Checked;
+    DrawInBlackAndWhite = item.Checked;
     Port.MenusChanged();
     // Showing or hiding the status bar resizes the panel, which then
     // repaints in the new mode.
@@ -168,7 +168,7 @@ void TfrmBoard::RescaleOtherBoards(int oldZoom, int newZoom)
 {
     if (oldZoom == newZoom)
         return;
-    for (const TBoardEntry& entry : Panel->Boards())
+    for (const TBoardEntry& entry : Panel->Registry().Boards())
         if (entry.List.get() != &Panel->Plates())
             RescalePlates(*entry.List, oldZoom, newZoom);
 }
@@ -232,21 +232,21 @@ void TfrmBoard::BoardMenuItemClick(std::string_view itemName)
     const std::string hint = file.Items[static_cast<std::size_t>(index)].Hint;
     // After a failed generation the panel shows that attempt's empty list
     // under the name of the board before it; its entry brings it back.
-    if (SameText(hint, Panel->BoardName) && !CurrentBoardIsRegistered())
-        Panel->BoardName.clear();
+    if (SameText(hint, Panel->BoardName()) && !CurrentBoardIsRegistered())
+        Panel->Registry().ClearBoardName();
     Panel->SwitchToBoard(hint);
 }
 
 void TfrmBoard::CycleBoards(TCycleDirection direction)
 {
     const TMenuItem& file = FileMenu();
-    const auto& boards = Panel->Boards();
+    const auto& boards = Panel->Registry().Boards();
     if (!file.Enabled || boards.size() < 2)
         return;
     const int checked = FirstCheckedItem(file);
     if (checked < 0)
         return;
-    const int k = Panel->FindBoard(file.Items[static_cast<std::size_t>(checked)].Hint);
+    const int k = Panel->Registry().FindBoard(file.Items[static_cast<std::size_t>(checked)].Hint);
     if (k < 0)
         return;
     const int next = NeighbourPosition(k, static_cast<int>(boards.size()), direction);

@@ -27,8 +27,7 @@ std::string CurrentFolder()
 
 bool TfrmBoard::CurrentBoardIsRegistered() const
 {
-    const int index = Panel->FindBoard(Panel->BoardName);
-    return index >= 0 && Panel->Boards()[static_cast<std::size_t>(index)].List.get() == &Panel->Plates();
+    return Panel->Registry().CurrentIsRegistered();
 }
 
 void TfrmBoard::SaveBoard()
@@ -71,11 +70,11 @@ void TfrmBoard::SaveBoard()
         return;
     }
 
-    const std::string oldName = Panel->BoardName;
-    Panel->SetBoardName(path);
-    SetBoardCaption(Panel->BoardName);
-    RenameBoardMenuItem(Panel->BoardName, oldName);
-    Panel->RenameBoard(oldName, Panel->BoardName);
+    const std::string oldName = Panel->BoardName();
+    Panel->Registry().SetBoardName(path);
+    SetBoardCaption(Panel->BoardName());
+    RenameBoardMenuItem(Panel->BoardName(), oldName);
+    Panel->Registry().RenameBoard(oldName, Panel->BoardName());
 }
 
 void TfrmBoard::OpenBoard()

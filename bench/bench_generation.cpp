@@ -16,8 +16,7 @@ void Generate(benchmark::State& state, TBoardSettings settings, TLookupMode mode
     std::uint32_t seed = 1;
     for (auto _ : state) {
         RandomSource().UseFixedClock(seed++ % 86400000);
-        TPanelBoard panel(owner); // a fresh run each time: one board in the list
-        panel.SetLookupMode(mode);
+        TPanelBoard panel(owner, mode); // a fresh run each time: one board in the list
         panel.GenerateBoard();
         benchmark::DoNotOptimize(panel.Plates().Count());
         if (owner.Failed && owner.Settings.MassDensity == "any")

@@ -23,7 +23,7 @@ int main(int argc, char** argv)
             TPanelBoard panel(owner);
             panel.GenerateBoard();
             failed += owner.Failed ? 1 : 0;
-            attempts += panel.Attempts;
+            attempts += panel.Attempts();
         }
         std::printf("%-8s %8d %8d %14.1f\n", mass, seeds, failed, static_cast<double>(attempts) / seeds);
     }

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "walked_shapes.h"
+
 namespace vornia {
 
 struct TBoardSettings {
@@ -77,12 +79,6 @@ inline constexpr std::array<TCountKey, 24> CountKeys{{
     {"pieTen", &TBoardSettings::PieTenCount, 2},
     {"pieEleven", &TBoardSettings::PieElevenCount, 2},
     {"pieTwelve", &TBoardSettings::PieTwelveCount, 1},
-}};
-
-// The 13 shapes in the order of the options dialog (its picture index).
-inline constexpr std::array<std::string_view, 13> ShapeNames{{
-    "traditional", "random", "albatross", "coelecanth", "cross", "dog leg", "great lakes",
-    "lesser great lakes", "long lake", "pine cone", "scorpion", "valley", "wolf",
 }};
 
 inline constexpr std::array<std::string_view, 4> LandMassNames{{"any", "low", "medium", "high"}};

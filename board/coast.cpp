@@ -3,29 +3,30 @@
 #include <algorithm>
 #include <cmath>
 
+#include "board_layout.h"
 #include "panel_board.h"
 #include "random_source.h"
 
 namespace vornia {
 
-int TPanelBoard::LandAround(const TPoint& q, const THexMetrics& m) const
+int TBoardLayout::LandAround(const TPoint& q, const THexMetrics& m) const
 {
     int land = 0;
     for (int side = btNorthWest; side <= btWest; ++side) {
         const TPoint r = StepWith(q.x, q.y, side, m); // HasLandNeighbour
-        land += LandPlateAt(r.x, r.y) >= 0 ? 1 : 0;
+        land += Board.LandPlateAt(r.x, r.y) >= 0 ? 1 : 0;
     }
     return land;
 }
 
-void TPanelBoard::SurroundWithWater()
+void TBoardLayout::SurroundWithWater()
 {
-    TPlateList& plates = Plates();
+    TPlateList& plates = Board.Plates();
     const auto nextWater = [this] {
         const int harbour = FirstUnplacedHarbour();
         return harbour >= 0 ? harbour : FirstUnplacedWater();
     };
-    const THexMetrics m = Metrics();
+    const THexMetrics m = Board.Metrics();
     // Calls free(q) for every free neighbour position q of the placed land,
     // land in list order and sides in order (IsSideFree at the time of the call).
     const auto forEachFreeSide = [&](const auto& free) {
@@ -35,7 +36,7 @@ void TPanelBoard::SurroundWithWater()
                 continue;
             for (int d = btNorthWest; d <= btWest; ++d) {
                 const TPoint q = StepWith(land.X, land.Y, d, m);
-                if (PlateAt(q.x, q.y) < 0)
+                if (Board.PlateAt(q.x, q.y) < 0)
                     free(q);
             }
         }
@@ -52,7 +53,7 @@ void TPanelBoard::SurroundWithWater()
         int Land;
     };
     std::vector<TCoast> coast;
-    const bool sweepOnce = Lookup == TLookupMode::Indexed;
+    const bool sweepOnce = Board.Lookup == TLookupMode::Indexed;
     if (sweepOnce)
         forEachFreeSide([&](const TPoint& q) { coast.push_back({q, LandAround(q, m)}); });
 
@@ -67,7 +68,7 @@ void TPanelBoard::SurroundWithWater()
         };
         if (sweepOnce) {
             for (const TCoast& c : coast)
-                if (c.Land == need && PlateAt(c.Position.x, c.Position.y) < 0) // IsSideFree
+                if (c.Land == need && Board.PlateAt(c.Position.x, c.Position.y) < 0) // IsSideFree
                     visit(c.Position, c.Land);
             continue;
         }
@@ -86,10 +87,10 @@ void TPanelBoard::SurroundWithWater()
     SetHarbourSides();
 }
 
-void TPanelBoard::SetHarbourSides()
+void TBoardLayout::SetHarbourSides()
 {
-    TPlateList& plates = Plates();
-    const int placed = PlacedPlateCount();
+    TPlateList& plates = Board.Plates();
+    const int placed = Board.PlacedPlateCount();
     for (int i = 0; i < plates.Count(); ++i) {
         TResourcePlate& harbour = plates[i];
         if (!harbour.Placed || plates.IsLandPlate(i) || harbour.TradeResource.empty()) // a placed harbour
@@ -101,9 +102,9 @@ void TPanelBoard::SetHarbourSides()
             int run = 0;
             std::int32_t x = harbour.X, y = harbour.Y;
             while (run <= placed) {
-                x = StepX(x, d);
-                y = StepY(y, d);
-                const int at = PlateAt(x, y);
+                x = Board.StepX(x, d);
+                y = Board.StepY(y, d);
+                const int at = Board.PlateAt(x, y);
                 if (at < 0 || !plates.IsLandPlate(at))
                     break;
                 ++run;
@@ -115,6 +116,19 @@ void TPanelBoard::SetHarbourSides()
         }
         harbour.Border = side;
     }
+}
+
+void TBoardLayout::MoveToCorner()
+{
+    TPlateList& plates = Board.Plates();
+    if (plates.Empty())
+        return;
+    std::int32_t minX = StartX, minY = StartY;
+    for (const auto& e : plates.All()) {
+        minX = std::min(minX, e.Plate.X);
+        minY = std::min(minY, e.Plate.Y);
+    }
+    plates.MoveAll(std::int64_t{10} - minX, std::int64_t{10} + Board.PeakHeight() - minY);
 }
 
 bool RescalePlates(TPlateList& plates, int oldZoom, int newZoom)

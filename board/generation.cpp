@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 
+#include "board_layout.h"
 #include "ordered_picker.h"
 #include "panel_board.h"
 #include "random_source.h"
@@ -139,75 +140,26 @@ void TPanelBoard::Deal(TPools& pools)
     }
 }
 
-bool TPanelBoard::RunLayout()
-{
-    const TBoardSettings& s = Owner.BoardSettings();
-    if (s.IsTraditionalShape()) {
-        BuildTraditional();
-        return true;
-    }
-    const std::string& shape = s.GetShape();
-    if (SameText(shape, "random"))
-        return GrowRandomLand();
-
-    using TBuilder = void (TPanelBoard::*)();
-    struct TShapeRow {
-        const char* Name;
-        TBuilder Build;
-    };
-    static constexpr std::array<TShapeRow, 11> Builders{{
-        {"cross", &TPanelBoard::BuildCross},
-        {"great lakes", &TPanelBoard::BuildGreatLakes},
-        {"lesser great lakes", &TPanelBoard::BuildLesserGreatLakes},
-        {"long lake", &TPanelBoard::BuildLongLake},
-        {"albatross", &TPanelBoard::BuildAlbatross},
-        {"pine cone", &TPanelBoard::BuildPineCone},
-        {"valley", &TPanelBoard::BuildValley},
-        {"wolf", &TPanelBoard::BuildWolf},
-        {"coelecanth", &TPanelBoard::BuildCoelecanth},
-        {"scorpion", &TPanelBoard::BuildScorpion},
-        {"dog leg", &TPanelBoard::BuildDogLeg},
-    }};
-    for (const auto& row : Builders)
-        if (SameText(shape, row.Name)) {
-            (this->*row.Build)();
-            return true;
-        }
-    return false;
-}
-
-void TPanelBoard::MoveToCorner()
-{
-    TPlateList& plates = Plates();
-    if (plates.Empty())
-        return;
-    std::int32_t minX = StartX, minY = StartY;
-    for (const auto& e : plates.All()) {
-        minX = std::min(minX, e.Plate.X);
-        minY = std::min(minY, e.Plate.Y);
-    }
-    plates.MoveAll(std::int64_t{10} - minX, std::int64_t{10} + PeakHeight() - minY);
-}
-
 void TPanelBoard::GenerateBoard()
 {
     Owner.SetBoardCaption("");
-    NewPlateList();
+    BoardRegistry.NewPlateList();
     {
         TPools pools;
         FillPools(pools);
         Deal(pools);
     }
-    if (!RunLayout()) {
+    TBoardLayout layout(*this);
+    if (!layout.RunLayout(Owner.BoardSettings().GetShape())) {
         Owner.ResetStatusBar(rsFailed);
         return;
     }
-    MoveToCorner();
+    layout.MoveToCorner();
     ++NewBoardCount;
-    SetBoardName("New " + Owner.BoardSettings().GetShape() + " " + std::to_string(NewBoardCount));
-    Owner.SetBoardCaption(BoardName);
-    RegisterBoard(BoardName);
-    Owner.AddBoardMenuItem(BoardName);
+    BoardRegistry.SetBoardName("New " + Owner.BoardSettings().GetShape() + " " + std::to_string(NewBoardCount));
+    Owner.SetBoardCaption(BoardName());
+    BoardRegistry.RegisterBoard(BoardName());
+    Owner.AddBoardMenuItem(BoardName());
     ShowStats();
     Owner.PaintBoard();
 }

@@ -1,20 +1,56 @@
-// The traditional island, the ten walked shapes and the cross.
+// The traditional island, the walked shapes and the cross.
 #include <array>
-#include <string>
 
+#include "board_layout.h"
 #include "panel_board.h"
 
 namespace vornia {
 
-void AddTurn(TTurnTable& turns, int step, TBorderType direction)
+const TWalkedShape* FindWalkedShape(std::string_view name)
 {
-    turns.push_back({std::to_string(step), direction});
+    for (const TWalkedShape& shape : WalkedShapes)
+        if (SameText(name, shape.Name))
+            return &shape;
+    return nullptr;
 }
 
-void TPanelBoard::BuildTraditional()
+bool TBoardLayout::RunLayout(std::string_view shape)
 {
-    TPlateList& plates = Plates();
-    const int a = HalfWidth(), pitch = SideLength() + PeakHeight();
+    if (SameText(shape, "traditional")) {
+        BuildTraditional();
+        return true;
+    }
+    if (SameText(shape, "random"))
+        return GrowRandomLand();
+    if (SameText(shape, "cross")) {
+        BuildCross();
+        return true;
+    }
+    if (const TWalkedShape* walked = FindWalkedShape(shape)) {
+        WalkShape(*walked);
+        return true;
+    }
+    return false;
+}
+
+int TBoardLayout::FirstUnplaced(TPlateSort sort) const
+{
+    const TPlateList& plates = Board.Plates();
+    return Board.Lookup == TLookupMode::Indexed ? plates.FirstUnplaced(sort) : reference::FirstUnplaced(plates, sort);
+}
+
+void TBoardLayout::ListPlacedWaters(std::vector<int>& list) const
+{
+    const TPlateList& plates = Board.Plates();
+    for (int i = 0; i < plates.Count(); ++i)
+        if (plates[i].Placed && IsWater(plates[i]))
+            list.push_back(i);
+}
+
+void TBoardLayout::BuildTraditional()
+{
+    TPlateList& plates = Board.Plates();
+    const int a = Board.HalfWidth(), pitch = Board.SideLength() + Board.PeakHeight();
 
     // Land rows of 3, 4, 5, 4 and 3, top row first, west to east.
     std::int32_t x = StartX + a, y = StartY + pitch;
@@ -57,9 +93,9 @@ void TPanelBoard::BuildTraditional()
     SetHarbourSides();
 }
 
-void TPanelBoard::WalkShape(const TTurnTable& turns, int lastStep)
+void TBoardLayout::WalkShape(const TWalkedShape& shape)
 {
-    TPlateList& plates = Plates();
+    TPlateList& plates = Board.Plates();
     const int start = FirstUnplacedLand();
     if (start < 0)
         return;
@@ -72,16 +108,15 @@ void TPanelBoard::WalkShape(const TTurnTable& turns, int lastStep)
     for (int i = start + 1; !finished && i < plates.Count(); ++i) {
         if (!plates.IsLandPlate(i))
             continue;
-        const std::string stepText = std::to_string(step);
-        for (const auto& turn : turns)
-            if (turn.Step == stepText) {
+        for (const TTurn& turn : shape.Turns)
+            if (turn.Step == step) {
                 direction = turn.Direction;
                 break;
             }
-        x = StepX(x, direction);
-        y = StepY(y, direction);
+        x = Board.StepX(x, direction);
+        y = Board.StepY(y, direction);
         plates.Place(i, x, y);
-        if (step < lastStep)
+        if (step < shape.LastStep)
             ++step;
         else
             finished = true;
@@ -89,115 +124,9 @@ void TPanelBoard::WalkShape(const TTurnTable& turns, int lastStep)
     SurroundWithWater();
 }
 
-namespace {
-struct TTurnRow {
-    int Step;
-    TBorderType Direction;
-};
-
-template <std::size_t N>
-TTurnTable MakeTurns(const std::array<TTurnRow, N>& rows)
+void TBoardLayout::BuildCross()
 {
-    TTurnTable turns;
-    for (const auto& row : rows)
-        AddTurn(turns, row.Step, row.Direction);
-    return turns;
-}
-
-constexpr int WalkLastStep = 19;
-} // namespace
-
-void TPanelBoard::BuildLongLake()
-{
-    static constexpr std::array<TTurnRow, 6> Turns{{
-        {1, btEast}, {2, btNorthEast}, {3, btEast}, {10, btSouthEast}, {11, btSouthWest}, {12, btWest},
-    }};
-    WalkShape(MakeTurns(Turns), WalkLastStep);
-}
-
-void TPanelBoard::BuildAlbatross()
-{
-    static constexpr std::array<TTurnRow, 12> Turns{{
-        {1, btNorthWest}, {2, btNorthEast}, {3, btSouthEast}, {7, btNorthEast}, {8, btNorthWest}, {9, btEast},
-        {11, btNorthWest}, {12, btEast}, {13, btNorthWest}, {14, btWest}, {15, btNorthWest}, {17, btSouthWest},
-    }};
-    WalkShape(MakeTurns(Turns), WalkLastStep);
-}
-
-void TPanelBoard::BuildGreatLakes()
-{
-    static constexpr std::array<TTurnRow, 5> Turns{{
-        {1, btEast}, {4, btSouthWest}, {8, btNorthWest}, {12, btNorthEast}, {16, btSouthEast},
-    }};
-    WalkShape(MakeTurns(Turns), WalkLastStep);
-}
-
-void TPanelBoard::BuildPineCone()
-{
-    static constexpr std::array<TTurnRow, 10> Turns{{
-        {1, btSouthWest}, {2, btEast}, {3, btSouthEast}, {4, btWest}, {6, btSouthWest},
-        {7, btEast}, {10, btSouthEast}, {11, btWest}, {15, btSouthEast}, {16, btEast},
-    }};
-    WalkShape(MakeTurns(Turns), WalkLastStep);
-}
-
-void TPanelBoard::BuildValley()
-{
-    static constexpr std::array<TTurnRow, 5> Turns{{
-        {1, btEast}, {6, btSouthEast}, {7, btWest}, {13, btSouthEast}, {14, btEast},
-    }};
-    WalkShape(MakeTurns(Turns), WalkLastStep);
-}
-
-void TPanelBoard::BuildDogLeg()
-{
-    static constexpr std::array<TTurnRow, 6> Turns{{
-        {1, btNorthEast}, {5, btEast}, {6, btSouthEast}, {10, btSouthWest}, {11, btNorthWest}, {15, btSouthWest},
-    }};
-    WalkShape(MakeTurns(Turns), WalkLastStep);
-}
-
-void TPanelBoard::BuildWolf()
-{
-    static constexpr std::array<TTurnRow, 8> Turns{{
-        {1, btEast}, {6, btSouthWest}, {7, btWest}, {11, btSouthEast},
-        {13, btEast}, {14, btSouthWest}, {15, btSouthEast}, {16, btNorthEast},
-    }};
-    WalkShape(MakeTurns(Turns), WalkLastStep);
-}
-
-void TPanelBoard::BuildCoelecanth()
-{
-    static constexpr std::array<TTurnRow, 16> Turns{{
-        {1, btSouthWest}, {2, btWest}, {4, btNorthEast}, {5, btNorthWest}, {6, btEast}, {8, btNorthEast},
-        {9, btEast}, {10, btSouthEast}, {11, btSouthWest}, {12, btEast}, {13, btNorthEast}, {14, btSouthEast},
-        {15, btSouthWest}, {16, btWest}, {17, btSouthWest}, {18, btWest},
-    }};
-    WalkShape(MakeTurns(Turns), WalkLastStep);
-}
-
-void TPanelBoard::BuildScorpion()
-{
-    static constexpr std::array<TTurnRow, 16> Turns{{
-        {1, btWest}, {2, btSouthWest}, {3, btWest}, {5, btNorthEast}, {6, btWest}, {7, btNorthEast},
-        {8, btEast}, {10, btNorthEast}, {11, btEast}, {12, btSouthEast}, {13, btEast}, {14, btSouthWest},
-        {15, btSouthEast}, {16, btWest}, {17, btSouthWest}, {18, btWest},
-    }};
-    WalkShape(MakeTurns(Turns), WalkLastStep);
-}
-
-void TPanelBoard::BuildLesserGreatLakes()
-{
-    static constexpr std::array<TTurnRow, 9> Turns{{
-        {1, btNorthEast}, {3, btSouthEast}, {4, btNorthEast}, {5, btSouthEast}, {8, btWest},
-        {12, btSouthEast}, {15, btNorthEast}, {16, btSouthEast}, {17, btNorthEast},
-    }};
-    WalkShape(MakeTurns(Turns), WalkLastStep);
-}
-
-void TPanelBoard::BuildCross()
-{
-    TPlateList& plates = Plates();
+    TPlateList& plates = Board.Plates();
     const int start = FirstUnplacedLand();
     if (start < 0)
         return;
@@ -211,7 +140,7 @@ void TPanelBoard::BuildCross()
             continue;
         const TBorderType d = Arms[arm];
         const TResourcePlate& base = plates[tips[arm]];
-        const std::int32_t x = StepX(base.X, d), y = StepY(base.Y, d);
+        const std::int32_t x = Board.StepX(base.X, d), y = Board.StepY(base.Y, d);
         tips[arm] = i;
         plates.Place(i, x, y);
         arm = (arm + 1) % Arms.size();

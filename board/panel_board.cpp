@@ -1,13 +1,10 @@
 #include "panel_board.h"
 
-#include <utility>
+#include <string>
 
 namespace vornia {
 
-TPanelBoard::TPanelBoard(TBoardOwner& owner)
-    : Owner(owner), Unregistered(std::make_unique<TPlateList>()), Current(Unregistered.get())
-{
-}
+TPanelBoard::TPanelBoard(TBoardOwner& owner, TLookupMode lookup) : Owner(owner), Lookup(lookup) {}
 
 TPanelBoard::~TPanelBoard() = default;
 
@@ -15,39 +12,18 @@ TPanelBoard::~TPanelBoard() = default;
 
 int TPanelBoard::PlateAt(std::int32_t x, std::int32_t y) const
 {
-    const TPlateList& plates = Plates();
-    if (Lookup == TLookupMode::Indexed)
-        return plates.IndexedPlateAt(x, y);
-    for (int i = 0; i < plates.Count(); ++i) {
-        const TResourcePlate& p = plates[i];
-        if (p.Placed && p.X == x && p.Y == y)
-            return i;
-    }
-    return -1;
+    return Lookup == TLookupMode::Indexed ? Plates().IndexedPlateAt(x, y) : reference::PlateAt(Plates(), x, y);
 }
 
 int TPanelBoard::LandPlateAt(std::int32_t x, std::int32_t y) const
 {
-    const TPlateList& plates = Plates();
-    if (Lookup == TLookupMode::Indexed)
-        return plates.IndexedLandPlateAt(x, y);
-    for (int i = 0; i < plates.Count(); ++i) {
-        const TResourcePlate& p = plates[i];
-        if (p.Placed && p.X == x && p.Y == y && IsLand(p))
-            return i;
-    }
-    return -1;
+    return Lookup == TLookupMode::Indexed ? Plates().IndexedLandPlateAt(x, y)
+                                          : reference::LandPlateAt(Plates(), x, y);
 }
 
 int TPanelBoard::FirstPlacedPlate() const
 {
-    const TPlateList& plates = Plates();
-    if (Lookup == TLookupMode::Indexed)
-        return plates.FirstPlaced();
-    for (int i = 0; i < plates.Count(); ++i)
-        if (plates[i].Placed)
-            return i;
-    return -1;
+    return Lookup == TLookupMode::Indexed ? Plates().FirstPlaced() : reference::FirstPlaced(Plates());
 }
 
 bool TPanelBoard::IsPositionFree(int direction, std::int32_t x, std::int32_t y) const
@@ -77,144 +53,27 @@ void TPanelBoard::CollectFreeSides(TSideList& list, int plate) const
     }
 }
 
-// --- plate queries
-
-namespace {
-int FirstUnplacedScan(const TPlateList& plates, bool (*matches)(const TResourcePlate&))
-{
-    for (int i = 0; i < plates.Count(); ++i)
-        if (!plates[i].Placed && matches(plates[i]))
-            return i;
-    return -1;
-}
-} // namespace
-
-int TPanelBoard::FirstUnplacedHarbour() const
-{
-    if (Lookup == TLookupMode::Indexed)
-        return Plates().FirstUnplaced(TPlateSort::Harbour);
-    return FirstUnplacedScan(Plates(), IsHarbour);
-}
-
-int TPanelBoard::FirstUnplacedWater() const
-{
-    if (Lookup == TLookupMode::Indexed)
-        return Plates().FirstUnplaced(TPlateSort::Water);
-    return FirstUnplacedScan(Plates(), IsWater);
-}
-
-int TPanelBoard::FirstUnplacedLand() const
-{
-    if (Lookup == TLookupMode::Indexed)
-        return Plates().FirstUnplaced(TPlateSort::Land);
-    return FirstUnplacedScan(Plates(), IsLand);
-}
-
 int TPanelBoard::PlacedPlateCount() const
 {
-    if (Lookup == TLookupMode::Indexed)
-        return Plates().PlacedCount();
-    int count = 0;
-    for (const auto& e : Plates().All())
-        count += e.Plate.Placed ? 1 : 0;
-    return count;
+    return Lookup == TLookupMode::Indexed ? Plates().PlacedCount() : reference::PlacedCount(Plates());
 }
 
 int TPanelBoard::PlainWaterCount() const
 {
-    if (Lookup == TLookupMode::Indexed)
-        return Plates().PlacedPlainWaterCount();
-    int count = 0;
-    for (const auto& e : Plates().All())
-        count += (e.Plate.Placed && IsPlainWater(e.Plate)) ? 1 : 0;
-    return count;
+    return Lookup == TLookupMode::Indexed ? Plates().PlacedPlainWaterCount()
+                                          : reference::PlacedPlainWaterCount(Plates());
 }
 
-void TPanelBoard::ListPlacedWaters(std::vector<int>& list) const
-{
-    const TPlateList& plates = Plates();
-    for (int i = 0; i < plates.Count(); ++i)
-        if (plates[i].Placed && IsWater(plates[i]))
-            list.push_back(i);
-}
-
-// --- board registry
-
-void TPanelBoard::NewPlateList()
-{
-    Unregistered = std::make_unique<TPlateList>();
-    Current = Unregistered.get();
-}
-
-void TPanelBoard::AdoptPlateList(std::unique_ptr<TPlateList> list)
-{
-    Unregistered = list ? std::move(list) : std::make_unique<TPlateList>();
-    Current = Unregistered.get();
-}
-
-void TPanelBoard::SetBoardName(std::string_view name)
-{
-    // Built apart from BoardName, since the name may be a view of it.
-    std::string bracketed;
-    bracketed.reserve(name.size() + 2);
-    bracketed += '[';
-    bracketed += name;
-    bracketed += ']';
-    BoardName = std::move(bracketed);
-}
-
-int TPanelBoard::FindBoard(std::string_view name) const
-{
-    for (std::size_t i = 0; i < BoardList.size(); ++i)
-        if (SameText(BoardList[i].Name, name))
-            return static_cast<int>(i);
-    return -1;
-}
-
-void TPanelBoard::RegisterBoard(const std::string& name)
-{
-    const int existing = FindBoard(name);
-    if (!Unregistered || Unregistered.get() != Current) {
-        // The current list is registered already: only its entry's name can change.
-        if (existing >= 0 && BoardList[static_cast<std::size_t>(existing)].List.get() == Current)
-            BoardList[static_cast<std::size_t>(existing)].Name = name;
-        return;
-    }
-    if (existing >= 0) {
-        auto& entry = BoardList[static_cast<std::size_t>(existing)];
-        entry.List = std::move(Unregistered); // the old list goes with its plates
-        entry.Name = name;
-    } else {
-        BoardList.push_back({name, std::move(Unregistered)});
-    }
-}
+// --- the boards of the run
 
 bool TPanelBoard::SwitchToBoard(const std::string& name)
 {
-    const int index = FindBoard(name);
-    if (index < 0 || SameText(name, BoardName))
+    if (!BoardRegistry.SwitchToBoard(name))
         return false;
-    Current = BoardList[static_cast<std::size_t>(index)].List.get();
-    Unregistered.reset(); // a failed generation's list is referenced by nothing now
-    BoardName = name;
     Owner.SetBoardCaption(name);
     ShowStats();
     Owner.PaintBoard();
     return true;
-}
-
-void TPanelBoard::RenameBoard(std::string_view oldName, const std::string& newName)
-{
-    const int index = FindBoard(oldName);
-    if (index >= 0)
-        BoardList[static_cast<std::size_t>(index)].Name = newName;
-}
-
-void TPanelBoard::FreeBoards()
-{
-    if (!Unregistered || Unregistered.get() != Current)
-        NewPlateList(); // never leave Plates pointing at a freed list
-    BoardList.clear();
 }
 
 void TPanelBoard::ListPlates(const std::function<void(const std::string&)>& addLine) const
@@ -250,7 +109,7 @@ TStats TPanelBoard::ComputeStats() const
         }
     }
     LandMassFigures(n, s, stats);
-    stats.Attempts = Attempts;
+    stats.Attempts = AttemptCount;
     return stats;
 }
 

@@ -1,39 +1,40 @@
 // The random shape: land grown as a random walk, retried until its land
 // mass matches the one asked for.
+#include "board_layout.h"
 #include "panel_board.h"
 #include "random_source.h"
 
 namespace vornia {
 
-bool TPanelBoard::LandMassAccepted() const
+bool TBoardLayout::LandMassAccepted() const
 {
-    const std::string& mass = Owner.BoardSettings().MassDensity;
+    const std::string& mass = Board.OwnerForm().BoardSettings().MassDensity;
     if (SameText(mass, "any"))
         return true;
     // Beyond the table of shared sides the category is always empty, whatever
     // the sides: no need to count them.
-    const TPlateList& plates = Plates();
+    const TPlateList& plates = Board.Plates();
     int land = 0;
     for (int i = 0; i < plates.Count(); ++i)
         land += (plates[i].Placed && plates.IsLandPlate(i)) ? 1 : 0;
     if (land >= MaxSharedSidesTableSize)
         return false;
-    const TStats stats = ComputeStats();
+    const TStats stats = Board.ComputeStats();
     return !stats.LandMass.empty() && SameText(mass, stats.LandMass);
 }
 
-bool TPanelBoard::GrowRandomLand()
+bool TBoardLayout::GrowRandomLand()
 {
-    TPlateList& plates = Plates();
+    TPlateList& plates = Board.Plates();
     TSideList candidates;
     candidates.reserve(6);
     TRandomSource& random = RandomSource();
-    const int a = HalfWidth();
+    const int a = Board.HalfWidth();
 
-    Attempts = 0;
+    Board.AttemptCount = 0;
     bool success = false;
-    while (Attempts < MaxRandomAttempts && !success) {
-        ++Attempts;
+    while (Board.AttemptCount < MaxRandomAttempts && !success) {
+        ++Board.AttemptCount;
         std::int32_t x = StartX, y = StartY;
         const int count = plates.Count();
         for (int i = 0; i < count; ++i) {
@@ -41,15 +42,15 @@ bool TPanelBoard::GrowRandomLand()
                 continue;
             plates.Place(i, x, y);
             candidates.clear();
-            CollectFreeSides(candidates, i);
+            Board.CollectFreeSides(candidates, i);
             if (!candidates.empty()) {
                 const TBorderType side = candidates[static_cast<std::size_t>(random.Next(static_cast<int>(candidates.size())))].Side;
-                x = StepX(plates[i].X, side);
-                y = StepY(plates[i].Y, side);
+                x = Board.StepX(plates[i].X, side);
+                y = Board.StepY(plates[i].Y, side);
             } else {
                 // Trapped: go on two columns east, then further east to the first free position.
                 x = WrapInt32(std::int64_t{x} + 4 * a);
-                while (PlateAt(x, y) >= 0)
+                while (Board.PlateAt(x, y) >= 0)
                     x = WrapInt32(std::int64_t{x} + 2 * a);
             }
         }

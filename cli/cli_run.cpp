@@ -16,10 +16,10 @@ namespace {
 
 void PrintPanels(std::ostream& out, const TPanelBoard& panel, const TCliOwner& owner)
 {
-    out << panel.BoardName << '\n';
+    out << panel.BoardName() << '\n';
     for (const auto& text : owner.Panels)
         out << text << '\n';
-    out << AttemptsText(panel.Attempts) << '\n';
+    out << AttemptsText(panel.Attempts()) << '\n';
 }
 
 bool ReadIni(const std::string& path, TIniFile& ini, std::ostream& err)

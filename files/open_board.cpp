@@ -9,17 +9,17 @@ namespace vornia {
 void OpenBoard(TPanelBoard& panel, TBoardFileContent content, const std::string& path, const TFollowZoom& followZoom)
 {
     TBoardOwner& owner = panel.OwnerForm();
-    panel.NewPlateList();
+    panel.Registry().NewPlateList();
     owner.ResetStatusBar(rsWaiting);
     if (followZoom)
         followZoom(content.Zoom);
-    panel.AdoptPlateList(std::move(content.Plates));
+    panel.Registry().AdoptPlateList(std::move(content.Plates));
 
-    panel.SetBoardName(path);
-    owner.SetBoardCaption(panel.BoardName);
-    panel.RegisterBoard(panel.BoardName);
-    owner.AddBoardMenuItem(panel.BoardName);
-    panel.Attempts = 0;
+    panel.Registry().SetBoardName(path);
+    owner.SetBoardCaption(panel.BoardName());
+    panel.Registry().RegisterBoard(panel.BoardName());
+    owner.AddBoardMenuItem(panel.BoardName());
+    panel.ResetAttempts();
     panel.ShowStats();
     owner.PaintBoard();
 }

@@ -14,7 +14,7 @@ protected:
         WriteIni("shape=random\r\nautoVersionCheck=0\r\n");
         Start();
     }
-    std::string CurrentName() const { return Window->BoardPanel().BoardName; }
+    std::string CurrentName() const { return Window->BoardPanel().BoardName(); }
     std::string ItemNameOf(const std::string& caption) const
     {
         for (const TMenuItem& item : FileMenu().Items)
@@ -271,7 +271,7 @@ TEST_F(BoardList, OpenReadsTheBoardAtItsOwnZoomAndAddsItToTheList)
     EXPECT_EQ(Port.FileDialogs.back().StartFolder, std::filesystem::current_path().string());
     EXPECT_EQ(Window->ZoomPercent(), 75);
     EXPECT_EQ(CurrentName(), "[" + path + "]");
-    EXPECT_EQ(Window->BoardPanel().Attempts, 0);
+    EXPECT_EQ(Window->BoardPanel().Attempts(), 0);
     const TPlateList& plates = Window->BoardPanel().Plates();
     ASSERT_EQ(plates.Count(), static_cast<int>(saved.size()));
     for (int i = 0; i < plates.Count(); ++i) {

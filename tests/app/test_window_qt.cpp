@@ -76,11 +76,11 @@ protected:
     }
     void Generate()
     {
-        const int boards = static_cast<int>(Window->Logic().BoardPanel().Boards().size());
+        const int boards = static_cast<int>(Window->Logic().BoardPanel().Registry().Boards().size());
         Press(Qt::Key_F1);
-        ASSERT_TRUE(WaitFor([&] { return static_cast<int>(Window->Logic().BoardPanel().Boards().size()) > boards; }));
+        ASSERT_TRUE(WaitFor([&] { return static_cast<int>(Window->Logic().BoardPanel().Registry().Boards().size()) > boards; }));
     }
-    std::string Current() const { return Window->Logic().BoardPanel().BoardName; }
+    std::string Current() const { return Window->Logic().BoardPanel().BoardName(); }
 
     TTempFolder Folder;
     std::unique_ptr<TfrmBoardQt> Window;

@@ -25,15 +25,14 @@ TOutcome Generate(const TBoardSettings& settings, int zoom, std::uint32_t seed, 
     TTestOwner owner;
     owner.Settings = settings;
     owner.Zoom = zoom;
-    TPanelBoard panel(owner);
-    panel.SetLookupMode(mode);
+    TPanelBoard panel(owner, mode);
     panel.GenerateBoard();
     TOutcome outcome;
     for (const auto& e : panel.Plates().All())
         outcome.plates.push_back({e.Text, e.Plate});
     outcome.stats = panel.ComputeStats();
-    outcome.name = panel.BoardName;
-    outcome.attempts = panel.Attempts;
+    outcome.name = panel.BoardName();
+    outcome.attempts = panel.Attempts();
     return outcome;
 }
 

@@ -54,7 +54,7 @@ protected:
 TEST_F(Generation, TraditionalBoardIsNamedCountedAndDealt)
 {
     panel.GenerateBoard();
-    EXPECT_EQ(panel.BoardName, "[New traditional 1]");
+    EXPECT_EQ(panel.BoardName(), "[New traditional 1]");
     EXPECT_EQ(owner.Captions, (std::vector<std::string>{"", "[New traditional 1]"}));
     EXPECT_EQ(owner.Calls, (std::vector<std::string>{"caption", "caption", "menu", "stats", "paint"}));
     EXPECT_EQ(owner.MenuItems, (std::vector<std::string>{"[New traditional 1]"}));
@@ -90,15 +90,15 @@ TEST_F(Generation, TraditionalBoardIsNamedCountedAndDealt)
     EXPECT_EQ(owner.LastStats.LandMass, "high");
 
     panel.GenerateBoard();
-    EXPECT_EQ(panel.BoardName, "[New traditional 2]");
-    EXPECT_EQ(panel.Boards().size(), 2u);
+    EXPECT_EQ(panel.BoardName(), "[New traditional 2]");
+    EXPECT_EQ(panel.Registry().Boards().size(), 2u);
 }
 
 TEST_F(Generation, ShapeKeepsItsCapitalsInTheName)
 {
     owner.Settings.Shape = "Dog Leg";
     panel.GenerateBoard();
-    EXPECT_EQ(panel.BoardName, "[New Dog Leg 1]");
+    EXPECT_EQ(panel.BoardName(), "[New Dog Leg 1]");
     EXPECT_EQ(testing::LandRows(panel.Plates()), (std::vector<int>{2, 3, 4, 4, 4, 2}));
 }
 
@@ -111,17 +111,17 @@ TEST_F(Generation, FailedRandomBoardKeepsTheCounterAndThePreviousName)
     owner.Settings.GrainCount = 2; // two land plates: the category is always empty
     owner.Calls.clear();
     panel.GenerateBoard();
-    EXPECT_EQ(panel.Attempts, MaxRandomAttempts);
+    EXPECT_EQ(panel.Attempts(), MaxRandomAttempts);
     EXPECT_EQ(owner.StatusFlags, rsFailed);
     EXPECT_EQ(owner.Calls, (std::vector<std::string>{"caption", "reset"}));
-    EXPECT_EQ(panel.BoardName, "[New traditional 1]");
-    EXPECT_EQ(panel.Boards().size(), 1u);
+    EXPECT_EQ(panel.BoardName(), "[New traditional 1]");
+    EXPECT_EQ(panel.Registry().Boards().size(), 1u);
     EXPECT_EQ(panel.PlacedPlateCount(), 0);
 
     owner.Settings.MassDensity = "any";
     panel.GenerateBoard();
-    EXPECT_EQ(panel.BoardName, "[New random 2]");
-    EXPECT_EQ(panel.Attempts, 1);
+    EXPECT_EQ(panel.BoardName(), "[New random 2]");
+    EXPECT_EQ(panel.Attempts(), 1);
 }
 
 TEST_F(Generation, RandomLandMassEdges)
@@ -146,10 +146,10 @@ TEST_F(Generation, RandomLandMassEdges)
         owner.Settings.MassDensity = row.mass;
         owner.Settings.OreCount = row.land;
         owner.Settings.WaterCount = 3;
-        panel.NewPlateList();
+        panel.Registry().NewPlateList();
         panel.GenerateBoard();
         EXPECT_EQ(owner.StatusFlags == rsFailed, !row.success);
-        EXPECT_EQ(panel.Attempts, row.attempts);
+        EXPECT_EQ(panel.Attempts(), row.attempts);
         owner.StatusFlags = -1;
     }
 }
@@ -195,7 +195,7 @@ TEST(GenerationProperties, EveryShapeConservesPlatesAndTurnsHarboursToLand)
             owner.Settings.WaterCount = 30;
             TPanelBoard panel(owner);
             panel.GenerateBoard();
-            ASSERT_EQ(panel.Boards().size(), 1u);
+            ASSERT_EQ(panel.Registry().Boards().size(), 1u);
             const TPlateList& plates = panel.Plates();
             const int expected = shape == "traditional" ? 37 : 19 + 30 + 9;
             ASSERT_EQ(plates.Count(), expected);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "board/board_layout.h"
 #include "board_test_support.h"
 
 namespace vornia {
@@ -93,8 +94,8 @@ TEST(Plate, ColoursFollowTheKindIgnoringCase)
 class PositionQueries : public ::testing::TestWithParam<TLookupMode> {
 protected:
     TTestOwner owner;
-    TPanelBoard panel{owner};
-    void SetUp() override { panel.SetLookupMode(GetParam()); }
+    TPanelBoard panel{owner, GetParam()};
+    TBoardLayout layout{panel};
     int Add(const char* kind, int x, int y, bool placed)
     {
         TResourcePlate p;
@@ -148,17 +149,17 @@ TEST_P(PositionQueries, CountsAndFirstUnplacedFollowPlacement)
     Add("Water", 0, 0, false);
     panel.Plates().Add("Water", harbour);
     Add("Grain", 0, 0, false);
-    EXPECT_EQ(panel.FirstUnplacedHarbour(), 1);
-    EXPECT_EQ(panel.FirstUnplacedWater(), 0);
-    EXPECT_EQ(panel.FirstUnplacedLand(), 2);
+    EXPECT_EQ(layout.FirstUnplacedHarbour(), 1);
+    EXPECT_EQ(layout.FirstUnplacedWater(), 0);
+    EXPECT_EQ(layout.FirstUnplacedLand(), 2);
     panel.Plates().Place(0, 10, 10);
     panel.Plates().Place(1, 20, 10);
-    EXPECT_EQ(panel.FirstUnplacedHarbour(), -1);
-    EXPECT_EQ(panel.FirstUnplacedWater(), -1);
+    EXPECT_EQ(layout.FirstUnplacedHarbour(), -1);
+    EXPECT_EQ(layout.FirstUnplacedWater(), -1);
     EXPECT_EQ(panel.PlacedPlateCount(), 2);
     EXPECT_EQ(panel.PlainWaterCount(), 1);
     panel.Plates().Unplace(0);
-    EXPECT_EQ(panel.FirstUnplacedWater(), 0);
+    EXPECT_EQ(layout.FirstUnplacedWater(), 0);
     EXPECT_EQ(panel.PlainWaterCount(), 0);
 }
 
@@ -183,32 +184,32 @@ TEST(Registry, RegisterReplacesByNameInPlaceAndSwitches)
 {
     TTestOwner owner;
     TPanelBoard panel(owner);
-    for (const char* name : {"[One]", "[Two]"}) {
-        panel.NewPlateList();
-        panel.RegisterBoard(name);
-        panel.BoardName = name;
+    for (const char* name : {"One", "Two"}) {
+        panel.Registry().NewPlateList();
+        panel.Registry().SetBoardName(name);
+        panel.Registry().RegisterBoard(panel.BoardName());
     }
-    panel.NewPlateList();
+    panel.Registry().NewPlateList();
     TResourcePlate p;
     p.Kind = "Ore";
     p.Placed = true;
     panel.Plates().Add("Ore", p);
-    panel.RegisterBoard("[ONE]");
-    ASSERT_EQ(panel.Boards().size(), 2u);
-    EXPECT_EQ(panel.Boards()[0].Name, "[ONE]");
-    EXPECT_EQ(panel.Boards()[0].List->Count(), 1);
+    panel.Registry().RegisterBoard("[ONE]");
+    ASSERT_EQ(panel.Registry().Boards().size(), 2u);
+    EXPECT_EQ(panel.Registry().Boards()[0].Name, "[ONE]");
+    EXPECT_EQ(panel.Registry().Boards()[0].List->Count(), 1);
 
     EXPECT_FALSE(panel.SwitchToBoard("[two]")); // the current name
     EXPECT_FALSE(panel.SwitchToBoard("[Three]"));
     EXPECT_TRUE(panel.SwitchToBoard("[ONE]"));
-    EXPECT_EQ(panel.BoardName, "[ONE]");
-    EXPECT_EQ(&panel.Plates(), panel.Boards()[0].List.get());
+    EXPECT_EQ(panel.BoardName(), "[ONE]");
+    EXPECT_EQ(&panel.Plates(), panel.Registry().Boards()[0].List.get());
     EXPECT_EQ(owner.Calls, (std::vector<std::string>{"caption", "stats", "paint"}));
 
-    panel.RenameBoard("[one]", "[/tmp/a.mirl]");
-    EXPECT_EQ(panel.FindBoard("[/TMP/A.MIRL]"), 0);
-    panel.FreeBoards();
-    EXPECT_TRUE(panel.Boards().empty());
+    panel.Registry().RenameBoard("[one]", "[/tmp/a.mirl]");
+    EXPECT_EQ(panel.Registry().FindBoard("[/TMP/A.MIRL]"), 0);
+    panel.Registry().FreeBoards();
+    EXPECT_TRUE(panel.Registry().Boards().empty());
     EXPECT_EQ(panel.Plates().Count(), 0);
 }
 
@@ -269,14 +270,11 @@ TEST(PositionIndex, CrowdedPositionsAnswerAsTheScan)
         }
         for (int x = 0; x < 3; ++x)
             for (int y = 0; y < 2; ++y) {
-                panel.SetLookupMode(TLookupMode::Indexed);
-                const int indexed = panel.PlateAt(x, y), indexedLand = panel.LandPlateAt(x, y);
-                const int placed = panel.PlacedPlateCount(), unplacedLand = panel.FirstUnplacedLand();
-                panel.SetLookupMode(TLookupMode::LiteralScan);
-                ASSERT_EQ(indexed, panel.PlateAt(x, y)) << step;
-                ASSERT_EQ(indexedLand, panel.LandPlateAt(x, y)) << step;
-                ASSERT_EQ(placed, panel.PlacedPlateCount()) << step;
-                ASSERT_EQ(unplacedLand, panel.FirstUnplacedLand()) << step;
+                ASSERT_EQ(panel.PlateAt(x, y), reference::PlateAt(plates, x, y)) << step;
+                ASSERT_EQ(panel.LandPlateAt(x, y), reference::LandPlateAt(plates, x, y)) << step;
+                ASSERT_EQ(panel.PlacedPlateCount(), reference::PlacedCount(plates)) << step;
+                ASSERT_EQ(plates.FirstUnplaced(TPlateSort::Land), reference::FirstUnplaced(plates, TPlateSort::Land))
+                    << step;
             }
     }
 }

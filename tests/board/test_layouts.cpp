@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "board/board_layout.h"
 #include "board_test_support.h"
 
 namespace vornia {
@@ -15,6 +16,13 @@ class LayoutTest : public ::testing::Test {
 protected:
     TTestOwner owner;
     TPanelBoard panel{owner};
+    TBoardLayout layout{panel};
+    void Walk(const char* shape)
+    {
+        const TWalkedShape* row = FindWalkedShape(shape);
+        ASSERT_NE(row, nullptr);
+        layout.WalkShape(*row);
+    }
     void AddPlates(int count, const char* kind, const char* resource = "")
     {
         for (int i = 0; i < count; ++i) {
@@ -39,29 +47,28 @@ TEST_F(LayoutTest, WalkedShapesHaveTheirRowsWithNineteenLandPlates)
 {
     struct TRow {
         const char* shape;
-        void (TPanelBoard::*build)();
         std::vector<int> rows;
     };
     const TRow rows[] = {
-        {"long lake", &TPanelBoard::BuildLongLake, {8, 3, 8}},
-        {"albatross", &TPanelBoard::BuildAlbatross, {1, 2, 4, 4, 5, 2, 1}},
-        {"great lakes", &TPanelBoard::BuildGreatLakes, {1, 2, 2, 2, 5, 2, 2, 2, 1}},
-        {"pine cone", &TPanelBoard::BuildPineCone, {1, 2, 3, 4, 5, 4}},
-        {"valley", &TPanelBoard::BuildValley, {6, 7, 6}},
-        {"dog leg", &TPanelBoard::BuildDogLeg, {2, 3, 4, 4, 4, 2}},
-        {"wolf", &TPanelBoard::BuildWolf, {6, 5, 2, 3, 2, 1}},
-        {"coelecanth", &TPanelBoard::BuildCoelecanth, {2, 5, 5, 5, 2}},
-        {"scorpion", &TPanelBoard::BuildScorpion, {2, 5, 5, 5, 2}},
-        {"lesser great lakes", &TPanelBoard::BuildLesserGreatLakes, {2, 3, 2, 5, 2, 3, 2}},
+        {"long lake", {8, 3, 8}},
+        {"albatross", {1, 2, 4, 4, 5, 2, 1}},
+        {"great lakes", {1, 2, 2, 2, 5, 2, 2, 2, 1}},
+        {"pine cone", {1, 2, 3, 4, 5, 4}},
+        {"valley", {6, 7, 6}},
+        {"dog leg", {2, 3, 4, 4, 4, 2}},
+        {"wolf", {6, 5, 2, 3, 2, 1}},
+        {"coelecanth", {2, 5, 5, 5, 2}},
+        {"scorpion", {2, 5, 5, 5, 2}},
+        {"lesser great lakes", {2, 3, 2, 5, 2, 3, 2}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.shape);
-        panel.NewPlateList();
+        panel.Registry().NewPlateList();
         AddPlates(1, "Water"); // water between land plates takes no step
         AddPlates(10, "Grain");
         AddPlates(2, "Water");
         AddPlates(9, "Ore");
-        (panel.*row.build)();
+        Walk(row.shape);
         EXPECT_EQ(LandRows(panel.Plates()), row.rows);
         EXPECT_EQ(PlacedPositions().size(), static_cast<std::size_t>(panel.PlacedPlateCount()));
         EXPECT_EQ(panel.Plates()[1].X, StartX);
@@ -73,22 +80,21 @@ TEST_F(LayoutTest, TwentiethStepRevisitsAPositionInFourShapes)
 {
     struct TRow {
         const char* shape;
-        void (TPanelBoard::*build)();
         bool shared;
     };
     const TRow rows[] = {
-        {"albatross", &TPanelBoard::BuildAlbatross, true},
-        {"great lakes", &TPanelBoard::BuildGreatLakes, true},
-        {"wolf", &TPanelBoard::BuildWolf, true},
-        {"lesser great lakes", &TPanelBoard::BuildLesserGreatLakes, true},
-        {"valley", &TPanelBoard::BuildValley, false},
-        {"long lake", &TPanelBoard::BuildLongLake, false},
+        {"albatross", true},
+        {"great lakes", true},
+        {"wolf", true},
+        {"lesser great lakes", true},
+        {"valley", false},
+        {"long lake", false},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.shape);
-        panel.NewPlateList();
+        panel.Registry().NewPlateList();
         AddPlates(25, "Wool");
-        (panel.*row.build)();
+        Walk(row.shape);
         EXPECT_EQ(panel.PlacedPlateCount(), 20);
         EXPECT_EQ(PlacedPositions().size(), row.shared ? 19u : 20u);
         EXPECT_FALSE(panel.Plates()[20].Placed);
@@ -98,7 +104,7 @@ TEST_F(LayoutTest, TwentiethStepRevisitsAPositionInFourShapes)
 TEST_F(LayoutTest, CrossGrowsFourArmsInTurn)
 {
     AddPlates(19, "Brick");
-    panel.BuildCross();
+    layout.BuildCross();
     int nw = 0, ne = 0, se = 0, sw = 0;
     for (const auto& e : panel.Plates().All()) {
         const auto& p = e.Plate;
@@ -114,8 +120,9 @@ TEST_F(LayoutTest, CrossGrowsFourArmsInTurn)
 TEST_F(LayoutTest, NoLandPlacesNothingNotEvenWater)
 {
     AddPlates(5, "Water");
-    for (auto build : {&TPanelBoard::BuildCross, &TPanelBoard::BuildValley}) {
-        (panel.*build)();
+    for (auto shape : {"cross", "valley"}) {
+        SCOPED_TRACE(shape);
+        layout.RunLayout(shape);
         EXPECT_EQ(panel.PlacedPlateCount(), 0);
     }
 }
@@ -125,7 +132,7 @@ TEST_F(LayoutTest, TraditionalRingAndLandPositions)
     // All 18 water plates are harbours so that every ring side shows.
     AddPlates(19, "Lumber");
     AddPlates(18, "Water", "Ore");
-    panel.BuildTraditional();
+    layout.BuildTraditional();
     const int a = 39, pitch = 68;
     std::vector<std::pair<int, int>> land;
     for (int i = 0; i < 19; ++i)
@@ -163,7 +170,7 @@ TEST_F(LayoutTest, TraditionalAtHalfZoom)
     owner.Zoom = 50;
     AddPlates(19, "Grain");
     AddPlates(18, "Water");
-    panel.BuildTraditional();
+    layout.BuildTraditional();
     EXPECT_EQ(panel.Plates()[0].X, 169);
     EXPECT_EQ(panel.Plates()[0].Y, 83);
 }
@@ -174,7 +181,7 @@ TEST_F(LayoutTest, SingleLandPlateIsRingedHarboursFirst)
     AddPlates(4, "Water");
     AddPlates(3, "Water", "Wool");
     testing::TFixedClock clock(1234);
-    panel.BuildCross();
+    layout.BuildCross();
     EXPECT_EQ(panel.PlacedPlateCount(), 7);
     EXPECT_EQ(PlacedPositions().size(), 7u);
     int facing = 0;
@@ -202,7 +209,7 @@ TEST_F(LayoutTest, LakeIsFilledFirstAndTakesAHarbour)
     for (int d = btNorthWest; d <= btWest; ++d)
         panel.Plates().Place(d, StepXAtZoom(cx, d, 100), StepYAtZoom(cy, d, 100));
     panel.Plates().Place(6, StepXAtZoom(StepXAtZoom(cx, btEast, 100), btEast, 100), cy);
-    panel.SurroundWithWater(); // two waters: positions are not shuffled
+    layout.SurroundWithWater(); // two waters: positions are not shuffled
     EXPECT_EQ(panel.Plates()[7].X, cx);
     EXPECT_EQ(panel.Plates()[7].Y, cy);
     EXPECT_TRUE(panel.Plates()[8].Placed);
@@ -215,7 +222,7 @@ TEST_F(LayoutTest, HarbourTieGoesToTheEarlierSide)
     panel.Plates().Place(0, 150, 50);
     panel.Plates().Place(1, 150 + 78, 50);
     panel.Plates().Place(2, 150 - 78, 50);
-    panel.SetHarbourSides();
+    layout.SetHarbourSides();
     EXPECT_EQ(panel.Plates()[0].Border, btEast);
 }
 

@@ -30,7 +30,14 @@ TEST(OpenBoard, TheFileBecomesTheCurrentRegisteredBoardAndAnEarlierOneStays)
     TPanelBoard panel(owner);
     OpenBoard(panel, BoardText(1, 100), "/boards/a.mirl", nullptr);
     const TPlateList* first = &panel.Plates();
-    panel.Attempts = 12;
+    // A random layout that gives up leaves its attempts behind.
+    owner.Settings.Shape = "random";
+    owner.Settings.MassDensity = "high";
+    for (const TCountKey& key : CountKeys)
+        owner.Settings.*key.Field = 0;
+    owner.Settings.GrainCount = 2; // two land plates never make a land mass
+    panel.GenerateBoard();
+    ASSERT_EQ(panel.Attempts(), MaxRandomAttempts);
     owner.Log.clear();
 
     // The zoom is followed between the old board and the opened one, so that
@@ -43,19 +50,19 @@ TEST(OpenBoard, TheFileBecomesTheCurrentRegisteredBoardAndAnEarlierOneStays)
     EXPECT_EQ(platesWhenZoomFollowed, 0);
     EXPECT_THAT(owner.Log, ::testing::ElementsAre("status 1", "zoom 50", "caption [/boards/b.mirl]",
                                                   "menu [/boards/b.mirl]", "paint"));
-    ASSERT_EQ(panel.Boards().size(), 2u);
-    EXPECT_EQ(panel.Boards()[0].List.get(), first);
-    EXPECT_EQ(panel.Boards()[1].List.get(), &panel.Plates());
+    ASSERT_EQ(panel.Registry().Boards().size(), 2u);
+    EXPECT_EQ(panel.Registry().Boards()[0].List.get(), first);
+    EXPECT_EQ(panel.Registry().Boards()[1].List.get(), &panel.Plates());
     EXPECT_EQ(panel.Plates().Count(), 2);
-    EXPECT_EQ(panel.Attempts, 0);
+    EXPECT_EQ(panel.Attempts(), 0);
     EXPECT_EQ(owner.LastStats, panel.ComputeStats());
 
     // The same file again (names compare without regard to case) replaces its
     // entry; content without plates opens as an empty board.
     OpenBoard(panel, TBoardFileContent{}, "/BOARDS/B.mirl", nullptr);
-    ASSERT_EQ(panel.Boards().size(), 2u);
-    EXPECT_EQ(panel.Boards()[1].Name, "[/BOARDS/B.mirl]");
-    EXPECT_EQ(panel.Boards()[1].List.get(), &panel.Plates());
+    ASSERT_EQ(panel.Registry().Boards().size(), 2u);
+    EXPECT_EQ(panel.Registry().Boards()[1].Name, "[/BOARDS/B.mirl]");
+    EXPECT_EQ(panel.Registry().Boards()[1].List.get(), &panel.Plates());
     EXPECT_TRUE(panel.Plates().Empty());
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "board/board_layout.h"
 #include "board/geometry.h"
 #include "board/random_source.h"
 #include "board_fixture.h"
@@ -116,7 +117,7 @@ TEST(HostileCoordinates, BoardsAtTheEndsOfTheRangeKeepTheirNeighbours)
 
         // The move to the corner of a board read back is a plain move (modulo 2^32).
         TOpenedPanel reread(OpenBoardFile(path).Content);
-        reread.Panel.MoveToCorner();
+        TBoardLayout(reread.Panel).MoveToCorner();
         EXPECT_EQ(Offsets(reread.Panel.Plates()), offsets);
         EXPECT_EQ(reread.Panel.ComputeStats(), g.Stats);
     }

@@ -150,7 +150,7 @@ TEST(HostileSettings, EveryCountAtItsMaximumStillEndsQuickly)
     TPanelBoard panel(owner);
     panel.GenerateBoard();
     EXPECT_TRUE(owner.Failed);
-    EXPECT_EQ(panel.Attempts, MaxRandomAttempts);
+    EXPECT_EQ(panel.Attempts(), MaxRandomAttempts);
 }
 
 } // namespace

@@ -23,7 +23,7 @@ TEST(ShapeExamples, EveryShapeHasAPictureOfTheDialogsSize)
         EXPECT_EQ(image.height(), 187);
     }
     EXPECT_TRUE(ShapeExampleImage(-1).isNull());
-    EXPECT_TRUE(ShapeExampleImage(13).isNull());
+    EXPECT_TRUE(ShapeExampleImage(static_cast<int>(ShapeNames.size())).isNull());
 }
 
 // Fills and black outlines on white, no texts, tokens or dots: only the

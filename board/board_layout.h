@@ -1,0 +1,49 @@
+// The layouts of the shapes and the steps after them: each places the plates
+// of the board's current list (unplaced, in dealt order). The generation
+// driver runs them; tests may run one alone.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "geometry.h"
+#include "plate_list.h"
+#include "walked_shapes.h"
+
+namespace vornia {
+
+class TPanelBoard;
+
+class TBoardLayout {
+public:
+    explicit TBoardLayout(TPanelBoard& board) : Board(board) {}
+
+    // Lays out the named shape; false when the random shape gives up or the
+    // name is no shape.
+    bool RunLayout(std::string_view shape);
+
+    void BuildTraditional();
+    bool GrowRandomLand();
+    void BuildCross();
+    void WalkShape(const TWalkedShape& shape);
+    void SurroundWithWater();
+    void SetHarbourSides();
+    // Moves the board so that its west side is at x 10 and its top at y 10.
+    void MoveToCorner();
+
+    // The plate queries of the layouts.
+    int FirstUnplacedHarbour() const { return FirstUnplaced(TPlateSort::Harbour); }
+    int FirstUnplacedWater() const { return FirstUnplaced(TPlateSort::Water); }
+    int FirstUnplacedLand() const { return FirstUnplaced(TPlateSort::Land); }
+    void ListPlacedWaters(std::vector<int>& list) const;
+
+private:
+    int FirstUnplaced(TPlateSort sort) const;
+    bool LandMassAccepted() const;
+    // The number of the six neighbours of q that hold placed land.
+    int LandAround(const TPoint& q, const THexMetrics& m) const;
+
+    TPanelBoard& Board;
+};
+
+} // namespace vornia
