@@ -111,13 +111,13 @@ int GenerateBatch(const TCliArgs& args, TCliOwner& owner, std::ostream& out, std
         RandomSource().UseFixedClock(row.Seed);
         panel.GenerateBoard();
         RandomSource().UseSystemClock();
-        row.Attempts = panel.Attempts;
+        row.Attempts = panel.Attempts();
         if (owner.Failed) {
             row.Result = std::string(FailedBoardText);
             ++failed;
         } else {
             row.File = BatchBoardFileName(i);
-            row.Name = BoardNameWithoutBrackets(panel.BoardName);
+            row.Name = BoardNameWithoutBrackets(panel.BoardName());
             row.Stats = owner.LastStats;
             TIniFile ini((dir / row.File).string());
             WriteBoard(ini, panel.Plates(), owner.Zoom);
@@ -131,7 +131,7 @@ int GenerateBatch(const TCliArgs& args, TCliOwner& owner, std::ostream& out, std
         }
         table += TableLine(row, shape);
         // The boards are in their files: the run need not keep them.
-        panel.FreeBoards();
+        panel.Registry().FreeBoards();
         if (progress)
             err << "\rboard " << i << " of " << args.Count << std::flush;
     }

@@ -95,7 +95,7 @@ TEST_F(QtWindowFiles, FilesOfTheCommandLineOpenAfterTheFirstRunQuestion)
     ASSERT_TRUE(WaitFor([&] { return Window->windowTitle().toStdString() == Caption(second); }));
     ASSERT_FALSE(Messages.empty());
     EXPECT_EQ(Messages.front(), std::string(VersionQuestion));
-    EXPECT_EQ(Window->Logic().BoardPanel().Boards().size(), 2u);
+    EXPECT_EQ(Window->Logic().BoardPanel().Registry().Boards().size(), 2u);
 }
 
 } // namespace

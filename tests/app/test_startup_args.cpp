@@ -119,14 +119,14 @@ TEST_F(StartupFiles, OpenAfterTheStartUpAndItsQuestionAsFileOpenWould)
         Window->SetStartupBoardFiles({board, Folder.File("missing.mirl"), board});
         Window->FormShow();
         if (row.osProduct == 0) {
-            EXPECT_EQ(Window->BoardPanel().Boards().size(), 0u) << "nothing before the start-up is over";
+            EXPECT_EQ(Window->BoardPanel().Registry().Boards().size(), 0u) << "nothing before the start-up is over";
             ASSERT_TRUE(Port.Fire(*Window, TWindowTimer::Size));
         }
         ASSERT_EQ(Port.Messages.size(), 2u);
         EXPECT_EQ(Port.Messages[0].Text, std::string(VersionQuestion));
         EXPECT_EQ(Port.Messages[1].Text, "Sorry, could not find this board.");
         EXPECT_EQ(Port.Caption, std::string(WindowCaption) + " [" + board + "]");
-        EXPECT_EQ(Window->BoardPanel().Boards().size(), 1u) << "the same file twice is one board";
+        EXPECT_EQ(Window->BoardPanel().Registry().Boards().size(), 1u) << "the same file twice is one board";
         EXPECT_EQ(Window->ZoomPercent(), 75);
         EXPECT_EQ(Window->BoardPanel().Plates().Count(), 1);
         Window.reset();
@@ -139,7 +139,7 @@ TEST_F(StartupFiles, DroppedFilesOpenOnlyWhenFileOpenCouldBeChosen)
     const std::string a = Board("a.mirl"), b = Board("b.mirl");
     Window->EnableMenus(false); // as while a board is being made
     EXPECT_FALSE(Window->DropBoardFiles({a}));
-    EXPECT_TRUE(Window->BoardPanel().Boards().empty());
+    EXPECT_TRUE(Window->BoardPanel().Registry().Boards().empty());
     Window->EnableMenus(true);
     EXPECT_TRUE(Window->DropBoardFiles({a, b}));
     EXPECT_EQ(BoardEntries(), (std::vector<std::string>{"-", "[" + a + "]", "[" + b + "] *"}));
