@@ -31,6 +31,11 @@ inline constexpr std::string_view VersionQuestion =
 inline constexpr std::string_view SettingsOpenFailedText = "Could not open VorniaGenerator.ini";
 inline constexpr std::string_view BoardFileFilter = "mirl files (*.mirl)";
 inline constexpr std::string_view BoardFileExtension = "mirl";
+inline constexpr std::string_view PictureFileFilter =
+    "PNG pictures (*.png);;SVG pictures (*.svg);;PDF documents (*.pdf)";
+inline constexpr std::string_view NoBoardToExportText = "There is no board to export.";
+inline constexpr std::string_view PictureNameText =
+    "Pictures are saved as PNG, SVG or PDF. Please choose a name ending in .png, .svg or .pdf.";
 
 constexpr int MakeBoardIntervalMs = 10;
 constexpr int SizeIntervalMs = 50;
@@ -65,8 +70,10 @@ public:
     void mnuMakeNewBoardClick();
     void mnuRefreshBoardClick();
     void mnuSaveAsClick();
+    void mnuExportPictureClick();
     void mnuOpenClick();
     void mnuPrintClick();
+    void mnuPrintWholeBoardClick();
     void mnuExitClick();
     void mnuCustomShapesClick();
     void mnuBlackAndWhiteClick();
@@ -110,6 +117,7 @@ public:
     // Files dropped on the window: opened as File/Open would, when File/Open
     // could be chosen now; false when they were refused.
     bool DropBoardFiles(const std::vector<std::string>& paths);
+    void ExportPicture();
 
     // --- state the shell mirrors and the tests read
     const TMainMenu& Menu() const { return MainMenu; }

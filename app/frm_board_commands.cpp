@@ -11,12 +11,14 @@ namespace {
 
 using THandler = void (TfrmBoard::*)();
 
-constexpr std::array<std::pair<std::string_view, THandler>, 15> Handlers{{
+constexpr std::array<std::pair<std::string_view, THandler>, 17> Handlers{{
     {mnu::MakeNewBoard, &TfrmBoard::mnuMakeNewBoardClick},
     {mnu::RefreshBoard, &TfrmBoard::mnuRefreshBoardClick},
     {mnu::SaveAs, &TfrmBoard::mnuSaveAsClick},
+    {mnu::ExportPicture, &TfrmBoard::mnuExportPictureClick},
     {mnu::Open, &TfrmBoard::mnuOpenClick},
     {mnu::Print, &TfrmBoard::mnuPrintClick},
+    {mnu::PrintWholeBoard, &TfrmBoard::mnuPrintWholeBoardClick},
     {mnu::Exit, &TfrmBoard::mnuExitClick},
     {mnu::CustomShape, &TfrmBoard::mnuCustomShapesClick},
     {mnu::BlackAndWhite, &TfrmBoard::mnuBlackAndWhiteClick},
@@ -84,6 +86,11 @@ void TfrmBoard::mnuOpenClick()
     OpenBoard();
 }
 
+void TfrmBoard::mnuExportPictureClick()
+{
+    ExportPicture();
+}
+
 void TfrmBoard::mnuPrintClick()
 {
     const TPrintDecision decision = DecidePrint(Panel->PlacedPlateCount(), Checked(mnu::BlackAndWhite));
@@ -101,6 +108,17 @@ void TfrmBoard::mnuPrintClick()
     std::string error;
     if (!Port.PrintClientArea(&error))
         Port.MessageBox("Could not print the board:\r\n" + error, TMsgKind::Error, TMsgButtons::Ok);
+}
+
+// The whole board, not the window's view of it, in a print preview; the
+// preview shows the colours, so there is nothing to confirm.
+void TfrmBoard::mnuPrintWholeBoardClick()
+{
+    if (Panel->PlacedPlateCount() <= 0) {
+        Port.MessageBox(std::string(NoBoardToPrintText), TMsgKind::Information, TMsgButtons::Ok);
+        return;
+    }
+    Port.PreviewWholeBoard(Panel->Plates(), ZoomPercent(), BlackAndWhite());
 }
 
 void TfrmBoard::mnuExitClick()

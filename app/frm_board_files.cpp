@@ -1,5 +1,7 @@
-// Save As and Open: a board written to and read from a board file.
+// Save As, Open and Export Picture: a board written to and read from a
+// board file, and its picture written out.
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #include "files/board_file.h"
@@ -112,6 +114,29 @@ void TfrmBoard::OpenBoardFile(const std::string& chosen)
         SetZoomMenu(zoom);
         RescaleOtherBoards(oldZoom, zoom);
     });
+}
+
+void TfrmBoard::ExportPicture()
+{
+    if (Panel->PlacedPlateCount() <= 0) {
+        Port.MessageBox(std::string(NoBoardToExportText), TMsgKind::Information, TMsgButtons::Ok);
+        return;
+    }
+    TFileDialogOptions options{std::string(PictureFileFilter), "png", {}};
+    options.ConfirmOverwrite = true;
+    options.Title = "Export Picture";
+    std::string chosen;
+    if (!Port.ChooseSaveFile(options, chosen))
+        return;
+    const std::string path = FullPath(chosen);
+    const std::optional<TPictureFormat> format = PictureFormatOf(path);
+    if (!format) {
+        Port.MessageBox(std::string(PictureNameText), TMsgKind::Information, TMsgButtons::Ok);
+        return;
+    }
+    std::string error;
+    if (!Port.ExportPicture({Panel->Plates(), ZoomPercent(), BlackAndWhite(), path, *format}, &error))
+        Port.MessageBox("Could not export the picture:\r\n" + error, TMsgKind::Error, TMsgButtons::Ok);
 }
 
 } // namespace vornia

@@ -22,6 +22,9 @@
 
 #include "board_panel_qt.h"
 #include "options/frm_custom_options_qt.h"
+#include "render/board_pages_qt.h"
+#include "render/button_face_qt.h"
+#include "render/picture_files_qt.h"
 #include "render/printer_qt.h"
 #include "status_bar_qt.h"
 #include "ui/about_dialog_qt.h"
@@ -35,6 +38,18 @@ constexpr int MemWidth = 150;
 QString Q(const std::string& text)
 {
     return QString::fromStdString(text);
+}
+
+// "svg" of "SVG pictures (*.svg)": the extension a filter's first pattern names.
+QString SuffixOfFilter(const QString& filter)
+{
+    const qsizetype star = filter.indexOf(QStringLiteral("*."));
+    if (star < 0)
+        return {};
+    qsizetype end = star + 2;
+    while (end < filter.size() && filter[end].isLetterOrNumber())
+        ++end;
+    return filter.mid(star + 2, end - star - 2);
 }
 
 QMessageBox::Icon IconOf(TMsgKind kind)
@@ -320,10 +335,16 @@ bool TfrmBoardQt::ChooseFile(bool save, const TFileDialogOptions& options, std::
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     // The window asks its own question before overwriting a board.
-    if (save)
+    if (save && !options.ConfirmOverwrite)
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!options.Title.empty())
+        dialog.setWindowTitle(Q(options.Title));
     dialog.setNameFilter(Q(options.Filter));
     dialog.setDefaultSuffix(Q(options.DefaultSuffix));
+    // With several filters a bare name gets the extension of the one chosen.
+    if (dialog.nameFilters().size() > 1)
+        connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                [&dialog](const QString& filter) { dialog.setDefaultSuffix(SuffixOfFilter(filter)); });
     if (!options.StartFolder.empty())
         dialog.setDirectory(Q(options.StartFolder));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -470,6 +491,26 @@ bool TfrmBoardQt::PrintClientArea(std::string* error)
     if (Hooks.Print)
         return Hooks.Print(picture, error);
     return PrintImageToDefaultPrinter(picture, error);
+}
+
+bool TfrmBoardQt::ExportPicture(const TPictureRequest& request, std::string* error)
+{
+    std::string reason;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool written = SaveBoardPicture(request, reason);
+    QApplication::restoreOverrideCursor();
+    if (!written && error)
+        *error = reason;
+    return written;
+}
+
+void TfrmBoardQt::PreviewWholeBoard(const TPlateList& plates, int zoom, bool blackAndWhite)
+{
+    TPaintOptions options;
+    options.Zoom = zoom;
+    options.BlackAndWhite = blackAndWhite;
+    options.ButtonFace = ButtonFaceColor();
+    ShowWholeBoardPreview(this, plates, options);
 }
 
 } // namespace vornia

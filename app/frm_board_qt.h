@@ -86,6 +86,8 @@ private:
     bool RunOptionsDialog(TBoardSettings& settings) override;
     void ShowAboutDialog(const std::string& host) override;
     bool PrintClientArea(std::string* error) override;
+    bool ExportPicture(const TPictureRequest& request, std::string* error) override;
+    void PreviewWholeBoard(const TPlateList& plates, int zoom, bool blackAndWhite) override;
     TVersionSocketPort& VersionSocket() override { return Socket; }
     void AttachVersionCheck(TVersionCheck* check) override { Socket.Attach(check); }
 

@@ -96,9 +96,11 @@ TMainMenu BuildMainMenu()
         Command(mnu::RefreshBoard, "&Refresh Board", "F5"),
         Separator("N4"),
         Command(mnu::SaveAs, "Save &As...", "Ctrl+S"),
+        Command(mnu::ExportPicture, "Export Picture...", "Ctrl+E"),
         Command(mnu::Open, "&Open...", "Ctrl+O"),
         Separator("N3"),
         Command(mnu::Print, "&Print", "Ctrl+P"),
+        Command(mnu::PrintWholeBoard, "Print Whole Board...", "Ctrl+Shift+P"),
         Separator("N1"),
         Command(mnu::Exit, "E&xit", "F12"),
     };

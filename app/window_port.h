@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "board/board_settings.h"
+#include "render/board_picture.h"
 
 namespace vornia {
 
@@ -20,9 +21,15 @@ enum class TMsgAnswer { Ok, Yes, No };
 enum class TWindowTimer { MakeBoard, Size };
 
 struct TFileDialogOptions {
-    std::string Filter;        // "mirl files (*.mirl)"
+    // "mirl files (*.mirl)"; several filters are separated by ";;", and a
+    // name typed without an extension then gets the chosen filter's.
+    std::string Filter;
     std::string DefaultSuffix; // appended by the dialog to a name typed without one
     std::string StartFolder;   // empty: wherever the dialog was left
+    // The save dialog asks before replacing a file; off where the window
+    // asks its own question.
+    bool ConfirmOverwrite = false;
+    std::string Title = {}; // empty: the toolkit's own
 };
 
 struct TWindowSize {
@@ -72,6 +79,12 @@ public:
     // debug text box when visible) printed on the default printer, fitted
     // to one page; false with a reason when printing failed.
     virtual bool PrintClientArea(std::string* error) = 0;
+    // The board's whole picture written as the request says; false with a
+    // reason when it could not be written (an older file is then kept).
+    virtual bool ExportPicture(const TPictureRequest& request, std::string* error) = 0;
+    // A print preview of the whole board fitted to one page, from which the
+    // user prints (or not).
+    virtual void PreviewWholeBoard(const TPlateList& plates, int zoom, bool blackAndWhite) = 0;
 
     // The socket and the time-out of the version check; TfrmBoard's
     // TVersionCheck drives them.

@@ -1,6 +1,7 @@
 #include "cli_args.h"
 
 #include <string_view>
+#include <utility>
 
 #include "board/board_settings.h"
 #include "board/geometry.h"
@@ -148,8 +149,12 @@ struct TParser {
             a.Force = true;
             return true;
         }
-        if (arg == "--png" && (generate || c == TCliCommand::Render))
-            return Value(arg, a.PngFile);
+        if (generate || c == TCliCommand::Render) {
+            for (auto [option, file] :
+                 {std::pair{"--png", &a.PngFile}, std::pair{"--svg", &a.SvgFile}, std::pair{"--pdf", &a.PdfFile}})
+                if (arg == option)
+                    return Value(arg, *file);
+        }
         if (arg == "--bw" && (generate || c == TCliCommand::Render)) {
             a.BlackAndWhite = true;
             return true;
@@ -196,16 +201,16 @@ struct TParser {
         }
         if (a.Command != TCliCommand::Generate && a.BoardFile.empty())
             return Fail("missing board file for " + command);
-        if (a.Command == TCliCommand::Render && a.PngFile.empty())
-            return Fail("missing --png FILE.png for render");
-        if (a.BlackAndWhite && a.PngFile.empty())
-            return Fail("--bw needs --png");
+        if (a.Command == TCliCommand::Render && !WantsPicture(a))
+            return Fail("missing --png FILE.png, --svg FILE.svg or --pdf FILE.pdf for render");
+        if (a.BlackAndWhite && !WantsPicture(a))
+            return Fail("--bw needs --png, --svg or --pdf");
         if (CountGiven && a.OutDir.empty())
             return Fail("--count needs --out-dir DIR");
         if (!a.OutDir.empty() && !a.OutFile.empty())
             return Fail("--out cannot be used with --out-dir (the boards are named in DIR)");
-        if (!a.OutDir.empty() && !a.PngFile.empty())
-            return Fail("--png cannot be used with --out-dir");
+        if (!a.OutDir.empty() && (!a.PngFile.empty() || !a.SvgFile.empty()))
+            return Fail("--png and --svg cannot be used with --out-dir (--pdf makes a booklet of the boards)");
         Result.Ok = true;
         return true;
     }
@@ -226,15 +231,18 @@ std::string CliUsage()
 
   vornia-cli generate [--settings FILE.ini] [--shape NAME] [--mass any|low|medium|high]
                       [--counts KEY=N,KEY=N,...] [--zoom 100|75|50] [--seed N]
-                      [--out FILE.mirl] [--force] [--png FILE.png [--bw]]
-  vornia-cli generate [the options above but --out and --png] --count N --out-dir DIR
+                      [--out FILE.mirl] [--force]
+                      [--png FILE.png] [--svg FILE.svg] [--pdf FILE.pdf] [--bw]
+  vornia-cli generate [the options above but --out, --png and --svg]
+                      --count N --out-dir DIR [--pdf BOOKLET.pdf]
       Makes one board as the first "Generate New Board" of a fresh run would:
       the settings start at their defaults, then FILE.ini is read, then the
       options apply. Count keys are the settings keys (Brick, Grain, Lumber,
       Ore, Wool, Desert, Water, waterBrick ... waterMark, pieTwo ... pieTwelve),
       each 0 to 500. --seed N (0 to 86399999) makes every reseed read N
       milliseconds, so the same arguments give the same board. --out writes the
-      board file (an existing file only with --force); --png draws the board.
+      board file (an existing file only with --force); --png, --svg and --pdf
+      draw the board's whole picture, any one or more of them.
       With --out-dir, makes N boards (1 to 10000, default 1) as the first N
       "Generate New Board" of a run would, named "New <shape> 1" to N, saved
       as DIR/board-0001.mirl and so on; board i uses seed (S + i - 1) modulo
@@ -242,15 +250,22 @@ std::string CliUsage()
       starts, so --seed alone remakes any one board. Last, DIR/boards.tsv
       lists every board: file, name, seed, shape, attempts, the lowest,
       actual and highest averages, the land-mass category and "ok" or why
-      the board failed. Existing board files or table are replaced only with
-      --force. On a terminal, a progress line goes to the error output.
+      the board failed. --pdf makes a booklet of them, a page per board with
+      its name as the heading. Existing board files or table are replaced
+      only with --force. On a terminal, a progress line goes to the error
+      output.
 
   vornia-cli stats FILE.mirl [--shape NAME] [--mass any|low|medium|high]
       Opens a board file and prints its statistics; --shape and --mass are
       the requested shape and land mass that the status panels show.
 
-  vornia-cli render FILE.mirl --png FILE.png [--bw] [--zoom 100|75|50]
-      Draws a saved board, rescaled to --zoom as the zoom menu would.
+  vornia-cli render FILE.mirl [--png FILE.png] [--svg FILE.svg] [--pdf FILE.pdf]
+                    [--bw] [--zoom 100|75|50]
+      Draws a saved board, rescaled to --zoom as the zoom menu would, into
+      any one or more of the three (at least one). PNG is pixels, at most
+      16384 on a side; SVG and PDF are shapes and text, of any size (a PDF
+      page is scaled down only past the 200 inches a PDF page may have).
+      --bw draws in black and white.
 
 Both generate (of one board) and stats print six lines: the board name, the four status
 panels (shape, plain waters, land mass, mass stats) and the attempts.

@@ -22,6 +22,8 @@ struct TCliArgs {
     std::string OutFile;                           // generate --out
     bool Force = false;                            // generate --force
     std::string PngFile;                           // generate, render --png
+    std::string SvgFile;                           // generate, render --svg
+    std::string PdfFile;                           // generate, render --pdf
     bool BlackAndWhite = false;                    // --bw
     std::string BoardFile;                         // stats, render FILE.mirl
     std::string OutDir;                            // generate --out-dir: a batch of boards
@@ -29,6 +31,11 @@ struct TCliArgs {
 };
 
 constexpr int MaxBatchCount = 10000;
+// True when any of --png, --svg and --pdf was given.
+inline bool WantsPicture(const TCliArgs& args)
+{
+    return !args.PngFile.empty() || !args.SvgFile.empty() || !args.PdfFile.empty();
+}
 
 struct TCliParse {
     bool Ok = false;

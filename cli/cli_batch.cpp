@@ -88,7 +88,8 @@ std::string BatchTableHeader()
     return "file\tname\tseed\tshape\tattempts\tlowest average\tactual average\thighest average\tland mass\tresult";
 }
 
-int GenerateBatch(const TCliArgs& args, TCliOwner& owner, std::ostream& out, std::ostream& err, bool progress)
+int GenerateBatch(const TCliArgs& args, TCliOwner& owner, std::ostream& out, std::ostream& err, bool progress,
+                  const TBookletMaker& makeBooklet)
 {
     const fs::path dir(args.OutDir);
     std::error_code ec;
@@ -99,6 +100,19 @@ int GenerateBatch(const TCliArgs& args, TCliOwner& owner, std::ostream& out, std
     }
     if (!CheckNothingReplaced(args, dir, err))
         return ExitFileError;
+    auto cannotWrite = [&](const std::string& path, const std::string& error) {
+        if (progress)
+            err << '\n';
+        err << "vornia-cli: cannot write " << path << ": " << error << '\n';
+        return ExitFileError;
+    };
+    std::unique_ptr<TBooklet> booklet;
+    if (!args.PdfFile.empty()) {
+        std::string error = "there is no booklet writer";
+        booklet = makeBooklet ? makeBooklet() : nullptr;
+        if (!booklet || !booklet->Begin(args.PdfFile, error))
+            return cannotWrite(args.PdfFile, error);
+    }
 
     const std::uint32_t firstSeed = args.Seed ? *args.Seed : TRandomSource::SystemTimeOfDayMs() % SeedsPerDay;
     const std::string shape = owner.Settings.GetShape();
@@ -122,12 +136,10 @@ int GenerateBatch(const TCliArgs& args, TCliOwner& owner, std::ostream& out, std
             TIniFile ini((dir / row.File).string());
             WriteBoard(ini, panel.Plates(), owner.Zoom);
             std::string error;
-            if (!ini.UpdateFile(&error)) {
-                if (progress)
-                    err << '\n';
-                err << "vornia-cli: cannot write " << ini.Path() << ": " << error << '\n';
-                return ExitFileError;
-            }
+            if (!ini.UpdateFile(&error))
+                return cannotWrite(ini.Path(), error);
+            if (booklet && !booklet->AddBoard(row.Name, {panel.Plates(), owner.Zoom, args.BlackAndWhite, {}}, error))
+                return cannotWrite(args.PdfFile, error);
         }
         table += TableLine(row, shape);
         // The boards are in their files: the run need not keep them.
@@ -138,12 +150,13 @@ int GenerateBatch(const TCliArgs& args, TCliOwner& owner, std::ostream& out, std
     if (progress)
         err << '\n';
 
-    const fs::path tablePath = dir / TableFileName;
     std::string error;
-    if (!WriteFileAtomically(tablePath.string(), table, &error)) {
-        err << "vornia-cli: cannot write " << tablePath.string() << ": " << error << '\n';
-        return ExitFileError;
-    }
+    // A batch in which every board failed has no page for a booklet.
+    if (booklet && failed < args.Count && !booklet->Finish(error))
+        return cannotWrite(args.PdfFile, error);
+    const fs::path tablePath = dir / TableFileName;
+    if (!WriteFileAtomically(tablePath.string(), table, &error))
+        return cannotWrite(tablePath.string(), error);
     out << args.Count - failed << " of " << args.Count << " boards made; the table is " << tablePath.string() << '\n';
     if (failed > 0) {
         err << "vornia-cli: " << failed << (failed == 1 ? " board" : " boards") << " could not be made; see "

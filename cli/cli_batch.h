@@ -8,6 +8,7 @@
 
 #include "cli_args.h"
 #include "cli_owner.h"
+#include "cli_run.h"
 
 namespace vornia {
 
@@ -20,8 +21,10 @@ std::uint32_t BatchSeed(std::uint32_t first, int board);
 // The table's header line, without the line end.
 std::string BatchTableHeader();
 
-// Makes the batch with the owner's settings; the exit status. progress: a
-// progress line on err, rewritten after each board.
-int GenerateBatch(const TCliArgs& args, TCliOwner& owner, std::ostream& out, std::ostream& err, bool progress);
+// Makes the batch with the owner's settings, and the booklet of args.PdfFile
+// with makeBooklet; the exit status. progress: a progress line on err,
+// rewritten after each board.
+int GenerateBatch(const TCliArgs& args, TCliOwner& owner, std::ostream& out, std::ostream& err, bool progress,
+                  const TBookletMaker& makeBooklet);
 
 } // namespace vornia

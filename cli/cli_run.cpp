@@ -33,12 +33,21 @@ bool ReadIni(const std::string& path, TIniFile& ini, std::ostream& err)
     return true;
 }
 
-int WritePicture(const TPictureWriter& writePicture, const TPictureRequest& request, std::ostream& err)
+// Every picture the arguments ask for, PNG, SVG, PDF in turn; the first
+// that cannot be written ends the run.
+int WritePictures(const TCliArgs& args, const TPlateList& plates, int zoom, const TPictureWriter& writePicture,
+                  std::ostream& err)
 {
-    std::string error;
-    if (!writePicture || !writePicture(request, error)) {
-        err << "vornia-cli: cannot write " << request.Path << ": " << error << '\n';
-        return ExitFileError;
+    for (const auto& [path, format] :
+         {std::pair{&args.PngFile, TPictureFormat::Png}, std::pair{&args.SvgFile, TPictureFormat::Svg},
+          std::pair{&args.PdfFile, TPictureFormat::Pdf}}) {
+        if (path->empty())
+            continue;
+        std::string error;
+        if (!writePicture || !writePicture({plates, zoom, args.BlackAndWhite, *path, format}, error)) {
+            err << "vornia-cli: cannot write " << *path << ": " << error << '\n';
+            return ExitFileError;
+        }
     }
     return ExitOk;
 }
@@ -69,13 +78,13 @@ bool SetUpOwner(const TCliArgs& args, TCliOwner& owner, std::ostream& err)
 }
 
 int Generate(const TCliArgs& args, std::ostream& out, std::ostream& err, const TPictureWriter& writePicture,
-             bool progress)
+             bool progress, const TBookletMaker& makeBooklet)
 {
     TCliOwner owner;
     if (!SetUpOwner(args, owner, err))
         return ExitFileError;
     if (!args.OutDir.empty())
-        return GenerateBatch(args, owner, out, err, progress);
+        return GenerateBatch(args, owner, out, err, progress, makeBooklet);
 
     if (!args.OutFile.empty() && !args.Force && CheckFileExists(args.OutFile)) {
         err << "vornia-cli: " << args.OutFile << " exists already (use --force to overwrite it)\n";
@@ -101,12 +110,8 @@ int Generate(const TCliArgs& args, std::ostream& out, std::ostream& err, const T
             return ExitFileError;
         }
     }
-    if (!args.PngFile.empty()) {
-        const int status =
-            WritePicture(writePicture, {panel.Plates(), owner.Zoom, args.BlackAndWhite, args.PngFile}, err);
-        if (status != ExitOk)
-            return status;
-    }
+    if (const int status = WritePictures(args, panel.Plates(), owner.Zoom, writePicture, err); status != ExitOk)
+        return status;
     PrintPanels(out, panel, owner);
     return ExitOk;
 }
@@ -145,17 +150,17 @@ int Render(const TCliArgs& args, std::ostream& err, const TPictureWriter& writeP
         RescalePlates(panel.Plates(), owner.Zoom, *args.Zoom);
         owner.Zoom = *args.Zoom;
     }
-    return WritePicture(writePicture, {panel.Plates(), owner.Zoom, args.BlackAndWhite, args.PngFile}, err);
+    return WritePictures(args, panel.Plates(), owner.Zoom, writePicture, err);
 }
 
 } // namespace
 
 int RunCli(const TCliArgs& args, std::ostream& out, std::ostream& err, const TPictureWriter& writePicture,
-           bool progress)
+           bool progress, const TBookletMaker& makeBooklet)
 {
     switch (args.Command) {
     case TCliCommand::Help: out << CliUsage(); return ExitOk;
-    case TCliCommand::Generate: return Generate(args, out, err, writePicture, progress);
+    case TCliCommand::Generate: return Generate(args, out, err, writePicture, progress, makeBooklet);
     case TCliCommand::Stats: return Stats(args, out, err);
     case TCliCommand::Render: return Render(args, err, writePicture);
     }

@@ -3,11 +3,13 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <ostream>
 #include <string>
 
 #include "board/plate_list.h"
 #include "cli_args.h"
+#include "render/board_picture.h"
 
 namespace vornia {
 
@@ -16,17 +18,24 @@ constexpr int ExitFileError = 1;
 constexpr int ExitUsage = 2;
 constexpr int ExitNoBoard = 3;
 
-struct TPictureRequest {
-    const TPlateList& Plates;
-    int Zoom;
-    bool BlackAndWhite;
-    std::string Path;
-};
-// Draws the board into a PNG file; false with a reason when it cannot.
+// Draws the board into a picture file; false with a reason when it cannot.
 using TPictureWriter = std::function<bool(const TPictureRequest&, std::string& error)>;
+
+// The PDF booklet of a batch, handed in as the pictures are: a page for each
+// board, the file written when it is finished. Each call is false, with the
+// reason in error, when the file cannot be written.
+class TBooklet {
+public:
+    virtual ~TBooklet() = default;
+    virtual bool Begin(const std::string& path, std::string& error) = 0;
+    // board.Path is not used: the page goes into the booklet.
+    virtual bool AddBoard(const std::string& heading, const TPictureRequest& board, std::string& error) = 0;
+    virtual bool Finish(std::string& error) = 0;
+};
+using TBookletMaker = std::function<std::unique_ptr<TBooklet>()>;
 
 // progress: a batch shows its progress on err (when err is a terminal).
 int RunCli(const TCliArgs& args, std::ostream& out, std::ostream& err, const TPictureWriter& writePicture,
-           bool progress = false);
+           bool progress = false, const TBookletMaker& makeBooklet = {});
 
 } // namespace vornia

@@ -39,7 +39,7 @@ int main(int argc, char** argv)
 
     // Fonts for the pictures come from a GUI application; it needs no display.
     std::unique_ptr<QGuiApplication> app;
-    if (!parse.Args.PngFile.empty()) {
+    if (vornia::WantsPicture(parse.Args)) {
         if (!std::getenv("QT_QPA_PLATFORM"))
             setenv("QT_QPA_PLATFORM", "offscreen", 1);
         qInstallMessageHandler(QtMessage);
@@ -49,5 +49,6 @@ int main(int argc, char** argv)
     // The application has put the C library into the user's locale; the
     // numbers printed keep the decimal point whatever it is.
     std::setlocale(LC_NUMERIC, "C");
-    return vornia::RunCli(parse.Args, std::cout, std::cerr, vornia::WriteBoardPicture, ::isatty(STDERR_FILENO) == 1);
+    return vornia::RunCli(parse.Args, std::cout, std::cerr, vornia::WriteBoardPicture, ::isatty(STDERR_FILENO) == 1,
+                          vornia::MakePdfBooklet);
 }

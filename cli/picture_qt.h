@@ -1,7 +1,8 @@
-// The PNG pictures of vornia-cli, drawn with the board painter into an image.
+// The pictures of vornia-cli, drawn with the board painter.
 #pragma once
 
 #include <QImage>
+#include <memory>
 
 #include "cli_run.h"
 
@@ -11,6 +12,11 @@ namespace vornia {
 // image with the reason in error when it is refused.
 QImage DrawBoardPicture(const TPictureRequest& request, std::string& error);
 
+// Writes the request's picture file in its format (SaveBoardPicture).
 bool WriteBoardPicture(const TPictureRequest& request, std::string& error);
+
+// The PDF booklet of a batch (TBoardBooklet), each page drawn as the
+// pictures are.
+std::unique_ptr<TBooklet> MakePdfBooklet();
 
 } // namespace vornia

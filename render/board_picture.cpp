@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <utility>
 
 #include "board/geometry.h"
 
@@ -33,6 +34,20 @@ bool CheckPictureSize(const TPictureSize& size, std::string* error)
                  std::to_string(size.height) + " pixels; pictures larger than " + std::to_string(MaxPictureSide) +
                  " pixels on a side are refused.";
     return false;
+}
+
+std::optional<TPictureFormat> PictureFormatOf(std::string_view path)
+{
+    const std::size_t dot = path.rfind('.');
+    const std::size_t slash = path.rfind('/');
+    if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash))
+        return std::nullopt;
+    const std::string_view extension = path.substr(dot + 1);
+    for (const auto& [name, format] : {std::pair{"png", TPictureFormat::Png}, std::pair{"svg", TPictureFormat::Svg},
+                                       std::pair{"pdf", TPictureFormat::Pdf}})
+        if (SameText(extension, name))
+            return format;
+    return std::nullopt;
 }
 
 } // namespace vornia

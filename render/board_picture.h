@@ -1,7 +1,10 @@
-// The size of a board's picture as the panel shows it.
+// The size of a board's picture as the panel shows it, and the kinds of
+// picture file a board can be written to.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "board/plate_list.h"
 
@@ -24,5 +27,23 @@ TPictureSize BoardPictureSize(const TPlateList& plates, int zoom);
 // False, with the reason in error (when given), when a side is larger than
 // MaxPictureSide: such a board is refused rather than drawn.
 bool CheckPictureSize(const TPictureSize& size, std::string* error);
+
+// PNG is the picture as pixels; SVG and PDF draw the same board as shapes
+// and text, of any size.
+enum class TPictureFormat { Png, Svg, Pdf };
+
+// The format a file name's extension (.png, .svg, .pdf, in any case) names;
+// nothing for any other name.
+std::optional<TPictureFormat> PictureFormatOf(std::string_view path);
+
+// One picture of a board to be written: the plates at a zoom, in colour or
+// black and white, as a file of the format at path.
+struct TPictureRequest {
+    const TPlateList& Plates;
+    int Zoom;
+    bool BlackAndWhite;
+    std::string Path;
+    TPictureFormat Format = TPictureFormat::Png;
+};
 
 } // namespace vornia

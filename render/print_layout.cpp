@@ -1,5 +1,7 @@
 #include "print_layout.h"
 
+#include <algorithm>
+
 namespace vornia {
 
 TPrintDecision DecidePrint(int placedPlateCount, bool blackAndWhite)
@@ -33,6 +35,21 @@ TPrintRect FitToPage(int w, int h, int pw, int ph)
     if (widthAtPageHeight < pw)
         return {static_cast<int>(widthAtPageHeight), ph};
     return {pw, static_cast<int>(MulDiv(h, pw, w))};
+}
+
+TPagePlacement FitCentred(int w, int h, double areaWidth, double areaHeight)
+{
+    if (w <= 0 || h <= 0 || !(areaWidth > 0) || !(areaHeight > 0))
+        return {};
+    const double scale = std::min(areaWidth / w, areaHeight / h);
+    return {(areaWidth - w * scale) / 2, (areaHeight - h * scale) / 2, scale};
+}
+
+double PdfPointsPerPixel(int w, int h)
+{
+    constexpr double PointsPerPixel = 72.0 / 96.0;
+    const double longest = std::max({w, h, 1}) * PointsPerPixel;
+    return longest > PdfMaxPagePoints ? PointsPerPixel * PdfMaxPagePoints / longest : PointsPerPixel;
 }
 
 } // namespace vornia

@@ -41,4 +41,28 @@ struct TPrintRect {
 // the aspect ratio is kept. An empty picture or page gives an empty rectangle.
 TPrintRect FitToPage(int w, int h, int pw, int ph);
 
+// Where a whole board's picture goes in an area of a page: as large as
+// fits, the aspect ratio kept, centred. Scale is area units per picture
+// pixel; (X, Y) is the picture's top-left corner in the area. An empty
+// picture or area gives scale 0.
+struct TPagePlacement {
+    double X = 0;
+    double Y = 0;
+    double Scale = 0;
+};
+TPagePlacement FitCentred(int w, int h, double areaWidth, double areaHeight);
+
+// True when a page for a w x h picture is best turned sideways.
+inline bool WiderThanHigh(int w, int h)
+{
+    return w > h;
+}
+
+// A PDF page may be at most 14,400 points (200 inches) on a side.
+constexpr double PdfMaxPagePoints = 14400;
+// Points per picture pixel on a PDF page that holds a whole w x h picture:
+// 0.75 (96 pixels to the inch), or less where that would make a side longer
+// than PdfMaxPagePoints.
+double PdfPointsPerPixel(int w, int h);
+
 } // namespace vornia

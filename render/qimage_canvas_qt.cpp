@@ -4,6 +4,7 @@
 #include <QPolygon>
 #include <QString>
 #include <QStringList>
+#include <climits>
 #include <cmath>
 
 namespace vornia {
@@ -27,6 +28,15 @@ QFont QFontFor(const TFontSpec& face)
 }
 
 QColor QColorOf(TColor color) { return QColor(RedOf(color), GreenOf(color), BlueOf(color)); }
+
+QPolygon QPolygonOf(std::span<const TPoint> points)
+{
+    QPolygon polygon;
+    polygon.reserve(static_cast<qsizetype>(points.size()));
+    for (const TPoint& p : points)
+        polygon.append(QPoint(p.x, p.y));
+    return polygon;
+}
 
 QImage DeviceImage(int width, int height, qreal ratio)
 {
@@ -76,7 +86,11 @@ int TQImageCanvas::Height() const { return LayoutHeight; }
 
 int TQImageCanvas::DevicePixel(int v) const
 {
-    return Ratio == 1 ? v : static_cast<int>(std::floor((v + 0.5) * Ratio));
+    if (Ratio == 1)
+        return v;
+    // A point far off the layout stays off the image, without overflowing.
+    const double pixel = std::floor((v + 0.5) * Ratio);
+    return pixel < 0 ? -1 : pixel > INT_MAX ? INT_MAX : static_cast<int>(pixel);
 }
 
 void TQImageCanvas::SetPenColor(TColor color)
@@ -188,13 +202,9 @@ void TQImageCanvas::FloodFill(int layoutX, int layoutY, TColor border)
 
 void TQImageCanvas::FillPolygon(std::span<const TPoint> points)
 {
-    QPolygon polygon;
-    polygon.reserve(static_cast<qsizetype>(points.size()));
-    for (const TPoint& p : points)
-        polygon.append(QPoint(p.x, p.y));
     Painter.setPen(Qt::NoPen);
     Painter.setBrush(QColorOf(BrushColor));
-    Painter.drawPolygon(polygon);
+    Painter.drawPolygon(QPolygonOf(points));
     PenDirty = true;
 }
 

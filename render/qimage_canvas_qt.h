@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <QPolygon>
 #include <cstdint>
 #include <deque>
 #include <vector>
@@ -22,6 +23,7 @@ int PointsToPixels(int points);
 // Sans. Not antialiased, like the outlines.
 QFont QFontFor(const TFontSpec& face);
 QColor QColorOf(TColor color);
+QPolygon QPolygonOf(std::span<const TPoint> points);
 // A picture width x height pixels as laid out, for a screen whose pixels are
 // ratio times finer: width x ratio by height x ratio pixels (rounded up),
 // with the ratio recorded. A ratio of 1 is a plain picture of that size.

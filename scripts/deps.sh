@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format-14
   fonts-liberation fonts-dejavu-core

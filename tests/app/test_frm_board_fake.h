@@ -19,6 +19,16 @@
 
 namespace vornia::test {
 
+// A picture the window asked for: what the request said, and how many
+// placed plates its board had.
+struct TPictureCall {
+    std::string Path;
+    TPictureFormat Format;
+    int Zoom;
+    bool BlackAndWhite;
+    int PlacedPlates;
+};
+
 // The fifth status panel of a run that found no newer version.
 inline const std::string OurVersionText = " Version " + std::string(ProgramVersion);
 
@@ -110,6 +120,18 @@ public:
             *error = PrintError;
         return PrintError.empty();
     }
+    bool ExportPicture(const TPictureRequest& request, std::string* error) override
+    {
+        Exports.push_back(
+            {request.Path, request.Format, request.Zoom, request.BlackAndWhite, PlacedPlates(request.Plates)});
+        if (!ExportError.empty() && error)
+            *error = ExportError;
+        return ExportError.empty();
+    }
+    void PreviewWholeBoard(const TPlateList& plates, int zoom, bool blackAndWhite) override
+    {
+        Previews.push_back({{}, TPictureFormat::Pdf, zoom, blackAndWhite, PlacedPlates(plates)});
+    }
     TVersionSocketPort& VersionSocket() override { return Socket; }
     void AttachVersionCheck(TVersionCheck* check) override { Attached = check; }
 
@@ -151,11 +173,21 @@ public:
     std::vector<std::string> AboutHosts;
     int Prints = 0;
     std::string PrintError;
+    std::vector<TPictureCall> Exports;
+    std::string ExportError;
+    std::vector<TPictureCall> Previews;
     TFakeSocket Socket;
     TVersionCheck* Attached = nullptr;
     std::vector<std::string> Log;
 
 private:
+    static int PlacedPlates(const TPlateList& plates)
+    {
+        int placed = 0;
+        for (const TPlateEntry& entry : plates.All())
+            placed += entry.Plate.Placed ? 1 : 0;
+        return placed;
+    }
     bool Choose(const TFileDialogOptions& options, std::string& path)
     {
         FileDialogs.push_back(options);

@@ -1,12 +1,19 @@
 // The real main window on the offscreen platform: menus and shortcuts, the
 // board and status bar as drawn, keys, printing's picture and closing.
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
 #include <QImage>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -53,10 +60,11 @@ protected:
             Messages.push_back(text);
             return buttons == TMsgButtons::YesNo ? Answer : TMsgAnswer::Ok;
         };
-        hooks.ChooseFile = [this](bool, const TFileDialogOptions&, std::string& path) {
-            path = ChosenFile;
-            return !path.empty();
-        };
+        if (!RealFileDialogs)
+            hooks.ChooseFile = [this](bool, const TFileDialogOptions&, std::string& path) {
+                path = ChosenFile;
+                return !path.empty();
+            };
         hooks.Print = [this](const QImage& picture, std::string*) {
             Printed.push_back(picture);
             return true;
@@ -88,6 +96,7 @@ protected:
     TMsgAnswer Answer = TMsgAnswer::No;
     std::vector<QImage> Printed;
     std::string ChosenFile; // what the file dialogs answer; empty: cancelled
+    bool RealFileDialogs = false; // the toolkit's own file dialogs instead
 };
 
 TEST_F(QtWindow, TheMenuBarCarriesEveryCommandWithItsShortcut)
@@ -109,8 +118,10 @@ TEST_F(QtWindow, TheMenuBarCarriesEveryCommandWithItsShortcut)
         {"mnuMakeNewBoard", "Generate New Board", QKeySequence(Qt::Key_F1)},
         {"mnuRefreshBoard", "&Refresh Board", QKeySequence(Qt::Key_F5)},
         {"mnuSaveAs", "Save &As...", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"mnuExportPicture", "Export Picture...", QKeySequence(Qt::CTRL | Qt::Key_E)},
         {"mnuOpen", "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O)},
         {"mnuPrint", "&Print", QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {"mnuPrintWholeBoard", "Print Whole Board...", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)},
         {"mnuExit", "E&xit", QKeySequence(Qt::Key_F12)},
         {"mnuCustomShape", "Shape And Piece Options...", QKeySequence(Qt::Key_F2)},
         {"mnuBlackAndWhite", "Draw In Black And White", QKeySequence(Qt::Key_F3)},
@@ -131,8 +142,8 @@ TEST_F(QtWindow, TheMenuBarCarriesEveryCommandWithItsShortcut)
     }
     EXPECT_TRUE(Window->Action("mnuHundred")->isChecked());
     EXPECT_EQ(Window->Menu("mnuZoom")->title(), "&Zoom");
-    // File: seven items and three separators, in order.
-    EXPECT_EQ(Window->Menu("mnuFile")->actions().size(), 9);
+    // File: eight items and three separators, in order.
+    EXPECT_EQ(Window->Menu("mnuFile")->actions().size(), 11);
 }
 
 TEST_F(QtWindow, F1DrawsABoardAndFillsTheStatusBar)
@@ -150,7 +161,7 @@ TEST_F(QtWindow, F1DrawsABoardAndFillsTheStatusBar)
     ASSERT_NE(entry, nullptr);
     EXPECT_EQ(entry->text(), "[New traditional 1]");
     EXPECT_TRUE(entry->isChecked());
-    EXPECT_EQ(Window->Menu("mnuFile")->actions().size(), 11);
+    EXPECT_EQ(Window->Menu("mnuFile")->actions().size(), 13);
 
     // Each panel shows its text in black within its own rectangle.
     TStatusBarWidget* status = Window->StatusBarWidget();
@@ -269,6 +280,77 @@ TEST_F(QtWindow, ClosingWritesTheSettingsOfTheRun)
     EXPECT_EQ(ini.ReadString("settings", "keepMe", ""), "yes");
     EXPECT_EQ(ini.ReadString("settings", "windowWidth", ""), std::to_string(size.width()));
     EXPECT_EQ(ini.ReadString("settings", "windowHeight", ""), std::to_string(size.height()));
+}
+
+// Runs act on the modal dialog of type T as soon as one is up, while the
+// test's key press waits inside the dialog's own loop.
+template <typename T>
+void WhenModal(const std::function<void(T*)>& act)
+{
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+        if (T* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            poll->stop();
+            poll->deleteLater();
+            act(dialog);
+        }
+    });
+    poll->start(20);
+}
+
+TEST_F(QtWindow, ExportPictureOffersThreeFormatsAndABareNameTakesTheChosenOnes)
+{
+    RealFileDialogs = true;
+    Open();
+    Generate();
+    QStringList filters;
+    QString title;
+    WhenModal<QFileDialog>([&](QFileDialog* dialog) {
+        filters = dialog->nameFilters();
+        title = dialog->windowTitle();
+        // Choosing the SVG filter and typing a name without an extension.
+        auto* types = dialog->findChild<QComboBox*>("fileTypeCombo");
+        auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+        if (!types || !name) {
+            dialog->reject();
+            return;
+        }
+        QTest::keyClick(types, Qt::Key_Down); // PNG to SVG, as by hand
+        name->setText(QString::fromStdString(Folder.File("exported")));
+        static_cast<QDialog*>(dialog)->accept(); // the Save button
+    });
+    Press(Qt::Key_E, Qt::ControlModifier);
+    EXPECT_EQ(title, "Export Picture");
+    EXPECT_EQ(filters, (QStringList{"PNG pictures (*.png)", "SVG pictures (*.svg)", "PDF documents (*.pdf)"}));
+    EXPECT_TRUE(Messages.empty()) << Messages.front();
+    const std::string svg = ReadText(Folder.File("exported.svg"));
+    EXPECT_NE(svg.find("<svg"), std::string::npos);
+    // The texts of the board are there as text.
+    EXPECT_NE(svg.find(">Grain</text>"), std::string::npos);
+}
+
+TEST_F(QtWindow, PrintWholeBoardOpensAPreviewOfOnePageInTheWindowsColours)
+{
+    Open();
+    Generate();
+    int pages = -1;
+    int blue = -1;
+    QString title;
+    WhenModal<QPrintPreviewDialog>([&](QPrintPreviewDialog* dialog) {
+        title = dialog->windowTitle();
+        if (auto* view = dialog->findChild<QPrintPreviewWidget*>()) {
+            pages = view->pageCount();
+            const QImage shown = view->grab().toImage();
+            blue = CountPixels(shown, shown.rect(), qRgb(0, 0, 255));
+        }
+        dialog->reject();
+    });
+    Press(Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(title, "Print Whole Board");
+    EXPECT_EQ(pages, 1);
+    EXPECT_GT(blue, 100); // the water, in colour
+    EXPECT_TRUE(Printed.empty()) << "Ctrl+P's printing is not involved";
+    EXPECT_TRUE(Messages.empty()) << "no question about colour";
 }
 
 // Run at scale factors 1, 1.5 and 2 (tests/app/CMakeLists.txt): the board

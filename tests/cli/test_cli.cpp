@@ -62,7 +62,13 @@ TEST(CliArgs, UsageErrorsNameTheBadArgument)
         {{"generate", "--count", "5"}, "--out-dir"},
         {{"generate", "--out-dir", "d", "--out", "b.mirl"}, "--out"},
         {{"generate", "--out-dir", "d", "--png", "b.png"}, "--png"},
+        {{"generate", "--out-dir", "d", "--svg", "b.svg"}, "--svg"},
         {{"stats", "a.mirl", "--out-dir", "d"}, "'--out-dir'"},
+        {{"render", "a.mirl"}, "--svg"},
+        {{"render", "a.mirl", "--bw"}, "--pdf"},
+        {{"render", "a.mirl", "--svg"}, "--svg"},
+        {{"stats", "a.mirl", "--pdf", "x.pdf"}, "'--pdf'"},
+        {{"generate", "--bw", "--out", "b.mirl"}, "--bw"},
     };
     for (const auto& row : rows) {
         const TCliParse parse = ParseCliArgs([&] {
@@ -91,6 +97,27 @@ TEST(CliArgs, AcceptsTheWholeContract)
     EXPECT_EQ(*a.Zoom, 75);
     EXPECT_EQ(*a.Seed, 86399999u);
     EXPECT_TRUE(a.Force && a.BlackAndWhite);
+    // Any one or more of the three pictures.
+    struct TPictures {
+        std::initializer_list<const char*> Args;
+        const char* Png;
+        const char* Svg;
+        const char* Pdf;
+    };
+    const TPictures pictures[] = {
+        {{"render", "b.mirl", "--svg", "b.svg"}, "", "b.svg", ""},
+        {{"render", "b.mirl", "--pdf", "b.pdf", "--bw"}, "", "", "b.pdf"},
+        {{"render", "b.mirl", "--pdf", "c.pdf", "--png", "c.png", "--svg", "c.svg"}, "c.png", "c.svg", "c.pdf"},
+        {{"generate", "--svg", "g.svg", "--pdf", "g.pdf"}, "", "g.svg", "g.pdf"},
+    };
+    for (const TPictures& row : pictures) {
+        const TCliParse pictureParse = Parse(row.Args);
+        SCOPED_TRACE(*(row.Args.begin() + 1));
+        ASSERT_TRUE(pictureParse.Ok) << pictureParse.Error;
+        EXPECT_EQ(pictureParse.Args.PngFile, row.Png);
+        EXPECT_EQ(pictureParse.Args.SvgFile, row.Svg);
+        EXPECT_EQ(pictureParse.Args.PdfFile, row.Pdf);
+    }
     EXPECT_EQ(Parse({"--help"}).Args.Command, TCliCommand::Help);
     EXPECT_EQ(Parse({"render", "x.mirl", "--help"}).Args.Command, TCliCommand::Help);
 }
@@ -295,6 +322,83 @@ TEST_F(CliRun, ABatchReplacesFilesOnlyWithForceAndListsFailedBoards)
     EXPECT_EQ(Read(out + "/board-0001.mirl"), firstBoard) << "a failed board leaves the file of its number alone";
 }
 
+// A booklet that records what the batch gives it.
+class TRecordedBooklet : public TBooklet {
+public:
+    struct TLog {
+        std::string Path;
+        std::vector<std::string> Headings;
+        std::vector<bool> BlackAndWhite;
+        bool Finished = false;
+        bool RefuseBegin = false;
+    };
+    explicit TRecordedBooklet(TLog& log) : Log(log) {}
+    bool Begin(const std::string& path, std::string& error) override
+    {
+        Log.Path = path;
+        error = "refused";
+        return !Log.RefuseBegin;
+    }
+    bool AddBoard(const std::string& heading, const TPictureRequest& board, std::string&) override
+    {
+        EXPECT_GT(board.Plates.PlacedCount(), 0);
+        Log.Headings.push_back(heading);
+        Log.BlackAndWhite.push_back(board.BlackAndWhite);
+        return true;
+    }
+    bool Finish(std::string&) override
+    {
+        Log.Finished = true;
+        return true;
+    }
+
+private:
+    TLog& Log;
+};
+
+TEST_F(CliRun, ABatchBookletHasAPageForEachBoardMade)
+{
+    struct TRow {
+        const char* name;
+        std::vector<const char*> args;
+        bool refuseBegin;
+        int status;
+        std::vector<std::string> headings;
+        bool finished;
+    };
+    const std::string out = Path("batch"), book = Path("book.pdf");
+    const TRow rows[] = {
+        {"three boards", {"--count", "3", "--bw"}, false, ExitOk, {"New cross 1", "New cross 2", "New cross 3"}, true},
+        {"every board failed",
+         {"--count", "2", "--shape", "random", "--mass", "high", "--counts",
+          "Brick=2,Grain=0,Lumber=0,Ore=0,Wool=0,Desert=0"},
+         false,
+         ExitNoBoard,
+         {},
+         false},
+        {"booklet not writable", {"--count", "2"}, true, ExitFileError, {}, false},
+    };
+    for (const TRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        fs::remove_all(out);
+        std::vector<std::string> words{"vornia-cli", "generate", "--shape", "cross", "--out-dir", out, "--pdf", book};
+        words.insert(words.end(), row.args.begin(), row.args.end());
+        const TCliParse parse = ParseCliArgs(words);
+        ASSERT_TRUE(parse.Ok) << parse.Error;
+        TRecordedBooklet::TLog log;
+        log.RefuseBegin = row.refuseBegin;
+        std::ostringstream o, e;
+        EXPECT_EQ(RunCli(parse.Args, o, e, nullptr, false, [&] { return std::make_unique<TRecordedBooklet>(log); }),
+                  row.status);
+        EXPECT_EQ(log.Path, book);
+        EXPECT_EQ(log.Headings, row.headings);
+        EXPECT_EQ(log.Finished, row.finished);
+        for (const bool bw : log.BlackAndWhite)
+            EXPECT_TRUE(bw);
+        EXPECT_EQ(fs::exists(out + "/board-0001.mirl"), row.status == ExitOk);
+    }
+}
+
 // A file that cannot be read or written is named once, then the reason.
 TEST_F(CliRun, FileMessagesNameTheFileOnce)
 {
@@ -349,6 +453,41 @@ TEST_F(CliRun, ProgramDrawsPicturesAndRefusesHugeOnes)
     EXPECT_EQ(run("render '" + board + "' --png '" + folder + "'"), ExitFileError);
     EXPECT_EQ(err.rfind("vornia-cli: cannot write " + folder + ": ", 0), 0u) << err;
     EXPECT_EQ(err.find(folder, err.find(folder) + 1), std::string::npos) << err;
+    // Shapes and text know no pixel limit.
+    EXPECT_EQ(run("render '" + Path("far.mirl") + "' --svg '" + Path("far.svg") + "' --pdf '" + Path("far.pdf") + "'"),
+              ExitOk);
+    EXPECT_NE(Read(Path("far.svg")).find("viewBox=\"0 0 20088 88\""), std::string::npos);
+    EXPECT_EQ(Read(Path("far.pdf")).rfind("%PDF-", 0), 0u);
+}
+
+TEST_F(CliRun, ProgramWritesEveryPictureAskedForAndStopsAtTheFirstItCannot)
+{
+    const std::string cli = "env -u XDG_RUNTIME_DIR " + std::string(VORNIA_CLI_PATH);
+    const std::string board = Path("b.mirl"), errFile = Path("err.txt");
+    std::string err;
+    auto run = [&](const std::string& args) {
+        const int status = WEXITSTATUS(std::system((cli + " " + args + " >/dev/null 2>'" + errFile + "'").c_str()));
+        err = Read(errFile);
+        return status;
+    };
+    ASSERT_EQ(
+        run("generate --seed 2 --out '" + board + "' --svg '" + Path("g.svg") + "' --pdf '" + Path("g.pdf") + "'"),
+        ExitOk);
+    ASSERT_EQ(run("render '" + board + "' --pdf '" + Path("r.pdf") + "' --svg '" + Path("r.svg") + "' --png '" +
+                  Path("r.png") + "'"),
+              ExitOk);
+    EXPECT_EQ(err, "");
+    // generate and render draw the same board the same way.
+    EXPECT_EQ(Read(Path("g.svg")), Read(Path("r.svg")));
+    EXPECT_NE(Read(Path("r.svg")).find(">Desert</text>"), std::string::npos);
+    EXPECT_EQ(Read(Path("r.pdf")).rfind("%PDF-", 0), 0u);
+    EXPECT_TRUE(fs::file_size(Path("r.png")) > 1000);
+
+    // A picture into a missing folder: the file error, and nothing after it.
+    const std::string missing = Path("no/such/x.svg");
+    EXPECT_EQ(run("render '" + board + "' --svg '" + missing + "' --pdf '" + Path("after.pdf") + "'"), ExitFileError);
+    EXPECT_EQ(err.rfind("vornia-cli: cannot write " + missing + ": ", 0), 0u) << err;
+    EXPECT_FALSE(fs::exists(Path("after.pdf")));
 }
 
 // The program under the user's locale: what it prints and writes is the same
@@ -373,6 +512,22 @@ TEST_F(CliRun, ProgramWritesTheSameInEveryLocale)
         EXPECT_TRUE(local[1] == plain[1]) << "the board file differs";
         EXPECT_TRUE(local[2] == plain[2]) << "the picture differs";
     }
+}
+
+// The real program's booklet: a PDF page for each board, headed by its name.
+TEST_F(CliRun, ProgramWritesTheBookletOfABatch)
+{
+    if (std::system("command -v pdfinfo >/dev/null && command -v pdftotext >/dev/null") != 0)
+        GTEST_SKIP() << "pdfinfo or pdftotext is missing";
+    const std::string out = Path("batch"), book = Path("book.pdf"), text = Path("book.txt");
+    const std::string command = std::string(VORNIA_CLI_PATH) + " generate --count 4 --seed 7 --out-dir '" + out +
+                                "' --pdf '" + book + "' >/dev/null 2>&1";
+    ASSERT_EQ(WEXITSTATUS(std::system(command.c_str())), ExitOk);
+    ASSERT_EQ(std::system(("pdfinfo '" + book + "' | grep -q '^Pages: *4$'").c_str()), 0);
+    ASSERT_EQ(std::system(("pdftotext '" + book + "' '" + text + "'").c_str()), 0);
+    const std::string words = Read(text);
+    for (const char* heading : {"New traditional 1", "New traditional 4"})
+        EXPECT_NE(words.find(heading), std::string::npos) << heading;
 }
 
 // A batch killed at any moment: every board file there is whole, and the

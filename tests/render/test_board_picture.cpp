@@ -59,5 +59,29 @@ TEST(BoardPictureSize, PositionsNearTheLimitOfIntAreRefusedNotWrapped)
     EXPECT_FALSE(CheckPictureSize(size, nullptr));
 }
 
+TEST(PictureFormatOf, TheExtensionNamesTheFormatInAnyCase)
+{
+    struct TRow {
+        const char* Path;
+        std::optional<TPictureFormat> Expected;
+    };
+    const TRow rows[] = {
+        {"board.png", TPictureFormat::Png},
+        {"/home/me/Board.SVG", TPictureFormat::Svg},
+        {"a.b.Pdf", TPictureFormat::Pdf},
+        {"board.jpg", std::nullopt},
+        {"board.png.txt", std::nullopt},
+        {"board", std::nullopt},
+        {"boards.pdf/board", std::nullopt}, // the dot is the folder's
+        {".png", TPictureFormat::Png},
+        {"board.", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const TRow& row : rows) {
+        SCOPED_TRACE(row.Path);
+        EXPECT_EQ(PictureFormatOf(row.Path), row.Expected);
+    }
+}
+
 } // namespace
 } // namespace vornia

@@ -71,5 +71,53 @@ TEST(FitToPage, EmptyPictureOrPageGivesNothingToStretch)
     EXPECT_EQ(FitToPage(100, 100, 4760, -1), TPrintRect{});
 }
 
+TEST(FitCentred, FillsOneSideOfTheAreaAndCentresTheOther)
+{
+    struct TRow {
+        const char* Name;
+        int W, H;
+        double AreaW, AreaH;
+        TPagePlacement Expected;
+    };
+    const TRow rows[] = {
+        {"wide board on a portrait area", 200, 100, 500, 800, {0, 275, 2.5}},
+        {"high board on a landscape area", 100, 200, 800, 500, {275, 0, 2.5}},
+        {"scaled down", 4000, 1000, 400, 400, {0, 150, 0.1}},
+        {"same shape", 300, 200, 600, 400, {0, 0, 2}},
+        {"no picture", 0, 100, 500, 500, {0, 0, 0}},
+        {"no area", 100, 100, 0, 500, {0, 0, 0}},
+    };
+    for (const TRow& row : rows) {
+        SCOPED_TRACE(row.Name);
+        const TPagePlacement place = FitCentred(row.W, row.H, row.AreaW, row.AreaH);
+        EXPECT_DOUBLE_EQ(place.X, row.Expected.X);
+        EXPECT_DOUBLE_EQ(place.Y, row.Expected.Y);
+        EXPECT_DOUBLE_EQ(place.Scale, row.Expected.Scale);
+    }
+}
+
+TEST(PdfPointsPerPixel, NinetySixToTheInchUntilASideWouldPassTwoHundredInches)
+{
+    struct TRow {
+        int W, H;
+        double Expected;
+    };
+    const TRow rows[] = {
+        {566, 519, 0.75},
+        {19200, 100, 0.75}, // exactly 14,400 points
+        {100, 19200, 0.75},
+        {19201, 100, 14400.0 / 19201},
+        {38400, 7000, 0.375}, // twice the limit: half the size
+        {100, INT_MAX, 14400.0 / INT_MAX},
+        {0, 0, 0.75},
+    };
+    for (const TRow& row : rows) {
+        SCOPED_TRACE(std::to_string(row.W) + " x " + std::to_string(row.H));
+        const double points = PdfPointsPerPixel(row.W, row.H);
+        EXPECT_DOUBLE_EQ(points, row.Expected);
+        EXPECT_LE(std::max(row.W, row.H) * points, PdfMaxPagePoints + 1e-6);
+    }
+}
+
 } // namespace
 } // namespace vornia

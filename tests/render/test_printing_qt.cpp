@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QThread>
 #include <chrono>
 #include <cstdio>
@@ -16,39 +18,18 @@
 #include <string>
 
 #include "image_probe_qt.h"
+#include "pdf_tools_qt.h"
 #include "plates_for_tests.h"
+#include "render/board_pages_qt.h"
 #include "render/board_picture_qt.h"
 #include "render/printer_qt.h"
 
 namespace vornia {
 namespace {
 
-// Runs a shell command; its exit status, and its standard output in out.
-int RunShell(const std::string& command, std::string* out = nullptr)
-{
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return -1;
-    char buffer[4096];
-    std::string text;
-    while (std::fgets(buffer, sizeof buffer, pipe))
-        text += buffer;
-    const int status = pclose(pipe);
-    if (out)
-        *out = text;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-std::string Quoted(const std::string& text) { return "'" + text + "'"; }
-
-std::string ValueAfter(const std::string& text, const std::string& key)
-{
-    const auto at = text.find(key);
-    if (at == std::string::npos)
-        return {};
-    const auto end = text.find('\n', at);
-    return text.substr(at + key.size(), end == std::string::npos ? std::string::npos : end - at - key.size());
-}
+using testing::Quoted;
+using testing::RunShell;
+using testing::ValueAfter;
 
 // A board of a few plates of every kind, drawn the size of a window twice as
 // wide as high, framed in black so that its edges show on the page.
@@ -216,6 +197,26 @@ TEST_F(CupsPrinting, ColourWindowKeepsItsColoursOnThePage)
         }
     EXPECT_GT(blue, 20);
     EXPECT_GT(purple, 20);
+}
+
+TEST_F(CupsPrinting, TheWholeBoardIsOnePageOfTheDefaultPrinter)
+{
+    TPlateList plates;
+    using namespace testing;
+    AddPlate(plates, Land("Ore", "6", 10, 33));
+    AddPlate(plates, Harbour("Ore", "2:1", btNorthEast, 10 + 78, 33));
+    QPrinter printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+    ASSERT_TRUE(PrintWholeBoard(printer, plates, TPaintOptions{}));
+    const std::string pdf = WaitForPdf();
+    ASSERT_FALSE(pdf.empty()) << "no PDF appeared in " << OutDir;
+    std::string info;
+    ASSERT_EQ(RunShell("pdfinfo " + Quoted(pdf), &info), 0);
+    EXPECT_EQ(std::stoi(ValueAfter(info, "Pages:")), 1) << info;
+    const QImage page = Page(pdf);
+    ASSERT_FALSE(page.isNull());
+    // Two plates fill the page's width: each is a large share of it.
+    const int purple = CountColor(page, 0, 0, page.width(), page.height(), clPurple);
+    EXPECT_GT(purple, page.width() * page.width() / 20);
 }
 
 TEST(Printing, AnEmptyPictureIsNotSent)

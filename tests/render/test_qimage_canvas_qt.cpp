@@ -3,6 +3,8 @@
 // at 96 dpi.
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QPalette>
@@ -97,6 +99,21 @@ TEST(QImageCanvasFloodFill, SeedOnTheBorderOrOutsideTheImageFillsNothing)
         canvas.FloodFill(5, 20, clBlack);
     }
     EXPECT_EQ(image, before);
+
+    // On a picture of twice the resolution, where the seed is scaled.
+    QImage fine = WhiteImage(40, 40);
+    fine.setDevicePixelRatio(2);
+    const QImage fineBefore = fine.copy();
+    {
+        TQImageCanvas canvas(fine);
+        EXPECT_EQ(canvas.Width(), 20);
+        canvas.SetBrushColor(clRed);
+        for (int far : {20, 1 << 30, INT_MAX, -(1 << 30), INT_MIN}) {
+            canvas.FloodFill(far, 5, clBlack);
+            canvas.FloodFill(5, far, clBlack);
+        }
+    }
+    EXPECT_EQ(fine, fineBefore);
 }
 
 // An unknown kind is filled black, bounded by black.
