@@ -322,12 +322,12 @@ TEST_F(CliRun, ProgramWritesTheSameInEveryLocale)
 {
     const std::string cli = VORNIA_CLI_PATH;
     auto runUnder = [&](const std::string& locale, const std::string& tag) {
-        const std::string board = Path("b.mirl"), png = Path("b.png"), out = Path("out.txt");
+        const std::string board = Path("b.mirl"), png = Path("b.png"), svg = Path("b.svg"), out = Path("out.txt");
         const std::string command = "LC_ALL=" + locale + " LANG=" + locale + " " + cli +
-                                    " generate --seed 1 --force --out '" + board + "' --png '" + png + "' >'" + out +
-                                    "' 2>/dev/null";
+                                    " generate --seed 1 --force --out '" + board + "' --png '" + png +
+                                    "' --svg '" + svg + "' >'" + out + "' 2>/dev/null";
         EXPECT_EQ(WEXITSTATUS(std::system(command.c_str())), ExitOk) << tag;
-        return std::vector<std::string>{Read(out), Read(board), Read(png)};
+        return std::vector<std::string>{Read(out), Read(board), Read(png), Read(svg)};
     };
     const auto plain = runUnder("C", "C");
     EXPECT_NE(plain[0].find("mass stats: 1.89 - 4.42 - 4.42  (high)\n"), std::string::npos) << plain[0];
@@ -337,6 +337,7 @@ TEST_F(CliRun, ProgramWritesTheSameInEveryLocale)
         EXPECT_EQ(local[0], plain[0]);
         EXPECT_TRUE(local[1] == plain[1]) << "the board file differs";
         EXPECT_TRUE(local[2] == plain[2]) << "the picture differs";
+        EXPECT_TRUE(local[3] == plain[3]) << "the SVG picture differs";
     }
 }
 
