@@ -139,8 +139,8 @@ struct TParser {
             return true;
         }
         if (generate || c == TCliCommand::Render) {
-            for (auto [option, file] : {std::pair{"--png", &a.PngFile}, std::pair{"--svg", &a.SvgFile},
-                                        std::pair{"--pdf", &a.PdfFile}})
+            for (auto [option, file] :
+                 {std::pair{"--png", &a.PngFile}, std::pair{"--svg", &a.SvgFile}, std::pair{"--pdf", &a.PdfFile}})
                 if (arg == option)
                     return Value(arg, *file);
         }

@@ -49,9 +49,9 @@ bool ReadIni(const std::string& path, TIniFile& ini, std::ostream& err)
 int WritePictures(const TCliArgs& args, const TPlateList& plates, int zoom, const TPictureWriter& writePicture,
                   std::ostream& err)
 {
-    for (const auto& [path, format] : {std::pair{&args.PngFile, TPictureFormat::Png},
-                                       std::pair{&args.SvgFile, TPictureFormat::Svg},
-                                       std::pair{&args.PdfFile, TPictureFormat::Pdf}}) {
+    for (const auto& [path, format] :
+         {std::pair{&args.PngFile, TPictureFormat::Png}, std::pair{&args.SvgFile, TPictureFormat::Svg},
+          std::pair{&args.PdfFile, TPictureFormat::Pdf}}) {
         if (path->empty())
             continue;
         std::string error;

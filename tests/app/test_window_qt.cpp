@@ -3,18 +3,18 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QFileDialog>
-#include <QLineEdit>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
-#include <QTimer>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QImage>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -105,7 +105,7 @@ protected:
     std::vector<std::string> Messages;
     TMsgAnswer Answer = TMsgAnswer::No;
     std::vector<QImage> Printed;
-    std::string ChosenFile; // what the file dialogs answer; empty: cancelled
+    std::string ChosenFile;       // what the file dialogs answer; empty: cancelled
     bool RealFileDialogs = false; // the toolkit's own file dialogs instead
 };
 

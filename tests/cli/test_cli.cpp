@@ -295,9 +295,9 @@ TEST_F(CliRun, ProgramWritesEveryPictureAskedForAndStopsAtTheFirstItCannot)
         err = Read(errFile);
         return status;
     };
-    ASSERT_EQ(run("generate --seed 2 --out '" + board + "' --svg '" + Path("g.svg") + "' --pdf '" + Path("g.pdf") +
-                  "'"),
-              ExitOk);
+    ASSERT_EQ(
+        run("generate --seed 2 --out '" + board + "' --svg '" + Path("g.svg") + "' --pdf '" + Path("g.pdf") + "'"),
+        ExitOk);
     ASSERT_EQ(run("render '" + board + "' --pdf '" + Path("r.pdf") + "' --svg '" + Path("r.svg") + "' --png '" +
                   Path("r.png") + "'"),
               ExitOk);
@@ -310,8 +310,7 @@ TEST_F(CliRun, ProgramWritesEveryPictureAskedForAndStopsAtTheFirstItCannot)
 
     // A picture into a missing folder: the file error, and nothing after it.
     const std::string missing = Path("no/such/x.svg");
-    EXPECT_EQ(run("render '" + board + "' --svg '" + missing + "' --pdf '" + Path("after.pdf") + "'"),
-              ExitFileError);
+    EXPECT_EQ(run("render '" + board + "' --svg '" + missing + "' --pdf '" + Path("after.pdf") + "'"), ExitFileError);
     EXPECT_EQ(err.rfind("vornia-cli: cannot write " + missing + ": ", 0), 0u) << err;
     EXPECT_FALSE(fs::exists(Path("after.pdf")));
 }
@@ -324,8 +323,8 @@ TEST_F(CliRun, ProgramWritesTheSameInEveryLocale)
     auto runUnder = [&](const std::string& locale, const std::string& tag) {
         const std::string board = Path("b.mirl"), png = Path("b.png"), svg = Path("b.svg"), out = Path("out.txt");
         const std::string command = "LC_ALL=" + locale + " LANG=" + locale + " " + cli +
-                                    " generate --seed 1 --force --out '" + board + "' --png '" + png +
-                                    "' --svg '" + svg + "' >'" + out + "' 2>/dev/null";
+                                    " generate --seed 1 --force --out '" + board + "' --png '" + png + "' --svg '" +
+                                    svg + "' >'" + out + "' 2>/dev/null";
         EXPECT_EQ(WEXITSTATUS(std::system(command.c_str())), ExitOk) << tag;
         return std::vector<std::string>{Read(out), Read(board), Read(png), Read(svg)};
     };
