@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "board/board_settings.h"
+#include "board/fair_rules.h"
 #include "board/geometry.h"
 #include "board/plate.h"
 
@@ -132,6 +133,19 @@ struct TParser {
             a.Seed = static_cast<std::uint32_t>(seed);
             return true;
         }
+        if (arg == "--fair" && generate) {
+            TFairRules rules;
+            if (!Value(arg, value))
+                return false;
+            if (!ParseFairWords(value, rules))
+                return Fail("bad rule list '" + value + "' for --fair (red, equal, resource, pips, all or none)");
+            a.Fair = rules;
+            return true;
+        }
+        if (arg == "--balance" && (generate || c == TCliCommand::Stats)) {
+            a.Balance = true;
+            return true;
+        }
         if (arg == "--out" && generate)
             return Value(arg, a.OutFile);
         if (arg == "--force" && generate) {
@@ -216,6 +230,7 @@ std::string CliUsage()
                       [--counts KEY=N,KEY=N,...] [--zoom 100|75|50] [--seed N]
                       [--out FILE.mirl] [--force]
                       [--png FILE.png] [--svg FILE.svg] [--pdf FILE.pdf] [--bw]
+                      [--fair red,equal,resource,pips|all|none] [--balance]
       Makes one board as the first "Generate New Board" of a fresh run would:
       the settings start at their defaults, then FILE.ini is read, then the
       options apply. Count keys are the settings keys (Brick, Grain, Lumber,
@@ -223,9 +238,12 @@ std::string CliUsage()
       each 0 to 500. --seed N (0 to 86399999) makes every reseed read N
       milliseconds, so the same arguments give the same board. --out writes the
       board file (an existing file only with --force); --png, --svg and --pdf
-      draw the board's whole picture, any one or more of them.
+      draw the board's whole picture, any one or more of them. --fair chooses
+      the fair-board rules instead of the settings file: no 6 and 8 side by
+      side (red), no equal numbers side by side (equal), no equal resources
+      side by side (resource), pips balanced per resource (pips).
 
-  vornia-cli stats FILE.mirl [--shape NAME] [--mass any|low|medium|high]
+  vornia-cli stats FILE.mirl [--shape NAME] [--mass any|low|medium|high] [--balance]
       Opens a board file and prints its statistics; --shape and --mass are
       the requested shape and land mass that the status panels show.
 
@@ -238,7 +256,9 @@ std::string CliUsage()
       --bw draws in black and white.
 
 Both generate and stats print six lines: the board name, the four status
-panels (shape, plain waters, land mass, mass stats) and the attempts.
+panels (shape, plain waters, land mass, mass stats) and the attempts;
+--balance adds a seventh: the pips of each resource and the neighbour pairs
+that break the first three fair-board rules.
 Exit status: 0 success, 1 a file could not be read or written, 2 usage
 error, 3 the board could not be made.
 )";

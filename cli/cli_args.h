@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "board/board_settings.h"
+
 namespace vornia {
 
 enum class TCliCommand { Help, Generate, Stats, Render };
@@ -26,6 +28,8 @@ struct TCliArgs {
     std::string PdfFile;                           // generate, render --pdf
     bool BlackAndWhite = false;                    // --bw
     std::string BoardFile;                         // stats, render FILE.mirl
+    std::optional<TFairRules> Fair;                // generate --fair
+    bool Balance = false;                          // generate, stats --balance
 };
 
 // True when any of --png, --svg and --pdf was given.

@@ -1,5 +1,6 @@
 #include "cli_run.h"
 
+#include "board/fair_rules.h"
 #include "board/panel_board.h"
 #include "board/plain_owner.h"
 #include "board/random_source.h"
@@ -25,12 +26,14 @@ public:
     }
 };
 
-void PrintPanels(std::ostream& out, const TPanelBoard& panel, const TCliOwner& owner)
+void PrintPanels(std::ostream& out, const TPanelBoard& panel, const TCliOwner& owner, bool balance)
 {
     out << panel.BoardName() << '\n';
     for (const auto& text : owner.Panels)
         out << text << '\n';
     out << AttemptsText(panel.Attempts()) << '\n';
+    if (balance)
+        out << BalanceLine(ComputeBalance(panel.Plates(), owner.Zoom)) << '\n';
 }
 
 bool ReadIni(const std::string& path, TIniFile& ini, std::ostream& err)
@@ -85,6 +88,8 @@ int Generate(const TCliArgs& args, std::ostream& out, std::ostream& err, const T
                 owner.Settings.*(k.Field) = value;
     if (args.Zoom)
         owner.Zoom = *args.Zoom;
+    if (args.Fair)
+        owner.Settings.Fair = *args.Fair;
 
     if (!args.OutFile.empty() && !args.Force && CheckFileExists(args.OutFile)) {
         err << "vornia-cli: " << args.OutFile << " exists already (use --force to overwrite it)\n";
@@ -97,7 +102,7 @@ int Generate(const TCliArgs& args, std::ostream& out, std::ostream& err, const T
     panel.GenerateBoard();
     RandomSource().UseSystemClock();
     if (owner.Failed) {
-        err << FailedBoardText << '\n';
+        err << owner.FailureReason << '\n';
         return ExitNoBoard;
     }
 
@@ -112,7 +117,7 @@ int Generate(const TCliArgs& args, std::ostream& out, std::ostream& err, const T
     }
     if (const int status = WritePictures(args, panel.Plates(), owner.Zoom, writePicture, err); status != ExitOk)
         return status;
-    PrintPanels(out, panel, owner);
+    PrintPanels(out, panel, owner, args.Balance);
     return ExitOk;
 }
 
@@ -136,7 +141,7 @@ int Stats(const TCliArgs& args, std::ostream& out, std::ostream& err)
     TPanelBoard panel(owner);
     if (!OpenBoardFile(args.BoardFile, panel, owner, err))
         return ExitFileError;
-    PrintPanels(out, panel, owner);
+    PrintPanels(out, panel, owner, args.Balance);
     return ExitOk;
 }
 

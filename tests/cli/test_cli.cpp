@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <unistd.h>
 
@@ -338,6 +339,103 @@ TEST_F(CliRun, ProgramWritesTheSameInEveryLocale)
         EXPECT_TRUE(local[2] == plain[2]) << "the picture differs";
         EXPECT_TRUE(local[3] == plain[3]) << "the SVG picture differs";
     }
+}
+
+} // namespace
+} // namespace vornia
+
+namespace vornia {
+namespace {
+
+TEST(CliArgs, FairWordsAndBalance)
+{
+    const struct {
+        std::initializer_list<const char*> Words;
+        bool Ok;
+        std::optional<TFairRules> Fair;
+        bool Balance;
+    } rows[] = {
+        {{"generate", "--fair", "all"}, true, TFairRules{true, true, true, true}, false},
+        {{"generate", "--fair", "none", "--balance"}, true, TFairRules{}, true},
+        {{"generate", "--fair", "pips,red"}, true, TFairRules{true, false, false, true}, false},
+        {{"generate"}, true, std::nullopt, false},
+        {{"stats", "b.mirl", "--balance"}, true, std::nullopt, true},
+        {{"generate", "--fair", "red,blue"}, false, std::nullopt, false},
+        {{"generate", "--fair"}, false, std::nullopt, false},
+        {{"stats", "b.mirl", "--fair", "all"}, false, std::nullopt, false},
+        {{"render", "b.mirl", "--png", "b.png", "--balance"}, false, std::nullopt, false},
+    };
+    for (const auto& row : rows) {
+        std::string words;
+        for (const char* w : row.Words)
+            words += std::string(w) + " ";
+        SCOPED_TRACE(words);
+        std::vector<std::string> args{"vornia-cli"};
+        args.insert(args.end(), row.Words.begin(), row.Words.end());
+        const TCliParse parse = ParseCliArgs(args);
+        ASSERT_EQ(parse.Ok, row.Ok) << parse.Error;
+        if (!row.Ok) {
+            EXPECT_NE(parse.Error.find(args.back() == "--fair" ? "--fair" : "'"), std::string::npos) << parse.Error;
+            continue;
+        }
+        EXPECT_EQ(parse.Args.Fair, row.Fair);
+        EXPECT_EQ(parse.Args.Balance, row.Balance);
+    }
+}
+
+TEST_F(CliRun, FairBoardsAndTheirBalanceLine)
+{
+    std::string fair, plain, none, err;
+    ASSERT_EQ(Run({"generate", "--shape", "traditional", "--fair", "all", "--seed", "7", "--balance"}, &fair, &err),
+              ExitOk)
+        << err;
+    const auto lines = Lines(fair);
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(lines[6].rfind("balance: pips Brick=", 0), 0u) << lines[6];
+    EXPECT_NE(lines[6].find("; pairs red=0 equal=0 resource=0"), std::string::npos) << lines[6];
+
+    // Rules off, by the word or by leaving them out, is the board as it always was.
+    ASSERT_EQ(Run({"generate", "--shape", "traditional", "--seed", "7"}, &plain), ExitOk);
+    ASSERT_EQ(Run({"generate", "--shape", "traditional", "--fair", "none", "--seed", "7"}, &none), ExitOk);
+    EXPECT_EQ(none, plain);
+    EXPECT_EQ(Lines(plain).size(), 6u);
+
+    // The board file of a fair board reads back to the same balance.
+    const std::string board = Path("fair.mirl");
+    std::string stats;
+    ASSERT_EQ(Run({"generate", "--fair", "all", "--seed", "7", "--balance", "--out", board.c_str()}), ExitOk);
+    ASSERT_EQ(Run({"stats", board.c_str(), "--balance"}, &stats), ExitOk);
+    ASSERT_EQ(Lines(stats).size(), 7u);
+    EXPECT_EQ(Lines(stats)[6], lines[6]);
+}
+
+TEST_F(CliRun, ImpossibleFairBoardWritesNothing)
+{
+    const std::string board = Path("never.mirl"), picture = Path("never.png");
+    std::string out, err;
+    // Two Brick alone on a random board always touch.
+    EXPECT_EQ(Run({"generate", "--shape", "random", "--counts", "Brick=2,Grain=0,Lumber=0,Ore=0,Wool=0,Desert=0",
+                   "--fair", "resource", "--balance", "--out", board.c_str()},
+                  &out, &err),
+              ExitNoBoard);
+    EXPECT_EQ(err, "No arrangement of these pieces meets the fair-board rules.\n");
+    EXPECT_TRUE(out.empty());
+    EXPECT_FALSE(fs::exists(board));
+}
+
+TEST_F(CliRun, SettingsFileChoosesTheRulesAndFairOverridesIt)
+{
+    const std::string ini = Path("s.ini");
+    std::ofstream(ini) << "[settings]\r\nfairNoAdjacentRed=1\r\nfairNoAdjacentResource=1\r\n";
+    std::string fromFile, overridden, plain;
+    ASSERT_EQ(Run({"generate", "--settings", ini.c_str(), "--seed", "11", "--balance"}, &fromFile), ExitOk);
+    EXPECT_NE(fromFile.find("pairs red=0 equal="), std::string::npos) << fromFile;
+    EXPECT_NE(fromFile.find(" resource=0\n"), std::string::npos) << fromFile;
+    ASSERT_EQ(Run({"generate", "--settings", ini.c_str(), "--fair", "none", "--seed", "11", "--balance"}, &overridden),
+              ExitOk);
+    ASSERT_EQ(Run({"generate", "--seed", "11", "--balance"}, &plain), ExitOk);
+    EXPECT_EQ(overridden, plain);
+    EXPECT_NE(fromFile, plain);
 }
 
 } // namespace
