@@ -1,5 +1,6 @@
 #include "frm_board.h"
 
+#include "board/fair_rules.h"
 #include "files/file_utils.h"
 
 namespace vornia {
@@ -223,10 +224,18 @@ void TfrmBoard::ResetStatusBar(int flags)
     Port.RepaintStatusBar();
 }
 
+void TfrmBoard::ShowFailure(std::string_view reason)
+{
+    ResetPanels(StatusBarModel, rsFailed, VersionText());
+    StatusBarModel.SetText(4, std::string(reason));
+    Port.RepaintStatusBar();
+}
+
 void TfrmBoard::DisplayStats(const TStats& stats)
 {
     ShowStatsPanels(StatusBarModel, stats,
-                    {Settings.Board.Shape, Settings.Board.MassDensity, Settings.DebugMode, VersionText()});
+                    {Settings.Board.Shape, Settings.Board.MassDensity, Settings.DebugMode, VersionText(),
+                     BalanceLine(ComputeBalance(Panel->Plates(), ZoomPercent()))});
     Port.RepaintStatusBar();
 }
 

@@ -97,6 +97,7 @@ public:
     void EnableMenus(bool enabled);
     void SetBoardCaption(const std::string& name) override;
     void ResetStatusBar(int flags) override;
+    void ShowFailure(std::string_view reason) override;
     void DisplayStats(const TStats& stats) override;
     void AddBoardMenuItem(const std::string& name) override;
     void RenameBoardMenuItem(const std::string& newName, const std::string& oldName);

@@ -18,6 +18,8 @@ void ResetPanels(TStatusBar& bar, int flags, const std::string& versionText)
     for (int panel = 1; panel <= 3; ++panel)
         bar.SetText(panel, {});
     bar.SetText(4, (flags & rsFailed) ? std::string(FailedBoardText) : versionText);
+    for (auto& panel : bar.Panels)
+        panel.Hint.clear();
 }
 
 void ShowStatsPanels(TStatusBar& bar, const TStats& stats, const TStatsContext& context)
@@ -26,6 +28,7 @@ void ShowStatsPanels(TStatusBar& bar, const TStats& stats, const TStatsContext& 
     for (int panel = 0; panel < 4; ++panel)
         bar.SetText(panel, texts[static_cast<std::size_t>(panel)]);
     bar.SetText(4, context.DebugMode ? AttemptsText(stats.Attempts) : context.VersionText);
+    bar.SetHint(MassStatsPanel, context.Balance);
 }
 
 TPanelStyle PanelStyle(int panel, bool newerVersionFound, TColor fontColor, TColor brushColor)

@@ -15,6 +15,7 @@ namespace vornia {
 struct TStatusPanel {
     std::string Text;
     int Width = 0;
+    std::string Hint; // shown when the mouse rests on the panel; none when empty
 };
 
 constexpr int StatusPanelCount = 5;
@@ -22,22 +23,25 @@ inline constexpr std::array<int, StatusPanelCount> StatusPanelWidths{160, 110, 1
 
 struct TStatusBar {
     std::array<TStatusPanel, StatusPanelCount> Panels{{
-        {{}, StatusPanelWidths[0]},
-        {{}, StatusPanelWidths[1]},
-        {{}, StatusPanelWidths[2]},
-        {{}, StatusPanelWidths[3]},
-        {{}, StatusPanelWidths[4]},
+        {{}, StatusPanelWidths[0], {}},
+        {{}, StatusPanelWidths[1], {}},
+        {{}, StatusPanelWidths[2], {}},
+        {{}, StatusPanelWidths[3], {}},
+        {{}, StatusPanelWidths[4], {}},
     }};
     bool Visible = true;
 
     const std::string& Text(int panel) const { return Panels[static_cast<std::size_t>(panel)].Text; }
     void SetText(int panel, std::string text) { Panels[static_cast<std::size_t>(panel)].Text = std::move(text); }
+    const std::string& Hint(int panel) const { return Panels[static_cast<std::size_t>(panel)].Hint; }
+    void SetHint(int panel, std::string hint) { Panels[static_cast<std::size_t>(panel)].Hint = std::move(hint); }
 };
 
 // " Version " + ProgramVersion, or " Version " + newer + " is available" once a newer one was found.
 std::string VersionText(bool newerVersionFound, const std::string& newerVersion);
 
-// ResetStatusBar's texts: flags as in board/board_owner.h (rsWaiting, rsFailed).
+// ResetStatusBar's texts: flags as in board/board_owner.h (rsWaiting, rsFailed);
+// no panel keeps a hint.
 void ResetPanels(TStatusBar& bar, int flags, const std::string& versionText);
 
 // What DisplayStats shows for a board's statistics under the window's settings.
@@ -46,7 +50,9 @@ struct TStatsContext {
     std::string MassDensity;
     bool DebugMode = false;
     std::string VersionText;
+    std::string Balance; // the board's balance line, the hint of the "mass stats" panel
 };
+constexpr int MassStatsPanel = 3;
 void ShowStatsPanels(TStatusBar& bar, const TStats& stats, const TStatsContext& context);
 
 // How a panel is drawn: the status bar's own colours, or bold white on dark

@@ -1,6 +1,8 @@
 #include "status_bar_qt.h"
 
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include "frm_board.h"
 #include "render/qimage_canvas_qt.h"
@@ -47,6 +49,22 @@ QRect TStatusBarWidget::PanelRect(int panel) const
     if (panel < StatusPanelCount - 1)
         right -= PanelGap;
     return QRect(QPoint(left + FrameWidth, 1 + FrameWidth), QPoint(right - 1 - FrameWidth, height() - 1 - FrameWidth));
+}
+
+bool TStatusBarWidget::event(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    for (int panel = 0; panel < StatusPanelCount; ++panel)
+        if (PanelRect(panel).contains(help->pos()) && !Window.StatusBar().Hint(panel).empty()) {
+            QToolTip::showText(help->globalPos(), QString::fromStdString(Window.StatusBar().Hint(panel)), this,
+                               PanelRect(panel));
+            return true;
+        }
+    QToolTip::hideText();
+    event->ignore();
+    return true;
 }
 
 void TStatusBarWidget::paintEvent(QPaintEvent*)

@@ -20,6 +20,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // A panel's hint as its tooltip.
+    bool event(QEvent* event) override;
 
 private:
     // DoDrawPanel: fill the panel with its brush, then its text in one line,

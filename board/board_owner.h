@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "board_settings.h"
 #include "stats.h"
@@ -22,6 +23,13 @@ public:
 
     virtual void SetBoardCaption(const std::string& name) = 0;
     virtual void ResetStatusBar(int flags) = 0;
+    // A generation that made no board for a reason of its own: shown as the
+    // failure of a random board is, with the reason in place of its text.
+    virtual void ShowFailure(std::string_view reason)
+    {
+        (void)reason;
+        ResetStatusBar(rsFailed);
+    }
     virtual void DisplayStats(const TStats& stats) = 0;
     virtual void AddBoardMenuItem(const std::string& name) = 0;
     // PaintBoard: background, then every placed plate in list order.

@@ -9,6 +9,17 @@
 
 namespace vornia {
 
+// The fair-board rules a generation applies after the layout; all off by default.
+struct TFairRules {
+    bool NoAdjacentRed = false;      // no two neighbours both carry "6" or "8"
+    bool NoAdjacentEqual = false;    // no two neighbours carry the same number
+    bool NoAdjacentResource = false; // no two neighbours are the same resource
+    bool BalancedPips = false;       // every resource's mean pips within 1 of the mean of all
+
+    bool Any() const { return NoAdjacentRed || NoAdjacentEqual || NoAdjacentResource || BalancedPips; }
+    friend bool operator==(const TFairRules&, const TFairRules&) = default;
+};
+
 struct TBoardSettings {
     std::string Shape = "traditional";
     std::string MassDensity = "any";
@@ -38,6 +49,8 @@ struct TBoardSettings {
     int PieTenCount = 2;
     int PieElevenCount = 2;
     int PieTwelveCount = 1;
+
+    TFairRules Fair;
 
     const std::string& GetShape() const { return Shape; }
     bool IsTraditionalShape() const;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "board_layout.h"
+#include "fair_rules.h"
 #include "ordered_picker.h"
 #include "panel_board.h"
 #include "random_source.h"
@@ -140,6 +141,19 @@ void TPanelBoard::Deal(TPools& pools)
     }
 }
 
+bool TPanelBoard::ApplyFairRules()
+{
+    const TFairRules& rules = Owner.BoardSettings().Fair;
+    if (!rules.Any())
+        return true;
+    const TFairOutcome outcome = vornia::ApplyFairRules(Plates(), Zoom(), rules, RandomSource());
+    if (outcome == TFairOutcome::Found)
+        return true;
+    Plates().UnplaceAll(); // nothing of it is drawn, as after a random layout that gives up
+    Owner.ShowFailure(FairFailureText(outcome));
+    return false;
+}
+
 void TPanelBoard::GenerateBoard()
 {
     Owner.SetBoardCaption("");
@@ -154,6 +168,8 @@ void TPanelBoard::GenerateBoard()
         Owner.ResetStatusBar(rsFailed);
         return;
     }
+    if (!ApplyFairRules()) // a board that cannot be fair is no board, as a random one that gives up
+        return;
     layout.MoveToCorner();
     ++NewBoardCount;
     BoardRegistry.SetBoardName("New " + Owner.BoardSettings().GetShape() + " " + std::to_string(NewBoardCount));

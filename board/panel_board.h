@@ -89,6 +89,9 @@ private:
     struct TPools;
     void FillPools(TPools& pools) const;
     void Deal(TPools& pools);
+    // The fair-board rules of the settings on the laid-out board; false, with
+    // the failure shown, when no arrangement meets them.
+    bool ApplyFairRules();
 
     TBoardOwner& Owner;
     const TLookupMode Lookup;

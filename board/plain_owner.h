@@ -6,6 +6,7 @@
 #include <string>
 
 #include "board_owner.h"
+#include "status_texts.h"
 
 namespace vornia {
 
@@ -13,13 +14,23 @@ class TPlainBoardOwner : public TBoardOwner {
 public:
     TBoardSettings Settings;
     int Zoom = 100;
-    bool Failed = false; // the last ResetStatusBar asked for the failure text
+    bool Failed = false;       // the last generation made no board
+    std::string FailureReason; // and why, as the status bar would show it
     TStats LastStats;
 
     const TBoardSettings& BoardSettings() const override { return Settings; }
     int ZoomPercent() const override { return Zoom; }
     void SetBoardCaption(const std::string&) override {}
-    void ResetStatusBar(int flags) override { Failed = (flags & rsFailed) != 0; }
+    void ResetStatusBar(int flags) override
+    {
+        Failed = (flags & rsFailed) != 0;
+        FailureReason = Failed ? std::string(FailedBoardText) : std::string();
+    }
+    void ShowFailure(std::string_view reason) override
+    {
+        Failed = true;
+        FailureReason = reason;
+    }
     void DisplayStats(const TStats& stats) override { LastStats = stats; }
     void AddBoardMenuItem(const std::string&) override {}
     void PaintBoard() override {}

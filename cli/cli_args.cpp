@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "board/board_settings.h"
+#include "board/fair_rules.h"
 #include "board/geometry.h"
 #include "board/plate.h"
 
@@ -133,6 +134,19 @@ struct TParser {
             a.Seed = static_cast<std::uint32_t>(seed);
             return true;
         }
+        if (arg == "--fair" && generate) {
+            TFairRules rules;
+            if (!Value(arg, value))
+                return false;
+            if (!ParseFairWords(value, rules))
+                return Fail("bad rule list '" + value + "' for --fair (red, equal, resource, pips, all or none)");
+            a.Fair = rules;
+            return true;
+        }
+        if (arg == "--balance" && (generate || c == TCliCommand::Stats)) {
+            a.Balance = true;
+            return true;
+        }
         if (arg == "--out" && generate)
             return Value(arg, a.OutFile);
         if (arg == "--out-dir" && generate)
@@ -233,6 +247,7 @@ std::string CliUsage()
                       [--counts KEY=N,KEY=N,...] [--zoom 100|75|50] [--seed N]
                       [--out FILE.mirl] [--force]
                       [--png FILE.png] [--svg FILE.svg] [--pdf FILE.pdf] [--bw]
+                      [--fair red,equal,resource,pips|all|none] [--balance]
   vornia-cli generate [the options above but --out, --png and --svg]
                       --count N --out-dir DIR [--pdf BOOKLET.pdf]
       Makes one board as the first "Generate New Board" of a fresh run would:
@@ -242,20 +257,24 @@ std::string CliUsage()
       each 0 to 500. --seed N (0 to 86399999) makes every reseed read N
       milliseconds, so the same arguments give the same board. --out writes the
       board file (an existing file only with --force); --png, --svg and --pdf
-      draw the board's whole picture, any one or more of them.
+      draw the board's whole picture, any one or more of them. --fair chooses
+      the fair-board rules instead of the settings file: no 6 and 8 side by
+      side (red), no equal numbers side by side (equal), no equal resources
+      side by side (resource), pips balanced per resource (pips).
       With --out-dir, makes N boards (1 to 10000, default 1) as the first N
       "Generate New Board" of a run would, named "New <shape> 1" to N, saved
       as DIR/board-0001.mirl and so on; board i uses seed (S + i - 1) modulo
       86400000, where S is --seed or else the time of day when the batch
       starts, so --seed alone remakes any one board. Last, DIR/boards.tsv
       lists every board: file, name, seed, shape, attempts, the lowest,
-      actual and highest averages, the land-mass category and "ok" or why
-      the board failed. --pdf makes a booklet of them, a page per board with
+      actual and highest averages, the land-mass category, the balance (the
+      pips of each resource, the red, equal and resource pairs) and "ok" or
+      why the board failed. --pdf makes a booklet of them, a page per board with
       its name as the heading. Existing board files or table are replaced
       only with --force. On a terminal, a progress line goes to the error
       output.
 
-  vornia-cli stats FILE.mirl [--shape NAME] [--mass any|low|medium|high]
+  vornia-cli stats FILE.mirl [--shape NAME] [--mass any|low|medium|high] [--balance]
       Opens a board file and prints its statistics; --shape and --mass are
       the requested shape and land mass that the status panels show.
 
@@ -267,8 +286,10 @@ std::string CliUsage()
       page is scaled down only past the 200 inches a PDF page may have).
       --bw draws in black and white.
 
-Both generate (of one board) and stats print six lines: the board name, the four status
-panels (shape, plain waters, land mass, mass stats) and the attempts.
+Both generate (of one board) and stats print six lines: the board name, the
+four status panels (shape, plain waters, land mass, mass stats) and the
+attempts; --balance adds a seventh: the pips of each resource and the
+neighbour pairs that break the first three fair-board rules.
 Exit status: 0 success, 1 a file could not be read or written, 2 usage
 error, 3 the board (or a board of a batch) could not be made.
 )";

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "board/board_settings.h"
+
 namespace vornia {
 
 enum class TCliCommand { Help, Generate, Stats, Render };
@@ -28,6 +30,8 @@ struct TCliArgs {
     std::string BoardFile;                         // stats, render FILE.mirl
     std::string OutDir;                            // generate --out-dir: a batch of boards
     int Count = 1;                                 // generate --count: boards in the batch
+    std::optional<TFairRules> Fair;                // generate --fair
+    bool Balance = false;                          // generate, stats --balance
 };
 
 constexpr int MaxBatchCount = 10000;

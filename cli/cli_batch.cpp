@@ -5,6 +5,7 @@
 #include <system_error>
 #include <vector>
 
+#include "board/fair_rules.h"
 #include "board/panel_board.h"
 #include "board/random_source.h"
 #include "cli_run.h"
@@ -25,18 +26,25 @@ struct TBatchRow {
     std::uint32_t Seed = 0;
     int Attempts = 0;
     TStats Stats;
+    TBalance Balance;
     std::string Result = "ok";
 };
 
 std::string TableLine(const TBatchRow& row, const std::string& shape)
 {
     const bool made = !row.File.empty();
+    std::vector<std::string> fields{row.File, row.Name, std::to_string(row.Seed), shape,
+                                    std::to_string(row.Attempts)};
+    for (const double average : {row.Stats.LowestAverage, row.Stats.ActualAverage, row.Stats.HighestAverage})
+        fields.push_back(made ? FormatAverage(average) : std::string());
+    fields.push_back(row.Stats.LandMass);
+    std::vector<long long> balance(row.Balance.Pips.begin(), row.Balance.Pips.end());
+    balance.insert(balance.end(), {row.Balance.Red, row.Balance.Equal, row.Balance.Resource});
+    for (const long long value : balance)
+        fields.push_back(made ? std::to_string(value) : std::string());
+    fields.push_back(row.Result);
     std::string line;
-    for (const std::string& field :
-         {row.File, row.Name, std::to_string(row.Seed), shape, std::to_string(row.Attempts),
-          made ? FormatAverage(row.Stats.LowestAverage) : std::string(),
-          made ? FormatAverage(row.Stats.ActualAverage) : std::string(),
-          made ? FormatAverage(row.Stats.HighestAverage) : std::string(), row.Stats.LandMass, row.Result})
+    for (const std::string& field : fields)
         line.append(field).append("\t");
     line.back() = '\n';
     return line;
@@ -85,7 +93,10 @@ std::uint32_t BatchSeed(std::uint32_t first, int board)
 
 std::string BatchTableHeader()
 {
-    return "file\tname\tseed\tshape\tattempts\tlowest average\tactual average\thighest average\tland mass\tresult";
+    std::string header = "file\tname\tseed\tshape\tattempts\tlowest average\tactual average\thighest average\tland mass";
+    for (const std::string_view resource : ResourceNames)
+        header.append("\t").append(resource).append(" pips");
+    return header + "\tred pairs\tequal pairs\tresource pairs\tresult";
 }
 
 int GenerateBatch(const TCliArgs& args, TCliOwner& owner, std::ostream& out, std::ostream& err, bool progress,
@@ -127,12 +138,13 @@ int GenerateBatch(const TCliArgs& args, TCliOwner& owner, std::ostream& out, std
         RandomSource().UseSystemClock();
         row.Attempts = panel.Attempts();
         if (owner.Failed) {
-            row.Result = std::string(FailedBoardText);
+            row.Result = owner.FailureReason;
             ++failed;
         } else {
             row.File = BatchBoardFileName(i);
             row.Name = BoardNameWithoutBrackets(panel.BoardName());
             row.Stats = owner.LastStats;
+            row.Balance = ComputeBalance(panel.Plates(), owner.Zoom);
             TIniFile ini((dir / row.File).string());
             WriteBoard(ini, panel.Plates(), owner.Zoom);
             std::string error;

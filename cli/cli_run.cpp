@@ -1,5 +1,6 @@
 #include "cli_run.h"
 
+#include "board/fair_rules.h"
 #include "board/panel_board.h"
 #include "board/random_source.h"
 #include "board/status_texts.h"
@@ -14,12 +15,14 @@ namespace vornia {
 
 namespace {
 
-void PrintPanels(std::ostream& out, const TPanelBoard& panel, const TCliOwner& owner)
+void PrintPanels(std::ostream& out, const TPanelBoard& panel, const TCliOwner& owner, bool balance)
 {
     out << panel.BoardName() << '\n';
     for (const auto& text : owner.Panels)
         out << text << '\n';
     out << AttemptsText(panel.Attempts()) << '\n';
+    if (balance)
+        out << BalanceLine(ComputeBalance(panel.Plates(), owner.Zoom)) << '\n';
 }
 
 bool ReadIni(const std::string& path, TIniFile& ini, std::ostream& err)
@@ -74,6 +77,8 @@ bool SetUpOwner(const TCliArgs& args, TCliOwner& owner, std::ostream& err)
                 owner.Settings.*(k.Field) = value;
     if (args.Zoom)
         owner.Zoom = *args.Zoom;
+    if (args.Fair)
+        owner.Settings.Fair = *args.Fair;
     return true;
 }
 
@@ -97,7 +102,7 @@ int Generate(const TCliArgs& args, std::ostream& out, std::ostream& err, const T
     panel.GenerateBoard();
     RandomSource().UseSystemClock();
     if (owner.Failed) {
-        err << FailedBoardText << '\n';
+        err << owner.FailureReason << '\n';
         return ExitNoBoard;
     }
 
@@ -112,7 +117,7 @@ int Generate(const TCliArgs& args, std::ostream& out, std::ostream& err, const T
     }
     if (const int status = WritePictures(args, panel.Plates(), owner.Zoom, writePicture, err); status != ExitOk)
         return status;
-    PrintPanels(out, panel, owner);
+    PrintPanels(out, panel, owner, args.Balance);
     return ExitOk;
 }
 
@@ -136,7 +141,7 @@ int Stats(const TCliArgs& args, std::ostream& out, std::ostream& err)
     TPanelBoard panel(owner);
     if (!OpenBoardFile(args.BoardFile, panel, owner, err))
         return ExitFileError;
-    PrintPanels(out, panel, owner);
+    PrintPanels(out, panel, owner, args.Balance);
     return ExitOk;
 }
 

@@ -1,5 +1,6 @@
 #include "settings.h"
 
+#include "board/fair_rules.h"
 #include "board/geometry.h"
 
 namespace vornia {
@@ -73,6 +74,9 @@ void LoadSettings(const TIniFile& ini, TAppSettings& settings)
     std::string host = read("versionHost", "");
     settings.VersionHost = host.empty() ? std::string(DefaultVersionHost) : std::move(host);
     settings.VersionPort = ReadIntegerIn(ini, "versionPort", "", 1, MaxPort, DefaultVersionPort);
+
+    for (const TFairRuleRow& rule : FairRuleRows)
+        board.Fair.*rule.Field = read(rule.Key, "0") == "1";
 }
 
 void SaveSettings(TIniFile& ini, const TAppSettings& settings)
@@ -94,6 +98,11 @@ void SaveSettings(TIniFile& ini, const TAppSettings& settings)
     write("windowHeight", std::to_string(settings.WindowHeight));
     write("autoVersionCheck", std::to_string(settings.AutoVersionCheck));
     ini.DeleteKey(SettingsSection, "customShape");
+    // A rule that was never turned on leaves no key behind: the file stays as
+    // it would be without the rules.
+    for (const TFairRuleRow& rule : FairRuleRows)
+        if (board.Fair.*rule.Field || ini.KeyExists(SettingsSection, rule.Key))
+            write(rule.Key, FlagText(board.Fair.*rule.Field));
 }
 
 void ReadCount(const TIniFile& ini, std::string_view section, std::string_view key, int& field)

@@ -37,11 +37,13 @@ struct TAppSettings {
 };
 
 // Reads every key of section "settings" with its default and validity rule,
-// converting files of versions after "0.0" up to "1.5" ("customShape").
+// converting files of versions after "0.0" up to "1.5" ("customShape"); the
+// fair-board rules last, each on only when its key is exactly "1".
 // settings must hold the start-up defaults; bad values leave them.
 void LoadSettings(const TIniFile& ini, TAppSettings& settings);
-// Writes the keys the program owns in their order and deletes "customShape";
-// every other key and section stays. Does not touch the disk.
+// Writes the keys the program owns in their order and deletes "customShape",
+// then the fair-board rules that are on or already in the file; every other
+// key and section stays. Does not touch the disk.
 void SaveSettings(TIniFile& ini, const TAppSettings& settings);
 // The field takes the key's text when it is an integer from 0 to 500.
 void ReadCount(const TIniFile& ini, std::string_view section, std::string_view key, int& field);

@@ -78,6 +78,7 @@ TOptionsValues OptionsFromSettings(const TBoardSettings& settings)
     values.CustomPieceCounts = settings.CustomPieceCounts;
     for (int i = 0; i < CountEditCount; ++i)
         values.Counts[i] = std::to_string(settings.*CountKeys[i].Field);
+    values.Fair = settings.Fair;
     return values;
 }
 
@@ -90,6 +91,7 @@ void StoreOptions(const TOptionsValues& values, TBoardSettings& settings)
         settings.Shape = values.Shape;
     for (int i = 0; i < CountEditCount; ++i)
         SetCountFromText(settings.*CountKeys[i].Field, values.Counts[i]);
+    settings.Fair = values.Fair;
 }
 
 } // namespace vornia

@@ -31,6 +31,7 @@ struct TOptionsValues {
     std::string LandMass; // the selected land mass's entry; empty when none
     bool CustomPieceCounts = false;
     TCountTexts Counts;   // the count edits' texts as typed
+    TFairRules Fair;      // the check boxes of "Fair Board"
 
     friend bool operator==(const TOptionsValues&, const TOptionsValues&) = default;
 };
@@ -69,8 +70,8 @@ std::optional<std::string> DiceShortageQuestion(std::string_view shape, long lon
 TOptionsValues OptionsFromSettings(const TBoardSettings& settings);
 // Stores what the dialog holds on OK: the custom-count flag, the land mass,
 // the shape, then every count through SetCountFromText in CountKeys order (a
-// text that is not an integer from 0 to 500 leaves its setting). A list with
-// no entry selected leaves its setting too.
+// text that is not an integer from 0 to 500 leaves its setting), then the
+// fair-board rules. A list with no entry selected leaves its setting too.
 void StoreOptions(const TOptionsValues& values, TBoardSettings& settings);
 
 } // namespace vornia

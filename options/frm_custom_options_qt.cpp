@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPixmap>
 
+#include "board/fair_rules.h"
 #include "render/shape_examples_qt.h"
 #include "ui/about_text.h"
 #include "ui/mirl_buttons_qt.h"
@@ -17,11 +18,17 @@ namespace vornia {
 
 namespace {
 
-constexpr int ClientWidth = 713;
+// The form as designed, and a column to its right for the fair-board rules:
+// every control of the form keeps its place.
+constexpr int FormWidth = 713;
+constexpr int FairWidth = 230;
+constexpr int ClientWidth = FormWidth + FairWidth;
 constexpr int ClientHeight = 335;
 constexpr int BottomHeight = 35;
 constexpr int ImageWidth = 233;
-constexpr int LeftWidth = ClientWidth - ImageWidth;
+constexpr int LeftWidth = FormWidth - ImageWidth;
+constexpr int FairBoxStep = 22;
+static_assert(FairRuleRows.size() == std::tuple_size_v<decltype(TfrmCustomOptions::chkFair)>);
 constexpr int ClientPanelHeight = 78;
 constexpr int PieceCountsHeight = ClientHeight - BottomHeight - ClientPanelHeight;
 constexpr int LabelledHeight = 23;
@@ -101,7 +108,7 @@ TfrmCustomOptions::TfrmCustomOptions(QWidget* parent)
 void TfrmCustomOptions::CreateControls()
 {
     // Created in the order of the Tab key (Qt follows the order of creation):
-    // the shape group, Dice Tiles, Land, Water, then OK and Cancel.
+    // the shape group, Dice Tiles, Land, Water, Fair Board, then OK and Cancel.
     pnlMainLeft = MakePanel(this, 0, 0, LeftWidth, ClientHeight - BottomHeight);
     pnlClient = MakePanel(pnlMainLeft, 0, 0, LeftWidth, ClientPanelHeight);
     grpShape = new QGroupBox(QStringLiteral("Shape"), pnlClient);
@@ -133,6 +140,17 @@ void TfrmCustomOptions::CreateControls()
     lblTotalDieValue = MakeLabel(grpPie, QString(), 45, TotalTop);
     lblTotalLand = MakeLabel(grpLand, QStringLiteral("Total - Desert ="), 10, TotalTop);
     lblTotalLandValue = MakeLabel(grpLand, QString(), 85, TotalTop);
+
+    pnlFair = MakePanel(this, FormWidth, 0, FairWidth, ClientHeight - BottomHeight);
+    grpFair = new QGroupBox(QStringLiteral("Fair Board"), pnlFair);
+    grpFair->setGeometry(0, 5, FairWidth - 5, 20 + static_cast<int>(FairRuleRows.size()) * FairBoxStep);
+    for (std::size_t i = 0; i < FairRuleRows.size(); ++i) {
+        const std::string_view caption = FairRuleRows[i].Caption;
+        chkFair[i] =
+            new TmirlCheckbox(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())), grpFair);
+        chkFair[i]->setGeometry(10, 18 + static_cast<int>(i) * FairBoxStep, FairWidth - 25,
+                                chkFair[i]->sizeHint().height());
+    }
 
     pnlImage = MakePanel(this, LeftWidth, 0, ImageWidth, ClientHeight - BottomHeight);
     lblShapeExample = MakeLabel(pnlImage, QStringLiteral("Shape Example:"), 10, 25);
@@ -216,6 +234,8 @@ void TfrmCustomOptions::SetOptions(const TOptionsValues& values)
     for (int i = 0; i < CountEditCount; ++i)
         FCountEdits[i]->SetText(QString::fromStdString(values.Counts[i]));
     SetCustomPieceCounts(values.CustomPieceCounts);
+    for (std::size_t i = 0; i < FairRuleRows.size(); ++i)
+        chkFair[i]->setChecked(values.Fair.*FairRuleRows[i].Field);
     SelectLandMass(QString::fromStdString(values.LandMass));
     SelectShape(QString::fromStdString(values.Shape));
     RefreshControls();
@@ -228,6 +248,8 @@ TOptionsValues TfrmCustomOptions::GetOptions() const
     values.LandMass = GetLandMassText().toStdString();
     values.CustomPieceCounts = GetCustomPieceCounts();
     values.Counts = CountTexts();
+    for (std::size_t i = 0; i < FairRuleRows.size(); ++i)
+        values.Fair.*FairRuleRows[i].Field = chkFair[i]->isChecked();
     return values;
 }
 

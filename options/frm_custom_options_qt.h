@@ -105,6 +105,10 @@ public:
     TmirlEdit* edtWaterOre = nullptr;
     TmirlEdit* edtWaterWool = nullptr;
     TmirlEdit* edtWaterMark = nullptr;
+    QWidget* pnlFair = nullptr;
+    QGroupBox* grpFair = nullptr;
+    // One per rule, in the order of FairRuleRows.
+    std::array<TmirlCheckbox*, 4> chkFair{};
 
 private slots:
     void cboShapeChange();
@@ -123,8 +127,8 @@ private:
 };
 
 // Shows the options dialog modally, filled from settings. On OK stores the
-// shape, the land mass, the custom-count flag and every valid count into
-// settings and returns true; Cancel, Esc or the close box change nothing.
+// shape, the land mass, the custom-count flag, every valid count and the
+// fair-board rules into settings and returns true; Cancel, Esc or the close box change nothing.
 // ask answers the dice question (a message box when empty).
 bool RunShapeAndPieceOptions(QWidget* parent, TBoardSettings& settings,
                              TConfirmQuestion ask = {});

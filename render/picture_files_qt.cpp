@@ -43,8 +43,7 @@ bool WriteWhole(const std::string& path, std::string* error, const std::function
 
 } // namespace
 
-bool SaveBoardSvg(const TPlateList& plates, const TPaintOptions& options, const std::string& path,
-                  std::string* error)
+bool SaveBoardSvg(const TPlateList& plates, const TPaintOptions& options, const std::string& path, std::string* error)
 {
     const TPictureSize size = BoardPictureSize(plates, options.Zoom);
     return WriteWhole(path, error, [&](QSaveFile& file) {
@@ -64,8 +63,7 @@ bool SaveBoardSvg(const TPlateList& plates, const TPaintOptions& options, const 
     });
 }
 
-bool SaveBoardPdf(const TPlateList& plates, const TPaintOptions& options, const std::string& path,
-                  std::string* error)
+bool SaveBoardPdf(const TPlateList& plates, const TPaintOptions& options, const std::string& path, std::string* error)
 {
     const TPictureSize size = BoardPictureSize(plates, options.Zoom);
     const double points = PdfPointsPerPixel(size.width, size.height);

@@ -53,7 +53,10 @@ struct TPagePlacement {
 TPagePlacement FitCentred(int w, int h, double areaWidth, double areaHeight);
 
 // True when a page for a w x h picture is best turned sideways.
-inline bool WiderThanHigh(int w, int h) { return w > h; }
+inline bool WiderThanHigh(int w, int h)
+{
+    return w > h;
+}
 
 // A PDF page may be at most 14,400 points (200 inches) on a side.
 constexpr double PdfMaxPagePoints = 14400;

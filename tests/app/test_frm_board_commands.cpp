@@ -2,6 +2,8 @@
 // printing, the version check and the debug menu.
 #include "test_frm_board_fake.h"
 
+#include "board/fair_rules.h"
+
 namespace vornia::test {
 namespace {
 
@@ -297,6 +299,53 @@ TEST_F(Commands, MenusDisabledByAGenerationIgnoreTheirCommands)
     Window->ClickMenuItem(mnu::BlackAndWhite);
     EXPECT_EQ(Port.CloseRequests, 0);
     EXPECT_FALSE(Window->BlackAndWhite());
+}
+
+} // namespace
+} // namespace vornia::test
+
+namespace vornia::test {
+namespace {
+
+using FairCommands = WindowTest;
+
+TEST_F(FairCommands, TheRulesOfTheSettingsFileMakeAFairBoardWithItsBalanceAsTheHint)
+{
+    WriteIni("fairNoAdjacentRed=1\r\nfairNoAdjacentEqual=1\r\nfairNoAdjacentResource=1\r\n");
+    Start();
+    Generate();
+    const std::string& hint = Window->StatusBar().Hint(MassStatsPanel);
+    EXPECT_EQ(hint.rfind("balance: pips Brick=", 0), 0u) << hint;
+    EXPECT_NE(hint.find("; pairs red=0 equal=0 resource=0"), std::string::npos) << hint;
+    EXPECT_EQ(hint, BalanceLine(ComputeBalance(Window->BoardPanel().Plates(), 100)));
+    for (int panel : {0, 1, 2, 4})
+        EXPECT_EQ(Window->StatusBar().Hint(panel), "") << panel;
+    EXPECT_EQ(Window->Caption(), "Hexlanders Of Vornia Board Generator [New traditional 1]");
+}
+
+TEST_F(FairCommands, AnImpossibleFairBoardFailsAsARandomBoardDoesAndTakesNoNumber)
+{
+    WriteIni("shape=random\r\nBrick=2\r\nGrain=0\r\nLumber=0\r\nOre=0\r\nWool=0\r\nDesert=0\r\n");
+    Start();
+    Generate(); // a board without rules, whose hint then goes with the failure
+    ASSERT_EQ(BoardEntries(), (std::vector<std::string>{"-", "[New random 1] *"}));
+    ASSERT_FALSE(Window->StatusBar().Hint(MassStatsPanel).empty());
+
+    Window->EditableBoardSettings().Fair.NoAdjacentResource = true;
+    Generate();
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(Panel(i), "") << i;
+    EXPECT_EQ(Panel(4), "No arrangement of these pieces meets the fair-board rules.");
+    EXPECT_EQ(Window->StatusBar().Hint(MassStatsPanel), "");
+    EXPECT_EQ(Window->Caption(), "Hexlanders Of Vornia Board Generator ");
+    EXPECT_EQ(BoardEntries(), (std::vector<std::string>{"-", "[New random 1] *"}));
+    EXPECT_EQ(Window->BoardPanel().Plates().PlacedCount(), 0); // nothing of it is drawn
+    EXPECT_TRUE(FileMenu().Enabled);
+
+    // The next board takes the next number.
+    Window->EditableBoardSettings().Fair = {};
+    Generate();
+    EXPECT_EQ(Window->Caption(), "Hexlanders Of Vornia Board Generator [New random 2]");
 }
 
 } // namespace

@@ -25,6 +25,7 @@
 #include "app/program_icon_qt.h"
 #include "app/status_bar_qt.h"
 #include "board/random_source.h"
+#include "render/board_picture.h"
 #include "tests/files/test_files.h"
 #include "tests/render/image_probe_qt.h"
 #include "tests/scoped_locale.h"
@@ -95,7 +96,7 @@ protected:
     std::vector<std::string> Messages;
     TMsgAnswer Answer = TMsgAnswer::No;
     std::vector<QImage> Printed;
-    std::string ChosenFile; // what the file dialogs answer; empty: cancelled
+    std::string ChosenFile;       // what the file dialogs answer; empty: cancelled
     bool RealFileDialogs = false; // the toolkit's own file dialogs instead
 };
 
@@ -324,7 +325,10 @@ TEST_F(QtWindow, ExportPictureOffersThreeFormatsAndABareNameTakesTheChosenOnes)
     EXPECT_EQ(filters, (QStringList{"PNG pictures (*.png)", "SVG pictures (*.svg)", "PDF documents (*.pdf)"}));
     EXPECT_TRUE(Messages.empty()) << Messages.front();
     const std::string svg = ReadText(Folder.File("exported.svg"));
-    EXPECT_NE(svg.find("<svg"), std::string::npos);
+    // The board's own pixels, whatever the screen's.
+    const TPictureSize size = BoardPictureSize(Window->Logic().BoardPanel().Plates(), 100);
+    EXPECT_NE(svg.find("viewBox=\"0 0 " + std::to_string(size.width) + " " + std::to_string(size.height) + "\""),
+              std::string::npos);
     // The texts of the board are there as text.
     EXPECT_NE(svg.find(">Grain</text>"), std::string::npos);
 }

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <thread>
 
@@ -273,7 +274,8 @@ TEST_F(CliRun, ABatchOfAHundredIsTheRunsFirstHundredBoardsEachRemadeByItsSeed)
         std::string single;
         const std::string alone = Path("alone.mirl");
         ASSERT_EQ(
-            Run({"generate", "--shape", "dog leg", "--seed", seed.c_str(), "--out", alone.c_str(), "--force"}, &single),
+            Run({"generate", "--shape", "dog leg", "--seed", seed.c_str(), "--out", alone.c_str(), "--force", "--balance"},
+                &single),
             ExitOk);
         EXPECT_EQ(Read(alone), Read(out + "/" + file));
         // The row shows what the panel showed for the same board.
@@ -282,9 +284,13 @@ TEST_F(CliRun, ABatchOfAHundredIsTheRunsFirstHundredBoardsEachRemadeByItsSeed)
         std::istringstream averages(stats);
         std::string lowest, dash, actual, highest, category;
         averages >> lowest >> dash >> actual >> dash >> highest >> category;
+        // "balance: pips Brick=P ...; pairs red=R equal=E resource=S": its numbers in order.
+        std::string balance;
+        for (std::size_t at = panels[6].find('='); at != std::string::npos; at = panels[6].find('=', at + 1))
+            balance += "\t" + panels[6].substr(at + 1, panels[6].find_first_of(" ;", at) - at - 1);
         EXPECT_EQ(table[static_cast<std::size_t>(board)],
                   file + "\tNew dog leg " + std::to_string(board) + "\t" + seed + "\tdog leg\t0\t" + lowest + "\t" +
-                      actual + "\t" + highest + "\t" + category.substr(1, category.size() - 2) + "\tok");
+                      actual + "\t" + highest + "\t" + category.substr(1, category.size() - 2) + balance + "\tok");
     }
 }
 
@@ -317,8 +323,8 @@ TEST_F(CliRun, ABatchReplacesFilesOnlyWithForceAndListsFailedBoards)
     EXPECT_NE(err.find("2 boards could not be made"), std::string::npos) << err;
     const auto table = Lines(Read(out + "/boards.tsv"));
     ASSERT_EQ(table.size(), 3u);
-    EXPECT_EQ(table[1], "\t\t9\trandom\t" + std::to_string(MaxRandomAttempts) + "\t\t\t\t\t" +
-                            "Failed to create custom board. Please try again.");
+    EXPECT_EQ(table[1], "\t\t9\trandom\t" + std::to_string(MaxRandomAttempts) + "\t\t\t\t" +
+                            std::string(8, '\t') + "\tFailed to create custom board. Please try again.");
     EXPECT_EQ(Read(out + "/board-0001.mirl"), firstBoard) << "a failed board leaves the file of its number alone";
 }
 
@@ -496,12 +502,12 @@ TEST_F(CliRun, ProgramWritesTheSameInEveryLocale)
 {
     const std::string cli = VORNIA_CLI_PATH;
     auto runUnder = [&](const std::string& locale, const std::string& tag) {
-        const std::string board = Path("b.mirl"), png = Path("b.png"), out = Path("out.txt");
+        const std::string board = Path("b.mirl"), png = Path("b.png"), svg = Path("b.svg"), out = Path("out.txt");
         const std::string command = "LC_ALL=" + locale + " LANG=" + locale + " " + cli +
-                                    " generate --seed 1 --force --out '" + board + "' --png '" + png + "' >'" + out +
-                                    "' 2>/dev/null";
+                                    " generate --seed 1 --force --out '" + board + "' --png '" + png + "' --svg '" +
+                                    svg + "' >'" + out + "' 2>/dev/null";
         EXPECT_EQ(WEXITSTATUS(std::system(command.c_str())), ExitOk) << tag;
-        return std::vector<std::string>{Read(out), Read(board), Read(png)};
+        return std::vector<std::string>{Read(out), Read(board), Read(png), Read(svg)};
     };
     const auto plain = runUnder("C", "C");
     EXPECT_NE(plain[0].find("mass stats: 1.89 - 4.42 - 4.42  (high)\n"), std::string::npos) << plain[0];
@@ -511,6 +517,7 @@ TEST_F(CliRun, ProgramWritesTheSameInEveryLocale)
         EXPECT_EQ(local[0], plain[0]);
         EXPECT_TRUE(local[1] == plain[1]) << "the board file differs";
         EXPECT_TRUE(local[2] == plain[2]) << "the picture differs";
+        EXPECT_TRUE(local[3] == plain[3]) << "the SVG picture differs";
     }
 }
 
@@ -570,6 +577,103 @@ TEST_F(CliRun, ABatchKilledMidwayLeavesOnlyWholeBoardFiles)
         EXPECT_EQ(text.substr(text.size() - end.size()), end);
         EXPECT_NE(text.find("\r\nplateCount=37\r\n"), std::string::npos);
     }
+}
+
+} // namespace
+} // namespace vornia
+
+namespace vornia {
+namespace {
+
+TEST(CliArgs, FairWordsAndBalance)
+{
+    const struct {
+        std::initializer_list<const char*> Words;
+        bool Ok;
+        std::optional<TFairRules> Fair;
+        bool Balance;
+    } rows[] = {
+        {{"generate", "--fair", "all"}, true, TFairRules{true, true, true, true}, false},
+        {{"generate", "--fair", "none", "--balance"}, true, TFairRules{}, true},
+        {{"generate", "--fair", "pips,red"}, true, TFairRules{true, false, false, true}, false},
+        {{"generate"}, true, std::nullopt, false},
+        {{"stats", "b.mirl", "--balance"}, true, std::nullopt, true},
+        {{"generate", "--fair", "red,blue"}, false, std::nullopt, false},
+        {{"generate", "--fair"}, false, std::nullopt, false},
+        {{"stats", "b.mirl", "--fair", "all"}, false, std::nullopt, false},
+        {{"render", "b.mirl", "--png", "b.png", "--balance"}, false, std::nullopt, false},
+    };
+    for (const auto& row : rows) {
+        std::string words;
+        for (const char* w : row.Words)
+            words += std::string(w) + " ";
+        SCOPED_TRACE(words);
+        std::vector<std::string> args{"vornia-cli"};
+        args.insert(args.end(), row.Words.begin(), row.Words.end());
+        const TCliParse parse = ParseCliArgs(args);
+        ASSERT_EQ(parse.Ok, row.Ok) << parse.Error;
+        if (!row.Ok) {
+            EXPECT_NE(parse.Error.find(args.back() == "--fair" ? "--fair" : "'"), std::string::npos) << parse.Error;
+            continue;
+        }
+        EXPECT_EQ(parse.Args.Fair, row.Fair);
+        EXPECT_EQ(parse.Args.Balance, row.Balance);
+    }
+}
+
+TEST_F(CliRun, FairBoardsAndTheirBalanceLine)
+{
+    std::string fair, plain, none, err;
+    ASSERT_EQ(Run({"generate", "--shape", "traditional", "--fair", "all", "--seed", "7", "--balance"}, &fair, &err),
+              ExitOk)
+        << err;
+    const auto lines = Lines(fair);
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(lines[6].rfind("balance: pips Brick=", 0), 0u) << lines[6];
+    EXPECT_NE(lines[6].find("; pairs red=0 equal=0 resource=0"), std::string::npos) << lines[6];
+
+    // Rules off, by the word or by leaving them out, is the board as it always was.
+    ASSERT_EQ(Run({"generate", "--shape", "traditional", "--seed", "7"}, &plain), ExitOk);
+    ASSERT_EQ(Run({"generate", "--shape", "traditional", "--fair", "none", "--seed", "7"}, &none), ExitOk);
+    EXPECT_EQ(none, plain);
+    EXPECT_EQ(Lines(plain).size(), 6u);
+
+    // The board file of a fair board reads back to the same balance.
+    const std::string board = Path("fair.mirl");
+    std::string stats;
+    ASSERT_EQ(Run({"generate", "--fair", "all", "--seed", "7", "--balance", "--out", board.c_str()}), ExitOk);
+    ASSERT_EQ(Run({"stats", board.c_str(), "--balance"}, &stats), ExitOk);
+    ASSERT_EQ(Lines(stats).size(), 7u);
+    EXPECT_EQ(Lines(stats)[6], lines[6]);
+}
+
+TEST_F(CliRun, ImpossibleFairBoardWritesNothing)
+{
+    const std::string board = Path("never.mirl"), picture = Path("never.png");
+    std::string out, err;
+    // Two Brick alone on a random board always touch.
+    EXPECT_EQ(Run({"generate", "--shape", "random", "--counts", "Brick=2,Grain=0,Lumber=0,Ore=0,Wool=0,Desert=0",
+                   "--fair", "resource", "--balance", "--out", board.c_str()},
+                  &out, &err),
+              ExitNoBoard);
+    EXPECT_EQ(err, "No arrangement of these pieces meets the fair-board rules.\n");
+    EXPECT_TRUE(out.empty());
+    EXPECT_FALSE(fs::exists(board));
+}
+
+TEST_F(CliRun, SettingsFileChoosesTheRulesAndFairOverridesIt)
+{
+    const std::string ini = Path("s.ini");
+    std::ofstream(ini) << "[settings]\r\nfairNoAdjacentRed=1\r\nfairNoAdjacentResource=1\r\n";
+    std::string fromFile, overridden, plain;
+    ASSERT_EQ(Run({"generate", "--settings", ini.c_str(), "--seed", "11", "--balance"}, &fromFile), ExitOk);
+    EXPECT_NE(fromFile.find("pairs red=0 equal="), std::string::npos) << fromFile;
+    EXPECT_NE(fromFile.find(" resource=0\n"), std::string::npos) << fromFile;
+    ASSERT_EQ(Run({"generate", "--settings", ini.c_str(), "--fair", "none", "--seed", "11", "--balance"}, &overridden),
+              ExitOk);
+    ASSERT_EQ(Run({"generate", "--seed", "11", "--balance"}, &plain), ExitOk);
+    EXPECT_EQ(overridden, plain);
+    EXPECT_NE(fromFile, plain);
 }
 
 } // namespace

@@ -155,3 +155,67 @@ TEST(Settings, SavingKeepsForeignKeysAndSectionsAndDropsCustomShape)
 
 } // namespace
 } // namespace vornia
+
+namespace vornia {
+namespace {
+
+TEST(Settings, FairRulesReadOnlyFromAnExactOne)
+{
+    const struct {
+        const char* Lines;
+        TFairRules Rules;
+    } rows[] = {
+        {"", {}},
+        {"fairNoAdjacentRed=1\r\n", {true, false, false, false}},
+        {"fairNoAdjacentEqual=1\r\n", {false, true, false, false}},
+        {"fairNoAdjacentResource=1\r\n", {false, false, true, false}},
+        {"fairBalancedPips=1\r\nFAIRNOADJACENTRED=1\r\n", {true, false, false, true}},
+        {"fairNoAdjacentRed=true\r\nfairNoAdjacentEqual=2\r\nfairNoAdjacentResource= 1\r\nfairBalancedPips=01\r\n", {}},
+        {"fairNoAdjacentRed=0\r\nfairNoAdjacentEqual=\r\n", {}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Lines);
+        TAppSettings expected;
+        expected.SettingsVersion = "0.0";
+        expected.Board.Fair = row.Rules;
+        EXPECT_EQ(Load(row.Lines), expected);
+    }
+}
+
+TEST(Settings, FairRulesRoundTripAfterTheOtherKeys)
+{
+    for (int bits = 0; bits < 16; ++bits) {
+        SCOPED_TRACE(bits);
+        TAppSettings settings;
+        settings.Board.Fair = {(bits & 1) != 0, (bits & 2) != 0, (bits & 4) != 0, (bits & 8) != 0};
+        TIniFile ini = TIniFile::FromText("[settings]\r\nfairFuture=1\r\n");
+        SaveSettings(ini, settings);
+        const TIniFile saved = TIniFile::FromText(ini.ToText());
+        TAppSettings again;
+        LoadSettings(saved, again);
+        EXPECT_EQ(again.Board.Fair, settings.Board.Fair);
+        EXPECT_EQ(saved.ReadString("settings", "fairFuture", ""), "1");
+
+        // Only the rules that are on are written, after every other key.
+        const std::vector<std::string>& lines = saved.Sections()[0].Lines;
+        std::vector<std::string> tail;
+        for (const char* key :
+             {"fairNoAdjacentRed", "fairNoAdjacentEqual", "fairNoAdjacentResource", "fairBalancedPips"})
+            if (saved.ReadString("settings", key, "0") == "1")
+                tail.push_back(std::string(key) + "=1");
+        ASSERT_GE(lines.size(), tail.size() + 1);
+        EXPECT_EQ(std::vector<std::string>(lines.end() - static_cast<long>(tail.size()), lines.end()), tail);
+        EXPECT_EQ(lines[lines.size() - tail.size() - 1], "autoVersionCheck=-1");
+
+        // Turned off again, a rule that is in the file is written as "0".
+        again.Board.Fair = {};
+        SaveSettings(ini, again);
+        TAppSettings off;
+        LoadSettings(TIniFile::FromText(ini.ToText()), off);
+        EXPECT_FALSE(off.Board.Fair.Any());
+        EXPECT_EQ(ini.KeyExists("settings", "fairBalancedPips"), (bits & 8) != 0);
+    }
+}
+
+} // namespace
+} // namespace vornia

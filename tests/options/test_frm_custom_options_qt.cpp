@@ -1,6 +1,7 @@
 #include "options/frm_custom_options_qt.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -81,7 +82,8 @@ TEST_F(CustomOptionsDialog, LaidOutAsDesigned)
     Open();
     EXPECT_EQ(Dialog->windowTitle(), QStringLiteral("Shape And Piece Options"));
     EXPECT_EQ(Dialog->windowType(), Qt::Tool);
-    EXPECT_EQ(Dialog->size(), QSize(713, 335));
+    // The form's 713 pixels and the "Fair Board" column to their right.
+    EXPECT_EQ(Dialog->size(), QSize(713 + 230, 335));
 
     // Positions within the dialog: container offsets plus the control's own.
     const int bottom = 335 - 35;
@@ -234,6 +236,8 @@ TEST_F(CustomOptionsDialog, TabVisitsTheGroupsInOrder)
         expected.push_back(Dialog->CountEdit(FirstDiceCount + i)->EditControl());
     for (int i = 0; i < LandCountCount + WaterCountCount; ++i)
         expected.push_back(Dialog->CountEdit(FirstLandCount + i)->EditControl());
+    for (auto* box : Dialog->chkFair)
+        expected.push_back(box);
     expected.push_back(Dialog->btnOk);
     expected.push_back(Dialog->btnCancel);
 
@@ -394,6 +398,65 @@ TEST(RunShapeAndPieceOptions, CancelEscapeAndCloseChangeNothing)
         });
         EXPECT_FALSE(accepted);
         EXPECT_EQ(settings, before);
+    }
+}
+
+} // namespace
+} // namespace vornia
+
+namespace vornia {
+namespace {
+
+TEST_F(CustomOptionsDialog, FairBoardGroupRightOfTheFormFilledFromTheSettings)
+{
+    Settings.Fair.NoAdjacentEqual = true;
+    Settings.Fair.BalancedPips = true;
+    Open();
+    EXPECT_EQ(Dialog->grpFair->title(), QStringLiteral("Fair Board"));
+    EXPECT_GE(Dialog->grpFair->mapTo(Dialog.get(), QPoint(0, 0)).x(), 713);
+    const struct {
+        const char* caption;
+        bool checked;
+    } rows[] = {
+        {"No 6 and 8 side by side", false},
+        {"No equal numbers side by side", true},
+        {"No equal resources side by side", false},
+        {"Balance pips per resource", true},
+    };
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        SCOPED_TRACE(rows[i].caption);
+        QCheckBox* box = Dialog->chkFair[i];
+        EXPECT_EQ(box->text(), QString::fromUtf8(rows[i].caption));
+        EXPECT_EQ(box->isChecked(), rows[i].checked);
+        EXPECT_TRUE(box->isVisible());
+        // The whole caption is shown within the group.
+        EXPECT_GE(box->width(), box->sizeHint().width());
+        EXPECT_TRUE(Dialog->grpFair->contentsRect().contains(QRect(box->pos(), box->size())));
+    }
+}
+
+TEST(RunShapeAndPieceOptions, FairBoardRulesAreStoredOnOkOnly)
+{
+    const struct {
+        const char* name;
+        bool ok;
+    } rows[] = {{"OK", true}, {"Cancel", false}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        TBoardSettings settings;
+        settings.Fair.NoAdjacentRed = true;
+        const bool accepted = RunDriven(settings, [&row](TfrmCustomOptions& dialog) {
+            // Red off, resource and pips on.
+            for (std::size_t i : {0u, 2u, 3u})
+                QTest::mouseClick(dialog.chkFair[i], Qt::LeftButton);
+            QTest::mouseClick(row.ok ? dialog.btnOk : dialog.btnCancel, Qt::LeftButton);
+        });
+        EXPECT_EQ(accepted, row.ok);
+        TBoardSettings expected;
+        expected.Fair.NoAdjacentRed = !row.ok;
+        expected.Fair.NoAdjacentResource = row.ok;
+        expected.Fair.BalancedPips = row.ok;
+        EXPECT_EQ(settings, expected);
     }
 }
 

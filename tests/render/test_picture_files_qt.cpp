@@ -85,8 +85,8 @@ std::vector<std::string> BoardTexts(const TPlateList& plates)
         if (!p.Placed)
             continue;
         const bool water = IsWater(p);
-        for (const std::string* text : water ? std::vector{&p.TradeResource, &p.TradeRatio}
-                                             : std::vector{&p.Kind, &p.Number}) {
+        for (const std::string* text :
+             water ? std::vector{&p.TradeResource, &p.TradeRatio} : std::vector{&p.Kind, &p.Number}) {
             if (text->empty() || (!water && text == &p.Number && IsDesert(p)))
                 continue;
             texts.push_back(*text);
@@ -330,8 +330,7 @@ TEST_F(PictureFiles, ABookletHasAPagePerBoardHeadedByItsName)
     QLocale::setDefault(QLocale::c());
     std::string letterInfo;
     RunShell("pdfinfo " + Quoted(File("letter.pdf")), &letterInfo);
-    EXPECT_NE(ValueAfter(letterInfo, "Page size:").find(" 612 x 792 pts (letter)"), std::string::npos)
-        << letterInfo;
+    EXPECT_NE(ValueAfter(letterInfo, "Page size:").find(" 612 x 792 pts (letter)"), std::string::npos) << letterInfo;
 
     std::string info;
     ASSERT_EQ(RunShell("pdfinfo -f 1 -l 3 " + Quoted(File("booklet.pdf")), &info), 0);
@@ -339,8 +338,7 @@ TEST_F(PictureFiles, ABookletHasAPagePerBoardHeadedByItsName)
     for (int page = 1; page <= 3; ++page) {
         SCOPED_TRACE(page);
         const TBoard& board = boards[page - 1];
-        EXPECT_NE(ValueAfter(info, "Page    " + std::to_string(page) + " size:").find(board.Size),
-                  std::string::npos)
+        EXPECT_NE(ValueAfter(info, "Page    " + std::to_string(page) + " size:").find(board.Size), std::string::npos)
             << info;
         const std::string text = PdfText(File("booklet.pdf"), page);
         EXPECT_EQ(text.rfind(board.Name, 0), 0u) << text; // the heading comes first

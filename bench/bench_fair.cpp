@@ -1,0 +1,75 @@
+// Generation with the four fair-board rules: the default pieces on every
+// shape, and every count 500. Each iteration is one whole request: dealing,
+// layout, coast and the rule pass.
+#include <benchmark/benchmark.h>
+
+#include "bench_owner.h"
+#include "board/fair_rules.h"
+#include "board/panel_board.h"
+#include "board/random_source.h"
+
+namespace vornia::bench {
+namespace {
+
+TFairRules AllRules()
+{
+    TFairRules rules;
+    ParseFairWords("all", rules);
+    return rules;
+}
+
+void GenerateFair(benchmark::State& state, TBoardSettings settings, bool rules)
+{
+    TBenchOwner owner;
+    owner.Settings = std::move(settings);
+    const TFairRules all = AllRules();
+    std::uint32_t seed = 1;
+    long long failed = 0;
+    for (auto _ : state) {
+        RandomSource().UseFixedClock(seed++ * 7919u % 86400000u);
+        TPanelBoard panel(owner);
+        panel.GenerateBoard();
+        if (rules && ApplyFairRules(panel.Plates(), owner.Zoom, all, RandomSource()) != TFairOutcome::Found)
+            ++failed;
+        benchmark::DoNotOptimize(panel.Plates().Count());
+    }
+    state.counters["failed"] = static_cast<double>(failed);
+    RandomSource().UseSystemClock();
+}
+
+TBoardSettings Default(const char* shape)
+{
+    TBoardSettings s;
+    s.Shape = shape;
+    return s;
+}
+
+#define FAIR_SHAPE(tag, shape)                                                                                         \
+    BENCHMARK_CAPTURE(GenerateFair, tag##_plain, Default(shape), false)->Unit(benchmark::kMicrosecond);                \
+    BENCHMARK_CAPTURE(GenerateFair, tag##_fair, Default(shape), true)->Unit(benchmark::kMicrosecond)
+
+FAIR_SHAPE(traditional, "traditional");
+FAIR_SHAPE(random, "random");
+FAIR_SHAPE(albatross, "albatross");
+FAIR_SHAPE(coelecanth, "coelecanth");
+FAIR_SHAPE(cross, "cross");
+FAIR_SHAPE(dog_leg, "dog leg");
+FAIR_SHAPE(great_lakes, "great lakes");
+FAIR_SHAPE(lesser_great_lakes, "lesser great lakes");
+FAIR_SHAPE(long_lake, "long lake");
+FAIR_SHAPE(pine_cone, "pine cone");
+FAIR_SHAPE(scorpion, "scorpion");
+FAIR_SHAPE(valley, "valley");
+FAIR_SHAPE(wolf, "wolf");
+
+BENCHMARK_CAPTURE(GenerateFair, all500_random_plain, AllCounts("random", 500), false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(GenerateFair, all500_random_fair, AllCounts("random", 500), true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(GenerateFair, all500_cross_fair, AllCounts("cross", 500), true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(GenerateFair, all500_wolf_fair, AllCounts("wolf", 500), true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(GenerateFair, all500_traditional_fair, AllCounts("traditional", 500), true)
+    ->Unit(benchmark::kMicrosecond);
+
+} // namespace
+} // namespace vornia::bench
+
+BENCHMARK_MAIN();
