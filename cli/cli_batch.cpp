@@ -33,8 +33,7 @@ struct TBatchRow {
 std::string TableLine(const TBatchRow& row, const std::string& shape)
 {
     const bool made = !row.File.empty();
-    std::vector<std::string> fields{row.File, row.Name, std::to_string(row.Seed), shape,
-                                    std::to_string(row.Attempts)};
+    std::vector<std::string> fields{row.File, row.Name, std::to_string(row.Seed), shape, std::to_string(row.Attempts)};
     for (const double average : {row.Stats.LowestAverage, row.Stats.ActualAverage, row.Stats.HighestAverage})
         fields.push_back(made ? FormatAverage(average) : std::string());
     fields.push_back(row.Stats.LandMass);
@@ -93,7 +92,8 @@ std::uint32_t BatchSeed(std::uint32_t first, int board)
 
 std::string BatchTableHeader()
 {
-    std::string header = "file\tname\tseed\tshape\tattempts\tlowest average\tactual average\thighest average\tland mass";
+    std::string header =
+        "file\tname\tseed\tshape\tattempts\tlowest average\tactual average\thighest average\tland mass";
     for (const std::string_view resource : ResourceNames)
         header.append("\t").append(resource).append(" pips");
     return header + "\tred pairs\tequal pairs\tresource pairs\tresult";

@@ -273,10 +273,10 @@ TEST_F(CliRun, ABatchOfAHundredIsTheRunsFirstHundredBoardsEachRemadeByItsSeed)
         const std::string file = BatchBoardFileName(board);
         std::string single;
         const std::string alone = Path("alone.mirl");
-        ASSERT_EQ(
-            Run({"generate", "--shape", "dog leg", "--seed", seed.c_str(), "--out", alone.c_str(), "--force", "--balance"},
-                &single),
-            ExitOk);
+        ASSERT_EQ(Run({"generate", "--shape", "dog leg", "--seed", seed.c_str(), "--out", alone.c_str(), "--force",
+                       "--balance"},
+                      &single),
+                  ExitOk);
         EXPECT_EQ(Read(alone), Read(out + "/" + file));
         // The row shows what the panel showed for the same board.
         const auto panels = Lines(single);
@@ -323,8 +323,8 @@ TEST_F(CliRun, ABatchReplacesFilesOnlyWithForceAndListsFailedBoards)
     EXPECT_NE(err.find("2 boards could not be made"), std::string::npos) << err;
     const auto table = Lines(Read(out + "/boards.tsv"));
     ASSERT_EQ(table.size(), 3u);
-    EXPECT_EQ(table[1], "\t\t9\trandom\t" + std::to_string(MaxRandomAttempts) + "\t\t\t\t" +
-                            std::string(8, '\t') + "\tFailed to create custom board. Please try again.");
+    EXPECT_EQ(table[1], "\t\t9\trandom\t" + std::to_string(MaxRandomAttempts) + "\t\t\t\t" + std::string(8, '\t') +
+                            "\tFailed to create custom board. Please try again.");
     EXPECT_EQ(Read(out + "/board-0001.mirl"), firstBoard) << "a failed board leaves the file of its number alone";
 }
 
