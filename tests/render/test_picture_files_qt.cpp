@@ -205,6 +205,12 @@ TEST_F(PictureFiles, ABoardPastThePngLimitIsAVectorPictureAndAPdfPageAtMost200In
     ASSERT_FALSE(page.isNull());
     EXPECT_EQ(PixelAt(page, (10 + 19) / 2 + 2, 33 / 2 + 3), clPurple);
     EXPECT_EQ(PixelAt(page, (38400 - 10 - 78 + 19) / 2 + 2, 33 / 2 + 3), clLime);
+
+    // A board a billion pixels wide still has a page of the smallest height.
+    AddPlate(plates, Land("Ore", "6", 1000000000, 33));
+    ASSERT_TRUE(SaveBoardPdf(plates, TPaintOptions{}, File("b.pdf"), &error)) << error;
+    ASSERT_EQ(RunShell("pdfinfo " + Quoted(File("b.pdf")), &info), 0);
+    EXPECT_NE(ValueAfter(info, "Page size:").find(" 14400 x 3 pts"), std::string::npos) << info;
 }
 
 TEST_F(PictureFiles, AFileIsReplacedWholeOrNotAtAll)
