@@ -72,10 +72,12 @@ void TfrmBoard::ApplySettings()
 
 void TfrmBoard::FormShow()
 {
-    if (Deferred)
+    if (Deferred) {
         Port.StartTimer(TWindowTimer::Size, SizeIntervalMs);
-    else
+    } else {
         AskAndCheckVersion();
+        OpenStartupBoardFiles();
+    }
 }
 
 void TfrmBoard::timSizeTimer()
@@ -83,6 +85,15 @@ void TfrmBoard::timSizeTimer()
     Port.StopTimer(TWindowTimer::Size);
     Port.Maximize();
     AskAndCheckVersion();
+    OpenStartupBoardFiles();
+}
+
+void TfrmBoard::OpenStartupBoardFiles()
+{
+    std::vector<std::string> paths = std::move(StartupBoardFiles);
+    StartupBoardFiles.clear();
+    for (const std::string& path : paths)
+        OpenBoardFile(path);
 }
 
 void TfrmBoard::AskAndCheckVersion()

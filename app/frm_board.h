@@ -110,6 +110,14 @@ public:
     void StartVersionCheck();
     void SaveBoard();
     void OpenBoard();
+    // OpenBoard for a file already chosen: the same checks, messages and result.
+    void OpenBoardFile(const std::string& chosen);
+    // Files named on the command line: opened when the start-up is over,
+    // after the first-run question, in order.
+    void SetStartupBoardFiles(std::vector<std::string> paths) { StartupBoardFiles = std::move(paths); }
+    // Files dropped on the window: opened as File/Open would, when File/Open
+    // could be chosen now; false when they were refused.
+    bool DropBoardFiles(const std::vector<std::string>& paths);
     void ExportPicture();
 
     // --- state the shell mirrors and the tests read
@@ -142,6 +150,7 @@ private:
     void ReportNewerVersion(const std::string& version) override;
 
     void ApplySettings();
+    void OpenStartupBoardFiles();
     void ChooseZoom(std::string_view item);
     void SetAutoVersionCheck(int value);
     bool CurrentBoardIsRegistered() const;
@@ -170,6 +179,7 @@ private:
     std::vector<std::string> Mem;
     std::string CaptionText;
     int NextBoardItem = 1;
+    std::vector<std::string> StartupBoardFiles;
 };
 
 } // namespace vornia

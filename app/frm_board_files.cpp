@@ -85,6 +85,20 @@ void TfrmBoard::OpenBoard()
     if (!Port.ChooseOpenFile({std::string(BoardFileFilter), std::string(BoardFileExtension), CurrentFolder()},
                              chosen))
         return;
+    OpenBoardFile(chosen);
+}
+
+bool TfrmBoard::DropBoardFiles(const std::vector<std::string>& paths)
+{
+    if (!Panel || !MainMenu.IsReachable(mnu::Open))
+        return false;
+    for (const std::string& path : paths)
+        OpenBoardFile(path);
+    return true;
+}
+
+void TfrmBoard::OpenBoardFile(const std::string& chosen)
+{
     const std::string path = FullPath(chosen);
     if (!CheckFileExists(path)) {
         Port.MessageBox(std::string(CouldNotFindText), TMsgKind::Plain, TMsgButtons::Ok);

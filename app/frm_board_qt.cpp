@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -11,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QTimer>
@@ -60,6 +63,21 @@ QMessageBox::Icon IconOf(TMsgKind kind)
     return QMessageBox::NoIcon;
 }
 
+// The local board files among dropped data, in the order given.
+std::vector<std::string> DroppedBoardFiles(const QMimeData* data)
+{
+    std::vector<std::string> paths;
+    if (data == nullptr || !data->hasUrls())
+        return paths;
+    const QString suffix = "." + Q(std::string(BoardFileExtension));
+    for (const QUrl& url : data->urls()) {
+        const QString path = url.toLocalFile();
+        if (!path.isEmpty() && path.endsWith(suffix, Qt::CaseInsensitive))
+            paths.push_back(path.toStdString());
+    }
+    return paths;
+}
+
 } // namespace
 
 TfrmBoardQt::TfrmBoardQt(int osProduct, std::string settingsFolder, TShellHooks hooks)
@@ -100,6 +118,7 @@ TfrmBoardQt::TfrmBoardQt(int osProduct, std::string settingsFolder, TShellHooks 
     }
 
     BuildMenus();
+    setAcceptDrops(true);
 }
 
 TfrmBoardQt::~TfrmBoardQt()
@@ -257,6 +276,29 @@ void TfrmBoardQt::keyPressEvent(QKeyEvent* event)
         event->accept();
     else
         QMainWindow::keyPressEvent(event);
+}
+
+void TfrmBoardQt::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (Created && !DroppedBoardFiles(event->mimeData()).empty())
+        event->acceptProposedAction();
+}
+
+void TfrmBoardQt::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (Created && !DroppedBoardFiles(event->mimeData()).empty())
+        event->acceptProposedAction();
+}
+
+void TfrmBoardQt::dropEvent(QDropEvent* event)
+{
+    const std::vector<std::string> paths = DroppedBoardFiles(event->mimeData());
+    if (!Created || paths.empty())
+        return;
+    event->acceptProposedAction();
+    // Opened once the drop is over, so that the program the files came from
+    // is not kept waiting by a message about them.
+    QTimer::singleShot(0, this, [this, paths] { Form.DropBoardFiles(paths); });
 }
 
 // --- the port

@@ -1,9 +1,8 @@
 // A full repaint of the all-500 board at 50 per cent on a 1600 x 900 canvas.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
-
 #include "bench_owner.h"
+#include "bench_qt_main.h"
 #include "board/panel_board.h"
 #include "board/random_source.h"
 #include "render/board_painter.h"
@@ -75,12 +74,4 @@ BENCHMARK_CAPTURE(Repaint, all500_random_bw, "random", true)->Unit(benchmark::kM
 } // namespace
 } // namespace vornia::bench
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+VORNIA_QT_BENCHMARK_MAIN()

@@ -44,6 +44,7 @@ struct TParser {
     const std::vector<std::string>& Args;
     std::size_t Next = 1;
     TCliParse Result;
+    bool CountGiven = false;
 
     bool Fail(const std::string& message)
     {
@@ -148,13 +149,23 @@ struct TParser {
         }
         if (arg == "--out" && generate)
             return Value(arg, a.OutFile);
+        if (arg == "--out-dir" && generate)
+            return Value(arg, a.OutDir);
+        if (arg == "--count" && generate) {
+            if (!Value(arg, value))
+                return false;
+            if (!ParseInteger(value, a.Count) || a.Count < 1 || a.Count > MaxBatchCount)
+                return Fail("bad count '" + value + "' for --count (1 to " + std::to_string(MaxBatchCount) + ")");
+            CountGiven = true;
+            return true;
+        }
         if (arg == "--force" && generate) {
             a.Force = true;
             return true;
         }
         if (generate || c == TCliCommand::Render) {
-            for (auto [option, file] : {std::pair{"--png", &a.PngFile}, std::pair{"--svg", &a.SvgFile},
-                                        std::pair{"--pdf", &a.PdfFile}})
+            for (auto [option, file] :
+                 {std::pair{"--png", &a.PngFile}, std::pair{"--svg", &a.SvgFile}, std::pair{"--pdf", &a.PdfFile}})
                 if (arg == option)
                     return Value(arg, *file);
         }
@@ -208,6 +219,12 @@ struct TParser {
             return Fail("missing --png FILE.png, --svg FILE.svg or --pdf FILE.pdf for render");
         if (a.BlackAndWhite && !WantsPicture(a))
             return Fail("--bw needs --png, --svg or --pdf");
+        if (CountGiven && a.OutDir.empty())
+            return Fail("--count needs --out-dir DIR");
+        if (!a.OutDir.empty() && !a.OutFile.empty())
+            return Fail("--out cannot be used with --out-dir (the boards are named in DIR)");
+        if (!a.OutDir.empty() && (!a.PngFile.empty() || !a.SvgFile.empty()))
+            return Fail("--png and --svg cannot be used with --out-dir (--pdf makes a booklet of the boards)");
         Result.Ok = true;
         return true;
     }
@@ -231,6 +248,8 @@ std::string CliUsage()
                       [--out FILE.mirl] [--force]
                       [--png FILE.png] [--svg FILE.svg] [--pdf FILE.pdf] [--bw]
                       [--fair red,equal,resource,pips|all|none] [--balance]
+  vornia-cli generate [the options above but --out, --png and --svg]
+                      --count N --out-dir DIR [--pdf BOOKLET.pdf]
       Makes one board as the first "Generate New Board" of a fresh run would:
       the settings start at their defaults, then FILE.ini is read, then the
       options apply. Count keys are the settings keys (Brick, Grain, Lumber,
@@ -242,6 +261,18 @@ std::string CliUsage()
       the fair-board rules instead of the settings file: no 6 and 8 side by
       side (red), no equal numbers side by side (equal), no equal resources
       side by side (resource), pips balanced per resource (pips).
+      With --out-dir, makes N boards (1 to 10000, default 1) as the first N
+      "Generate New Board" of a run would, named "New <shape> 1" to N, saved
+      as DIR/board-0001.mirl and so on; board i uses seed (S + i - 1) modulo
+      86400000, where S is --seed or else the time of day when the batch
+      starts, so --seed alone remakes any one board. Last, DIR/boards.tsv
+      lists every board: file, name, seed, shape, attempts, the lowest,
+      actual and highest averages, the land-mass category, the balance (the
+      pips of each resource, the red, equal and resource pairs) and "ok" or
+      why the board failed. --pdf makes a booklet of them, a page per board with
+      its name as the heading. Existing board files or table are replaced
+      only with --force. On a terminal, a progress line goes to the error
+      output.
 
   vornia-cli stats FILE.mirl [--shape NAME] [--mass any|low|medium|high] [--balance]
       Opens a board file and prints its statistics; --shape and --mass are
@@ -255,12 +286,12 @@ std::string CliUsage()
       page is scaled down only past the 200 inches a PDF page may have).
       --bw draws in black and white.
 
-Both generate and stats print six lines: the board name, the four status
-panels (shape, plain waters, land mass, mass stats) and the attempts;
---balance adds a seventh: the pips of each resource and the neighbour pairs
-that break the first three fair-board rules.
+Both generate (of one board) and stats print six lines: the board name, the
+four status panels (shape, plain waters, land mass, mass stats) and the
+attempts; --balance adds a seventh: the pips of each resource and the
+neighbour pairs that break the first three fair-board rules.
 Exit status: 0 success, 1 a file could not be read or written, 2 usage
-error, 3 the board could not be made.
+error, 3 the board (or a board of a batch) could not be made.
 )";
 }
 

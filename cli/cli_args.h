@@ -28,10 +28,13 @@ struct TCliArgs {
     std::string PdfFile;                           // generate, render --pdf
     bool BlackAndWhite = false;                    // --bw
     std::string BoardFile;                         // stats, render FILE.mirl
+    std::string OutDir;                            // generate --out-dir: a batch of boards
+    int Count = 1;                                 // generate --count: boards in the batch
     std::optional<TFairRules> Fair;                // generate --fair
     bool Balance = false;                          // generate, stats --balance
 };
 
+constexpr int MaxBatchCount = 10000;
 // True when any of --png, --svg and --pdf was given.
 inline bool WantsPicture(const TCliArgs& args)
 {

@@ -2,9 +2,10 @@
 
 #include "board/fair_rules.h"
 #include "board/panel_board.h"
-#include "board/plain_owner.h"
 #include "board/random_source.h"
 #include "board/status_texts.h"
+#include "cli_batch.h"
+#include "cli_owner.h"
 #include "files/board_file.h"
 #include "files/file_utils.h"
 #include "files/open_board.h"
@@ -13,18 +14,6 @@
 namespace vornia {
 
 namespace {
-
-// The board panel's owner for the tool: settings in a struct, the status
-// panels kept as texts.
-class TCliOwner : public TPlainBoardOwner {
-public:
-    std::array<std::string, 4> Panels;
-
-    void DisplayStats(const TStats& stats) override
-    {
-        Panels = StatsPanelTexts(stats, Settings.Shape, Settings.MassDensity);
-    }
-};
 
 void PrintPanels(std::ostream& out, const TPanelBoard& panel, const TCliOwner& owner, bool balance)
 {
@@ -52,9 +41,9 @@ bool ReadIni(const std::string& path, TIniFile& ini, std::ostream& err)
 int WritePictures(const TCliArgs& args, const TPlateList& plates, int zoom, const TPictureWriter& writePicture,
                   std::ostream& err)
 {
-    for (const auto& [path, format] : {std::pair{&args.PngFile, TPictureFormat::Png},
-                                       std::pair{&args.SvgFile, TPictureFormat::Svg},
-                                       std::pair{&args.PdfFile, TPictureFormat::Pdf}}) {
+    for (const auto& [path, format] :
+         {std::pair{&args.PngFile, TPictureFormat::Png}, std::pair{&args.SvgFile, TPictureFormat::Svg},
+          std::pair{&args.PdfFile, TPictureFormat::Pdf}}) {
         if (path->empty())
             continue;
         std::string error;
@@ -66,16 +55,16 @@ int WritePictures(const TCliArgs& args, const TPlateList& plates, int zoom, cons
     return ExitOk;
 }
 
-int Generate(const TCliArgs& args, std::ostream& out, std::ostream& err, const TPictureWriter& writePicture)
+// The settings of generate: the defaults, then the settings file, then the options.
+bool SetUpOwner(const TCliArgs& args, TCliOwner& owner, std::ostream& err)
 {
     TAppSettings settings;
     if (!args.SettingsFile.empty()) {
         TIniFile ini;
         if (!ReadIni(args.SettingsFile, ini, err))
-            return ExitFileError;
+            return false;
         LoadSettings(ini, settings);
     }
-    TCliOwner owner;
     owner.Settings = settings.Board;
     owner.Zoom = settings.Zoom;
     if (args.Shape)
@@ -90,6 +79,17 @@ int Generate(const TCliArgs& args, std::ostream& out, std::ostream& err, const T
         owner.Zoom = *args.Zoom;
     if (args.Fair)
         owner.Settings.Fair = *args.Fair;
+    return true;
+}
+
+int Generate(const TCliArgs& args, std::ostream& out, std::ostream& err, const TPictureWriter& writePicture,
+             bool progress, const TBookletMaker& makeBooklet)
+{
+    TCliOwner owner;
+    if (!SetUpOwner(args, owner, err))
+        return ExitFileError;
+    if (!args.OutDir.empty())
+        return GenerateBatch(args, owner, out, err, progress, makeBooklet);
 
     if (!args.OutFile.empty() && !args.Force && CheckFileExists(args.OutFile)) {
         err << "vornia-cli: " << args.OutFile << " exists already (use --force to overwrite it)\n";
@@ -160,11 +160,12 @@ int Render(const TCliArgs& args, std::ostream& err, const TPictureWriter& writeP
 
 } // namespace
 
-int RunCli(const TCliArgs& args, std::ostream& out, std::ostream& err, const TPictureWriter& writePicture)
+int RunCli(const TCliArgs& args, std::ostream& out, std::ostream& err, const TPictureWriter& writePicture,
+           bool progress, const TBookletMaker& makeBooklet)
 {
     switch (args.Command) {
     case TCliCommand::Help: out << CliUsage(); return ExitOk;
-    case TCliCommand::Generate: return Generate(args, out, err, writePicture);
+    case TCliCommand::Generate: return Generate(args, out, err, writePicture, progress, makeBooklet);
     case TCliCommand::Stats: return Stats(args, out, err);
     case TCliCommand::Render: return Render(args, err, writePicture);
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <ostream>
 #include <string>
 
@@ -20,6 +21,21 @@ constexpr int ExitNoBoard = 3;
 // Draws the board into a picture file; false with a reason when it cannot.
 using TPictureWriter = std::function<bool(const TPictureRequest&, std::string& error)>;
 
-int RunCli(const TCliArgs& args, std::ostream& out, std::ostream& err, const TPictureWriter& writePicture);
+// The PDF booklet of a batch, handed in as the pictures are: a page for each
+// board, the file written when it is finished. Each call is false, with the
+// reason in error, when the file cannot be written.
+class TBooklet {
+public:
+    virtual ~TBooklet() = default;
+    virtual bool Begin(const std::string& path, std::string& error) = 0;
+    // board.Path is not used: the page goes into the booklet.
+    virtual bool AddBoard(const std::string& heading, const TPictureRequest& board, std::string& error) = 0;
+    virtual bool Finish(std::string& error) = 0;
+};
+using TBookletMaker = std::function<std::unique_ptr<TBooklet>()>;
+
+// progress: a batch shows its progress on err (when err is a terminal).
+int RunCli(const TCliArgs& args, std::ostream& out, std::ostream& err, const TPictureWriter& writePicture,
+           bool progress = false, const TBookletMaker& makeBooklet = {});
 
 } // namespace vornia

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
 #include <QGuiApplication>
 #include <QtGlobal>
 
@@ -47,5 +49,6 @@ int main(int argc, char** argv)
     // The application has put the C library into the user's locale; the
     // numbers printed keep the decimal point whatever it is.
     std::setlocale(LC_NUMERIC, "C");
-    return vornia::RunCli(parse.Args, std::cout, std::cerr, vornia::WriteBoardPicture);
+    return vornia::RunCli(parse.Args, std::cout, std::cerr, vornia::WriteBoardPicture, ::isatty(STDERR_FILENO) == 1,
+                          vornia::MakePdfBooklet);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QImage>
+#include <memory>
 
 #include "cli_run.h"
 
@@ -13,5 +14,9 @@ QImage DrawBoardPicture(const TPictureRequest& request, std::string& error);
 
 // Writes the request's picture file in its format (SaveBoardPicture).
 bool WriteBoardPicture(const TPictureRequest& request, std::string& error);
+
+// The PDF booklet of a batch (TBoardBooklet), each page drawn as the
+// pictures are.
+std::unique_ptr<TBooklet> MakePdfBooklet();
 
 } // namespace vornia

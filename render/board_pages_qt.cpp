@@ -39,7 +39,7 @@ QPageLayout::Orientation OrientationFor(const TPlateList& plates, const TPaintOp
 QPageSize LocalePaper()
 {
     return QLocale().measurementSystem() == QLocale::ImperialUSSystem ? QPageSize(QPageSize::Letter)
-                                                                        : QPageSize(QPageSize::A4);
+                                                                      : QPageSize(QPageSize::A4);
 }
 
 } // namespace

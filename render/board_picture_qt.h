@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QImage>
+#include <functional>
 #include <string>
 
 #include "board_painter.h"
@@ -20,12 +21,33 @@ QImage RenderBoardImage(const TPlateList& plates, const TPaintOptions& options, 
 // on a side or one there is not enough memory for.
 QImage BoardPictureImage(const TPlateList& plates, const TPaintOptions& options, std::string* error);
 
+// Receives rows [first, first + count) of a picture drawn band by band; band
+// holds them from its line bandLine on. False stops the drawing.
+using TBandSink = std::function<bool(const QImage& band, int bandLine, int first, int count)>;
+constexpr int PictureBandRows = 512;
+
+// Draws the picture of width x height that RenderBoardImage would give, a
+// band of bandRows rows at a time, so that the whole picture is never held in
+// full colour. Each band is drawn with enough rows above and below it for
+// every plate that reaches it to be drawn whole, so its pixels are those of
+// the whole picture. False when the sink stopped the drawing or there is not
+// enough memory for a band.
+bool RenderBoardBands(const TPlateList& plates, const TPaintOptions& options, int width, int height, int bandRows,
+                      const TBandSink& sink);
+
+// The picture of RenderBoardImage as an image of at most 256 colours, drawn
+// band by band; a null image when it has more colours or there is not
+// enough memory for it.
+QImage RenderBoardPaletteImage(const TPlateList& plates, const TPaintOptions& options, int width, int height,
+                               int bandRows = PictureBandRows);
+
 // Writes the board's picture (BoardPictureImage) as a PNG file,
 // whole to a temporary file in the same folder that is then renamed over
 // path. False, with the reason in error (when given; it does not name the
 // file, the caller's message does), for a picture larger than MaxPictureSide
 // on a side or a file that cannot be written; the old file, if any, is then
-// left as it was.
+// left as it was. The file holds a palette when the picture has no more than
+// 256 colours, as board pictures do.
 bool SaveBoardPng(const TPlateList& plates, const TPaintOptions& options, const std::string& path,
                   std::string* error);
 

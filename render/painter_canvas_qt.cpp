@@ -13,9 +13,15 @@ TPainterCanvas::TPainterCanvas(QPainter& painter, int width, int height)
     Painter.setRenderHint(QPainter::TextAntialiasing, true);
 }
 
-TPainterCanvas::~TPainterCanvas() { FlushLines(); }
+TPainterCanvas::~TPainterCanvas()
+{
+    FlushLines();
+}
 
-void TPainterCanvas::SetPenColor(TColor color) { PenColor = color; }
+void TPainterCanvas::SetPenColor(TColor color)
+{
+    PenColor = color;
+}
 
 void TPainterCanvas::SetPenWidth(int width)
 {
@@ -25,7 +31,10 @@ void TPainterCanvas::SetPenWidth(int width)
     PenWidth = width;
 }
 
-void TPainterCanvas::SetBrushColor(TColor color) { BrushColor = color; }
+void TPainterCanvas::SetBrushColor(TColor color)
+{
+    BrushColor = color;
+}
 
 QPen TPainterCanvas::CurrentPen() const
 {

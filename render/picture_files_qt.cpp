@@ -6,6 +6,7 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <QSvgGenerator>
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -43,8 +44,7 @@ bool WriteWhole(const std::string& path, std::string* error, const std::function
 
 } // namespace
 
-bool SaveBoardSvg(const TPlateList& plates, const TPaintOptions& options, const std::string& path,
-                  std::string* error)
+bool SaveBoardSvg(const TPlateList& plates, const TPaintOptions& options, const std::string& path, std::string* error)
 {
     const TPictureSize size = BoardPictureSize(plates, options.Zoom);
     return WriteWhole(path, error, [&](QSaveFile& file) {
@@ -64,14 +64,15 @@ bool SaveBoardSvg(const TPlateList& plates, const TPaintOptions& options, const 
     });
 }
 
-bool SaveBoardPdf(const TPlateList& plates, const TPaintOptions& options, const std::string& path,
-                  std::string* error)
+bool SaveBoardPdf(const TPlateList& plates, const TPaintOptions& options, const std::string& path, std::string* error)
 {
     const TPictureSize size = BoardPictureSize(plates, options.Zoom);
     const double points = PdfPointsPerPixel(size.width, size.height);
-    // Whole points, never past the limit.
-    const QSizeF page(std::min(PdfMaxPagePoints, std::ceil(size.width * points)),
-                      std::min(PdfMaxPagePoints, std::ceil(size.height * points)));
+    // Whole points, never past the largest page nor under the smallest.
+    const auto side = [points](int pixels) {
+        return std::clamp(std::ceil(pixels * points), PdfMinPagePoints, PdfMaxPagePoints);
+    };
+    const QSizeF page(side(size.width), side(size.height));
     return WriteWhole(path, error, [&](QSaveFile& file) {
         QPdfWriter pdf(&file);
         pdf.setCreator(QStringLiteral("Vornia Generator"));

@@ -53,10 +53,15 @@ struct TPagePlacement {
 TPagePlacement FitCentred(int w, int h, double areaWidth, double areaHeight);
 
 // True when a page for a w x h picture is best turned sideways.
-inline bool WiderThanHigh(int w, int h) { return w > h; }
+inline bool WiderThanHigh(int w, int h)
+{
+    return w > h;
+}
 
-// A PDF page may be at most 14,400 points (200 inches) on a side.
+// A PDF page may be at most 14,400 points (200 inches) on a side, and at
+// least 3.
 constexpr double PdfMaxPagePoints = 14400;
+constexpr double PdfMinPagePoints = 3;
 // Points per picture pixel on a PDF page that holds a whole w x h picture:
 // 0.75 (96 pixels to the inch), or less where that would make a side longer
 // than PdfMaxPagePoints.

@@ -11,6 +11,7 @@ packages=(
   fonts-liberation fonts-dejavu-core
   xvfb xauth xdotool x11-utils imagemagick openbox
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+  shared-mime-info xdg-utils libfile-mimeinfo-perl desktop-file-utils
   python3
 )
 

@@ -1,5 +1,6 @@
 // The one main() of every Qt test program (tests/<folder>/*_qt.cpp): an
-// application object on the offscreen platform, then every test linked in.
+// application object on the offscreen platform (unless another one is asked
+// for, as under Xvfb), then every test linked in.
 // A program built with VORNIA_TEST_GUI_ONLY makes a QGuiApplication, as
 // vornia-cli does: a QApplication's widget style would change the button
 // face colour of the pictures.
@@ -15,7 +16,8 @@ using TTestApplication = QApplication;
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     TTestApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -176,10 +176,14 @@ xdotool mousemove "$(($(xdotool getdisplaygeometry | cut -d' ' -f1) / 2))" "$(($
 retry 50 restored "$main" || fail "the window was not restored"
 retry 50 has_outer_size "$main" 700x350 || fail "restored to $(outer_size "$main"), not 700x350"
 
-key_to "$main" F12
-retry 100 sh -c "! kill -0 $program_pid" || fail "F12 did not end the program"
-wait "$program_pid" || fail "the program ended with status $?"
-program_pid=
+# F12 ends the program, which must then exit successfully.
+close_with_f12() {
+    key_to "$main" F12
+    retry 100 sh -c "! kill -0 $program_pid" || fail "F12 did not end the program"
+    wait "$program_pid" || fail "the program ended with status $?"
+    program_pid=
+}
+close_with_f12
 
 ini="$work/run/VorniaGenerator.ini"
 [ -f "$ini" ] || fail "no VorniaGenerator.ini written"
@@ -189,4 +193,24 @@ for line in '[settings]' "version=$version" 'shape=traditional' 'customPieceCoun
     tr -d '\r' <"$ini" | grep -qxF "$line" || fail "VorniaGenerator.ini lacks the line $line"
 done
 [ "$(ls "$work/run")" = "VorniaGenerator.ini" ] || fail "unexpected files: $(ls "$work/run")"
+
+# As the desktop entry starts it, for a board file: the board opens after
+# the start-up, and the settings go to the user's configuration folder.
+board="$work/a board.mirl"
+printf '[settings]\r\nplate[0]=Water;10;33;;;;;\r\nplateCount=1\r\nzoomSize=50\r\n' >"$board"
+mkdir "$work/menu"
+cd "$work/menu"
+XDG_CONFIG_HOME="$work/config" "$program" --from-desktop-entry "$board" >"$work/program.log" 2>&1 &
+program_pid=$!
+question=$(window_named '^Vornia Generator$')
+main=$(window_named "^$main_title")
+key_to "$question" Escape
+gone '^Vornia Generator$'
+expect_title "$main" "$main_title [$board]"
+retry 100 has_water || fail "no water blue on the screen after the command-line open"
+close_with_f12
+ini="$work/config/vornia-generator/VorniaGenerator.ini"
+[ -f "$ini" ] || fail "no VorniaGenerator.ini in the configuration folder"
+tr -d '\r' <"$ini" | grep -qxF 'zoomSize=50' || fail "the opened board's zoom is not in the settings"
+[ -z "$(ls "$work/menu")" ] || fail "files in the folder it was started in: $(ls "$work/menu")"
 echo "passed"

@@ -122,8 +122,8 @@ public:
     }
     bool ExportPicture(const TPictureRequest& request, std::string* error) override
     {
-        Exports.push_back({request.Path, request.Format, request.Zoom, request.BlackAndWhite,
-                           PlacedPlates(request.Plates)});
+        Exports.push_back(
+            {request.Path, request.Format, request.Zoom, request.BlackAndWhite, PlacedPlates(request.Plates)});
         if (!ExportError.empty() && error)
             *error = ExportError;
         return ExportError.empty();

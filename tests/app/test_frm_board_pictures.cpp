@@ -13,9 +13,9 @@ TEST(PictureMenu, ExportFollowsSaveAsAndPrintWholeBoardFollowsPrint)
     std::vector<std::string> names;
     for (const TMenuItem& item : menu.Item(mnu::File).Items)
         names.push_back(item.Name);
-    EXPECT_EQ(names, (std::vector<std::string>{"mnuMakeNewBoard", "mnuRefreshBoard", "N4", "mnuSaveAs",
-                                               "mnuExportPicture", "mnuOpen", "N3", "mnuPrint",
-                                               "mnuPrintWholeBoard", "N1", "mnuExit"}));
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"mnuMakeNewBoard", "mnuRefreshBoard", "N4", "mnuSaveAs", "mnuExportPicture",
+                                        "mnuOpen", "N3", "mnuPrint", "mnuPrintWholeBoard", "N1", "mnuExit"}));
     EXPECT_EQ(menu.Item(mnu::ExportPicture).Caption, "Export Picture...");
     EXPECT_EQ(menu.Item(mnu::ExportPicture).ShortCut, "Ctrl+E");
     EXPECT_EQ(menu.Item(mnu::PrintWholeBoard).ShortCut, "Ctrl+Shift+P");
@@ -28,7 +28,7 @@ TEST_F(Pictures, ExportWritesTheChosenFormatAtTheWindowsZoomAndColourMode)
     struct TCase {
         const char* Name;
         const char* Ini;
-        std::optional<std::string> Chosen; // nullopt: the dialog is cancelled
+        std::optional<std::string> Chosen;    // nullopt: the dialog is cancelled
         std::optional<TPictureFormat> Format; // nullopt: nothing is written
         std::vector<std::string> Messages;
         int Zoom;
@@ -37,8 +37,13 @@ TEST_F(Pictures, ExportWritesTheChosenFormatAtTheWindowsZoomAndColourMode)
     const std::string rename(PictureNameText);
     const TCase cases[] = {
         {"png in colour", "", "board.png", TPictureFormat::Png, {}, 100, false},
-        {"svg at 50 in black and white", "zoomSize=50\r\nblackAndWhite=1\r\n", "board.svg", TPictureFormat::Svg,
-         {}, 50, true},
+        {"svg at 50 in black and white",
+         "zoomSize=50\r\nblackAndWhite=1\r\n",
+         "board.svg",
+         TPictureFormat::Svg,
+         {},
+         50,
+         true},
         {"pdf named in capitals at 75", "zoomSize=75\r\n", "Board.PDF", TPictureFormat::Pdf, {}, 75, false},
         {"cancelled", "", std::nullopt, std::nullopt, {}, 0, false},
         {"an extension of no picture", "", "board.jpg", std::nullopt, {rename}, 0, false},

@@ -1,14 +1,21 @@
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <sstream>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "board/board_settings.h"
+#include "board/panel_board.h"
 #include "cli/cli_args.h"
+#include "cli/cli_batch.h"
 #include "cli/cli_run.h"
 #include "files/file_utils.h"
 #include "tests/scoped_locale.h"
@@ -50,6 +57,14 @@ TEST(CliArgs, UsageErrorsNameTheBadArgument)
         {{"stats"}, "missing board file"},
         {{"stats", "a.mirl", "--png", "x.png"}, "'--png'"},
         {{"render", "a.mirl"}, "--png"},
+        {{"generate", "--count", "0", "--out-dir", "d"}, "'0'"},
+        {{"generate", "--count", "10001", "--out-dir", "d"}, "'10001'"},
+        {{"generate", "--count", "many", "--out-dir", "d"}, "'many'"},
+        {{"generate", "--count", "5"}, "--out-dir"},
+        {{"generate", "--out-dir", "d", "--out", "b.mirl"}, "--out"},
+        {{"generate", "--out-dir", "d", "--png", "b.png"}, "--png"},
+        {{"generate", "--out-dir", "d", "--svg", "b.svg"}, "--svg"},
+        {{"stats", "a.mirl", "--out-dir", "d"}, "'--out-dir'"},
         {{"render", "a.mirl"}, "--svg"},
         {{"render", "a.mirl", "--bw"}, "--pdf"},
         {{"render", "a.mirl", "--svg"}, "--svg"},
@@ -225,6 +240,171 @@ TEST_F(CliRun, FailuresAndTheirExitStatus)
     EXPECT_EQ(Run({"generate", "--out", intoFolder.c_str()}, &out, &err), ExitFileError);
 }
 
+TEST(CliBatch, SeedsCountOnFromTheFirstAndWrapAtTheEndOfTheDay)
+{
+    struct TRow {
+        std::uint32_t first;
+        int board;
+        std::uint32_t seed;
+    };
+    for (const TRow row : {TRow{5, 1, 5}, TRow{5, 10, 14}, TRow{86399999, 1, 86399999}, TRow{86399999, 2, 0},
+                           TRow{86399990, 10000, 9989}}) {
+        SCOPED_TRACE(std::to_string(row.first) + " board " + std::to_string(row.board));
+        EXPECT_EQ(BatchSeed(row.first, row.board), row.seed);
+    }
+    EXPECT_EQ(BatchBoardFileName(7), "board-0007.mirl");
+    EXPECT_EQ(BatchBoardFileName(10000), "board-10000.mirl");
+}
+
+TEST_F(CliRun, ABatchOfAHundredIsTheRunsFirstHundredBoardsEachRemadeByItsSeed)
+{
+    const std::string out = Path("batch");
+    std::string printed;
+    ASSERT_EQ(Run({"generate", "--shape", "dog leg", "--count", "100", "--out-dir", out.c_str(), "--seed", "86399950"},
+                  &printed),
+              ExitOk);
+    EXPECT_EQ(printed, "100 of 100 boards made; the table is " + (fs::path(out) / "boards.tsv").string() + "\n");
+    const auto table = Lines(Read(Path("batch/boards.tsv")));
+    ASSERT_EQ(table.size(), 101u);
+    EXPECT_EQ(table[0], BatchTableHeader());
+    for (const int board : {1, 50, 51, 100}) {
+        SCOPED_TRACE(board);
+        const std::string seed = std::to_string((86399950 + board - 1) % 86400000);
+        const std::string file = BatchBoardFileName(board);
+        std::string single;
+        const std::string alone = Path("alone.mirl");
+        ASSERT_EQ(Run({"generate", "--shape", "dog leg", "--seed", seed.c_str(), "--out", alone.c_str(), "--force",
+                       "--balance"},
+                      &single),
+                  ExitOk);
+        EXPECT_EQ(Read(alone), Read(out + "/" + file));
+        // The row shows what the panel showed for the same board.
+        const auto panels = Lines(single);
+        const std::string stats = panels[4].substr(std::string("mass stats: ").size());
+        std::istringstream averages(stats);
+        std::string lowest, dash, actual, highest, category;
+        averages >> lowest >> dash >> actual >> dash >> highest >> category;
+        // "balance: pips Brick=P ...; pairs red=R equal=E resource=S": its numbers in order.
+        std::string balance;
+        for (std::size_t at = panels[6].find('='); at != std::string::npos; at = panels[6].find('=', at + 1))
+            balance += "\t" + panels[6].substr(at + 1, panels[6].find_first_of(" ;", at) - at - 1);
+        EXPECT_EQ(table[static_cast<std::size_t>(board)],
+                  file + "\tNew dog leg " + std::to_string(board) + "\t" + seed + "\tdog leg\t0\t" + lowest + "\t" +
+                      actual + "\t" + highest + "\t" + category.substr(1, category.size() - 2) + balance + "\tok");
+    }
+}
+
+TEST_F(CliRun, ABatchReplacesFilesOnlyWithForceAndListsFailedBoards)
+{
+    const std::string out = Path("batch");
+    fs::create_directories(out);
+    for (const char* name : {"board-0002.mirl", "boards.tsv"}) {
+        SCOPED_TRACE(name);
+        std::ofstream(out + "/" + name) << "old";
+        std::string err;
+        EXPECT_EQ(Run({"generate", "--count", "3", "--out-dir", out.c_str()}, nullptr, &err), ExitFileError);
+        EXPECT_NE(err.find(name), std::string::npos) << err;
+        EXPECT_EQ(Read(out + "/" + name), "old");
+        EXPECT_FALSE(fs::exists(out + "/board-0001.mirl"));
+        fs::remove(out + "/" + name);
+    }
+    std::ofstream(out + "/board-0002.mirl") << "old";
+    ASSERT_EQ(Run({"generate", "--count", "3", "--out-dir", out.c_str(), "--force"}), ExitOk);
+    EXPECT_NE(Read(out + "/board-0002.mirl"), "old");
+
+    // Boards that cannot be made: rows without a file, and exit status 3.
+    const std::string firstBoard = Read(out + "/board-0001.mirl");
+    std::string err;
+    EXPECT_EQ(Run({"generate", "--shape", "random", "--mass", "high", "--counts",
+                   "Brick=2,Grain=0,Lumber=0,Ore=0,Wool=0,Desert=0", "--count", "2", "--out-dir", out.c_str(), "--seed",
+                   "9", "--force"},
+                  nullptr, &err),
+              ExitNoBoard);
+    EXPECT_NE(err.find("2 boards could not be made"), std::string::npos) << err;
+    const auto table = Lines(Read(out + "/boards.tsv"));
+    ASSERT_EQ(table.size(), 3u);
+    EXPECT_EQ(table[1], "\t\t9\trandom\t" + std::to_string(MaxRandomAttempts) + "\t\t\t\t" + std::string(8, '\t') +
+                            "\tFailed to create custom board. Please try again.");
+    EXPECT_EQ(Read(out + "/board-0001.mirl"), firstBoard) << "a failed board leaves the file of its number alone";
+}
+
+// A booklet that records what the batch gives it.
+class TRecordedBooklet : public TBooklet {
+public:
+    struct TLog {
+        std::string Path;
+        std::vector<std::string> Headings;
+        std::vector<bool> BlackAndWhite;
+        bool Finished = false;
+        bool RefuseBegin = false;
+    };
+    explicit TRecordedBooklet(TLog& log) : Log(log) {}
+    bool Begin(const std::string& path, std::string& error) override
+    {
+        Log.Path = path;
+        error = "refused";
+        return !Log.RefuseBegin;
+    }
+    bool AddBoard(const std::string& heading, const TPictureRequest& board, std::string&) override
+    {
+        EXPECT_GT(board.Plates.PlacedCount(), 0);
+        Log.Headings.push_back(heading);
+        Log.BlackAndWhite.push_back(board.BlackAndWhite);
+        return true;
+    }
+    bool Finish(std::string&) override
+    {
+        Log.Finished = true;
+        return true;
+    }
+
+private:
+    TLog& Log;
+};
+
+TEST_F(CliRun, ABatchBookletHasAPageForEachBoardMade)
+{
+    struct TRow {
+        const char* name;
+        std::vector<const char*> args;
+        bool refuseBegin;
+        int status;
+        std::vector<std::string> headings;
+        bool finished;
+    };
+    const std::string out = Path("batch"), book = Path("book.pdf");
+    const TRow rows[] = {
+        {"three boards", {"--count", "3", "--bw"}, false, ExitOk, {"New cross 1", "New cross 2", "New cross 3"}, true},
+        {"every board failed",
+         {"--count", "2", "--shape", "random", "--mass", "high", "--counts",
+          "Brick=2,Grain=0,Lumber=0,Ore=0,Wool=0,Desert=0"},
+         false,
+         ExitNoBoard,
+         {},
+         false},
+        {"booklet not writable", {"--count", "2"}, true, ExitFileError, {}, false},
+    };
+    for (const TRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        fs::remove_all(out);
+        std::vector<std::string> words{"vornia-cli", "generate", "--shape", "cross", "--out-dir", out, "--pdf", book};
+        words.insert(words.end(), row.args.begin(), row.args.end());
+        const TCliParse parse = ParseCliArgs(words);
+        ASSERT_TRUE(parse.Ok) << parse.Error;
+        TRecordedBooklet::TLog log;
+        log.RefuseBegin = row.refuseBegin;
+        std::ostringstream o, e;
+        EXPECT_EQ(RunCli(parse.Args, o, e, nullptr, false, [&] { return std::make_unique<TRecordedBooklet>(log); }),
+                  row.status);
+        EXPECT_EQ(log.Path, book);
+        EXPECT_EQ(log.Headings, row.headings);
+        EXPECT_EQ(log.Finished, row.finished);
+        for (const bool bw : log.BlackAndWhite)
+            EXPECT_TRUE(bw);
+        EXPECT_EQ(fs::exists(out + "/board-0001.mirl"), row.status == ExitOk);
+    }
+}
+
 // A file that cannot be read or written is named once, then the reason.
 TEST_F(CliRun, FileMessagesNameTheFileOnce)
 {
@@ -296,9 +476,9 @@ TEST_F(CliRun, ProgramWritesEveryPictureAskedForAndStopsAtTheFirstItCannot)
         err = Read(errFile);
         return status;
     };
-    ASSERT_EQ(run("generate --seed 2 --out '" + board + "' --svg '" + Path("g.svg") + "' --pdf '" + Path("g.pdf") +
-                  "'"),
-              ExitOk);
+    ASSERT_EQ(
+        run("generate --seed 2 --out '" + board + "' --svg '" + Path("g.svg") + "' --pdf '" + Path("g.pdf") + "'"),
+        ExitOk);
     ASSERT_EQ(run("render '" + board + "' --pdf '" + Path("r.pdf") + "' --svg '" + Path("r.svg") + "' --png '" +
                   Path("r.png") + "'"),
               ExitOk);
@@ -311,8 +491,7 @@ TEST_F(CliRun, ProgramWritesEveryPictureAskedForAndStopsAtTheFirstItCannot)
 
     // A picture into a missing folder: the file error, and nothing after it.
     const std::string missing = Path("no/such/x.svg");
-    EXPECT_EQ(run("render '" + board + "' --svg '" + missing + "' --pdf '" + Path("after.pdf") + "'"),
-              ExitFileError);
+    EXPECT_EQ(run("render '" + board + "' --svg '" + missing + "' --pdf '" + Path("after.pdf") + "'"), ExitFileError);
     EXPECT_EQ(err.rfind("vornia-cli: cannot write " + missing + ": ", 0), 0u) << err;
     EXPECT_FALSE(fs::exists(Path("after.pdf")));
 }
@@ -323,12 +502,12 @@ TEST_F(CliRun, ProgramWritesTheSameInEveryLocale)
 {
     const std::string cli = VORNIA_CLI_PATH;
     auto runUnder = [&](const std::string& locale, const std::string& tag) {
-        const std::string board = Path("b.mirl"), png = Path("b.png"), out = Path("out.txt");
+        const std::string board = Path("b.mirl"), png = Path("b.png"), svg = Path("b.svg"), out = Path("out.txt");
         const std::string command = "LC_ALL=" + locale + " LANG=" + locale + " " + cli +
-                                    " generate --seed 1 --force --out '" + board + "' --png '" + png + "' >'" + out +
-                                    "' 2>/dev/null";
+                                    " generate --seed 1 --force --out '" + board + "' --png '" + png + "' --svg '" +
+                                    svg + "' >'" + out + "' 2>/dev/null";
         EXPECT_EQ(WEXITSTATUS(std::system(command.c_str())), ExitOk) << tag;
-        return std::vector<std::string>{Read(out), Read(board), Read(png)};
+        return std::vector<std::string>{Read(out), Read(board), Read(png), Read(svg)};
     };
     const auto plain = runUnder("C", "C");
     EXPECT_NE(plain[0].find("mass stats: 1.89 - 4.42 - 4.42  (high)\n"), std::string::npos) << plain[0];
@@ -338,6 +517,65 @@ TEST_F(CliRun, ProgramWritesTheSameInEveryLocale)
         EXPECT_EQ(local[0], plain[0]);
         EXPECT_TRUE(local[1] == plain[1]) << "the board file differs";
         EXPECT_TRUE(local[2] == plain[2]) << "the picture differs";
+        EXPECT_TRUE(local[3] == plain[3]) << "the SVG picture differs";
+    }
+}
+
+// The real program's booklet: a PDF page for each board, headed by its name.
+TEST_F(CliRun, ProgramWritesTheBookletOfABatch)
+{
+    if (std::system("command -v pdfinfo >/dev/null && command -v pdftotext >/dev/null") != 0)
+        GTEST_SKIP() << "pdfinfo or pdftotext is missing";
+    const std::string out = Path("batch"), book = Path("book.pdf"), text = Path("book.txt");
+    const std::string command = std::string(VORNIA_CLI_PATH) + " generate --count 4 --seed 7 --out-dir '" + out +
+                                "' --pdf '" + book + "' >/dev/null 2>&1";
+    ASSERT_EQ(WEXITSTATUS(std::system(command.c_str())), ExitOk);
+    ASSERT_EQ(std::system(("pdfinfo '" + book + "' | grep -q '^Pages: *4$'").c_str()), 0);
+    ASSERT_EQ(std::system(("pdftotext '" + book + "' '" + text + "'").c_str()), 0);
+    const std::string words = Read(text);
+    for (const char* heading : {"New traditional 1", "New traditional 4"})
+        EXPECT_NE(words.find(heading), std::string::npos) << heading;
+}
+
+// A batch killed at any moment: every board file there is whole, and the
+// table, written last, is not there at all.
+TEST_F(CliRun, ABatchKilledMidwayLeavesOnlyWholeBoardFiles)
+{
+    const std::string out = Path("batch");
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const int null = ::open("/dev/null", O_WRONLY);
+        ::dup2(null, STDOUT_FILENO);
+        ::dup2(null, STDERR_FILENO);
+        ::execl(VORNIA_CLI_PATH, "vornia-cli", "generate", "--count", "10000", "--out-dir", out.c_str(), nullptr);
+        ::_exit(127);
+    }
+    auto boardFiles = [&] {
+        std::vector<fs::path> files;
+        std::error_code ec;
+        for (const auto& entry : fs::directory_iterator(out, ec))
+            if (entry.path().filename().string().rfind("board-", 0) == 0)
+                files.push_back(entry.path());
+        return files;
+    };
+    for (int wait = 0; wait < 600 && boardFiles().size() < 20; ++wait)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    ::kill(child, SIGKILL);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status)) << "the batch ended before it was killed";
+
+    const auto files = boardFiles();
+    EXPECT_GE(files.size(), 20u);
+    EXPECT_FALSE(fs::exists(out + "/boards.tsv"));
+    for (const fs::path& file : files) {
+        SCOPED_TRACE(file.string());
+        const std::string text = Read(file.string());
+        const auto end = std::string("\r\nera=hexlanders\r\n\r\n");
+        ASSERT_GE(text.size(), end.size());
+        EXPECT_EQ(text.substr(text.size() - end.size()), end);
+        EXPECT_NE(text.find("\r\nplateCount=37\r\n"), std::string::npos);
     }
 }
 

@@ -26,7 +26,10 @@ inline int RunShell(const std::string& command, std::string* out = nullptr)
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-inline std::string Quoted(const std::string& text) { return "'" + text + "'"; }
+inline std::string Quoted(const std::string& text)
+{
+    return "'" + text + "'";
+}
 
 // The rest of the line after key in text; empty when key is not there.
 inline std::string ValueAfter(const std::string& text, const std::string& key)
@@ -38,7 +41,10 @@ inline std::string ValueAfter(const std::string& text, const std::string& key)
     return text.substr(at + key.size(), end == std::string::npos ? std::string::npos : end - at - key.size());
 }
 
-inline bool HavePopplerTools() { return RunShell("command -v pdftoppm pdftotext pdfinfo >/dev/null 2>&1") == 0; }
+inline bool HavePopplerTools()
+{
+    return RunShell("command -v pdftoppm pdftotext pdfinfo >/dev/null 2>&1") == 0;
+}
 
 // Page (from 1) of the PDF as a picture at dpi, without antialiasing so that
 // every colour is one of the drawing's; written next to prefix. Null when
@@ -46,8 +52,8 @@ inline bool HavePopplerTools() { return RunShell("command -v pdftoppm pdftotext 
 inline QImage PdfPage(const std::string& pdf, int dpi, const std::string& prefix, int page = 1)
 {
     const std::string pages = " -f " + std::to_string(page) + " -l " + std::to_string(page);
-    if (RunShell("pdftoppm -r " + std::to_string(dpi) + pages + " -aa no -aaVector no -png -singlefile " +
-                 Quoted(pdf) + " " + Quoted(prefix) + " 2>&1") != 0)
+    if (RunShell("pdftoppm -r " + std::to_string(dpi) + pages + " -aa no -aaVector no -png -singlefile " + Quoted(pdf) +
+                 " " + Quoted(prefix) + " 2>&1") != 0)
         return {};
     return QImage(QString::fromStdString(prefix + ".png"));
 }

@@ -5,6 +5,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "board/panel_board.h"
+#include "board/plain_owner.h"
+#include "board/random_source.h"
 #include "image_probe_qt.h"
 #include "plates_for_tests.h"
 #include "render/board_picture_qt.h"
@@ -90,6 +93,118 @@ TEST(RenderBoardImage, PaintsTheWholeCanvasOfTheGivenSize)
     EXPECT_EQ(image.format(), QImage::Format_RGB32);
     EXPECT_EQ(testing::AllColors(image), (std::set<TColor>{clBlack, clWhite}));
     EXPECT_EQ(PixelAt(image, 299, 119), clWhite);
+}
+
+QImage Argb(const QImage& image)
+{
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+// A random board of every piece at the given zoom: harbours with their dots,
+// tokens, and rows of hexes cut by every band boundary.
+void RandomBoard(TPlateList& plates, int zoom)
+{
+    TPlainBoardOwner owner;
+    owner.Settings.Shape = "random";
+    for (const auto& key : CountKeys)
+        owner.Settings.*(key.Field) = 12;
+    owner.Zoom = zoom;
+    RandomSource().UseFixedClock(4242);
+    TPanelBoard panel(owner);
+    panel.GenerateBoard();
+    RandomSource().UseSystemClock();
+    ASSERT_FALSE(owner.Failed);
+    for (const TPlateEntry& entry : panel.Plates().All())
+        plates.Add(entry.Text, entry.Plate);
+}
+
+TEST(RenderBoardPaletteImage, EveryBandHeightGivesThePixelsOfTheWholePicture)
+{
+    struct TRow {
+        const char* name;
+        int zoom;
+        bool blackAndWhite;
+        int bandRows;
+        int heightCut; // rows taken off the picture's bottom
+    };
+    const TRow rows[] = {
+        {"100, three rows a band", 100, false, 3, 0},   {"100, odd bands", 100, false, 37, 0},
+        {"75, black and white", 75, true, 64, 0},       {"50, default bands", 50, false, PictureBandRows, 0},
+        {"50, one band for all", 50, false, 100000, 0}, {"100, bottom cut through hexes", 100, false, 29, 40},
+    };
+    for (const TRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        TPlateList plates;
+        RandomBoard(plates, row.zoom);
+        TPaintOptions options;
+        options.Zoom = row.zoom;
+        options.BlackAndWhite = row.blackAndWhite;
+        const TPictureSize size = BoardPictureSize(plates, row.zoom);
+        const int height = size.height - row.heightCut;
+        const QImage whole = RenderBoardImage(plates, options, size.width, height);
+        const QImage banded = RenderBoardPaletteImage(plates, options, size.width, height, row.bandRows);
+        ASSERT_FALSE(banded.isNull());
+        EXPECT_EQ(banded.format(), QImage::Format_Indexed8);
+        EXPECT_TRUE(Argb(banded) == Argb(whole));
+    }
+}
+
+TEST(RenderBoardPaletteImage, OverlappingPlatesFromABoardFileDrawAsOnTheWholePicture)
+{
+    // A board file may put plates anywhere: on each other, half a hex apart,
+    // far above the picture.
+    TPlateList plates;
+    AddPlate(plates, Land("Ore", "6", 10, 33));
+    AddPlate(plates, Land("Wool", "10", 10, 33));
+    AddPlate(plates, testing::Harbour("Grain", "2:1", btSouthEast, 30, 60));
+    AddPlate(plates, Land("Brick", "8", 40, 70));
+    AddPlate(plates, Land("Desert", "", 12, -5000));
+    AddPlate(plates, testing::PlainWater(50, 140));
+    TPaintOptions options;
+    const TPictureSize size = BoardPictureSize(plates, 100);
+    for (const int bandRows : {1, 5, 20}) {
+        SCOPED_TRACE(bandRows);
+        EXPECT_TRUE(Argb(RenderBoardPaletteImage(plates, options, size.width, size.height, bandRows)) ==
+                    Argb(RenderBoardImage(plates, options, size.width, size.height)));
+    }
+}
+
+TEST(SaveBoardPng, APictureOfMoreThan256ColoursIsWrittenInFullColour)
+{
+    TPlateList plates;
+    for (int i = 0; i < 300; ++i) {
+        TResourcePlate p = Land("Grain", "", 10 + (i % 30) * 78, 33 + (i / 30) * 68);
+        p.Color = static_cast<TColor>(0x010203 * (i + 1) % 0xFFFFFF);
+        AddPlate(plates, p);
+    }
+    TPaintOptions options;
+    const TPictureSize size = BoardPictureSize(plates, 100);
+    EXPECT_TRUE(RenderBoardPaletteImage(plates, options, size.width, size.height).isNull());
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("colours.png");
+    std::string error;
+    ASSERT_TRUE(SaveBoardPng(plates, options, path.toStdString(), &error)) << error;
+    EXPECT_TRUE(Argb(QImage(path)) == Argb(BoardPictureImage(plates, options, nullptr)));
+}
+
+TEST(SaveBoardPng, ABoardPictureIsWrittenWithAPaletteAndTheSamePixels)
+{
+    for (const bool blackAndWhite : {false, true}) {
+        SCOPED_TRACE(blackAndWhite ? "black and white" : "colour");
+        TPlateList plates;
+        RandomBoard(plates, 50);
+        TPaintOptions options;
+        options.Zoom = 50;
+        options.BlackAndWhite = blackAndWhite;
+        QTemporaryDir dir;
+        const QString path = dir.filePath("board.png");
+        std::string error;
+        ASSERT_TRUE(SaveBoardPng(plates, options, path.toStdString(), &error)) << error;
+        const QImage decoded(path);
+        EXPECT_LE(decoded.depth(), 8);
+        EXPECT_TRUE(Argb(decoded) == Argb(BoardPictureImage(plates, options, nullptr)));
+    }
 }
 
 } // namespace

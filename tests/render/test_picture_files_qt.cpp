@@ -85,8 +85,8 @@ std::vector<std::string> BoardTexts(const TPlateList& plates)
         if (!p.Placed)
             continue;
         const bool water = IsWater(p);
-        for (const std::string* text : water ? std::vector{&p.TradeResource, &p.TradeRatio}
-                                             : std::vector{&p.Kind, &p.Number}) {
+        for (const std::string* text :
+             water ? std::vector{&p.TradeResource, &p.TradeRatio} : std::vector{&p.Kind, &p.Number}) {
             if (text->empty() || (!water && text == &p.Number && IsDesert(p)))
                 continue;
             texts.push_back(*text);
@@ -205,6 +205,12 @@ TEST_F(PictureFiles, ABoardPastThePngLimitIsAVectorPictureAndAPdfPageAtMost200In
     ASSERT_FALSE(page.isNull());
     EXPECT_EQ(PixelAt(page, (10 + 19) / 2 + 2, 33 / 2 + 3), clPurple);
     EXPECT_EQ(PixelAt(page, (38400 - 10 - 78 + 19) / 2 + 2, 33 / 2 + 3), clLime);
+
+    // A board a billion pixels wide still has a page of the smallest height.
+    AddPlate(plates, Land("Ore", "6", 1000000000, 33));
+    ASSERT_TRUE(SaveBoardPdf(plates, TPaintOptions{}, File("b.pdf"), &error)) << error;
+    ASSERT_EQ(RunShell("pdfinfo " + Quoted(File("b.pdf")), &info), 0);
+    EXPECT_NE(ValueAfter(info, "Page size:").find(" 14400 x 3 pts"), std::string::npos) << info;
 }
 
 TEST_F(PictureFiles, AFileIsReplacedWholeOrNotAtAll)
@@ -330,8 +336,7 @@ TEST_F(PictureFiles, ABookletHasAPagePerBoardHeadedByItsName)
     QLocale::setDefault(QLocale::c());
     std::string letterInfo;
     RunShell("pdfinfo " + Quoted(File("letter.pdf")), &letterInfo);
-    EXPECT_NE(ValueAfter(letterInfo, "Page size:").find(" 612 x 792 pts (letter)"), std::string::npos)
-        << letterInfo;
+    EXPECT_NE(ValueAfter(letterInfo, "Page size:").find(" 612 x 792 pts (letter)"), std::string::npos) << letterInfo;
 
     std::string info;
     ASSERT_EQ(RunShell("pdfinfo -f 1 -l 3 " + Quoted(File("booklet.pdf")), &info), 0);
@@ -339,8 +344,7 @@ TEST_F(PictureFiles, ABookletHasAPagePerBoardHeadedByItsName)
     for (int page = 1; page <= 3; ++page) {
         SCOPED_TRACE(page);
         const TBoard& board = boards[page - 1];
-        EXPECT_NE(ValueAfter(info, "Page    " + std::to_string(page) + " size:").find(board.Size),
-                  std::string::npos)
+        EXPECT_NE(ValueAfter(info, "Page    " + std::to_string(page) + " size:").find(board.Size), std::string::npos)
             << info;
         const std::string text = PdfText(File("booklet.pdf"), page);
         EXPECT_EQ(text.rfind(board.Name, 0), 0u) << text; // the heading comes first

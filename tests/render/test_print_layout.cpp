@@ -104,10 +104,10 @@ TEST(PdfPointsPerPixel, NinetySixToTheInchUntilASideWouldPassTwoHundredInches)
     };
     const TRow rows[] = {
         {566, 519, 0.75},
-        {19200, 100, 0.75},       // exactly 14,400 points
+        {19200, 100, 0.75}, // exactly 14,400 points
         {100, 19200, 0.75},
         {19201, 100, 14400.0 / 19201},
-        {38400, 7000, 0.375},     // twice the limit: half the size
+        {38400, 7000, 0.375}, // twice the limit: half the size
         {100, INT_MAX, 14400.0 / INT_MAX},
         {0, 0, 0.75},
     };
