@@ -17,8 +17,7 @@ int TPanelBoard::PlateAt(std::int32_t x, std::int32_t y) const
 
 int TPanelBoard::LandPlateAt(std::int32_t x, std::int32_t y) const
 {
-    return Lookup == TLookupMode::Indexed ? Plates().IndexedLandPlateAt(x, y)
-                                          : reference::LandPlateAt(Plates(), x, y);
+    return Lookup == TLookupMode::Indexed ? Plates().IndexedLandPlateAt(x, y) : reference::LandPlateAt(Plates(), x, y);
 }
 
 int TPanelBoard::FirstPlacedPlate() const

@@ -27,6 +27,8 @@ struct TWalkedShape {
     int LastStep = 19; // the walk ends after this step
 };
 
+// One shape a line, as the table reads best.
+// clang-format off
 inline constexpr auto WalkedShapes = std::to_array<TWalkedShape>({
     {"long lake", {{{1, btEast}, {2, btNorthEast}, {3, btEast}, {10, btSouthEast}, {11, btSouthWest}, {12, btWest}}}},
     {"albatross",
@@ -54,6 +56,7 @@ inline constexpr auto WalkedShapes = std::to_array<TWalkedShape>({
      {{{1, btNorthEast}, {3, btSouthEast}, {4, btNorthEast}, {5, btSouthEast}, {8, btWest}, {12, btSouthEast},
        {15, btNorthEast}, {16, btSouthEast}, {17, btNorthEast}}}},
 });
+// clang-format on
 
 // The shapes with layouts of their own; the first two lead every list.
 inline constexpr std::array<std::string_view, 3> CodedShapes{{"traditional", "random", "cross"}};

@@ -37,10 +37,10 @@ bool IsNewerVersion(std::string_view found) {
     return found.size() > ours.size();
 }
 
-TVersionCheck::TVersionCheck(TVersionSocketPort& socket, TVersionCheckListener& listener,
-                             std::string host, int portNumber, int timeoutMs)
-    : socket_(socket), listener_(listener), host_(std::move(host)), portNumber_(portNumber),
-      timeoutMs_(timeoutMs) {}
+TVersionCheck::TVersionCheck(TVersionSocketPort& socket, TVersionCheckListener& listener, std::string host,
+                             int portNumber, int timeoutMs)
+    : socket_(socket), listener_(listener), host_(std::move(host)), portNumber_(portNumber), timeoutMs_(timeoutMs)
+{}
 
 TVersionCheck::~TVersionCheck() {
     FormDestroy();

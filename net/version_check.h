@@ -74,8 +74,8 @@ public:
 // The socket and the listener must outlive the check.
 class TVersionCheck {
 public:
-    TVersionCheck(TVersionSocketPort& socket, TVersionCheckListener& listener, std::string host,
-                  int portNumber, int timeoutMs = VersionCheckTimeoutMs);
+    TVersionCheck(TVersionSocketPort& socket, TVersionCheckListener& listener, std::string host, int portNumber,
+                  int timeoutMs = VersionCheckTimeoutMs);
     // Closes a connection that is still open (the window being destroyed).
     ~TVersionCheck();
 

@@ -81,9 +81,8 @@ bool AskWithMessageBox(QWidget* parent, const QString& text)
 {
     // Titled with the program's name, as the main window's message boxes are.
     const QString title = QString::fromUtf8(AboutProgramName.data(), static_cast<qsizetype>(AboutProgramName.size()));
-    return QMessageBox::question(parent, title, text,
-                                 QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::Yes) == QMessageBox::Yes;
+    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
+           QMessageBox::Yes;
 }
 
 } // namespace

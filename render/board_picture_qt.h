@@ -13,8 +13,7 @@ namespace vornia {
 // The board painted as the panel paints it on a canvas of width x height,
 // for a screen of the given pixel ratio (see DeviceImage); a null image when
 // there is not enough memory for it.
-QImage RenderBoardImage(const TPlateList& plates, const TPaintOptions& options, int width, int height,
-                        qreal ratio = 1);
+QImage RenderBoardImage(const TPlateList& plates, const TPaintOptions& options, int width, int height, qreal ratio = 1);
 
 // The board's picture at BoardPictureSize for options.Zoom; a null image, with
 // the reason in error (when given), for a picture larger than MaxPictureSide

@@ -81,8 +81,14 @@ TQImageCanvas::TQImageCanvas(QImage& image) : Image(image)
 
 TQImageCanvas::~TQImageCanvas() { Painter.end(); }
 
-int TQImageCanvas::Width() const { return LayoutWidth; }
-int TQImageCanvas::Height() const { return LayoutHeight; }
+int TQImageCanvas::Width() const
+{
+    return LayoutWidth;
+}
+int TQImageCanvas::Height() const
+{
+    return LayoutHeight;
+}
 
 int TQImageCanvas::DevicePixel(int v) const
 {

@@ -107,7 +107,10 @@ void TmirlCombobox::SetText(const QString& value)
         FCombo->setCurrentIndex(IndexOfItem(value));
 }
 
-TmirlCombobox::TComboStyle TmirlCombobox::Style() const { return FStyle; }
+TmirlCombobox::TComboStyle TmirlCombobox::Style() const
+{
+    return FStyle;
+}
 
 void TmirlCombobox::SetStyle(TComboStyle value)
 {
@@ -216,7 +219,10 @@ void TmirlCombobox::SetOnDrawItem(TDrawItem draw)
     FCombo->update();
 }
 
-void TmirlCombobox::SetOnMeasureItem(TMeasureItem measure) { FOnMeasureItem = std::move(measure); }
+void TmirlCombobox::SetOnMeasureItem(TMeasureItem measure)
+{
+    FOnMeasureItem = std::move(measure);
+}
 
 int TmirlCombobox::ItemHeightOf(int index) const
 {

@@ -87,7 +87,8 @@ protected:
     {
         const int boards = static_cast<int>(Window->Logic().BoardPanel().Registry().Boards().size());
         Press(Qt::Key_F1);
-        ASSERT_TRUE(WaitFor([&] { return static_cast<int>(Window->Logic().BoardPanel().Registry().Boards().size()) > boards; }));
+        ASSERT_TRUE(WaitFor(
+            [&] { return static_cast<int>(Window->Logic().BoardPanel().Registry().Boards().size()) > boards; }));
     }
     std::string Current() const { return Window->Logic().BoardPanel().BoardName(); }
 
@@ -198,9 +199,14 @@ TEST_F(QtWindow, ExactlyOneZoomItemIsCheckedWhateverIsChosen)
     Open();
     Generate();
     const std::pair<const char*, std::string_view> steps[] = {
-        {"Ctrl+1", "mnuHundred"}, {"mnuHundred", "mnuHundred"},         {"Ctrl+7", "mnuSeventyFive"},
-        {"Ctrl+7", "mnuSeventyFive"}, {"mnuSeventyFive", "mnuSeventyFive"}, {"mnuFifty", "mnuFifty"},
-        {"Ctrl+5", "mnuFifty"},   {"Ctrl+1", "mnuHundred"},
+        {"Ctrl+1", "mnuHundred"},
+        {"mnuHundred", "mnuHundred"},
+        {"Ctrl+7", "mnuSeventyFive"},
+        {"Ctrl+7", "mnuSeventyFive"},
+        {"mnuSeventyFive", "mnuSeventyFive"},
+        {"mnuFifty", "mnuFifty"},
+        {"Ctrl+5", "mnuFifty"},
+        {"Ctrl+1", "mnuHundred"},
     };
     for (const auto& [chosen, checked] : steps) {
         SCOPED_TRACE(chosen);

@@ -82,6 +82,7 @@ TEST_F(LayoutTest, TwentiethStepRevisitsAPositionInFourShapes)
         const char* shape;
         bool shared;
     };
+    // clang-format off
     const TRow rows[] = {
         {"albatross", true},
         {"great lakes", true},
@@ -90,6 +91,7 @@ TEST_F(LayoutTest, TwentiethStepRevisitsAPositionInFourShapes)
         {"valley", false},
         {"long lake", false},
     };
+    // clang-format on
     for (const auto& row : rows) {
         SCOPED_TRACE(row.shape);
         panel.Registry().NewPlateList();

@@ -98,7 +98,10 @@ std::vector<TGoldenCase> ReadManifest()
     return cases;
 }
 
-std::string Hex(const QByteArray& bytes) { return bytes.toHex().toStdString(); }
+std::string Hex(const QByteArray& bytes)
+{
+    return bytes.toHex().toStdString();
+}
 
 std::string Sha256(const std::string& bytes)
 {
@@ -177,8 +180,8 @@ std::string RunCase(const TGoldenCase& c, const fs::path& dir, std::string& boar
     for (auto at = errText.find(dir.string()); at != std::string::npos; at = errText.find(dir.string()))
         errText.replace(at, dir.string().size(), "<dir>");
 
-    std::string result = "exit: " + std::to_string(status) + "\n" + lines(out.str(), "out: ") +
-                         lines(errText, "err: ") + pictures;
+    std::string result =
+        "exit: " + std::to_string(status) + "\n" + lines(out.str(), "out: ") + lines(errText, "err: ") + pictures;
     boardFile.clear();
     if (!fs::exists(board)) {
         result += "board: none\n";

@@ -251,7 +251,9 @@ TEST(VersionCheck, DestroyingClosesOnlyAnOpenConnection) {
     EXPECT_FALSE(port.timerRunning);
 
     port.calls.clear();
-    { TVersionCheck idle(port, port, "h.example", 80); }
+    {
+        TVersionCheck idle(port, port, "h.example", 80);
+    }
     EXPECT_TRUE(port.calls.empty());
 }
 

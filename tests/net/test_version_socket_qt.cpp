@@ -86,15 +86,14 @@ struct TCheckRun : TVersionCheckListener {
     int repaints = 0;
     std::vector<std::string> reported;
 
-    TCheckRun(int port, int timeoutMs) : check(socket, *this, "127.0.0.1", port, timeoutMs) {
-        socket.Attach(&check);
-    }
+    TCheckRun(int port, int timeoutMs) : check(socket, *this, "127.0.0.1", port, timeoutMs) { socket.Attach(&check); }
     void RepaintStatusBar() override { ++repaints; }
     void ReportNewerVersion(const std::string& version) override { reported.push_back(version); }
 };
 
 // Whether the socket's time-out is running (its timer is the socket's child).
-bool TimerActive(const TVersionSocket& socket) {
+bool TimerActive(const TVersionSocket& socket)
+{
     const auto* timer = socket.findChild<QTimer*>();
     if (timer == nullptr)
         ADD_FAILURE() << "the socket has no time-out timer";

@@ -300,7 +300,10 @@ TEST(MirlCombobox, SimpleStyleShowsTheListUnderTheEdit)
 }
 
 // Each entry painted in a colour of its own, so that the pictures show who drew.
-QRgb EntryColour(int index) { return QColor::fromHsv(index * 100, 255, 255).rgb(); }
+QRgb EntryColour(int index)
+{
+    return QColor::fromHsv(index * 100, 255, 255).rgb();
+}
 
 TEST(MirlCombobox, OwnerDrawnStylesDrawAndMeasureThroughTheOwner)
 {
