@@ -38,10 +38,13 @@ void CheckAccepted(const TCliArgs& a)
         return;
     if (!generate)
         FUZZ_CHECK(!a.BoardFile.empty());
-    if (a.Command == TCliCommand::Render)
-        FUZZ_CHECK(!a.PngFile.empty());
-    if (a.BlackAndWhite)
-        FUZZ_CHECK(!a.PngFile.empty());
+    if (a.Command == TCliCommand::Render || a.BlackAndWhite)
+        FUZZ_CHECK(WantsPicture(a));
+    FUZZ_CHECK(a.Count >= 1 && a.Count <= MaxBatchCount);
+    if (a.Count > 1)
+        FUZZ_CHECK(!a.OutDir.empty());
+    if (!a.OutDir.empty())
+        FUZZ_CHECK(a.OutFile.empty() && a.PngFile.empty() && a.SvgFile.empty());
     if (a.Shape)
         FUZZ_CHECK(IsKnownShape(*a.Shape));
     if (a.Mass)
@@ -58,7 +61,8 @@ void CheckAccepted(const TCliArgs& a)
         FUZZ_CHECK(known);
     }
     if (!generate)
-        FUZZ_CHECK(a.Counts.empty() && !a.Seed && a.OutFile.empty() && !a.Force && a.SettingsFile.empty());
+        FUZZ_CHECK(a.Counts.empty() && !a.Seed && a.OutFile.empty() && !a.Force && a.SettingsFile.empty() &&
+                   a.OutDir.empty() && !a.Fair);
 }
 
 } // namespace
