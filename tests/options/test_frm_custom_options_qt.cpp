@@ -18,6 +18,7 @@
 #include "ui/mirl_buttons_qt.h"
 #include "ui/mirl_combobox_qt.h"
 #include "ui/mirl_edit_qt.h"
+#include "ui/qstring_qt.h"
 
 namespace vornia {
 namespace {
@@ -125,7 +126,7 @@ TEST_F(CustomOptionsDialog, ListsInTheirOrder)
     Open();
     QStringList shapes;
     for (auto name : ShapeNames)
-        shapes.append(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        shapes.append(ToQString(name));
     EXPECT_EQ(Dialog->cboShape->Items(), shapes);
     EXPECT_EQ(shapes.at(11), QStringLiteral("valley"));
     EXPECT_EQ(Dialog->cboLandMass->Items(),
