@@ -29,6 +29,10 @@ constexpr int BottomHeight = 35;
 constexpr int ImageWidth = 233;
 constexpr int LeftWidth = FormWidth - ImageWidth;
 constexpr int FairBoxStep = 22;
+// OK and Cancel are anchored to the bottom-right corner: they keep the
+// distance from the right edge that the form gave them.
+constexpr int OkLeft = ClientWidth - (FormWidth - 538);
+constexpr int CancelLeft = ClientWidth - (FormWidth - 623);
 static_assert(FairRuleRows.size() == std::tuple_size_v<decltype(TfrmCustomOptions::chkFair)>);
 constexpr int ClientPanelHeight = 78;
 constexpr int PieceCountsHeight = ClientHeight - BottomHeight - ClientPanelHeight;
@@ -160,11 +164,11 @@ void TfrmCustomOptions::CreateControls()
 
     pnlBottom = MakePanel(this, 0, ClientHeight - BottomHeight, ClientWidth, BottomHeight);
     btnOk = new TmirlButton(QStringLiteral("OK"), pnlBottom);
-    btnOk->setGeometry(538, 5, 80, 20);
+    btnOk->setGeometry(OkLeft, 5, 80, 20);
     btnOk->setDefault(true);
     connect(btnOk, &QPushButton::clicked, this, &TfrmCustomOptions::btnOkClick);
     btnCancel = new TmirlButton(QStringLiteral("Cancel"), pnlBottom);
-    btnCancel->setGeometry(623, 5, 80, 20);
+    btnCancel->setGeometry(CancelLeft, 5, 80, 20);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 

@@ -94,8 +94,9 @@ TEST_F(CustomOptionsDialog, LaidOutAsDesigned)
         QWidget* widget;
         QRect rect;
     } rows[] = {
-        {"btnOk", Dialog->btnOk, {538, bottom + 5, 80, 20}},
-        {"btnCancel", Dialog->btnCancel, {623, bottom + 5, 80, 20}},
+        // OK and Cancel keep their distance from the bottom-right corner.
+        {"btnOk", Dialog->btnOk, {943 - 175, bottom + 5, 80, 20}},
+        {"btnCancel", Dialog->btnCancel, {943 - 90, bottom + 5, 80, 20}},
         {"imgBoard", Dialog->imgBoard, {480 + 5, 50, 219, 187}},
         {"grpShape", Dialog->grpShape, {5, 5, 461, 51}},
         {"cboShape", Dialog->cboShape, {5 + 10, 5 + 17, 220, 23}},
