@@ -27,7 +27,8 @@ endfunction()
 # One folder, two static libraries: vornia_<name> from the plain C++ sources
 # (no Qt, never linked against it) and vornia_<name>_qt from the *_qt.cpp
 # adapters. A folder without sources of a kind gets an interface library, so
-# that the other folders can link it either way.
+# that the other folders can link it either way. The web build makes the
+# plain library only.
 function(vornia_layer name)
   cmake_parse_arguments(ARG "" "" "DEPS;QT_DEPS" ${ARGN})
   vornia_split_sources(plain_sources qt_sources EXCLUDE main.cpp)
@@ -42,7 +43,9 @@ function(vornia_layer name)
     target_link_libraries(vornia_${name} INTERFACE ${ARG_DEPS})
   endif()
 
-  if(qt_sources)
+  if(VORNIA_WEB)
+    return()
+  elseif(qt_sources)
     add_library(vornia_${name}_qt STATIC ${qt_sources})
     set_target_properties(vornia_${name}_qt PROPERTIES AUTOMOC ON)
     target_link_libraries(vornia_${name}_qt PUBLIC vornia_${name} ${ARG_QT_DEPS}
