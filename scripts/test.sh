@@ -17,6 +17,12 @@ cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TEST
 cmake --build "$root/build" -j"$jobs"
 (cd "$root/build" && ctest --output-on-failure -j"$jobs" --timeout 300) | tee -a "$log"
 
+if [[ "${VORNIA_SKIP_WEB:-0}" != 1 ]]; then
+  echo "== web edition"
+  "$root/scripts/web.sh"
+  "$root/tests/web/run.sh" | tee -a "$log"
+fi
+
 if [[ "${VORNIA_SKIP_SANITIZERS:-0}" != 1 ]]; then
   echo "== sanitizer build"
   # The kill loops test the atomic rename, which the sanitizers cannot see
