@@ -15,7 +15,8 @@ namespace vornia {
 struct TStatusPanel {
     std::string Text;
     int Width = 0;
-    std::string Hint; // shown when the mouse rests on the panel; none when empty
+    std::string Hint;      // shown when the mouse rests on the panel; none when empty
+    bool FitsText = false; // wider than Width where its text needs it
 };
 
 constexpr int StatusPanelCount = 5;
@@ -41,7 +42,7 @@ struct TStatusBar {
 std::string VersionText(bool newerVersionFound, const std::string& newerVersion);
 
 // ResetStatusBar's texts: flags as in board/board_owner.h (rsWaiting, rsFailed);
-// no panel keeps a hint.
+// no panel keeps a hint, every panel has its own width.
 void ResetPanels(TStatusBar& bar, int flags, const std::string& versionText);
 
 // What DisplayStats shows for a board's statistics under the window's settings.
@@ -51,6 +52,7 @@ struct TStatsContext {
     bool DebugMode = false;
     std::string VersionText;
     std::string Balance; // the board's balance line, the hint of the "mass stats" panel
+    bool Fair = false;   // a fair-board rule is on: panel 0 says so and fits its text
 };
 constexpr int MassStatsPanel = 3;
 void ShowStatsPanels(TStatusBar& bar, const TStats& stats, const TStatsContext& context);

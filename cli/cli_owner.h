@@ -17,7 +17,7 @@ public:
     void DisplayStats(const TStats& stats) override
     {
         TPlainBoardOwner::DisplayStats(stats);
-        Panels = StatsPanelTexts(stats, Settings.Shape, Settings.MassDensity);
+        Panels = StatsPanelTexts(stats, Settings.Shape, Settings.MassDensity, Settings.Fair.Any());
     }
 };
 

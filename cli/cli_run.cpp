@@ -1,5 +1,8 @@
 #include "cli_run.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "board/fair_rules.h"
 #include "board/panel_board.h"
 #include "board/random_source.h"
@@ -91,6 +94,11 @@ int Generate(const TCliArgs& args, std::ostream& out, std::ostream& err, const T
     if (!args.OutDir.empty())
         return GenerateBatch(args, owner, out, err, progress, makeBooklet);
 
+    std::error_code notFolder;
+    if (!args.OutFile.empty() && std::filesystem::is_directory(args.OutFile, notFolder)) {
+        err << "vornia-cli: " << args.OutFile << " is a folder; --out names the board file to write\n";
+        return ExitFileError;
+    }
     if (!args.OutFile.empty() && !args.Force && CheckFileExists(args.OutFile)) {
         err << "vornia-cli: " << args.OutFile << " exists already (use --force to overwrite it)\n";
         return ExitFileError;
