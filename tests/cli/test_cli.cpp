@@ -459,7 +459,9 @@ TEST_F(CliRun, FileMessagesNameTheFileOnce)
         {{"generate", "--settings", missing.c_str()}, missing, "cannot read %: No such file or directory\n"},
         {{"stats", missing.c_str()}, missing, "cannot read %: No such file or directory\n"},
         {{"stats", folder.c_str()}, folder, "cannot read %: it is a folder\n"},
-        {{"generate", "--out", taken.c_str(), "--force"}, taken, "% is a folder; --out names the board file to write\n"},
+        {{"generate", "--out", taken.c_str(), "--force"},
+         taken,
+         "% is a folder; --out names the board file to write\n"},
     };
     for (const TRow& row : rows) {
         SCOPED_TRACE(row.Said);
