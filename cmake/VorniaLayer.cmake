@@ -3,7 +3,8 @@
 # One folder, two static libraries: vornia_<name> from the plain C++ sources
 # (no Qt, never linked against it) and vornia_<name>_qt from the *_qt.cpp
 # adapters. A folder without sources of a kind gets an interface library, so
-# that the other folders can link it either way.
+# that the other folders can link it either way. The web build makes the
+# plain library only.
 function(vornia_layer name)
   cmake_parse_arguments(ARG "" "" "DEPS;QT_DEPS" ${ARGN})
   file(GLOB all_sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
@@ -28,7 +29,9 @@ function(vornia_layer name)
     target_link_libraries(vornia_${name} INTERFACE ${ARG_DEPS})
   endif()
 
-  if(qt_sources)
+  if(VORNIA_WEB)
+    return()
+  elseif(qt_sources)
     add_library(vornia_${name}_qt STATIC ${qt_sources})
     set_target_properties(vornia_${name}_qt PROPERTIES AUTOMOC ON)
     target_link_libraries(vornia_${name}_qt PUBLIC vornia_${name} ${ARG_QT_DEPS}

@@ -9,13 +9,6 @@
 
 namespace vornia {
 
-int PointsToPixels(int points)
-{
-    // The rounded point size at 96 dpi, as a screen font's height is made.
-    const int scaled = points * 96;
-    return scaled >= 0 ? (scaled + 36) / 72 : -((-scaled + 36) / 72);
-}
-
 QFont QFontFor(const TFontSpec& face)
 {
     QFont font;

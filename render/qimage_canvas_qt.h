@@ -15,9 +15,6 @@
 
 namespace vornia {
 
-// Font sizes are in points at 96 dots per inch, whatever the screen says:
-// 8 points are 11 pixels.
-int PointsToPixels(int points);
 // The named family first; where fontconfig has no such family, Liberation
 // Sans (metric-compatible with the usual Windows sans serif) and then DejaVu
 // Sans. Not antialiased, like the outlines.

@@ -29,6 +29,12 @@ if [[ "${VORNIA_SKIP_PACKAGE:-0}" != 1 ]]; then
   "$root/tests/packaging/install_deb.sh" "$deb" || [[ $? == 77 ]]
 fi
 
+if [[ "${VORNIA_SKIP_WEB:-0}" != 1 ]]; then
+  echo "== web edition"
+  "$root/scripts/web.sh"
+  "$root/tests/web/run.sh" | tee -a "$log"
+fi
+
 if [[ "${VORNIA_SKIP_SANITIZERS:-0}" != 1 ]]; then
   echo "== sanitizer build"
   # The kill loops test the atomic rename, which the sanitizers cannot see
