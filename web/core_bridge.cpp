@@ -1,5 +1,6 @@
 #include "core_bridge.h"
 
+#include "board/ascii_text.h"
 #include "board/fair_rules.h"
 #include "board/panel_board.h"
 #include "board/plain_owner.h"
@@ -16,6 +17,8 @@ namespace vornia {
 
 namespace {
 
+constexpr std::string_view NoBoardText = "Sorry, this file holds no board.";
+
 // What the board panel reports, kept for the page.
 class TWebOwner : public TPlainBoardOwner {
 public:
@@ -27,6 +30,18 @@ public:
         Panels = StatsPanelTexts(stats, Settings.Shape, Settings.MassDensity);
     }
 };
+
+// A file with neither a plate count nor a plate line is no board file at all.
+bool HoldsBoard(const TIniFile& ini)
+{
+    for (const auto& section : ini.Sections())
+        if (SameText(section.Name, "settings"))
+            for (const std::string& line : section.Lines)
+                if (SameText(std::string_view(line).substr(0, 6), "plate[") ||
+                    SameText(std::string_view(line).substr(0, line.find('=')), "plateCount"))
+                    return true;
+    return false;
+}
 
 void TakeResult(TWebBoard& board, const TPanelBoard& panel, const TWebOwner& owner)
 {
@@ -96,8 +111,13 @@ TWebBoard OpenWebBoard(const std::string& name, std::string_view bytes, const st
         owner.Settings.Shape = shape;
     if (IsKnownLandMass(mass))
         owner.Settings.MassDensity = mass;
+    const TIniFile ini = TIniFile::FromText(bytes);
+    if (!HoldsBoard(ini)) {
+        board.Error = std::string(NoBoardText);
+        return board;
+    }
     TPanelBoard panel(owner);
-    OpenBoard(panel, ReadBoard(TIniFile::FromText(bytes)), name, [&owner](int zoom) { owner.Zoom = zoom; });
+    OpenBoard(panel, ReadBoard(ini), name, [&owner](int zoom) { owner.Zoom = zoom; });
     TakeResult(board, panel, owner);
     return board;
 }
