@@ -30,7 +30,7 @@ bool TfrmBoard::FormCreate()
     Settings = TAppSettings{};
     BoardSeparatorAdded = false;
 
-    Panel = std::make_unique<TPanelBoard>(static_cast<TBoardOwner&>(*this));
+    Panel = std::make_unique<TPanelBoard>();
 
     StatusBarModel.SetText(4, VersionText());
 
@@ -174,6 +174,8 @@ bool TfrmBoard::FormKeyDown(TKey key, bool alt)
 void TfrmBoard::SetZoomMenu(int percent)
 {
     Zoom = percent == 50 || percent == 75 ? percent : 100;
+    if (Panel)
+        Panel->SetZoom(Zoom);
     UpdateMenuChecks();
 }
 
@@ -248,6 +250,23 @@ TPanelStyle TfrmBoard::StatusPanelStyle(int panel, TColor fontColor, TColor brus
 void TfrmBoard::PaintBoard()
 {
     Port.RepaintBoard();
+}
+
+void TfrmBoard::ShowMadeBoard(const TGenerationResult& made)
+{
+    SetBoardCaption(made.Name);
+    AddBoardMenuItem(made.Name);
+    DisplayStats(made.Stats);
+    PaintBoard();
+}
+
+void TfrmBoard::ShowSwitchedBoard(const std::string& name)
+{
+    if (!Panel->SwitchToBoard(name))
+        return;
+    SetBoardCaption(name);
+    DisplayStats(Panel->ComputeStats());
+    PaintBoard();
 }
 
 // --- file messages and version check results

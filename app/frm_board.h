@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "board/board_owner.h"
 #include "board/panel_board.h"
+#include "board/random_source.h"
 #include "board_list.h"
 #include "files/ini_file.h"
 #include "files/message_sink.h"
@@ -42,7 +42,7 @@ constexpr int SizeIntervalMs = 50;
 
 enum class TKey { Other, Left, Right, F4 };
 
-class TfrmBoard : private TBoardOwner, private TMessageSink, private TVersionCheckListener {
+class TfrmBoard : private TMessageSink, private TVersionCheckListener {
 public:
     // settingsFolder: where "VorniaGenerator.ini" is looked for; empty means
     // the current folder. osProduct: the system's product number (OSProduct).
@@ -67,9 +67,9 @@ public:
     void ClickMenuItem(std::string_view name);
 
     // --- operations the shell and the tests use
-    const TBoardSettings& BoardSettings() const override { return Settings.Board; }
+    const TBoardSettings& BoardSettings() const { return Settings.Board; }
     const std::string& GetShape() const { return Settings.Board.GetShape(); }
-    int ZoomPercent() const override { return Zoom; }
+    int ZoomPercent() const { return Zoom; }
     void EnableMenus(bool enabled);
     // Files named on the command line: opened when the start-up is over,
     // after the first-run question, in order.
@@ -87,6 +87,9 @@ public:
     TPanelBoard& BoardPanel() { return *Panel; }
     const TPanelBoard& BoardPanel() const { return *Panel; }
     bool BlackAndWhite() const { return DrawInBlackAndWhite; }
+    // The generator the boards are drawn from: reseeded from the clock as
+    // each board is made.
+    TRandomSource& BoardRandom() { return Random; }
     const TAppSettings& AppSettings() const { return Settings; }
     TBoardSettings& EditableBoardSettings() { return Settings.Board; }
     TVersionCheck* VersionCheck() { return Version.get(); }
@@ -122,16 +125,20 @@ private:
     void timMakeBoardTimer();
     void timSizeTimer();
 
-    // --- operations of the board panel and the commands
+    // --- what the commands share
     void SetZoomMenu(int percent);
-    void SetBoardCaption(const std::string& name) override;
-    void ResetStatusBar(int flags) override;
-    void ShowFailure(std::string_view reason) override;
-    void DisplayStats(const TStats& stats) override;
-    void AddBoardMenuItem(const std::string& name) override;
+    void SetBoardCaption(const std::string& name);
+    void ResetStatusBar(int flags);
+    void ShowFailure(std::string_view reason);
+    void DisplayStats(const TStats& stats);
+    void AddBoardMenuItem(const std::string& name);
     void RenameBoardMenuItem(const std::string& newName, const std::string& oldName);
     void CycleBoards(TCycleDirection direction);
-    void PaintBoard() override;
+    void PaintBoard();
+    // Shows a board the panel made or opened: caption, menu entry, statistics, picture.
+    void ShowMadeBoard(const TGenerationResult& made);
+    // Shows the board the panel switched to: caption, statistics, picture.
+    void ShowSwitchedBoard(const std::string& name);
     void RefreshBoard();
     void ChangeZoom(int oldZoom);
     std::string VersionText() const;
@@ -170,6 +177,7 @@ private:
     int SystemProduct;
 
     std::unique_ptr<TPanelBoard> Panel;
+    TRandomSource Random;
     // The state the menu's check marks show: they are set from these fields,
     // never read back. CurrentBoardItem is the File-menu entry of the board
     // shown ("mnuBoard3"), empty before the first; a failed generation leaves

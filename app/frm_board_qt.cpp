@@ -418,6 +418,7 @@ void TfrmBoardQt::PreviewWholeBoard(const TPlateList& plates, int zoom, bool bla
     options.Zoom = zoom;
     options.BlackAndWhite = blackAndWhite;
     options.ButtonFace = ButtonFaceColor();
+    options.Transparent = true;
     ShowWholeBoardPreview(this, plates, options);
 }
 
