@@ -1,7 +1,7 @@
 // The File menu's entries for the boards of the run: one entry per board,
 // after a single separator that follows the fixed items; the window checks
-// the current board's entry. An entry's hint (and caption) is the board's name with its
-// brackets.
+// the current board's entry. An entry's hint (and caption) is the board's
+// name with its brackets.
 #pragma once
 
 #include <string>
