@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "fair_search.h"
+#include "fair/fair_search.h"
 
 namespace vornia {
 

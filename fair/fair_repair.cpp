@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "random_source.h"
+#include "board/random_source.h"
 
 namespace vornia {
 

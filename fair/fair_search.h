@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "board_settings.h"
+#include "board/board_settings.h"
 
 namespace vornia {
 

@@ -10,7 +10,7 @@
 
 #include "fair_depth_first.h"
 #include "fair_repair.h"
-#include "random_source.h"
+#include "board/random_source.h"
 
 namespace vornia {
 

@@ -21,7 +21,7 @@
 #include <unordered_map>
 #include <utility>
 
-#include "random_source.h"
+#include "board/random_source.h"
 
 namespace vornia {
 
