@@ -28,17 +28,13 @@
 #include "render/printer_qt.h"
 #include "status_bar_qt.h"
 #include "ui/about_dialog_qt.h"
+#include "ui/qstring_qt.h"
 
 namespace vornia {
 
 namespace {
 
 constexpr int MemWidth = 150;
-
-QString Q(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
 
 // "svg" of "SVG pictures (*.svg)": the extension a filter's first pattern names.
 QString SuffixOfFilter(const QString& filter)
@@ -69,7 +65,7 @@ std::vector<std::string> DroppedBoardFiles(const QMimeData* data)
     std::vector<std::string> paths;
     if (data == nullptr || !data->hasUrls())
         return paths;
-    const QString suffix = "." + Q(std::string(BoardFileExtension));
+    const QString suffix = "." + ToQString(BoardFileExtension);
     for (const QUrl& url : data->urls()) {
         const QString path = url.toLocalFile();
         if (!path.isEmpty() && path.endsWith(suffix, Qt::CaseInsensitive))
@@ -84,7 +80,7 @@ TfrmBoardQt::TfrmBoardQt(int osProduct, std::string settingsFolder, TShellHooks 
     : Hooks(std::move(hooks)), Socket(this), Form(*this, osProduct, std::move(settingsFolder))
 {
     setObjectName("frmBoard");
-    setWindowTitle(Q(Form.Caption()));
+    setWindowTitle(ToQString(Form.Caption()));
 
     auto* client = new QWidget(this);
     client->setObjectName("ClientArea");
@@ -148,8 +144,8 @@ bool TfrmBoardQt::Create()
 void TfrmBoardQt::BuildMenus()
 {
     for (const TMenuItem& top : Form.Menu().Menus) {
-        QMenu* menu = menuBar()->addMenu(Q(top.Caption));
-        menu->setObjectName(Q(top.Name));
+        QMenu* menu = menuBar()->addMenu(ToQString(top.Caption));
+        menu->setObjectName(ToQString(top.Name));
         Menus[top.Name] = menu;
         MirrorItems(menu, top);
     }
@@ -163,8 +159,8 @@ void TfrmBoardQt::MirrorItems(QMenu* menu, const TMenuItem& parent)
     for (const TMenuItem& item : parent.Items) {
         if (!item.Items.empty()) {
             if (!Menus.count(item.Name)) {
-                QMenu* sub = menu->addMenu(Q(item.Caption));
-                sub->setObjectName(Q(item.Name));
+                QMenu* sub = menu->addMenu(ToQString(item.Caption));
+                sub->setObjectName(ToQString(item.Name));
                 Menus[item.Name] = sub;
             }
             MirrorItems(Menus[item.Name], item);
@@ -172,10 +168,10 @@ void TfrmBoardQt::MirrorItems(QMenu* menu, const TMenuItem& parent)
         }
         if (Actions.count(item.Name))
             continue;
-        QAction* action = item.IsSeparator() ? menu->addSeparator() : menu->addAction(Q(item.Caption));
-        action->setObjectName(Q(item.Name));
+        QAction* action = item.IsSeparator() ? menu->addSeparator() : menu->addAction(ToQString(item.Caption));
+        action->setObjectName(ToQString(item.Name));
         if (!item.ShortCut.empty())
-            action->setShortcut(QKeySequence(Q(item.ShortCut), QKeySequence::PortableText));
+            action->setShortcut(QKeySequence(ToQString(item.ShortCut), QKeySequence::PortableText));
         if (!item.IsSeparator()) {
             const std::string name = item.Name;
             // Qt ticks or unticks a checkable action before it reports the
@@ -192,7 +188,7 @@ void TfrmBoardQt::MirrorItems(QMenu* menu, const TMenuItem& parent)
 void TfrmBoardQt::MirrorItem(QAction* action, const TMenuItem& item)
 {
     if (!item.IsSeparator()) {
-        QString text = Q(item.Caption);
+        QString text = ToQString(item.Caption);
         // A board's entry shows its name as it is: an "&" in a path is no mnemonic.
         if (!item.Hint.empty() && item.Hint == item.Caption)
             text.replace('&', "&&");
@@ -204,8 +200,8 @@ void TfrmBoardQt::MirrorItem(QAction* action, const TMenuItem& item)
     action->setChecked(item.Checked);
     action->setEnabled(item.Enabled);
     action->setVisible(item.Visible);
-    action->setStatusTip(Q(item.Hint));
-    action->setToolTip(Q(item.Hint.empty() ? item.Caption : item.Hint));
+    action->setStatusTip(ToQString(item.Hint));
+    action->setToolTip(ToQString(item.Hint.empty() ? item.Caption : item.Hint));
 }
 
 void TfrmBoardQt::MenusChanged()
@@ -215,7 +211,7 @@ void TfrmBoardQt::MenusChanged()
             if (auto menu = Menus.find(item.Name); menu != Menus.end()) {
                 MirrorItems(menu->second, item);
                 QAction* menuAction = menu->second->menuAction();
-                menuAction->setText(Q(item.Caption));
+                menuAction->setText(ToQString(item.Caption));
                 menuAction->setEnabled(item.Enabled);
                 menuAction->setVisible(item.Visible);
                 sync(item.Items);
@@ -309,7 +305,7 @@ TMsgAnswer TfrmBoardQt::MessageBox(const std::string& text, TMsgKind kind, TMsgB
         return Hooks.Message(text, kind, buttons);
     const QMessageBox::StandardButtons standard =
         buttons == TMsgButtons::YesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::StandardButtons(QMessageBox::Ok);
-    QMessageBox box(IconOf(kind), Q(std::string(ApplicationTitle)), Q(text), standard, isVisible() ? this : nullptr);
+    QMessageBox box(IconOf(kind), ToQString(ApplicationTitle), ToQString(text), standard, isVisible() ? this : nullptr);
     switch (box.exec()) {
     case QMessageBox::Yes: return TMsgAnswer::Yes;
     case QMessageBox::Ok: return TMsgAnswer::Ok;
@@ -338,15 +334,15 @@ bool TfrmBoardQt::ChooseFile(bool save, const TFileDialogOptions& options, std::
     if (save && !options.ConfirmOverwrite)
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (!options.Title.empty())
-        dialog.setWindowTitle(Q(options.Title));
-    dialog.setNameFilter(Q(options.Filter));
-    dialog.setDefaultSuffix(Q(options.DefaultSuffix));
+        dialog.setWindowTitle(ToQString(options.Title));
+    dialog.setNameFilter(ToQString(options.Filter));
+    dialog.setDefaultSuffix(ToQString(options.DefaultSuffix));
     // With several filters a bare name gets the extension of the one chosen.
     if (dialog.nameFilters().size() > 1)
         connect(&dialog, &QFileDialog::filterSelected, &dialog,
                 [&dialog](const QString& filter) { dialog.setDefaultSuffix(SuffixOfFilter(filter)); });
     if (!options.StartFolder.empty())
-        dialog.setDirectory(Q(options.StartFolder));
+        dialog.setDirectory(ToQString(options.StartFolder));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     path = dialog.selectedFiles().constFirst().toStdString();
@@ -370,7 +366,7 @@ void TfrmBoardQt::StopTimer(TWindowTimer timer)
 
 void TfrmBoardQt::SetCaption(const std::string& caption)
 {
-    setWindowTitle(Q(caption));
+    setWindowTitle(ToQString(caption));
 }
 
 void TfrmBoardQt::SetWindowSize(TWindowSize size)
@@ -461,7 +457,7 @@ void TfrmBoardQt::SetMemLines(const std::vector<std::string>& lines)
 {
     QStringList text;
     for (const std::string& line : lines)
-        text << Q(line);
+        text << ToQString(line);
     Mem->setPlainText(text.join('\n'));
 }
 
@@ -510,6 +506,7 @@ void TfrmBoardQt::PreviewWholeBoard(const TPlateList& plates, int zoom, bool bla
     options.Zoom = zoom;
     options.BlackAndWhite = blackAndWhite;
     options.ButtonFace = ButtonFaceColor();
+    options.Transparent = true;
     ShowWholeBoardPreview(this, plates, options);
 }
 

@@ -13,6 +13,7 @@
 #include "ui/mirl_buttons_qt.h"
 #include "ui/mirl_combobox_qt.h"
 #include "ui/mirl_edit_qt.h"
+#include "ui/qstring_qt.h"
 
 namespace vornia {
 
@@ -28,6 +29,10 @@ constexpr int BottomHeight = 35;
 constexpr int ImageWidth = 233;
 constexpr int LeftWidth = FormWidth - ImageWidth;
 constexpr int FairBoxStep = 22;
+// OK and Cancel are anchored to the bottom-right corner: they keep the
+// distance from the right edge that the form gave them.
+constexpr int OkLeft = ClientWidth - (FormWidth - 538);
+constexpr int CancelLeft = ClientWidth - (FormWidth - 623);
 static_assert(FairRuleRows.size() == std::tuple_size_v<decltype(TfrmCustomOptions::chkFair)>);
 constexpr int ClientPanelHeight = 78;
 constexpr int PieceCountsHeight = ClientHeight - BottomHeight - ClientPanelHeight;
@@ -44,7 +49,7 @@ TmirlEdit* MakeCountEdit(QWidget* parent, const char* caption, int left, int top
 {
     auto* edit = new TmirlEdit(parent);
     edit->setGeometry(left, top, width, LabelledHeight);
-    edit->SetCaption(QString::fromUtf8(caption));
+    edit->SetCaption(ToQString(caption));
     edit->SetCaptionWidth(captionWidth);
     return edit;
 }
@@ -53,7 +58,7 @@ TmirlCombobox* MakeList(QWidget* parent, const char* caption, int left, int top,
 {
     auto* combo = new TmirlCombobox(parent);
     combo->setGeometry(left, top, width, LabelledHeight);
-    combo->SetCaption(QString::fromUtf8(caption));
+    combo->SetCaption(ToQString(caption));
     combo->SetCaptionWidth(70);
     combo->SetStyle(TmirlCombobox::csDropDownList);
     combo->SetDropDownCount(24);
@@ -80,15 +85,14 @@ QWidget* MakePanel(QWidget* parent, int left, int top, int width, int height)
 bool AskWithMessageBox(QWidget* parent, const QString& text)
 {
     // Titled with the program's name, as the main window's message boxes are.
-    const QString title = QString::fromUtf8(AboutProgramName.data(), static_cast<qsizetype>(AboutProgramName.size()));
+    const QString title = ToQString(AboutProgramName);
     return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
            QMessageBox::Yes;
 }
 
 } // namespace
 
-TfrmCustomOptions::TfrmCustomOptions(QWidget* parent)
-    : QDialog(parent, Qt::Tool), FConfirm(AskWithMessageBox)
+TfrmCustomOptions::TfrmCustomOptions(QWidget* parent) : QDialog(parent, Qt::Tool), Confirm(AskWithMessageBox)
 {
     setWindowTitle(DialogCaption);
     // The form was laid out for an 8-point sans-serif dialog font of Arial's
@@ -145,8 +149,7 @@ void TfrmCustomOptions::CreateControls()
     grpFair->setGeometry(0, 5, FairWidth - 5, 20 + static_cast<int>(FairRuleRows.size()) * FairBoxStep);
     for (std::size_t i = 0; i < FairRuleRows.size(); ++i) {
         const std::string_view caption = FairRuleRows[i].Caption;
-        chkFair[i] =
-            new TmirlCheckbox(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())), grpFair);
+        chkFair[i] = new TmirlCheckbox(ToQString(caption), grpFair);
         chkFair[i]->setGeometry(10, 18 + static_cast<int>(i) * FairBoxStep, FairWidth - 25,
                                 chkFair[i]->sizeHint().height());
     }
@@ -161,11 +164,11 @@ void TfrmCustomOptions::CreateControls()
 
     pnlBottom = MakePanel(this, 0, ClientHeight - BottomHeight, ClientWidth, BottomHeight);
     btnOk = new TmirlButton(QStringLiteral("OK"), pnlBottom);
-    btnOk->setGeometry(538, 5, 80, 20);
+    btnOk->setGeometry(OkLeft, 5, 80, 20);
     btnOk->setDefault(true);
     connect(btnOk, &QPushButton::clicked, this, &TfrmCustomOptions::btnOkClick);
     btnCancel = new TmirlButton(QStringLiteral("Cancel"), pnlBottom);
-    btnCancel->setGeometry(623, 5, 80, 20);
+    btnCancel->setGeometry(CancelLeft, 5, 80, 20);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -212,31 +215,30 @@ void TfrmCustomOptions::CreateCountEdits()
     edtWaterWool = water("2:1 Wool:", 5);
     edtWaterMark = water("3:1 ?:", 6);
 
-    FCountEdits = {edtBrick,      edtGrain,       edtLumber,      edtOre,         edtWool,
-                   edtDesert,     edtWater,       edtWaterBrick,  edtWaterGrain,  edtWaterLumber,
-                   edtWaterOre,   edtWaterWool,   edtWaterMark,   edtTwo,         edtThree,
-                   edtFour,       edtFive,        edtSix,         edtSeven,       edtEight,
-                   edtNine,       edtTen,         edtEleven,      edtTwelve};
+    CountEdits = {edtBrick,     edtGrain,      edtLumber,     edtOre,         edtWool,     edtDesert,
+                  edtWater,     edtWaterBrick, edtWaterGrain, edtWaterLumber, edtWaterOre, edtWaterWool,
+                  edtWaterMark, edtTwo,        edtThree,      edtFour,        edtFive,     edtSix,
+                  edtSeven,     edtEight,      edtNine,       edtTen,         edtEleven,   edtTwelve};
 }
 
 void TfrmCustomOptions::FormCreate()
 {
     for (std::string_view shape : ShapeNames)
-        cboShape->AddItem(QString::fromUtf8(shape.data(), static_cast<qsizetype>(shape.size())));
+        cboShape->AddItem(ToQString(shape));
     for (std::string_view mass : LandMassNames)
-        cboLandMass->AddItem(QString::fromUtf8(mass.data(), static_cast<qsizetype>(mass.size())));
+        cboLandMass->AddItem(ToQString(mass));
 }
 
 void TfrmCustomOptions::SetOptions(const TOptionsValues& values)
 {
     // Land, water and dice counts come first in CountKeys order.
     for (int i = 0; i < CountEditCount; ++i)
-        FCountEdits[i]->SetText(QString::fromStdString(values.Counts[i]));
+        CountEdits[i]->SetText(ToQString(values.Counts[i]));
     SetCustomPieceCounts(values.CustomPieceCounts);
     for (std::size_t i = 0; i < FairRuleRows.size(); ++i)
         chkFair[i]->setChecked(values.Fair.*FairRuleRows[i].Field);
-    SelectLandMass(QString::fromStdString(values.LandMass));
-    SelectShape(QString::fromStdString(values.Shape));
+    SelectLandMass(ToQString(values.LandMass));
+    SelectShape(ToQString(values.Shape));
     RefreshControls();
 }
 
@@ -270,13 +272,16 @@ QString TfrmCustomOptions::GetShapeText() const { return cboShape->Text(); }
 
 QString TfrmCustomOptions::GetLandMassText() const { return cboLandMass->Text(); }
 
-QString TfrmCustomOptions::GetCountText(int index) const { return FCountEdits[index]->Text(); }
+QString TfrmCustomOptions::GetCountText(int index) const
+{
+    return CountEdits[index]->Text();
+}
 
 TCountTexts TfrmCustomOptions::CountTexts() const
 {
     TCountTexts texts;
     for (int i = 0; i < CountEditCount; ++i)
-        texts[i] = FCountEdits[i]->Text().toStdString();
+        texts[i] = CountEdits[i]->Text().toStdString();
     return texts;
 }
 
@@ -305,7 +310,7 @@ void TfrmCustomOptions::UpdatePieceEditing()
 {
     const bool editable = LandAndWaterEditable(GetShapeText().toStdString());
     for (int i = FirstLandCount; i < FirstLandCount + LandCountCount + WaterCountCount; ++i)
-        FCountEdits[i]->SetReadOnlyControl(!editable);
+        CountEdits[i]->SetReadOnlyControl(!editable);
     lblNote->setVisible(!editable);
 }
 
@@ -318,7 +323,7 @@ void TfrmCustomOptions::UpdateShapeExample()
 {
     const std::string shape = GetShapeText().toStdString();
     const int index = ShapeIndex(shape);
-    lblShapeExample->setText(QString::fromStdString(ShapeExampleCaption(shape)));
+    lblShapeExample->setText(ToQString(ShapeExampleCaption(shape)));
     const QImage picture = index >= 0 ? ShapeExampleImage(index, imgBoard->devicePixelRatioF()) : QImage();
     if (picture.isNull())
         imgBoard->clear();
@@ -335,13 +340,13 @@ void TfrmCustomOptions::cboShapeChange()
 
 void TfrmCustomOptions::LandExit(TmirlEdit* sender)
 {
-    sender->SetText(QString::fromStdString(NormalisedCountText(sender->Text().toStdString())));
+    sender->SetText(ToQString(NormalisedCountText(sender->Text().toStdString())));
     UpdateLandTotal();
 }
 
 void TfrmCustomOptions::DieExit(TmirlEdit* sender)
 {
-    sender->SetText(QString::fromStdString(NormalisedCountText(sender->Text().toStdString())));
+    sender->SetText(ToQString(NormalisedCountText(sender->Text().toStdString())));
     UpdateDiceTotal();
 }
 
@@ -354,7 +359,7 @@ void TfrmCustomOptions::btnOkClick()
     const TCountTexts texts = CountTexts();
     const auto question =
         DiceShortageQuestion(GetShapeText().toStdString(), LandTotal(texts), DiceTotal(texts));
-    if (question && !FConfirm(this, QString::fromStdString(*question)))
+    if (question && !Confirm(this, ToQString(*question)))
         return; // No: the dialog stays open as it was
     accept();
 }

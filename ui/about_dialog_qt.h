@@ -43,8 +43,8 @@ private:
     // Fills every control afresh: versions, year range, notes and history.
     void FormCreate();
 
-    std::string host_;
-    TUrlOpener opener_;
+    std::string Host;
+    TUrlOpener Opener;
 
     QTabWidget* pagMain = nullptr;
     QWidget* tabAbout = nullptr;

@@ -69,6 +69,18 @@ TEST(StartupArgs, SettingsFolderFromTheMenuFollowsTheConfigHome)
     }
 }
 
+// Without a usable $HOME, the user database names the home folder, so that
+// the settings still stay out of the current folder.
+TEST(StartupArgs, HomeFolderFallsBackToTheUserDatabase)
+{
+    EXPECT_EQ(HomeFolder("/home/p"), "/home/p");
+    const std::string fallback = HomeFolder(nullptr);
+    ASSERT_FALSE(fallback.empty());
+    EXPECT_EQ(fallback[0], '/');
+    EXPECT_EQ(HomeFolder("relative"), fallback);
+    EXPECT_EQ(HomeFolder(""), fallback);
+}
+
 TEST(StartupArgs, TheSettingsFolderIsMadeWithTheFoldersAbove)
 {
     TTempFolder folder;
