@@ -30,7 +30,7 @@ bool TfrmBoard::FormCreate()
     Settings = TAppSettings{};
     BoardSeparatorAdded = false;
 
-    Panel = std::make_unique<TPanelBoard>(static_cast<TBoardOwner&>(*this));
+    Panel = std::make_unique<TPanelBoard>();
 
     StatusBarModel.SetText(4, VersionText());
 
@@ -187,6 +187,8 @@ void TfrmBoard::SetZoomMenu(int percent)
     MainMenu.Item(mnu::Hundred).Checked = percent != 50 && percent != 75;
     MainMenu.Item(mnu::SeventyFive).Checked = percent == 75;
     MainMenu.Item(mnu::Fifty).Checked = percent == 50;
+    if (Panel)
+        Panel->SetZoom(ZoomPercent());
     Port.MenusChanged();
 }
 
@@ -249,6 +251,23 @@ TPanelStyle TfrmBoard::StatusPanelStyle(int panel, TColor fontColor, TColor brus
 void TfrmBoard::PaintBoard()
 {
     Port.RepaintBoard();
+}
+
+void TfrmBoard::ShowMadeBoard(const TGenerationResult& made)
+{
+    SetBoardCaption(made.Name);
+    AddBoardMenuItem(made.Name);
+    DisplayStats(made.Stats);
+    PaintBoard();
+}
+
+void TfrmBoard::ShowSwitchedBoard(const std::string& name)
+{
+    if (!Panel->SwitchToBoard(name))
+        return;
+    SetBoardCaption(name);
+    DisplayStats(Panel->ComputeStats());
+    PaintBoard();
 }
 
 bool TfrmBoard::BlackAndWhite() const

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "board/board_owner.h"
 #include "board/panel_board.h"
+#include "board/random_source.h"
 #include "board_list.h"
 #include "files/ini_file.h"
 #include "files/message_sink.h"
@@ -42,7 +42,7 @@ constexpr int SizeIntervalMs = 50;
 
 enum class TKey { Other, Left, Right, F4 };
 
-class TfrmBoard : private TBoardOwner, private TMessageSink, private TVersionCheckListener {
+class TfrmBoard : private TMessageSink, private TVersionCheckListener {
 public:
     // settingsFolder: where "VorniaGenerator.ini" is looked for; empty means
     // the current folder. osProduct: the system's product number (OSProduct).
@@ -89,20 +89,24 @@ public:
     void timSizeTimer();
 
     // --- operations used by the board panel and the commands
-    const TBoardSettings& BoardSettings() const override { return Settings.Board; }
+    const TBoardSettings& BoardSettings() const { return Settings.Board; }
     const std::string& GetShape() const { return Settings.Board.GetShape(); }
     bool IsTraditionalShape() const { return Settings.Board.IsTraditionalShape(); }
-    int ZoomPercent() const override;
+    int ZoomPercent() const;
     void SetZoomMenu(int percent);
     void EnableMenus(bool enabled);
-    void SetBoardCaption(const std::string& name) override;
-    void ResetStatusBar(int flags) override;
-    void ShowFailure(std::string_view reason) override;
-    void DisplayStats(const TStats& stats) override;
-    void AddBoardMenuItem(const std::string& name) override;
+    void SetBoardCaption(const std::string& name);
+    void ResetStatusBar(int flags);
+    void ShowFailure(std::string_view reason);
+    void DisplayStats(const TStats& stats);
+    void AddBoardMenuItem(const std::string& name);
     void RenameBoardMenuItem(const std::string& newName, const std::string& oldName);
     void CycleBoards(TCycleDirection direction);
-    void PaintBoard() override;
+    void PaintBoard();
+    // Shows a board the panel made or opened: caption, menu entry, statistics, picture.
+    void ShowMadeBoard(const TGenerationResult& made);
+    // Shows the board the panel switched to: caption, statistics, picture.
+    void ShowSwitchedBoard(const std::string& name);
     void RefreshBoard();
     void ChangeZoom(int oldZoom);
     std::string VersionText() const;
@@ -132,6 +136,9 @@ public:
     bool BlackAndWhite() const;
     const TAppSettings& AppSettings() const { return Settings; }
     TBoardSettings& EditableBoardSettings() { return Settings.Board; }
+    // The generator the boards are drawn from: reseeded from the clock as
+    // each board is made.
+    TRandomSource& BoardRandom() { return Random; }
     TVersionCheck* VersionCheck() { return Version.get(); }
     bool NewerVersionFound() const;
     bool DebugMode() const { return Settings.DebugMode; }
@@ -165,6 +172,7 @@ private:
     int SystemProduct;
 
     std::unique_ptr<TPanelBoard> Panel;
+    TRandomSource Random;
     bool DrawInBlackAndWhite = false;
     std::unique_ptr<TIniFile> Ini;
     TAppSettings Settings;

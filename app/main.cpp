@@ -52,7 +52,6 @@ int main(int argc, char** argv)
     if (!settingsFolder.empty())
         vornia::MakeFolder(settingsFolder);
 
-    vornia::RandomSource().UseSystemClock();
     const int osProduct = vornia::OSProduct();
 
     vornia::TfrmBoardQt window(osProduct, settingsFolder);

@@ -3,7 +3,6 @@
 #include "board/ascii_text.h"
 #include "board/fair_rules.h"
 #include "board/panel_board.h"
-#include "board/plain_owner.h"
 #include "board/random_source.h"
 #include "board/status_texts.h"
 #include "cli/cli_args.h"
@@ -19,18 +18,6 @@ namespace {
 
 constexpr std::string_view NoBoardText = "Sorry, this file holds no board.";
 
-// What the board panel reports, kept for the page.
-class TWebOwner : public TPlainBoardOwner {
-public:
-    std::array<std::string, 4> Panels;
-
-    void DisplayStats(const TStats& stats) override
-    {
-        TPlainBoardOwner::DisplayStats(stats);
-        Panels = StatsPanelTexts(stats, Settings.Shape, Settings.MassDensity);
-    }
-};
-
 // A file with neither a plate count nor a plate line is no board file at all.
 bool HoldsBoard(const TIniFile& ini)
 {
@@ -43,16 +30,18 @@ bool HoldsBoard(const TIniFile& ini)
     return false;
 }
 
-void TakeResult(TWebBoard& board, const TPanelBoard& panel, const TWebOwner& owner)
+// The board the panel made, with its status panels under the settings.
+void TakeResult(TWebBoard& board, const TPanelBoard& panel, const TGenerationResult& made,
+                const TBoardSettings& settings)
 {
     board.Made = true;
-    board.Name = panel.BoardName();
-    board.Panels = owner.Panels;
+    board.Name = made.Name;
+    board.Panels = StatsPanelTexts(made.Stats, settings.Shape, settings.MassDensity);
     board.Attempts = AttemptsText(panel.Attempts());
-    board.Balance = BalanceLine(ComputeBalance(panel.Plates(), owner.Zoom));
-    board.Zoom = owner.Zoom;
+    board.Balance = BalanceLine(ComputeBalance(panel.Plates(), panel.Zoom()));
+    board.Zoom = panel.Zoom();
     TIniFile ini;
-    WriteBoard(ini, panel.Plates(), owner.Zoom);
+    WriteBoard(ini, panel.Plates(), panel.Zoom());
     board.BoardFile = ini.ToText();
 }
 
@@ -69,32 +58,33 @@ TWebBoard GenerateWebBoard(const std::vector<std::string>& words)
         return board;
     }
     const TCliArgs& args = parse.Args;
-    TWebOwner owner;
+    TBoardSettings settings;
+    int zoom = 100;
     if (args.Shape)
-        owner.Settings.Shape = *args.Shape;
+        settings.Shape = *args.Shape;
     if (args.Mass)
-        owner.Settings.MassDensity = *args.Mass;
+        settings.MassDensity = *args.Mass;
     for (const auto& [key, value] : args.Counts)
         for (const auto& k : CountKeys)
             if (k.Key == key)
-                owner.Settings.*(k.Field) = value;
+                settings.*(k.Field) = value;
     if (args.Zoom)
-        owner.Zoom = *args.Zoom;
+        zoom = *args.Zoom;
     if (args.Fair)
-        owner.Settings.Fair = *args.Fair;
+        settings.Fair = *args.Fair;
     board.Seed = *args.Seed;
     board.BlackAndWhite = args.BlackAndWhite;
-    board.Zoom = owner.Zoom;
+    board.Zoom = zoom;
 
-    RandomSource().UseFixedClock(*args.Seed);
-    TPanelBoard panel(owner);
-    panel.GenerateBoard();
-    RandomSource().UseSystemClock();
-    if (owner.Failed) {
-        board.Failure = owner.FailureReason;
+    TRandomSource random;
+    random.UseFixedClock(*args.Seed);
+    TPanelBoard panel;
+    const TGenerationResult made = panel.GenerateBoard(settings, zoom, random);
+    if (!made.Made) {
+        board.Failure = made.FailureText;
         return board;
     }
-    TakeResult(board, panel, owner);
+    TakeResult(board, panel, made, settings);
     return board;
 }
 
@@ -106,19 +96,19 @@ TWebBoard OpenWebBoard(const std::string& name, std::string_view bytes, const st
         board.Error = "Could not open " + name;
         return board;
     }
-    TWebOwner owner;
+    TBoardSettings settings;
     if (IsKnownShape(shape))
-        owner.Settings.Shape = shape;
+        settings.Shape = shape;
     if (IsKnownLandMass(mass))
-        owner.Settings.MassDensity = mass;
+        settings.MassDensity = mass;
     const TIniFile ini = TIniFile::FromText(bytes);
     if (!HoldsBoard(ini)) {
         board.Error = std::string(NoBoardText);
         return board;
     }
-    TPanelBoard panel(owner);
-    OpenBoard(panel, ReadBoard(ini), name, [&owner](int zoom) { owner.Zoom = zoom; });
-    TakeResult(board, panel, owner);
+    TPanelBoard panel;
+    const TGenerationResult opened = OpenBoard(panel, ReadBoard(ini), name);
+    TakeResult(board, panel, opened, settings);
     return board;
 }
 
@@ -133,7 +123,7 @@ std::unique_ptr<TDisplayListCanvas> DrawWebBoard(std::string_view boardFile, int
     TPlateList& plates = *content.Plates;
     zoom = CleanZoom(zoom);
     if (content.Zoom != zoom)
-        RescalePlates(plates, content.Zoom, zoom);
+        RescaleBoard(plates, content.Zoom, zoom);
     const TPictureSize size = BoardPictureSize(plates, zoom);
     auto list = std::make_unique<TDisplayListCanvas>(size.width, size.height);
     TPaintOptions options;

@@ -105,9 +105,10 @@ EMSCRIPTEN_KEEPALIVE const char* vn_tables()
         shapes += (shapes.empty() ? "" : ",") + Quoted(name);
     for (const auto& name : LandMassNames)
         masses += (masses.empty() ? "" : ",") + Quoted(name);
+    const TBoardSettings defaults;
     for (const auto& k : CountKeys)
         counts += (counts.empty() ? "" : ",") + std::string("{\"key\":") + Quoted(k.Key) +
-                  ",\"default\":" + std::to_string(k.Default) + "}";
+                  ",\"default\":" + std::to_string(defaults.*(k.Field)) + "}";
     for (const auto& row : FairRuleRows)
         rules += (rules.empty() ? "" : ",") + std::string("{\"word\":") + Quoted(row.Word) +
                  ",\"caption\":" + Quoted(row.Caption) + "}";

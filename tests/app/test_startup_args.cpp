@@ -100,6 +100,7 @@ TEST_F(WindowTest, SettingsKeptInTheFolderTheDesktopEntryGives)
     const std::string config = Folder.File("config/vornia-generator");
     ASSERT_TRUE(MakeFolder(config));
     Window = std::make_unique<TfrmBoard>(Port, 0, config);
+    Window->BoardRandom().UseFixedClock(FixedClockMs);
     ASSERT_TRUE(Window->FormCreate());
     Window->FormClose();
     EXPECT_TRUE(std::filesystem::exists(config + "/VorniaGenerator.ini"));

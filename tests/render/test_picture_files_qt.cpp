@@ -14,7 +14,6 @@
 #include <sstream>
 
 #include "board/panel_board.h"
-#include "board/plain_owner.h"
 #include "board/random_source.h"
 #include "image_probe_qt.h"
 #include "pdf_tools_qt.h"
@@ -39,17 +38,16 @@ using testing::ValueAfter;
 
 // A board as the window makes it, at the zoom given.
 struct TMadeBoard {
-    TMadeBoard(const std::string& shape, int zoom, std::uint32_t seed) : Panel(Owner)
+    TMadeBoard(const std::string& shape, int zoom, std::uint32_t seed)
     {
-        Owner.Settings.Shape = shape;
-        Owner.Zoom = zoom;
-        RandomSource().UseFixedClock(seed);
-        Panel.GenerateBoard();
-        RandomSource().UseSystemClock();
+        TBoardSettings settings;
+        settings.Shape = shape;
+        TRandomSource random;
+        random.UseFixedClock(seed);
+        Panel.GenerateBoard(settings, zoom, random);
     }
     const TPlateList& Plates() const { return Panel.Plates(); }
 
-    TPlainBoardOwner Owner;
     TPanelBoard Panel;
 };
 
