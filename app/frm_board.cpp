@@ -236,7 +236,7 @@ void TfrmBoard::DisplayStats(const TStats& stats)
 {
     ShowStatsPanels(StatusBarModel, stats,
                     {Settings.Board.Shape, Settings.Board.MassDensity, Settings.DebugMode, VersionText(),
-                     BalanceLine(ComputeBalance(Panel->Plates(), ZoomPercent()))});
+                     BalanceLine(ComputeBalance(Panel->Plates(), ZoomPercent())), Settings.Board.Fair.Any()});
     Port.RepaintStatusBar();
 }
 
