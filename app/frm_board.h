@@ -88,7 +88,7 @@ public:
     void timMakeBoardTimer();
     void timSizeTimer();
 
-    // --- operations used by the board panel and the commands
+    // --- operations used by the commands
     const TBoardSettings& BoardSettings() const { return Settings.Board; }
     const std::string& GetShape() const { return Settings.Board.GetShape(); }
     bool IsTraditionalShape() const { return Settings.Board.IsTraditionalShape(); }
@@ -103,10 +103,6 @@ public:
     void RenameBoardMenuItem(const std::string& newName, const std::string& oldName);
     void CycleBoards(TCycleDirection direction);
     void PaintBoard();
-    // Shows a board the panel made or opened: caption, menu entry, statistics, picture.
-    void ShowMadeBoard(const TGenerationResult& made);
-    // Shows the board the panel switched to: caption, statistics, picture.
-    void ShowSwitchedBoard(const std::string& name);
     void RefreshBoard();
     void ChangeZoom(int oldZoom);
     std::string VersionText() const;
@@ -157,6 +153,11 @@ private:
     void ReportNewerVersion(const std::string& version) override;
 
     void ApplySettings();
+    // Shows a board the panel made or opened: caption, menu entry, statistics, picture.
+    void ShowMadeBoard(const TGenerationResult& made);
+    // Makes a registered board current and shows it: caption, statistics,
+    // picture; nothing when it is absent or already current.
+    void ShowSwitchedBoard(const std::string& name);
     void OpenStartupBoardFiles();
     void ChooseZoom(std::string_view item);
     void SetAutoVersionCheck(int value);
