@@ -1,5 +1,7 @@
 // Save As, Open and Export Picture: a board written to and read from a
 // board file, and its picture written out.
+#include <algorithm>
+#include <array>
 #include <filesystem>
 #include <optional>
 #include <system_error>
@@ -17,6 +19,22 @@ constexpr std::string_view FirstGenerateText = "Please first generate a board.";
 constexpr std::string_view OverwriteQuestion = "This board already exists. Overwrite existing board?";
 constexpr std::string_view CouldNotSaveText = "Sorry, could not save board.";
 constexpr std::string_view CouldNotFindText = "Sorry, could not find this board.";
+
+// The picture formats in the order of PictureFileFilter and of TPictureFormat,
+// by their extension.
+constexpr std::array<std::string_view, 3> PictureExtensions{"png", "svg", "pdf"};
+
+// The name Export Picture proposes: the board's name without its brackets,
+// or for a board named after its file, that file's base name.
+std::string ProposedPictureName(std::string_view boardName, std::string_view extension)
+{
+    if (boardName.size() >= 2 && boardName.front() == '[' && boardName.back() == ']')
+        boardName = boardName.substr(1, boardName.size() - 2);
+    std::string name(boardName);
+    if (name.find('/') != std::string::npos)
+        name = std::filesystem::path(name).stem().string();
+    return name + "." + std::string(extension);
+}
 
 std::string CurrentFolder()
 {
@@ -131,7 +149,12 @@ void TfrmBoard::ExportPicture()
         Port.MessageBox(std::string(NoBoardToExportText), TMsgKind::Information, TMsgButtons::Ok);
         return;
     }
-    TFileDialogOptions options{std::string(PictureFileFilter), "png", {}};
+    // The folder and format of the last export, remembered across runs.
+    const std::string extension = Settings.ExportFormat.empty() ? "png" : Settings.ExportFormat;
+    TFileDialogOptions options{std::string(PictureFileFilter), extension, Settings.ExportFolder};
+    options.FileName = ProposedPictureName(Panel->BoardName(), extension);
+    options.FilterIndex = static_cast<int>(std::find(PictureExtensions.begin(), PictureExtensions.end(), extension) -
+                                           PictureExtensions.begin());
     options.ConfirmOverwrite = true;
     options.Title = "Export Picture";
     std::string chosen;
@@ -144,8 +167,12 @@ void TfrmBoard::ExportPicture()
         return;
     }
     std::string error;
-    if (!Port.ExportPicture({Panel->Plates(), ZoomPercent(), BlackAndWhite(), path, *format}, &error))
+    if (!Port.ExportPicture({Panel->Plates(), ZoomPercent(), BlackAndWhite(), path, *format}, &error)) {
         Port.MessageBox("Could not export the picture:\r\n" + error, TMsgKind::Error, TMsgButtons::Ok);
+        return;
+    }
+    Settings.ExportFolder = std::filesystem::path(path).parent_path().string();
+    Settings.ExportFormat = PictureExtensions[static_cast<std::size_t>(*format)];
 }
 
 } // namespace vornia

@@ -255,6 +255,13 @@ bool TfrmBoardQt::ChooseFile(bool save, const TFileDialogOptions& options, std::
                 [&dialog](const QString& filter) { dialog.setDefaultSuffix(SuffixOfFilter(filter)); });
     if (!options.StartFolder.empty())
         dialog.setDirectory(ToQString(options.StartFolder));
+    if (options.FilterIndex > 0 && options.FilterIndex < dialog.nameFilters().size()) {
+        const QString filter = dialog.nameFilters().at(options.FilterIndex);
+        dialog.selectNameFilter(filter);
+        dialog.setDefaultSuffix(SuffixOfFilter(filter));
+    }
+    if (!options.FileName.empty())
+        dialog.selectFile(ToQString(options.FileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     path = dialog.selectedFiles().constFirst().toStdString();

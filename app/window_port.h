@@ -26,6 +26,8 @@ struct TFileDialogOptions {
     std::string Filter;
     std::string DefaultSuffix; // appended by the dialog to a name typed without one
     std::string StartFolder;   // empty: wherever the dialog was left
+    std::string FileName = {}; // the name proposed in it; empty: none
+    int FilterIndex = 0;       // which of the filters is chosen at first
     // The save dialog asks before replacing a file; off where the window
     // asks its own question.
     bool ConfirmOverwrite = false;

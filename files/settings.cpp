@@ -1,5 +1,9 @@
 #include "settings.h"
 
+#include <filesystem>
+#include <system_error>
+
+#include "board/ascii_text.h"
 #include "board/fair_rules.h"
 #include "board/geometry.h"
 
@@ -12,6 +16,8 @@ constexpr int MaxWindowWidth = 8200;
 constexpr int MinWindowHeight = 10;
 constexpr int MaxWindowHeight = 4100;
 constexpr int MaxPort = 65535;
+constexpr std::string_view ExportFolderKey = "exportFolder";
+constexpr std::string_view ExportFormatKey = "exportFormat";
 
 // Files written by versions after this one up to and including the last
 // one below keep the shape choice in "customShape".
@@ -77,6 +83,18 @@ void LoadSettings(const TIniFile& ini, TAppSettings& settings)
 
     for (const TFairRuleRow& rule : FairRuleRows)
         board.Fair.*rule.Field = read(rule.Key, "0") == "1";
+
+    if (ini.KeyExists(SettingsSection, ExportFolderKey)) {
+        const std::string folder = read(ExportFolderKey, "");
+        std::error_code error;
+        const bool exists = !folder.empty() && std::filesystem::is_directory(folder, error);
+        settings.ExportFolder = exists ? folder : std::filesystem::current_path(error).string();
+    }
+    if (ini.KeyExists(SettingsSection, ExportFormatKey)) {
+        const std::string format = LowerAscii(read(ExportFormatKey, ""));
+        const bool known = format == "png" || format == "svg" || format == "pdf";
+        settings.ExportFormat = known ? format : "png";
+    }
 }
 
 void SaveSettings(TIniFile& ini, const TAppSettings& settings)
@@ -103,6 +121,10 @@ void SaveSettings(TIniFile& ini, const TAppSettings& settings)
     for (const TFairRuleRow& rule : FairRuleRows)
         if (board.Fair.*rule.Field || ini.KeyExists(SettingsSection, rule.Key))
             write(rule.Key, FlagText(board.Fair.*rule.Field));
+    if (!settings.ExportFolder.empty())
+        write(ExportFolderKey, settings.ExportFolder);
+    if (!settings.ExportFormat.empty())
+        write(ExportFormatKey, settings.ExportFormat);
 }
 
 void ReadCount(const TIniFile& ini, std::string_view section, std::string_view key, int& field)

@@ -32,17 +32,23 @@ struct TAppSettings {
     int AutoVersionCheck = -1; // -1 not yet asked, 0 off, 1 on
     std::string VersionHost = std::string(DefaultVersionHost);
     int VersionPort = DefaultVersionPort;
+    // Where and as what the last picture was exported; empty until then.
+    std::string ExportFolder; // an absolute path
+    std::string ExportFormat; // "png", "svg" or "pdf"
 
     friend bool operator==(const TAppSettings&, const TAppSettings&) = default;
 };
 
 // Reads every key of section "settings" with its default and validity rule,
 // converting files of versions after "0.0" up to "1.5" ("customShape"); the
-// fair-board rules last, each on only when its key is exactly "1".
+// fair-board rules last, each on only when its key is exactly "1"; then the
+// export folder (one that no longer exists reads as the current folder) and
+// format (anything but "png", "svg" or "pdf" reads as "png"), when present.
 // settings must hold the start-up defaults; bad values leave them.
 void LoadSettings(const TIniFile& ini, TAppSettings& settings);
 // Writes the keys the program owns in their order and deletes "customShape",
-// then the fair-board rules that are on or already in the file; every other
+// then the fair-board rules that are on or already in the file, and the
+// export folder and format once there has been an export; every other
 // key and section stays. Does not touch the disk.
 void SaveSettings(TIniFile& ini, const TAppSettings& settings);
 // The field takes the key's text when it is an integer from 0 to 500.

@@ -1,4 +1,7 @@
 // The whole board out of the window: Export Picture and Print Whole Board.
+#include <filesystem>
+#include <sstream>
+
 #include "files/file_utils.h"
 #include "test_frm_board_fake.h"
 
@@ -78,6 +81,63 @@ TEST_F(Pictures, ExportWritesTheChosenFormatAtTheWindowsZoomAndColourMode)
         EXPECT_EQ(call.PlacedPlates, Window->BoardPanel().PlacedPlateCount());
         EXPECT_GT(call.PlacedPlates, 0);
         Window.reset();
+    }
+}
+
+// The export dialog proposes the board's name in the folder and format of the
+// last export, which the settings file keeps once there has been one.
+TEST_F(Pictures, TheExportDialogRemembersTheFolderAndFormatAcrossRuns)
+{
+    const std::string pictures = Folder.File("pictures"), gone = Folder.File("gone");
+    ASSERT_TRUE(std::filesystem::create_directory(pictures));
+    WriteText(Folder.File("x.mirl"), "[settings]\r\nplate[0]=Ore;10;33;6;;;;\r\nplateCount=1\r\n");
+    std::error_code error;
+    const std::string current = std::filesystem::current_path(error).string();
+    struct TRow {
+        const char* Name;
+        std::string Ini;
+        bool Open; // the board comes from x.mirl rather than F1
+        std::string Folder, Proposed;
+        int Filter;
+        std::optional<std::string> Chosen;
+        std::string Kept; // the export keys of the settings file after closing
+    };
+    const TRow rows[] = {
+        {"first export", "", false, "", "New traditional 1.png", 0, pictures + "/b.svg",
+         "exportFolder=" + pictures + "\r\nexportFormat=svg\r\n"},
+        {"remembered", "exportFolder=" + pictures + "\r\nexportFormat=PDF\r\n", false, pictures,
+         "New traditional 1.pdf", 2, std::nullopt, "exportFolder=" + pictures + "\r\nexportFormat=pdf\r\n"},
+        {"a folder gone, a format unknown", "exportFolder=" + gone + "\r\nexportFormat=gif\r\n", true, current, "x.png",
+         0, std::nullopt, "exportFolder=" + current + "\r\nexportFormat=png\r\n"},
+        {"cancelled", "", true, "", "x.png", 0, std::nullopt, ""},
+    };
+    for (const TRow& row : rows) {
+        SCOPED_TRACE(row.Name);
+        Port = TFakeWindowPort();
+        WriteIni("autoVersionCheck=0\r\n" + row.Ini);
+        Start();
+        if (row.Open) {
+            Port.Files = {Folder.File("x.mirl")};
+            Window->ClickMenuItem(mnu::Open);
+        } else {
+            Generate();
+        }
+        Port.Files = {row.Chosen};
+        Port.FileDialogs.clear();
+        Window->ClickMenuItem(mnu::ExportPicture);
+        ASSERT_EQ(Port.FileDialogs.size(), 1u);
+        EXPECT_EQ(Port.FileDialogs[0].StartFolder, row.Folder);
+        EXPECT_EQ(Port.FileDialogs[0].FileName, row.Proposed);
+        EXPECT_EQ(Port.FileDialogs[0].FilterIndex, row.Filter);
+        Window->FormClose();
+        Window.reset();
+        // The two keys as lines, in the file's order.
+        std::string kept;
+        std::istringstream ini(ReadText(IniPath()));
+        for (std::string line; std::getline(ini, line);)
+            if (line.starts_with("exportFolder=") || line.starts_with("exportFormat="))
+                kept += line + "\n";
+        EXPECT_EQ(kept, row.Kept);
     }
 }
 
