@@ -13,10 +13,11 @@ namespace vornia {
 
 namespace {
 
-constexpr std::string_view FirstGenerateText = "Please first generate a board.";
-constexpr std::string_view OverwriteQuestion = "This board already exists. Overwrite existing board?";
-constexpr std::string_view CouldNotSaveText = "Sorry, could not save board.";
-constexpr std::string_view CouldNotFindText = "Sorry, could not find this board.";
+constexpr std::string_view FirstGenerateText = VORNIA_TR_NOOP("Window", "Please first generate a board.");
+constexpr std::string_view OverwriteQuestion =
+    VORNIA_TR_NOOP("Window", "This board already exists. Overwrite existing board?");
+constexpr std::string_view CouldNotSaveText = VORNIA_TR_NOOP("Window", "Sorry, could not save board.");
+constexpr std::string_view CouldNotFindText = VORNIA_TR_NOOP("Window", "Sorry, could not find this board.");
 
 std::string CurrentFolder()
 {
@@ -38,22 +39,21 @@ void TfrmBoard::SaveBoard()
     // plates while the name still belongs to the board before it: saving
     // would write an empty board and give the earlier board the file's name.
     if (Panel->Plates().Empty() || !CurrentBoardIsRegistered()) {
-        Port.MessageBox(std::string(FirstGenerateText), TMsgKind::Plain, TMsgButtons::Ok);
+        Port.MessageBox(Tr(FirstGenerateText), TMsgKind::Plain, TMsgButtons::Ok);
         return;
     }
     std::string chosen;
-    if (!Port.ChooseSaveFile({std::string(BoardFileFilter), std::string(BoardFileExtension), {}}, chosen))
+    if (!Port.ChooseSaveFile({Tr(BoardFileFilter), std::string(BoardFileExtension), {}}, chosen))
         return;
     std::string path = FullPath(chosen);
 
     if (CheckFileExists(path)) {
-        if (Port.MessageBox(std::string(OverwriteQuestion), TMsgKind::Confirmation, TMsgButtons::YesNo) !=
-            TMsgAnswer::Yes)
+        if (Port.MessageBox(Tr(OverwriteQuestion), TMsgKind::Confirmation, TMsgButtons::YesNo) != TMsgAnswer::Yes)
             return;
     } else {
         std::string created;
         if (!CreateEmptyFile(path, std::string(BoardFileExtension), &created)) {
-            Port.MessageBox(std::string(CouldNotSaveText), TMsgKind::Plain, TMsgButtons::Ok);
+            Port.MessageBox(Tr(CouldNotSaveText), TMsgKind::Plain, TMsgButtons::Ok);
             return;
         }
         // A name typed without an extension got ".mirl": the board lives in
@@ -68,7 +68,7 @@ void TfrmBoard::SaveBoard()
     std::string error;
     if (!ini->UpdateFile(&error)) {
         // The board keeps its name: it is not in that file.
-        Port.MessageBox(std::string(CouldNotSaveText) + "\r\n" + error, TMsgKind::Plain, TMsgButtons::Ok);
+        Port.MessageBox(Tr(CouldNotSaveText) + "\r\n" + error, TMsgKind::Plain, TMsgButtons::Ok);
         return;
     }
 
@@ -82,8 +82,7 @@ void TfrmBoard::SaveBoard()
 void TfrmBoard::OpenBoard()
 {
     std::string chosen;
-    if (!Port.ChooseOpenFile({std::string(BoardFileFilter), std::string(BoardFileExtension), CurrentFolder()},
-                             chosen))
+    if (!Port.ChooseOpenFile({Tr(BoardFileFilter), std::string(BoardFileExtension), CurrentFolder()}, chosen))
         return;
     OpenBoardFile(chosen);
 }
@@ -101,7 +100,7 @@ void TfrmBoard::OpenBoardFile(const std::string& chosen)
 {
     const std::string path = FullPath(chosen);
     if (!CheckFileExists(path)) {
-        Port.MessageBox(std::string(CouldNotFindText), TMsgKind::Plain, TMsgButtons::Ok);
+        Port.MessageBox(Tr(CouldNotFindText), TMsgKind::Plain, TMsgButtons::Ok);
         return;
     }
     std::unique_ptr<TIniFile> ini = OpenIniFile(path, *this);
@@ -119,24 +118,25 @@ void TfrmBoard::OpenBoardFile(const std::string& chosen)
 void TfrmBoard::ExportPicture()
 {
     if (Panel->PlacedPlateCount() <= 0) {
-        Port.MessageBox(std::string(NoBoardToExportText), TMsgKind::Information, TMsgButtons::Ok);
+        Port.MessageBox(Tr(NoBoardToExportText), TMsgKind::Information, TMsgButtons::Ok);
         return;
     }
-    TFileDialogOptions options{std::string(PictureFileFilter), "png", {}};
+    TFileDialogOptions options{Tr(PictureFileFilter), "png", {}};
     options.ConfirmOverwrite = true;
-    options.Title = "Export Picture";
+    options.Title = Tr(VORNIA_TR_NOOP("Window", "Export Picture"));
     std::string chosen;
     if (!Port.ChooseSaveFile(options, chosen))
         return;
     const std::string path = FullPath(chosen);
     const std::optional<TPictureFormat> format = PictureFormatOf(path);
     if (!format) {
-        Port.MessageBox(std::string(PictureNameText), TMsgKind::Information, TMsgButtons::Ok);
+        Port.MessageBox(Tr(PictureNameText), TMsgKind::Information, TMsgButtons::Ok);
         return;
     }
     std::string error;
     if (!Port.ExportPicture({Panel->Plates(), ZoomPercent(), BlackAndWhite(), path, *format}, &error))
-        Port.MessageBox("Could not export the picture:\r\n" + error, TMsgKind::Error, TMsgButtons::Ok);
+        Port.MessageBox(TrFormat(VORNIA_TR_NOOP("Window", "Could not export the picture:\r\n%1"), {error}),
+                        TMsgKind::Error, TMsgButtons::Ok);
 }
 
 } // namespace vornia

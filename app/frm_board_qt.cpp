@@ -20,7 +20,9 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include "board/translate.h"
 #include "board_panel_qt.h"
+#include "language_qt.h"
 #include "options/frm_custom_options_qt.h"
 #include "render/board_pages_qt.h"
 #include "render/button_face_qt.h"
@@ -50,6 +52,15 @@ QString SuffixOfFilter(const QString& filter)
     while (end < filter.size() && filter[end].isLetterOrNumber())
         ++end;
     return filter.mid(star + 2, end - star - 2);
+}
+
+// A caption as the menu shows it: in the window's language; a board's entry
+// shows the board's name.
+QString MenuText(const TMenuItem& item)
+{
+    if (!item.Hint.empty() && item.Hint == item.Caption)
+        return Q(BoardDisplayName(item.Caption));
+    return Q(Tr(trc::Menu, item.Caption));
 }
 
 QMessageBox::Icon IconOf(TMsgKind kind)
@@ -131,9 +142,13 @@ TfrmBoardQt::~TfrmBoardQt()
 
 bool TfrmBoardQt::Create()
 {
+    // The system's language until the settings name another: the settings
+    // file's own failure is told in it.
+    SetLanguage({});
     if (!Form.FormCreate())
         return false;
     Created = true;
+    Form.LanguageChanged();
     MenusChanged();
     // Opens centred on the desktop, unless it is maximised already.
     if (!(windowState() & Qt::WindowMaximized)) {
@@ -148,7 +163,7 @@ bool TfrmBoardQt::Create()
 void TfrmBoardQt::BuildMenus()
 {
     for (const TMenuItem& top : Form.Menu().Menus) {
-        QMenu* menu = menuBar()->addMenu(Q(top.Caption));
+        QMenu* menu = menuBar()->addMenu(MenuText(top));
         menu->setObjectName(Q(top.Name));
         Menus[top.Name] = menu;
         MirrorItems(menu, top);
@@ -163,7 +178,7 @@ void TfrmBoardQt::MirrorItems(QMenu* menu, const TMenuItem& parent)
     for (const TMenuItem& item : parent.Items) {
         if (!item.Items.empty()) {
             if (!Menus.count(item.Name)) {
-                QMenu* sub = menu->addMenu(Q(item.Caption));
+                QMenu* sub = menu->addMenu(MenuText(item));
                 sub->setObjectName(Q(item.Name));
                 Menus[item.Name] = sub;
             }
@@ -172,7 +187,7 @@ void TfrmBoardQt::MirrorItems(QMenu* menu, const TMenuItem& parent)
         }
         if (Actions.count(item.Name))
             continue;
-        QAction* action = item.IsSeparator() ? menu->addSeparator() : menu->addAction(Q(item.Caption));
+        QAction* action = item.IsSeparator() ? menu->addSeparator() : menu->addAction(MenuText(item));
         action->setObjectName(Q(item.Name));
         if (!item.ShortCut.empty())
             action->setShortcut(QKeySequence(Q(item.ShortCut), QKeySequence::PortableText));
@@ -191,12 +206,11 @@ void TfrmBoardQt::MirrorItems(QMenu* menu, const TMenuItem& parent)
 
 void TfrmBoardQt::MirrorItem(QAction* action, const TMenuItem& item)
 {
+    const bool boardEntry = !item.Hint.empty() && item.Hint == item.Caption;
+    const QString text = MenuText(item);
     if (!item.IsSeparator()) {
-        QString text = Q(item.Caption);
         // A board's entry shows its name as it is: an "&" in a path is no mnemonic.
-        if (!item.Hint.empty() && item.Hint == item.Caption)
-            text.replace('&', "&&");
-        action->setText(text);
+        action->setText(boardEntry ? QString(text).replace('&', "&&") : text);
     }
     // Only a checked item shows a check mark; clicking never toggles it by
     // itself, the logic decides.
@@ -204,8 +218,9 @@ void TfrmBoardQt::MirrorItem(QAction* action, const TMenuItem& item)
     action->setChecked(item.Checked);
     action->setEnabled(item.Enabled);
     action->setVisible(item.Visible);
-    action->setStatusTip(Q(item.Hint));
-    action->setToolTip(Q(item.Hint.empty() ? item.Caption : item.Hint));
+    const QString hint = boardEntry ? text : Q(item.Hint);
+    action->setStatusTip(hint);
+    action->setToolTip(item.Hint.empty() ? text : hint);
 }
 
 void TfrmBoardQt::MenusChanged()
@@ -215,7 +230,7 @@ void TfrmBoardQt::MenusChanged()
             if (auto menu = Menus.find(item.Name); menu != Menus.end()) {
                 MirrorItems(menu->second, item);
                 QAction* menuAction = menu->second->menuAction();
-                menuAction->setText(Q(item.Caption));
+                menuAction->setText(MenuText(item));
                 menuAction->setEnabled(item.Enabled);
                 menuAction->setVisible(item.Visible);
                 sync(item.Items);
@@ -366,6 +381,24 @@ void TfrmBoardQt::StartTimer(TWindowTimer timer, int intervalMs)
 void TfrmBoardQt::StopTimer(TWindowTimer timer)
 {
     TimerOf(timer)->stop();
+}
+
+void TfrmBoardQt::SetLanguage(const std::string& code)
+{
+    UseLanguage(code);
+    MenusChanged();
+    if (Created)
+        Form.LanguageChanged();
+}
+
+void TfrmBoardQt::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        MenusChanged();
+        if (Created)
+            Form.LanguageChanged();
+    }
 }
 
 void TfrmBoardQt::SetCaption(const std::string& caption)

@@ -5,6 +5,7 @@
 #include <QToolTip>
 
 #include "frm_board.h"
+#include "language_qt.h"
 #include "render/qimage_canvas_qt.h"
 
 namespace vornia {
@@ -15,6 +16,8 @@ namespace {
 constexpr int FrameWidth = 1;
 // The gap between two panels.
 constexpr int PanelGap = 2;
+// Room after a panel's text, so that it never touches the frame.
+constexpr int TextMargin = 4;
 
 TColor ToColor(const QColor& color)
 {
@@ -38,14 +41,23 @@ QSize TStatusBarWidget::sizeHint() const
     return {StatusPanelWidths[0], fontMetrics().height() + 2 * FrameWidth + 6};
 }
 
+int TStatusBarWidget::PanelWidth(int panel) const
+{
+    const int width = StatusPanelWidths[static_cast<std::size_t>(panel)];
+    // In English the panels keep their widths; a translated text may need more.
+    if (LanguageInForce() == "en")
+        return width;
+    const QString text = QString::fromStdString(Window.StatusBar().Text(panel));
+    return std::max(width, fontMetrics().horizontalAdvance(text) + 2 * FrameWidth + PanelGap + TextMargin);
+}
+
 QRect TStatusBarWidget::PanelRect(int panel) const
 {
     int left = 0;
     for (int i = 0; i < panel; ++i)
-        left += StatusPanelWidths[static_cast<std::size_t>(i)];
+        left += PanelWidth(i);
     // The last panel takes whatever is left of the width.
-    int right = panel == StatusPanelCount - 1 ? std::max(width(), left + StatusPanelWidths[4])
-                                              : left + StatusPanelWidths[static_cast<std::size_t>(panel)];
+    int right = panel == StatusPanelCount - 1 ? std::max(width(), left + PanelWidth(panel)) : left + PanelWidth(panel);
     if (panel < StatusPanelCount - 1)
         right -= PanelGap;
     return QRect(QPoint(left + FrameWidth, 1 + FrameWidth), QPoint(right - 1 - FrameWidth, height() - 1 - FrameWidth));

@@ -1,5 +1,6 @@
-// The window's status bar: five owner-drawn panels of fixed widths, the last
-// one reaching to the right edge, drawn from the logic's status bar data.
+// The window's status bar: five owner-drawn panels of fixed widths (wider
+// where a translated text needs it), the last one reaching to the right
+// edge, drawn from the logic's status bar data.
 #pragma once
 
 #include <QWidget>
@@ -16,6 +17,8 @@ public:
 
     // The rectangle panel i is drawn into (inside its frame).
     QRect PanelRect(int panel) const;
+    // A panel's width: as designed, or wider for a translated text.
+    int PanelWidth(int panel) const;
     QSize sizeHint() const override;
 
 protected:

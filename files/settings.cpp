@@ -77,6 +77,16 @@ void LoadSettings(const TIniFile& ini, TAppSettings& settings)
 
     for (const TFairRuleRow& rule : FairRuleRows)
         board.Fair.*rule.Field = read(rule.Key, "0") == "1";
+
+    settings.Language = CleanLanguage(read(LanguageKey, ""));
+}
+
+std::string CleanLanguage(std::string_view code)
+{
+    for (std::string_view known : LanguageCodes)
+        if (code == known)
+            return std::string(code);
+    return {};
 }
 
 void SaveSettings(TIniFile& ini, const TAppSettings& settings)
@@ -103,6 +113,9 @@ void SaveSettings(TIniFile& ini, const TAppSettings& settings)
     for (const TFairRuleRow& rule : FairRuleRows)
         if (board.Fair.*rule.Field || ini.KeyExists(SettingsSection, rule.Key))
             write(rule.Key, FlagText(board.Fair.*rule.Field));
+    // The same for the language: the system's leaves no key.
+    if (!settings.Language.empty() || ini.KeyExists(SettingsSection, LanguageKey))
+        write(LanguageKey, settings.Language);
 }
 
 void ReadCount(const TIniFile& ini, std::string_view section, std::string_view key, int& field)

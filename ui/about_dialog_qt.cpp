@@ -1,6 +1,7 @@
 #include "about_dialog_qt.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDesktopServices>
 #include <QEvent>
@@ -16,12 +17,16 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
+#include "board/translate.h"
 #include "ui/about_text.h"
 
 namespace vornia {
 namespace {
 
-QString ToQString(std::string_view text) {
+QString ToQString(std::string_view text)
+{
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
@@ -78,7 +83,8 @@ void MakeLink(QLabel* label) {
 } // namespace
 
 TfrmAbout::TfrmAbout(QWidget* parent, const std::string& host, TUrlOpener opener)
-    : QDialog(parent), host_(host), opener_(std::move(opener)) {
+    : QDialog(parent), host_(host), opener_(std::move(opener))
+{
     if (!opener_)
         opener_ = [](const QUrl& url) { QDesktopServices::openUrl(url); };
 
@@ -91,8 +97,8 @@ TfrmAbout::TfrmAbout(QWidget* parent, const std::string& host, TUrlOpener opener
     pagMain = new QTabWidget(this);
     pagMain->setObjectName(QStringLiteral("pagMain"));
     BuildAboutTab();
-    memNote = AddTextTab("tabNotes", "memNote", "Notes");
-    memHistory = AddTextTab("tabHistory", "memHistory", "History");
+    memNote = AddTextTab("tabNotes", "memNote");
+    memHistory = AddTextTab("tabHistory", "memHistory");
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 0);
@@ -106,7 +112,7 @@ TfrmAbout::TfrmAbout(QWidget* parent, const std::string& host, TUrlOpener opener
 void TfrmAbout::BuildAboutTab() {
     tabAbout = new QWidget;
     tabAbout->setObjectName(QStringLiteral("tabAbout"));
-    pagMain->addTab(tabAbout, QStringLiteral("About"));
+    pagMain->addTab(tabAbout, QString());
 
     imgIcon = new QLabel(tabAbout);
     imgIcon->setObjectName(QStringLiteral("imgIcon"));
@@ -152,8 +158,8 @@ void TfrmAbout::BuildAboutTab() {
     row->addLayout(texts, 1);
 }
 
-QPlainTextEdit* TfrmAbout::AddTextTab(const char* tabName, const char* memoName,
-                                      const char* title) {
+QPlainTextEdit* TfrmAbout::AddTextTab(const char* tabName, const char* memoName)
+{
     auto* tab = new QWidget;
     tab->setObjectName(QLatin1String(tabName));
     auto* memo = new QPlainTextEdit(tab);
@@ -167,14 +173,14 @@ QPlainTextEdit* TfrmAbout::AddTextTab(const char* tabName, const char* memoName,
     auto* layout = new QVBoxLayout(tab);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(memo);
-    pagMain->addTab(tab, QLatin1String(title));
+    pagMain->addTab(tab, QString());
     return memo;
 }
 
 QWidget* TfrmAbout::BuildBottomStrip() {
     auto* pnlBottom = new QWidget(this);
     pnlBottom->setObjectName(QStringLiteral("pnlBottom"));
-    btnOk = new QPushButton(QStringLiteral("OK"), pnlBottom);
+    btnOk = new QPushButton(pnlBottom);
     btnOk->setObjectName(QStringLiteral("btnOk"));
     btnOk->setFixedSize(75, 25);
     btnOk->setDefault(true);
@@ -188,13 +194,36 @@ QWidget* TfrmAbout::BuildBottomStrip() {
 
 void TfrmAbout::FormCreate() {
     pagMain->setCurrentWidget(tabAbout);
+    FillTexts();
+}
+
+void TfrmAbout::FillTexts()
+{
+    // clang-format off
+    static constexpr const char* TabTitles[] = {
+        QT_TRANSLATE_NOOP("TfrmAbout", "About"),
+        QT_TRANSLATE_NOOP("TfrmAbout", "Notes"),
+        QT_TRANSLATE_NOOP("TfrmAbout", "History"),
+    };
+    // clang-format on
+    for (int i = 0; i < pagMain->count(); ++i)
+        pagMain->setTabText(i, QCoreApplication::translate("TfrmAbout", TabTitles[i]));
+    btnOk->setText(QCoreApplication::translate("TfrmAbout", "OK"));
     lblName->setText(ToQString(AboutProgramName));
-    lblVersion->setText(ToQString(AboutVersionText));
+    lblVersion->setText(ToQString(FormatText(Tr(trc::About, VORNIA_TR_NOOP("About", "version %1")), {ProgramVersion})));
     lblCopyright->setText(ToQString(CopyrightText(QDate::currentDate().year())));
     lblWebSite->setText(ToQString(WebSiteAddress(host_)));
     lblEmail->setText(ToQString(AboutEmailAddress));
     memNote->setPlainText(JoinLines(NoteLines()));
     memHistory->setPlainText(JoinLines(HistoryLines()));
+
+    // The dialog keeps its designed size in English; a translated line that
+    // does not fit widens it.
+    int width = ClientWidth;
+    if (pagMain->tabText(0) != QLatin1String(TabTitles[0]))
+        width = std::max(width, pagMain->sizeHint().width() + layout()->contentsMargins().left() +
+                                    layout()->contentsMargins().right());
+    setFixedSize(width, ClientHeight);
 }
 
 void TfrmAbout::lblWebSiteClick() {
@@ -203,6 +232,13 @@ void TfrmAbout::lblWebSiteClick() {
 
 void TfrmAbout::lblEmailClick() {
     opener_(QUrl(QStringLiteral("mailto:") + lblEmail->text()));
+}
+
+void TfrmAbout::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        FillTexts();
 }
 
 bool TfrmAbout::eventFilter(QObject* watched, QEvent* event) {
