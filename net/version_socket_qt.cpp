@@ -8,8 +8,7 @@
 namespace vornia {
 
 TVersionSocket::TVersionSocket(QObject* parent)
-    : QObject(parent), socket_(new QTcpSocket(this)), timer_(new QTimer(this))
-{
+    : QObject(parent), socket_(new QTcpSocket(this)), timer_(new QTimer(this)) {
     timer_->setSingleShot(true);
     // Bound what Qt buffers for us: only the first piece of the answer is
     // ever looked at, whatever the server sends.

@@ -79,10 +79,7 @@ TQImageCanvas::TQImageCanvas(QImage& image) : Image(image)
     LayoutHeight = static_cast<int>(std::floor(Image.height() / Ratio + 1e-6));
 }
 
-TQImageCanvas::~TQImageCanvas()
-{
-    Painter.end();
-}
+TQImageCanvas::~TQImageCanvas() { Painter.end(); }
 
 int TQImageCanvas::Width() const
 {

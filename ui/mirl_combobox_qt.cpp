@@ -97,10 +97,7 @@ void TmirlCombobox::ReportChange()
     emit changed(this);
 }
 
-QString TmirlCombobox::Text() const
-{
-    return FCombo->currentText();
-}
+QString TmirlCombobox::Text() const { return FCombo->currentText(); }
 
 void TmirlCombobox::SetText(const QString& value)
 {
@@ -247,10 +244,7 @@ void TmirlCombobox::DrawItem(QPainter& painter, int index, const QRect& rect, QS
     painter.drawText(rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, FCombo->itemText(index));
 }
 
-int TmirlCombobox::DropDownCount() const
-{
-    return FCombo->maxVisibleItems();
-}
+int TmirlCombobox::DropDownCount() const { return FCombo->maxVisibleItems(); }
 
 void TmirlCombobox::SetDropDownCount(int value)
 {
@@ -338,15 +332,9 @@ int TmirlCombobox::IndexOfItem(const QString& text) const
     return -1;
 }
 
-void TmirlCombobox::ClearItems()
-{
-    FCombo->clear();
-}
+void TmirlCombobox::ClearItems() { FCombo->clear(); }
 
-int TmirlCombobox::ItemIndex() const
-{
-    return FCombo->currentIndex();
-}
+int TmirlCombobox::ItemIndex() const { return FCombo->currentIndex(); }
 
 void TmirlCombobox::SetItemIndex(int index)
 {

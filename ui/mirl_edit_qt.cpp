@@ -35,15 +35,9 @@ TmirlEdit::TmirlEdit(QWidget* parent) : TmirlLabelledPanel(parent)
     connect(FEdit, &QLineEdit::textChanged, this, [this] { emit changed(this); });
 }
 
-QString TmirlEdit::Text() const
-{
-    return FEdit->text();
-}
+QString TmirlEdit::Text() const { return FEdit->text(); }
 
-void TmirlEdit::SetText(const QString& value)
-{
-    FEdit->setText(value);
-}
+void TmirlEdit::SetText(const QString& value) { FEdit->setText(value); }
 
 void TmirlEdit::SetPasswordChar(QChar value)
 {
@@ -64,10 +58,7 @@ void TmirlEdit::SetPasswordChar(QChar value)
     delete old;
 }
 
-bool TmirlEdit::ReadOnlyControl() const
-{
-    return FEdit->isReadOnly();
-}
+bool TmirlEdit::ReadOnlyControl() const { return FEdit->isReadOnly(); }
 
 void TmirlEdit::SetReadOnlyControl(bool value)
 {
@@ -79,10 +70,7 @@ void TmirlEdit::SetReadOnlyControl(bool value)
     FEdit->setPalette(palette);
 }
 
-bool TmirlEdit::TabStop() const
-{
-    return (FEdit->focusPolicy() & Qt::TabFocus) != 0;
-}
+bool TmirlEdit::TabStop() const { return (FEdit->focusPolicy() & Qt::TabFocus) != 0; }
 
 void TmirlEdit::SetTabStop(bool value)
 {

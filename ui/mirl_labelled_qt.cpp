@@ -28,20 +28,14 @@ void TmirlLabelledPanel::AttachInput(QWidget* input)
     ApplyLayout();
 }
 
-QString TmirlLabelledPanel::Caption() const
-{
-    return FCaptionLabel->text();
-}
+QString TmirlLabelledPanel::Caption() const { return FCaptionLabel->text(); }
 
 void TmirlLabelledPanel::SetCaption(const QString& value)
 {
     FCaptionLabel->setText(QString::fromStdString(CaptionWithColon(value.toStdString())));
 }
 
-int TmirlLabelledPanel::CaptionLeft() const
-{
-    return FLayout.LabelLeft;
-}
+int TmirlLabelledPanel::CaptionLeft() const { return FLayout.LabelLeft; }
 
 void TmirlLabelledPanel::SetCaptionLeft(int value)
 {
@@ -49,10 +43,7 @@ void TmirlLabelledPanel::SetCaptionLeft(int value)
         ApplyLayout();
 }
 
-int TmirlLabelledPanel::CaptionWidth() const
-{
-    return FLayout.LabelWidth;
-}
+int TmirlLabelledPanel::CaptionWidth() const { return FLayout.LabelWidth; }
 
 void TmirlLabelledPanel::SetCaptionWidth(int value)
 {
@@ -86,9 +77,11 @@ void TmirlLabelledPanel::SyncPanelWidth() const
 
 void TmirlLabelledPanel::ApplyLayout()
 {
-    FCaptionLabel->setGeometry(FLayout.LabelLeft, FLayout.LabelTop, FLayout.LabelWidth, FLayout.LabelHeight);
+    FCaptionLabel->setGeometry(FLayout.LabelLeft, FLayout.LabelTop, FLayout.LabelWidth,
+                               FLayout.LabelHeight);
     if (FInput)
-        FInput->setGeometry(FLayout.InputLeft, FLayout.InputTop, FLayout.InputWidth(), FLayout.InputHeight);
+        FInput->setGeometry(FLayout.InputLeft, FLayout.InputTop, FLayout.InputWidth(),
+                            FLayout.InputHeight);
     InputPlaced();
 }
 

@@ -28,9 +28,9 @@ constexpr int WaitLimitMs = 5000;
 // never answers. Records the request bytes and whether the client hung up.
 class TVersionServer {
 public:
-    explicit TVersionServer(std::vector<QByteArray> pieces, int pauseMs = 0, bool answerAtOnce = false)
-        : pieces_(std::move(pieces)), pauseMs_(pauseMs), answerAtOnce_(answerAtOnce)
-    {
+    explicit TVersionServer(std::vector<QByteArray> pieces, int pauseMs = 0,
+                            bool answerAtOnce = false)
+        : pieces_(std::move(pieces)), pauseMs_(pauseMs), answerAtOnce_(answerAtOnce) {
         EXPECT_TRUE(server_.listen(QHostAddress::LocalHost, 0));
         QObject::connect(&server_, &QTcpServer::newConnection, [this] { Accept(); });
     }
