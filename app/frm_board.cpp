@@ -33,7 +33,7 @@ bool TfrmBoard::FormCreate()
     Settings = TAppSettings{};
     BoardSeparatorAdded = false;
 
-    Panel = std::make_unique<TPanelBoard>(static_cast<TBoardOwner&>(*this));
+    Panel = std::make_unique<TPanelBoard>();
 
     RedoStatus = [this] {
         StatusBarModel.SetText(4, VersionText());
@@ -195,6 +195,8 @@ void TfrmBoard::SetZoomMenu(int percent)
     MainMenu.Item(mnu::Hundred).Checked = percent != 50 && percent != 75;
     MainMenu.Item(mnu::SeventyFive).Checked = percent == 75;
     MainMenu.Item(mnu::Fifty).Checked = percent == 50;
+    if (Panel)
+        Panel->SetZoom(ZoomPercent());
     Port.MenusChanged();
 }
 
@@ -251,8 +253,8 @@ void TfrmBoard::ChooseLanguage(const std::string& code)
 void TfrmBoard::LanguageChanged()
 {
     CaptionText = Tr(WindowCaption);
-    if (!CaptionName.empty())
-        CaptionText += " " + BoardDisplayName(CaptionName);
+    if (CaptionName)
+        CaptionText += " " + BoardDisplayName(*CaptionName);
     Port.SetCaption(CaptionText);
     if (RedoStatus) {
         const std::function<void()> redo = RedoStatus;
@@ -307,6 +309,23 @@ TPanelStyle TfrmBoard::StatusPanelStyle(int panel, TColor fontColor, TColor brus
 void TfrmBoard::PaintBoard()
 {
     Port.RepaintBoard();
+}
+
+void TfrmBoard::ShowMadeBoard(const TGenerationResult& made)
+{
+    SetBoardCaption(made.Name);
+    AddBoardMenuItem(made.Name);
+    DisplayStats(made.Stats);
+    PaintBoard();
+}
+
+void TfrmBoard::ShowSwitchedBoard(const std::string& name)
+{
+    if (!Panel->SwitchToBoard(name))
+        return;
+    SetBoardCaption(name);
+    DisplayStats(Panel->ComputeStats());
+    PaintBoard();
 }
 
 bool TfrmBoard::BlackAndWhite() const

@@ -6,12 +6,13 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "board/board_owner.h"
 #include "board/panel_board.h"
+#include "board/random_source.h"
 #include "board/translate.h"
 #include "board_list.h"
 #include "files/ini_file.h"
@@ -45,7 +46,7 @@ constexpr int SizeIntervalMs = 50;
 
 enum class TKey { Other, Left, Right, F4 };
 
-class TfrmBoard : private TBoardOwner, private TMessageSink, private TVersionCheckListener {
+class TfrmBoard : private TMessageSink, private TVersionCheckListener {
 public:
     // settingsFolder: where "VorniaGenerator.ini" is looked for; empty means
     // the current folder. osProduct: the system's product number (OSProduct).
@@ -95,20 +96,24 @@ public:
     void timSizeTimer();
 
     // --- operations used by the board panel and the commands
-    const TBoardSettings& BoardSettings() const override { return Settings.Board; }
+    const TBoardSettings& BoardSettings() const { return Settings.Board; }
     const std::string& GetShape() const { return Settings.Board.GetShape(); }
     bool IsTraditionalShape() const { return Settings.Board.IsTraditionalShape(); }
-    int ZoomPercent() const override;
+    int ZoomPercent() const;
     void SetZoomMenu(int percent);
     void EnableMenus(bool enabled);
-    void SetBoardCaption(const std::string& name) override;
-    void ResetStatusBar(int flags) override;
-    void ShowFailure(std::string_view reason) override;
-    void DisplayStats(const TStats& stats) override;
-    void AddBoardMenuItem(const std::string& name) override;
+    void SetBoardCaption(const std::string& name);
+    void ResetStatusBar(int flags);
+    void ShowFailure(std::string_view reason);
+    void DisplayStats(const TStats& stats);
+    void AddBoardMenuItem(const std::string& name);
     void RenameBoardMenuItem(const std::string& newName, const std::string& oldName);
     void CycleBoards(TCycleDirection direction);
-    void PaintBoard() override;
+    void PaintBoard();
+    // Shows a board the panel made or opened: caption, menu entry, statistics, picture.
+    void ShowMadeBoard(const TGenerationResult& made);
+    // Shows the board the panel switched to: caption, statistics, picture.
+    void ShowSwitchedBoard(const std::string& name);
     void RefreshBoard();
     void ChangeZoom(int oldZoom);
     std::string VersionText() const;
@@ -138,6 +143,9 @@ public:
     bool BlackAndWhite() const;
     const TAppSettings& AppSettings() const { return Settings; }
     TBoardSettings& EditableBoardSettings() { return Settings.Board; }
+    // The generator the boards are drawn from: reseeded from the clock as
+    // each board is made.
+    TRandomSource& BoardRandom() { return Random; }
     TVersionCheck* VersionCheck() { return Version.get(); }
     bool NewerVersionFound() const;
     bool DebugMode() const { return Settings.DebugMode; }
@@ -174,6 +182,7 @@ private:
     int SystemProduct;
 
     std::unique_ptr<TPanelBoard> Panel;
+    TRandomSource Random;
     bool DrawInBlackAndWhite = false;
     std::unique_ptr<TIniFile> Ini;
     TAppSettings Settings;
@@ -187,7 +196,7 @@ private:
     bool MemShown = false;
     std::vector<std::string> Mem;
     std::string CaptionText;
-    std::string CaptionName; // the board named in the caption, as it is kept
+    std::optional<std::string> CaptionName; // the board named in the caption, as it is kept
     // Fills the status bar again as it was last filled, in the language in force.
     std::function<void()> RedoStatus;
     int NextBoardItem = 1;

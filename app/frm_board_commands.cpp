@@ -62,7 +62,14 @@ void TfrmBoard::timMakeBoardTimer()
 {
     Port.StopTimer(TWindowTimer::MakeBoard);
     EnableMenus(false);
-    Panel->GenerateBoard();
+    SetBoardCaption("");
+    const TGenerationResult made = Panel->GenerateBoard(Settings.Board, ZoomPercent(), Random);
+    // After a failure the caption stays blank and the attempt's empty list
+    // is current: Save As refuses it.
+    if (made.Made)
+        ShowMadeBoard(made);
+    else
+        ShowFailure(made.FailureText);
     EnableMenus(true);
 }
 
@@ -175,8 +182,9 @@ void TfrmBoard::ChooseZoom(std::string_view item)
 void TfrmBoard::ChangeZoom(int oldZoom)
 {
     EnableMenus(false);
-    // RescaleBoard: the placed plates move onto the new grid; nothing placed, nothing to repaint.
-    if (RescalePlates(Panel->Plates(), oldZoom, ZoomPercent()))
+    // The placed plates move onto the new grid; nothing placed, nothing to repaint.
+    Panel->SetZoom(ZoomPercent());
+    if (RescaleBoard(Panel->Plates(), oldZoom, ZoomPercent()))
         PaintBoard();
     RescaleOtherBoards(oldZoom, ZoomPercent());
     EnableMenus(true);
@@ -188,7 +196,7 @@ void TfrmBoard::RescaleOtherBoards(int oldZoom, int newZoom)
         return;
     for (const TBoardEntry& entry : Panel->Registry().Boards())
         if (entry.List.get() != &Panel->Plates())
-            RescalePlates(*entry.List, oldZoom, newZoom);
+            RescaleBoard(*entry.List, oldZoom, newZoom);
 }
 
 void TfrmBoard::mnuAutoVersionCheckClick()
@@ -252,7 +260,7 @@ void TfrmBoard::BoardMenuItemClick(std::string_view itemName)
     // under the name of the board before it; its entry brings it back.
     if (SameText(hint, Panel->BoardName()) && !CurrentBoardIsRegistered())
         Panel->Registry().ClearBoardName();
-    Panel->SwitchToBoard(hint);
+    ShowSwitchedBoard(hint);
 }
 
 void TfrmBoard::CycleBoards(TCycleDirection direction)
@@ -277,7 +285,7 @@ void TfrmBoard::CycleBoards(TCycleDirection direction)
     menu.Items[static_cast<std::size_t>(target)].Checked = true;
     Port.MenusChanged();
     const std::string hint = menu.Items[static_cast<std::size_t>(target)].Hint;
-    Panel->SwitchToBoard(hint);
+    ShowSwitchedBoard(hint);
     EnableMenus(true);
 }
 

@@ -109,10 +109,13 @@ void TfrmBoard::OpenBoardFile(const std::string& chosen)
     TBoardFileContent content = ReadBoard(*ini);
     ini.reset();
 
-    vornia::OpenBoard(*Panel, std::move(content), path, [this, oldZoom = ZoomPercent()](int zoom) {
-        SetZoomMenu(zoom);
-        RescaleOtherBoards(oldZoom, zoom);
-    });
+    const int oldZoom = ZoomPercent();
+    const TGenerationResult opened = vornia::OpenBoard(*Panel, std::move(content), path);
+    ResetStatusBar(rsWaiting);
+    // The zoom menu follows the board, and the other boards move onto its grid.
+    SetZoomMenu(Panel->Zoom());
+    RescaleOtherBoards(oldZoom, Panel->Zoom());
+    ShowMadeBoard(opened);
 }
 
 void TfrmBoard::ExportPicture()

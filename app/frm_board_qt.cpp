@@ -30,17 +30,13 @@
 #include "render/printer_qt.h"
 #include "status_bar_qt.h"
 #include "ui/about_dialog_qt.h"
+#include "ui/qstring_qt.h"
 
 namespace vornia {
 
 namespace {
 
 constexpr int MemWidth = 150;
-
-QString Q(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
 
 // "svg" of "SVG pictures (*.svg)": the extension a filter's first pattern names.
 QString SuffixOfFilter(const QString& filter)
@@ -59,8 +55,8 @@ QString SuffixOfFilter(const QString& filter)
 QString MenuText(const TMenuItem& item)
 {
     if (!item.Hint.empty() && item.Hint == item.Caption)
-        return Q(BoardDisplayName(item.Caption));
-    return Q(Tr(trc::Menu, item.Caption));
+        return ToQString(BoardDisplayName(item.Caption));
+    return ToQString(Tr(trc::Menu, item.Caption));
 }
 
 QMessageBox::Icon IconOf(TMsgKind kind)
@@ -80,7 +76,7 @@ std::vector<std::string> DroppedBoardFiles(const QMimeData* data)
     std::vector<std::string> paths;
     if (data == nullptr || !data->hasUrls())
         return paths;
-    const QString suffix = "." + Q(std::string(BoardFileExtension));
+    const QString suffix = "." + ToQString(BoardFileExtension);
     for (const QUrl& url : data->urls()) {
         const QString path = url.toLocalFile();
         if (!path.isEmpty() && path.endsWith(suffix, Qt::CaseInsensitive))
@@ -95,7 +91,7 @@ TfrmBoardQt::TfrmBoardQt(int osProduct, std::string settingsFolder, TShellHooks 
     : Hooks(std::move(hooks)), Socket(this), Form(*this, osProduct, std::move(settingsFolder))
 {
     setObjectName("frmBoard");
-    setWindowTitle(Q(Form.Caption()));
+    setWindowTitle(ToQString(Form.Caption()));
 
     auto* client = new QWidget(this);
     client->setObjectName("ClientArea");
@@ -164,7 +160,7 @@ void TfrmBoardQt::BuildMenus()
 {
     for (const TMenuItem& top : Form.Menu().Menus) {
         QMenu* menu = menuBar()->addMenu(MenuText(top));
-        menu->setObjectName(Q(top.Name));
+        menu->setObjectName(ToQString(top.Name));
         Menus[top.Name] = menu;
         MirrorItems(menu, top);
     }
@@ -179,7 +175,7 @@ void TfrmBoardQt::MirrorItems(QMenu* menu, const TMenuItem& parent)
         if (!item.Items.empty()) {
             if (!Menus.count(item.Name)) {
                 QMenu* sub = menu->addMenu(MenuText(item));
-                sub->setObjectName(Q(item.Name));
+                sub->setObjectName(ToQString(item.Name));
                 Menus[item.Name] = sub;
             }
             MirrorItems(Menus[item.Name], item);
@@ -188,9 +184,9 @@ void TfrmBoardQt::MirrorItems(QMenu* menu, const TMenuItem& parent)
         if (Actions.count(item.Name))
             continue;
         QAction* action = item.IsSeparator() ? menu->addSeparator() : menu->addAction(MenuText(item));
-        action->setObjectName(Q(item.Name));
+        action->setObjectName(ToQString(item.Name));
         if (!item.ShortCut.empty())
-            action->setShortcut(QKeySequence(Q(item.ShortCut), QKeySequence::PortableText));
+            action->setShortcut(QKeySequence(ToQString(item.ShortCut), QKeySequence::PortableText));
         if (!item.IsSeparator()) {
             const std::string name = item.Name;
             // Qt ticks or unticks a checkable action before it reports the
@@ -218,7 +214,7 @@ void TfrmBoardQt::MirrorItem(QAction* action, const TMenuItem& item)
     action->setChecked(item.Checked);
     action->setEnabled(item.Enabled);
     action->setVisible(item.Visible);
-    const QString hint = boardEntry ? text : Q(item.Hint);
+    const QString hint = boardEntry ? text : ToQString(item.Hint);
     action->setStatusTip(hint);
     action->setToolTip(item.Hint.empty() ? text : hint);
 }
@@ -324,7 +320,7 @@ TMsgAnswer TfrmBoardQt::MessageBox(const std::string& text, TMsgKind kind, TMsgB
         return Hooks.Message(text, kind, buttons);
     const QMessageBox::StandardButtons standard =
         buttons == TMsgButtons::YesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::StandardButtons(QMessageBox::Ok);
-    QMessageBox box(IconOf(kind), Q(std::string(ApplicationTitle)), Q(text), standard, isVisible() ? this : nullptr);
+    QMessageBox box(IconOf(kind), ToQString(ApplicationTitle), ToQString(text), standard, isVisible() ? this : nullptr);
     switch (box.exec()) {
     case QMessageBox::Yes: return TMsgAnswer::Yes;
     case QMessageBox::Ok: return TMsgAnswer::Ok;
@@ -353,15 +349,15 @@ bool TfrmBoardQt::ChooseFile(bool save, const TFileDialogOptions& options, std::
     if (save && !options.ConfirmOverwrite)
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (!options.Title.empty())
-        dialog.setWindowTitle(Q(options.Title));
-    dialog.setNameFilter(Q(options.Filter));
-    dialog.setDefaultSuffix(Q(options.DefaultSuffix));
+        dialog.setWindowTitle(ToQString(options.Title));
+    dialog.setNameFilter(ToQString(options.Filter));
+    dialog.setDefaultSuffix(ToQString(options.DefaultSuffix));
     // With several filters a bare name gets the extension of the one chosen.
     if (dialog.nameFilters().size() > 1)
         connect(&dialog, &QFileDialog::filterSelected, &dialog,
                 [&dialog](const QString& filter) { dialog.setDefaultSuffix(SuffixOfFilter(filter)); });
     if (!options.StartFolder.empty())
-        dialog.setDirectory(Q(options.StartFolder));
+        dialog.setDirectory(ToQString(options.StartFolder));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     path = dialog.selectedFiles().constFirst().toStdString();
@@ -403,7 +399,7 @@ void TfrmBoardQt::changeEvent(QEvent* event)
 
 void TfrmBoardQt::SetCaption(const std::string& caption)
 {
-    setWindowTitle(Q(caption));
+    setWindowTitle(ToQString(caption));
 }
 
 void TfrmBoardQt::SetWindowSize(TWindowSize size)
@@ -494,7 +490,7 @@ void TfrmBoardQt::SetMemLines(const std::vector<std::string>& lines)
 {
     QStringList text;
     for (const std::string& line : lines)
-        text << Q(line);
+        text << ToQString(line);
     Mem->setPlainText(text.join('\n'));
 }
 
@@ -543,6 +539,7 @@ void TfrmBoardQt::PreviewWholeBoard(const TPlateList& plates, int zoom, bool bla
     options.Zoom = zoom;
     options.BlackAndWhite = blackAndWhite;
     options.ButtonFace = ButtonFaceColor();
+    options.Transparent = true;
     ShowWholeBoardPreview(this, plates, options);
 }
 

@@ -1,7 +1,8 @@
 // vornia-generator: the board generator's window. Board files named on the
 // command line are opened after the start-up. It keeps its settings in
 // "VorniaGenerator.ini" in the folder it is started from, or, started from
-// its desktop entry (DesktopEntryOption), in $XDG_CONFIG_HOME/vornia-generator.
+// its desktop entry (DesktopEntryOption) or installed system-wide
+// (VORNIA_SYSTEM_INSTALL), in $XDG_CONFIG_HOME/vornia-generator.
 #include <QApplication>
 #include <clocale>
 #include <cstdlib>
@@ -12,6 +13,18 @@
 #include "app/startup_args.h"
 #include "board/random_source.h"
 #include "ui/os_version.h"
+
+namespace {
+
+// Built for a system install (the package), the program never writes into
+// the folder it happens to be started from, whoever starts it.
+#ifdef VORNIA_SYSTEM_INSTALL
+constexpr bool SystemInstall = true;
+#else
+constexpr bool SystemInstall = false;
+#endif
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -32,13 +45,13 @@ int main(int argc, char** argv)
     const vornia::TStartupArgs args = vornia::ParseStartupArgs(std::vector<std::string>(argv, argv + argc));
     for (const std::string& option : args.UnknownOptions)
         std::cerr << "vornia-generator: unknown option " << option << " ignored\n";
+    const std::string home = vornia::HomeFolder(std::getenv("HOME"));
     const std::string settingsFolder =
-        vornia::SettingsFolderFor(args.FromDesktopEntry, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+        vornia::SettingsFolderFor(args.FromDesktopEntry || SystemInstall, std::getenv("XDG_CONFIG_HOME"), home.c_str());
     // A folder that cannot be made is reported when the settings file cannot be created in it.
     if (!settingsFolder.empty())
         vornia::MakeFolder(settingsFolder);
 
-    vornia::RandomSource().UseSystemClock();
     const int osProduct = vornia::OSProduct();
 
     vornia::TfrmBoardQt window(osProduct, settingsFolder);

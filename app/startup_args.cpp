@@ -1,7 +1,9 @@
 #include "startup_args.h"
 
 #include <filesystem>
+#include <pwd.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace vornia {
 
@@ -46,6 +48,14 @@ std::string SettingsFolderFor(bool fromDesktopEntry, const char* xdgConfigHome, 
     else
         return {};
     return (config / SettingsSubfolder).string();
+}
+
+std::string HomeFolder(const char* home)
+{
+    if (IsAbsolute(home))
+        return home;
+    const passwd* user = getpwuid(getuid());
+    return user != nullptr && IsAbsolute(user->pw_dir) ? user->pw_dir : "";
 }
 
 bool MakeFolder(const std::string& folder, std::string* error)

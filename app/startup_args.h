@@ -30,6 +30,10 @@ TStartupArgs ParseStartupArgs(const std::vector<std::string>& args);
 // environment values count as unset.
 std::string SettingsFolderFor(bool fromDesktopEntry, const char* xdgConfigHome, const char* home);
 
+// The user's home folder: home when it is an absolute path, else the one the
+// user database names for this user; empty when neither gives one.
+std::string HomeFolder(const char* home);
+
 // Creates the folder and the folders above it when missing; false with the
 // reason in error (when given) when it cannot.
 bool MakeFolder(const std::string& folder, std::string* error = nullptr);

@@ -1,6 +1,5 @@
 #include "status_bar.h"
 
-#include "board/board_owner.h"
 #include "files/settings.h"
 
 namespace vornia {

@@ -40,8 +40,11 @@ struct TStatusBar {
 // " Version " + ProgramVersion, or " Version " + newer + " is available" once a newer one was found.
 std::string VersionText(bool newerVersionFound, const std::string& newerVersion);
 
-// ResetStatusBar's texts: flags as in board/board_owner.h (rsWaiting, rsFailed);
-// no panel keeps a hint.
+// ResetStatusBar flags.
+constexpr int rsWaiting = 1;
+constexpr int rsFailed = 2;
+
+// ResetStatusBar's texts for the flags above; no panel keeps a hint.
 void ResetPanels(TStatusBar& bar, int flags, const std::string& versionText);
 
 // What DisplayStats shows for a board's statistics under the window's settings.

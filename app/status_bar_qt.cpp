@@ -7,6 +7,7 @@
 #include "frm_board.h"
 #include "language_qt.h"
 #include "render/qimage_canvas_qt.h"
+#include "ui/qstring_qt.h"
 
 namespace vornia {
 
@@ -70,8 +71,7 @@ bool TStatusBarWidget::event(QEvent* event)
     const auto* help = static_cast<QHelpEvent*>(event);
     for (int panel = 0; panel < StatusPanelCount; ++panel)
         if (PanelRect(panel).contains(help->pos()) && !Window.StatusBar().Hint(panel).empty()) {
-            QToolTip::showText(help->globalPos(), QString::fromStdString(Window.StatusBar().Hint(panel)), this,
-                               PanelRect(panel));
+            QToolTip::showText(help->globalPos(), ToQString(Window.StatusBar().Hint(panel)), this, PanelRect(panel));
             return true;
         }
     QToolTip::hideText();
@@ -105,7 +105,7 @@ void TStatusBarWidget::DoDrawPanel(QPainter& painter, int panel, const QRect& re
     painter.setFont(font);
     painter.setPen(QColorOf(style.FontColor));
     painter.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                     QString::fromStdString(Window.StatusBar().Text(panel)));
+                     ToQString(Window.StatusBar().Text(panel)));
     painter.restore();
 }
 

@@ -3,7 +3,7 @@
 // layout, coast and the rule pass.
 #include <benchmark/benchmark.h>
 
-#include "bench_owner.h"
+#include "bench_settings.h"
 #include "board/fair_rules.h"
 #include "board/panel_board.h"
 #include "board/random_source.h"
@@ -20,21 +20,19 @@ TFairRules AllRules()
 
 void GenerateFair(benchmark::State& state, TBoardSettings settings, bool rules)
 {
-    TBenchOwner owner;
-    owner.Settings = std::move(settings);
     const TFairRules all = AllRules();
+    TRandomSource random;
     std::uint32_t seed = 1;
     long long failed = 0;
     for (auto _ : state) {
-        RandomSource().UseFixedClock(seed++ * 7919u % 86400000u);
-        TPanelBoard panel(owner);
-        panel.GenerateBoard();
-        if (rules && ApplyFairRules(panel.Plates(), owner.Zoom, all, RandomSource()) != TFairOutcome::Found)
+        random.UseFixedClock(seed++ * 7919u % 86400000u);
+        TPanelBoard panel;
+        panel.GenerateBoard(settings, 100, random);
+        if (rules && ApplyFairRules(panel.Plates(), 100, all, random) != TFairOutcome::Found)
             ++failed;
         benchmark::DoNotOptimize(panel.Plates().Count());
     }
     state.counters["failed"] = static_cast<double>(failed);
-    RandomSource().UseSystemClock();
 }
 
 TBoardSettings Default(const char* shape)

@@ -1,8 +1,8 @@
-// Generation with statistics (GenerateBoard computes and shows them), with
+// Generation with statistics (GenerateBoard computes them), with
 // the position index and with the literal scans of the plate list.
 #include <benchmark/benchmark.h>
 
-#include "bench_owner.h"
+#include "bench_settings.h"
 #include "board/panel_board.h"
 #include "board/random_source.h"
 
@@ -11,18 +11,16 @@ namespace {
 
 void Generate(benchmark::State& state, TBoardSettings settings, TLookupMode mode)
 {
-    TBenchOwner owner;
-    owner.Settings = std::move(settings);
+    TRandomSource random;
     std::uint32_t seed = 1;
     for (auto _ : state) {
-        RandomSource().UseFixedClock(seed++ % 86400000);
-        TPanelBoard panel(owner, mode); // a fresh run each time: one board in the list
-        panel.GenerateBoard();
+        random.UseFixedClock(seed++ % 86400000);
+        TPanelBoard panel(mode); // a fresh run each time: one board in the list
+        const TGenerationResult made = panel.GenerateBoard(settings, 100, random);
         benchmark::DoNotOptimize(panel.Plates().Count());
-        if (owner.Failed && owner.Settings.MassDensity == "any")
+        if (!made.Made && settings.MassDensity == "any")
             state.SkipWithError("board failed");
     }
-    RandomSource().UseSystemClock();
 }
 
 const TLookupMode Indexed = TLookupMode::Indexed;

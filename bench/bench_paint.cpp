@@ -1,8 +1,8 @@
 // A full repaint of the all-500 board at 50 per cent on a 1600 x 900 canvas.
 #include <benchmark/benchmark.h>
 
-#include "bench_owner.h"
 #include "bench_qt_main.h"
+#include "bench_settings.h"
 #include "board/panel_board.h"
 #include "board/random_source.h"
 #include "render/board_painter.h"
@@ -13,13 +13,10 @@ namespace {
 
 void Repaint(benchmark::State& state, const char* shape, bool blackAndWhite)
 {
-    TBenchOwner owner;
-    owner.Settings = AllCounts(shape, 500);
-    owner.Zoom = 50;
-    RandomSource().UseFixedClock(1);
-    TPanelBoard panel(owner);
-    panel.GenerateBoard();
-    RandomSource().UseSystemClock();
+    TRandomSource random;
+    random.UseFixedClock(1);
+    TPanelBoard panel;
+    panel.GenerateBoard(AllCounts(shape, 500), 50, random);
     QImage image(1600, 900, QImage::Format_RGB32);
     TPaintOptions options;
     options.Zoom = 50;

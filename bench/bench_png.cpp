@@ -7,8 +7,8 @@
 #include <QImageWriter>
 #include <QTemporaryDir>
 
-#include "bench_owner.h"
 #include "bench_qt_main.h"
+#include "bench_settings.h"
 #include "board/panel_board.h"
 #include "board/random_source.h"
 #include "render/board_picture_qt.h"
@@ -18,20 +18,17 @@ namespace {
 
 class TAll500 {
 public:
-    TAll500() : Panel(Owner)
+    TAll500()
     {
-        Owner.Settings = AllCounts("random", 500);
-        Owner.Zoom = 50;
-        RandomSource().UseFixedClock(1);
-        Panel.GenerateBoard();
-        RandomSource().UseSystemClock();
+        TRandomSource random;
+        random.UseFixedClock(1);
+        Panel.GenerateBoard(AllCounts("random", 500), 50, random);
         Options.Zoom = 50;
     }
     const TPlateList& Plates() const { return Panel.Plates(); }
     TPaintOptions Options;
 
 private:
-    TBenchOwner Owner;
     TPanelBoard Panel;
 };
 

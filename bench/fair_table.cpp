@@ -15,7 +15,6 @@
 #include <string>
 #include <vector>
 
-#include "bench_owner.h"
 #include "board/fair_rules.h"
 #include "board/panel_board.h"
 #include "board/random_source.h"
@@ -78,20 +77,20 @@ int Table(int seeds)
     for (std::string_view shape : ShapeNames) {
         int found[16] = {};
         for (int seed = 1; seed <= seeds; ++seed) {
-            TBenchOwner owner;
-            owner.Settings.Shape = shape;
-            RandomSource().UseFixedClock(static_cast<std::uint32_t>(seed) * 7919u % 86400000u);
-            TPanelBoard panel(owner);
-            panel.GenerateBoard();
+            TBoardSettings settings;
+            settings.Shape = shape;
+            TRandomSource random;
+            random.UseFixedClock(static_cast<std::uint32_t>(seed) * 7919u % 86400000u);
+            TPanelBoard panel;
+            panel.GenerateBoard(settings, 100, random);
             const TLandPieces dealt(panel.Plates());
-            const std::uint32_t state = RandomSource().Seed();
+            const std::uint32_t state = random.Seed();
             for (int bits = 1; bits < 16; ++bits) {
                 dealt.Restore(panel.Plates());
-                RandomSource().SetSeed(state);
+                random.SetSeed(state);
                 const double start = CpuMs();
                 TFairEffort effort;
-                const TFairOutcome outcome =
-                    ApplyFairRules(panel.Plates(), owner.Zoom, RulesOf(bits), RandomSource(), &effort);
+                const TFairOutcome outcome = ApplyFairRules(panel.Plates(), 100, RulesOf(bits), random, &effort);
                 const double ms = CpuMs() - start;
                 times.push_back(ms);
                 mostNodes = std::max(mostNodes, effort.Nodes);
@@ -122,7 +121,6 @@ int Table(int seeds)
     std::printf("rule pass alone (processor time): median %.3f ms, 99th percentile %.3f ms, slowest %.3f ms (%s)\n",
                 times[times.size() / 2], times[times.size() * 99 / 100], slowest, slowestWhere.c_str());
     std::printf("most search nodes of one request: %lld\n", mostNodes);
-    RandomSource().UseSystemClock();
     return 0;
 }
 
@@ -139,30 +137,31 @@ int Stress(int requests, int maxLand)
     std::vector<TSlow> slow;
     long long counts[3] = {};
     for (int k = 0; k < requests; ++k) {
-        TBenchOwner owner;
-        owner.Settings.Shape = ShapeNames[static_cast<std::size_t>(1 + dice.Next(12))];
-        std::string what = owner.Settings.Shape + " land";
+        TBoardSettings settings;
+        settings.Shape = ShapeNames[static_cast<std::size_t>(1 + dice.Next(12))];
+        std::string what = settings.Shape + " land";
         int land = 0;
         for (std::size_t c = 0; c < 6; ++c) {
             const int left = maxLand - land;
             const int n = std::min(left, dice.Next(c == 5 ? 1 + maxLand / 6 : 1 + maxLand * 3 / 8));
-            owner.Settings.*(CountKeys[c].Field) = n;
+            settings.*(CountKeys[c].Field) = n;
             land += n;
             what += " " + std::to_string(n);
         }
         what += " numbers";
         for (std::size_t c = 13; c < 24; ++c) {
-            owner.Settings.*(CountKeys[c].Field) = dice.Next(1 + maxLand / 5);
-            what += " " + std::to_string(owner.Settings.*(CountKeys[c].Field));
+            settings.*(CountKeys[c].Field) = dice.Next(1 + maxLand / 5);
+            what += " " + std::to_string(settings.*(CountKeys[c].Field));
         }
         const int bits = dice.Next(3) == 0 ? 15 : 1 + dice.Next(15);
         what += " " + RulesName(bits);
-        RandomSource().UseFixedClock(static_cast<std::uint32_t>(dice.Next(86400000)));
-        TPanelBoard panel(owner);
-        panel.GenerateBoard();
+        TRandomSource random;
+        random.UseFixedClock(static_cast<std::uint32_t>(dice.Next(86400000)));
+        TPanelBoard panel;
+        panel.GenerateBoard(settings, 100, random);
         const double start = CpuMs();
         TFairEffort effort;
-        const TFairOutcome outcome = ApplyFairRules(panel.Plates(), owner.Zoom, RulesOf(bits), RandomSource(), &effort);
+        const TFairOutcome outcome = ApplyFairRules(panel.Plates(), 100, RulesOf(bits), random, &effort);
         const double ms = CpuMs() - start;
         ++counts[static_cast<int>(outcome)];
         slow.push_back({ms, what + " -> " +
@@ -173,7 +172,6 @@ int Stress(int requests, int maxLand)
     std::printf("%d requests: %lld found, %lld impossible, %lld gave up\n", requests, counts[0], counts[1], counts[2]);
     for (std::size_t i = 0; i < std::min<std::size_t>(8, slow.size()); ++i)
         std::printf("%9.3f ms processor time  %s\n", slow[i].Ms, slow[i].What.c_str());
-    RandomSource().UseSystemClock();
     return counts[2] == 0 ? 0 : 1;
 }
 

@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "bench_owner.h"
 #include "board/panel_board.h"
 #include "board/random_source.h"
 
@@ -16,13 +15,13 @@ int main(int argc, char** argv)
         int failed = 0;
         long long attempts = 0;
         for (int seed = 0; seed < seeds; ++seed) {
-            bench::TBenchOwner owner;
-            owner.Settings.Shape = "random";
-            owner.Settings.MassDensity = mass;
-            RandomSource().UseFixedClock(static_cast<std::uint32_t>(seed) * 86399u % 86400000u);
-            TPanelBoard panel(owner);
-            panel.GenerateBoard();
-            failed += owner.Failed ? 1 : 0;
+            TBoardSettings settings;
+            settings.Shape = "random";
+            settings.MassDensity = mass;
+            TRandomSource random;
+            random.UseFixedClock(static_cast<std::uint32_t>(seed) * 86399u % 86400000u);
+            TPanelBoard panel;
+            failed += panel.GenerateBoard(settings, 100, random).Made ? 0 : 1;
             attempts += panel.Attempts();
         }
         std::printf("%-8s %8d %8d %14.1f\n", mass, seeds, failed, static_cast<double>(attempts) / seeds);

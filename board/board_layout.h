@@ -3,7 +3,9 @@
 // driver runs them; tests may run one alone.
 #pragma once
 
+#include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "geometry.h"
@@ -13,10 +15,15 @@
 namespace vornia {
 
 class TPanelBoard;
+class TRandomSource;
 
 class TBoardLayout {
 public:
-    explicit TBoardLayout(TPanelBoard& board) : Board(board) {}
+    // The random shape draws from random until its land mass is massDensity
+    // ("any", "low", "medium" or "high"); the harbours' places are drawn too.
+    TBoardLayout(TPanelBoard& board, TRandomSource& random, std::string massDensity)
+        : Board(board), Random(random), MassDensity(std::move(massDensity))
+    {}
 
     // Lays out the named shape; false when the random shape gives up or the
     // name is no shape.
@@ -44,6 +51,8 @@ private:
     int LandAround(const TPoint& q, const THexMetrics& m) const;
 
     TPanelBoard& Board;
+    TRandomSource& Random;
+    const std::string MassDensity;
 };
 
 } // namespace vornia

@@ -8,6 +8,12 @@ namespace vornia {
 
 bool TBoardSettings::IsTraditionalShape() const { return SameText(Shape, "traditional"); }
 
+void SetAllCounts(TBoardSettings& settings, int value)
+{
+    for (const auto& key : CountKeys)
+        settings.*(key.Field) = value;
+}
+
 int ShapeIndex(std::string_view name)
 {
     for (std::size_t i = 0; i < ShapeNames.size(); ++i)

@@ -60,39 +60,42 @@ struct TBoardSettings {
 
 constexpr int MaxPieceCount = 500;
 
-// The 24 counts in settings-file order, with their keys and defaults.
+// The 24 counts in settings-file order, with their keys; their defaults are
+// the fields' own.
 struct TCountKey {
     std::string_view Key;
     int TBoardSettings::*Field;
-    int Default;
 };
 
 inline constexpr std::array<TCountKey, 24> CountKeys{{
-    {"Brick", &TBoardSettings::BrickCount, 3},
-    {"Grain", &TBoardSettings::GrainCount, 4},
-    {"Lumber", &TBoardSettings::LumberCount, 4},
-    {"Ore", &TBoardSettings::OreCount, 3},
-    {"Wool", &TBoardSettings::WoolCount, 4},
-    {"Desert", &TBoardSettings::DesertCount, 1},
-    {"Water", &TBoardSettings::WaterCount, 9},
-    {"waterBrick", &TBoardSettings::WaterBrickCount, 1},
-    {"waterGrain", &TBoardSettings::WaterGrainCount, 1},
-    {"waterLumber", &TBoardSettings::WaterLumberCount, 1},
-    {"waterOre", &TBoardSettings::WaterOreCount, 1},
-    {"waterWool", &TBoardSettings::WaterWoolCount, 1},
-    {"waterMark", &TBoardSettings::WaterMarkCount, 4},
-    {"pieTwo", &TBoardSettings::PieTwoCount, 1},
-    {"pieThree", &TBoardSettings::PieThreeCount, 2},
-    {"pieFour", &TBoardSettings::PieFourCount, 2},
-    {"pieFive", &TBoardSettings::PieFiveCount, 2},
-    {"pieSix", &TBoardSettings::PieSixCount, 2},
-    {"pieSeven", &TBoardSettings::PieSevenCount, 0},
-    {"pieEight", &TBoardSettings::PieEightCount, 2},
-    {"pieNine", &TBoardSettings::PieNineCount, 2},
-    {"pieTen", &TBoardSettings::PieTenCount, 2},
-    {"pieEleven", &TBoardSettings::PieElevenCount, 2},
-    {"pieTwelve", &TBoardSettings::PieTwelveCount, 1},
+    {"Brick", &TBoardSettings::BrickCount},
+    {"Grain", &TBoardSettings::GrainCount},
+    {"Lumber", &TBoardSettings::LumberCount},
+    {"Ore", &TBoardSettings::OreCount},
+    {"Wool", &TBoardSettings::WoolCount},
+    {"Desert", &TBoardSettings::DesertCount},
+    {"Water", &TBoardSettings::WaterCount},
+    {"waterBrick", &TBoardSettings::WaterBrickCount},
+    {"waterGrain", &TBoardSettings::WaterGrainCount},
+    {"waterLumber", &TBoardSettings::WaterLumberCount},
+    {"waterOre", &TBoardSettings::WaterOreCount},
+    {"waterWool", &TBoardSettings::WaterWoolCount},
+    {"waterMark", &TBoardSettings::WaterMarkCount},
+    {"pieTwo", &TBoardSettings::PieTwoCount},
+    {"pieThree", &TBoardSettings::PieThreeCount},
+    {"pieFour", &TBoardSettings::PieFourCount},
+    {"pieFive", &TBoardSettings::PieFiveCount},
+    {"pieSix", &TBoardSettings::PieSixCount},
+    {"pieSeven", &TBoardSettings::PieSevenCount},
+    {"pieEight", &TBoardSettings::PieEightCount},
+    {"pieNine", &TBoardSettings::PieNineCount},
+    {"pieTen", &TBoardSettings::PieTenCount},
+    {"pieEleven", &TBoardSettings::PieElevenCount},
+    {"pieTwelve", &TBoardSettings::PieTwelveCount},
 }};
+
+// Every one of the 24 counts set to value.
+void SetAllCounts(TBoardSettings& settings, int value);
 
 inline constexpr std::array<std::string_view, 4> LandMassNames{{"any", "low", "medium", "high"}};
 

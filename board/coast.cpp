@@ -78,7 +78,7 @@ void TBoardLayout::SurroundWithWater()
     std::vector<int> waters;
     ListPlacedWaters(waters);
     if (waters.size() > 2) {
-        TRandomSource& random = RandomSource();
+        TRandomSource& random = Random;
         random.Reseed();
         const int n = static_cast<int>(waters.size());
         for (int i = 0; i < n; ++i)
@@ -131,7 +131,7 @@ void TBoardLayout::MoveToCorner()
     plates.MoveAll(std::int64_t{10} - minX, std::int64_t{10} + Board.PeakHeight() - minY);
 }
 
-bool RescalePlates(TPlateList& plates, int oldZoom, int newZoom)
+bool RescaleBoard(TPlateList& plates, int oldZoom, int newZoom)
 {
     // The corner of the placed plates. (Taken from the placed plates alone
     // rather than from a fixed 1000, it keeps boards that lie wholly beyond

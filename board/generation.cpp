@@ -9,6 +9,7 @@
 #include "ordered_picker.h"
 #include "panel_board.h"
 #include "random_source.h"
+#include "status_texts.h"
 
 namespace vornia {
 
@@ -91,9 +92,8 @@ constexpr std::array<TNumberRow, 11> NumberRows{{
 
 } // namespace
 
-void TPanelBoard::FillPools(TPools& pools) const
+void TPanelBoard::FillPools(const TBoardSettings& s, TPools& pools)
 {
-    const TBoardSettings& s = Owner.BoardSettings();
     const bool traditional = s.IsTraditionalShape();
     std::size_t plates = 0;
     for (std::size_t k = 0; k < 13; ++k) // land, water and harbours: the first 13 counts
@@ -116,9 +116,8 @@ void TPanelBoard::FillPools(TPools& pools) const
 
 // Draws entries at random from the pools as a list with deletion would: the
 // r-th remaining entry each time.
-void TPanelBoard::Deal(TPools& pools)
+void TPanelBoard::Deal(TPools& pools, TRandomSource& random)
 {
-    TRandomSource& random = RandomSource();
     random.Reseed();
 
     std::vector<std::string> dealt;
@@ -141,43 +140,44 @@ void TPanelBoard::Deal(TPools& pools)
     }
 }
 
-bool TPanelBoard::ApplyFairRules()
+std::string TPanelBoard::ApplyFairRules(const TFairRules& rules, TRandomSource& random)
 {
-    const TFairRules& rules = Owner.BoardSettings().Fair;
     if (!rules.Any())
-        return true;
-    const TFairOutcome outcome = vornia::ApplyFairRules(Plates(), Zoom(), rules, RandomSource());
+        return {};
+    const TFairOutcome outcome = vornia::ApplyFairRules(Plates(), Zoom(), rules, random);
     if (outcome == TFairOutcome::Found)
-        return true;
+        return {};
     Plates().UnplaceAll(); // nothing of it is drawn, as after a random layout that gives up
-    Owner.ShowFailure(FairFailureText(outcome));
-    return false;
+    return std::string(FairFailureText(outcome));
 }
 
-void TPanelBoard::GenerateBoard()
+TGenerationResult TPanelBoard::GenerateBoard(const TBoardSettings& settings, int zoom, TRandomSource& random)
 {
-    Owner.SetBoardCaption("");
+    ZoomPercent = zoom;
     BoardRegistry.NewPlateList();
     {
         TPools pools;
-        FillPools(pools);
-        Deal(pools);
+        FillPools(settings, pools);
+        Deal(pools, random);
     }
-    TBoardLayout layout(*this);
-    if (!layout.RunLayout(Owner.BoardSettings().GetShape())) {
-        Owner.ResetStatusBar(rsFailed);
-        return;
+    TGenerationResult result;
+    TBoardLayout layout(*this, random, settings.MassDensity);
+    if (!layout.RunLayout(settings.GetShape())) {
+        result.FailureText = FailedBoardText;
+        return result;
     }
-    if (!ApplyFairRules()) // a board that cannot be fair is no board, as a random one that gives up
-        return;
+    // A board that cannot be fair is no board, as a random one that gives up.
+    result.FailureText = ApplyFairRules(settings.Fair, random);
+    if (!result.FailureText.empty())
+        return result;
     layout.MoveToCorner();
     ++NewBoardCount;
-    BoardRegistry.SetBoardName("New " + Owner.BoardSettings().GetShape() + " " + std::to_string(NewBoardCount));
-    Owner.SetBoardCaption(BoardName());
+    BoardRegistry.SetBoardName("New " + settings.GetShape() + " " + std::to_string(NewBoardCount));
     BoardRegistry.RegisterBoard(BoardName());
-    Owner.AddBoardMenuItem(BoardName());
-    ShowStats();
-    Owner.PaintBoard();
+    result.Made = true;
+    result.Name = BoardName();
+    result.Stats = ComputeStats();
+    return result;
 }
 
 } // namespace vornia

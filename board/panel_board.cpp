@@ -4,7 +4,7 @@
 
 namespace vornia {
 
-TPanelBoard::TPanelBoard(TBoardOwner& owner, TLookupMode lookup) : Owner(owner), Lookup(lookup) {}
+TPanelBoard::TPanelBoard(TLookupMode lookup) : Lookup(lookup) {}
 
 TPanelBoard::~TPanelBoard() = default;
 
@@ -67,12 +67,7 @@ int TPanelBoard::PlainWaterCount() const
 
 bool TPanelBoard::SwitchToBoard(const std::string& name)
 {
-    if (!BoardRegistry.SwitchToBoard(name))
-        return false;
-    Owner.SetBoardCaption(name);
-    ShowStats();
-    Owner.PaintBoard();
-    return true;
+    return BoardRegistry.SwitchToBoard(name);
 }
 
 void TPanelBoard::ListPlates(const std::function<void(const std::string&)>& addLine) const
@@ -111,7 +106,5 @@ TStats TPanelBoard::ComputeStats() const
     stats.Attempts = AttemptCount;
     return stats;
 }
-
-void TPanelBoard::ShowStats() { Owner.DisplayStats(ComputeStats()); }
 
 } // namespace vornia

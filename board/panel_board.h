@@ -1,6 +1,15 @@
 // The board panel's model: the current board, every board of the run, the
 // hex geometry and position queries, and the generation of new boards.
-// It reaches its window only through TBoardOwner.
+// It knows no window: what a generation or an opening made comes back as a
+// value, and the caller shows it as it sees fit.
+//
+//     TPanelBoard panel;
+//     TRandomSource random;                // random.UseFixedClock(seed) for a repeatable board
+//     const TGenerationResult made = panel.GenerateBoard(settings, 100, random);
+//     if (made.Made)
+//         ... panel.Plates() at panel.Zoom(), made.Name, made.Stats ...
+//     else
+//         ... made.FailureText ...
 #pragma once
 
 #include <cstdint>
@@ -9,8 +18,8 @@
 #include <string_view>
 #include <vector>
 
-#include "board_owner.h"
 #include "board_registry.h"
+#include "board_settings.h"
 #include "geometry.h"
 #include "plate_list.h"
 #include "reference_lookup.h"
@@ -25,6 +34,16 @@ struct TSideEntry {
 };
 using TSideList = std::vector<TSideEntry>;
 
+class TRandomSource;
+
+// What a generation or an opening made.
+struct TGenerationResult {
+    bool Made = false;       // a board was made: it is current, named and registered
+    std::string Name;        // its name
+    TStats Stats;            // its statistics at the panel's zoom
+    std::string FailureText; // when none was made: why, as the status bar shows it
+};
+
 constexpr int MaxRandomAttempts = 267;
 constexpr std::int32_t StartX = 150;
 constexpr std::int32_t StartY = 50;
@@ -33,12 +52,10 @@ class TPanelBoard {
 public:
     // A panel made with TLookupMode::LiteralScan answers its queries by the
     // reference scans: for comparisons in tests and benchmarks.
-    explicit TPanelBoard(TBoardOwner& owner, TLookupMode lookup = TLookupMode::Indexed);
+    explicit TPanelBoard(TLookupMode lookup = TLookupMode::Indexed);
     ~TPanelBoard();
     TPanelBoard(const TPanelBoard&) = delete;
     TPanelBoard& operator=(const TPanelBoard&) = delete;
-
-    TBoardOwner& OwnerForm() const { return Owner; }
 
     // --- the boards of the run
     TBoardRegistry& Registry() { return BoardRegistry; }
@@ -46,15 +63,17 @@ public:
     TPlateList& Plates() { return BoardRegistry.Plates(); }
     const TPlateList& Plates() const { return BoardRegistry.Plates(); }
     const std::string& BoardName() const { return BoardRegistry.BoardName(); }
-    // Makes a registered board current and shows it; false when absent or already current.
+    // Makes a registered board current; false when absent or already current.
     bool SwitchToBoard(const std::string& name);
 
     // How many tries the last random layout took; 0 for an opened board.
     int Attempts() const { return AttemptCount; }
     void ResetAttempts() { AttemptCount = 0; }
 
-    // --- geometry at the owner's zoom
-    int Zoom() const { return Owner.ZoomPercent(); }
+    // --- geometry at the zoom the current board is laid out on
+    int Zoom() const { return ZoomPercent; }
+    // The zoom changes; the plates stay where they are (RescaleBoard moves them).
+    void SetZoom(int percent) { ZoomPercent = percent; }
     THexMetrics Metrics() const { return MetricsAtZoom(Zoom()); }
     int HalfWidth() const { return Metrics().HalfWidth; }
     int SideLength() const { return Metrics().SideLength; }
@@ -76,25 +95,28 @@ public:
     int PlainWaterCount() const;
 
     // --- generation
-    void GenerateBoard();
+    // A new board of the settings at the zoom, drawn from random: when made it
+    // is current, named "New <shape> <n>" and registered. When none is made
+    // the current list is that attempt's, nothing placed, and the board's
+    // name stays the one before.
+    TGenerationResult GenerateBoard(const TBoardSettings& settings, int zoom, TRandomSource& random);
     // One line per placed plate: Kind - X,Y - Number,TradeResource,TradeRatio.
     void ListPlates(const std::function<void(const std::string&)>& addLine) const;
     TStats ComputeStats() const;
-    void ShowStats();
 
 private:
     friend class TBoardLayout;
 
     // The pools of one generation.
     struct TPools;
-    void FillPools(TPools& pools) const;
-    void Deal(TPools& pools);
-    // The fair-board rules of the settings on the laid-out board; false, with
-    // the failure shown, when no arrangement meets them.
-    bool ApplyFairRules();
+    static void FillPools(const TBoardSettings& settings, TPools& pools);
+    void Deal(TPools& pools, TRandomSource& random);
+    // The fair-board rules on the laid-out board: empty when met, else the
+    // failure text (nothing is left placed).
+    std::string ApplyFairRules(const TFairRules& rules, TRandomSource& random);
 
-    TBoardOwner& Owner;
     const TLookupMode Lookup;
+    int ZoomPercent = 100;
     TBoardRegistry BoardRegistry;
     std::int32_t AttemptCount = 0;
     int NewBoardCount = 0;
@@ -109,6 +131,6 @@ void AddNumbers(std::vector<std::string>& numbers, int count, const std::string&
 
 // Moves the placed plates of a list from the grid of one zoom onto the grid of
 // another, keeping their upper-left corner; false when nothing is placed.
-bool RescalePlates(TPlateList& plates, int oldZoom, int newZoom);
+bool RescaleBoard(TPlateList& plates, int oldZoom, int newZoom);
 
 } // namespace vornia

@@ -8,7 +8,7 @@ namespace vornia {
 
 bool TBoardLayout::LandMassAccepted() const
 {
-    const std::string& mass = Board.OwnerForm().BoardSettings().MassDensity;
+    const std::string& mass = MassDensity;
     if (SameText(mass, "any"))
         return true;
     // Beyond the table of shared sides the category is always empty, whatever
@@ -28,7 +28,7 @@ bool TBoardLayout::GrowRandomLand()
     TPlateList& plates = Board.Plates();
     TSideList candidates;
     candidates.reserve(6);
-    TRandomSource& random = RandomSource();
+    TRandomSource& random = Random;
     const int a = Board.HalfWidth();
 
     Board.AttemptCount = 0;

@@ -28,10 +28,4 @@ void TRandomSource::UseFixedClock(std::uint32_t milliseconds)
     Clock = [milliseconds] { return milliseconds; };
 }
 
-TRandomSource& RandomSource()
-{
-    static TRandomSource source;
-    return source;
-}
-
 } // namespace vornia

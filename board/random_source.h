@@ -1,5 +1,6 @@
-// The one process-wide pseudo-random generator: a 32-bit linear congruential
-// step, reseeded from the UTC time of day in milliseconds.
+// The pseudo-random generator of board generation: a 32-bit linear
+// congruential step, reseeded from the UTC time of day in milliseconds. Each
+// caller owns one, so that boards can be made side by side.
 #pragma once
 
 #include <cstdint>
@@ -29,7 +30,5 @@ private:
     std::uint32_t State = 0;
     TClock Clock;
 };
-
-TRandomSource& RandomSource();
 
 } // namespace vornia

@@ -1,6 +1,9 @@
 #include "stats.h"
 
-#include <charconv>
+#include <algorithm>
+#include <clocale>
+#include <cstdio>
+#include <string_view>
 
 namespace vornia {
 
@@ -65,13 +68,16 @@ void LandMassFigures(int n, long long s, TStats& stats)
 
 std::string FormatAverage(double value)
 {
-    // to_chars never reads the C library's locale: the point stays a point
-    // whatever locale the toolkit switched the process to.
+    // "%.15G" gives the same digits in every C library; only its decimal
+    // point follows the locale the toolkit may have switched the process to,
+    // so whatever the locale writes there becomes a point again.
     char buffer[64];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-    std::string text(buffer, written.ptr);
-    for (char& c : text) // as "%.15G" writes it: E, INF, NAN
-        c = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    const int length = std::snprintf(buffer, sizeof buffer, "%.15G", value);
+    std::string text(buffer, length > 0 ? std::min<std::size_t>(length, sizeof buffer - 1) : 0);
+    const std::string_view localPoint = std::localeconv()->decimal_point;
+    if (!localPoint.empty() && localPoint != ".")
+        if (const auto at = text.find(localPoint); at != std::string::npos)
+            text.replace(at, localPoint.size(), ".");
     const auto point = text.find('.');
     if (point != std::string::npos && text.size() > point + 3)
         text.resize(point + 3);

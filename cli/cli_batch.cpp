@@ -99,8 +99,8 @@ std::string BatchTableHeader()
     return header + "\tred pairs\tequal pairs\tresource pairs\tresult";
 }
 
-int GenerateBatch(const TCliArgs& args, TCliOwner& owner, std::ostream& out, std::ostream& err, bool progress,
-                  const TBookletMaker& makeBooklet)
+int GenerateBatch(const TCliArgs& args, const TBoardSettings& settings, int zoom, std::ostream& out, std::ostream& err,
+                  bool progress, const TBookletMaker& makeBooklet)
 {
     const fs::path dir(args.OutDir);
     std::error_code ec;
@@ -126,31 +126,31 @@ int GenerateBatch(const TCliArgs& args, TCliOwner& owner, std::ostream& out, std
     }
 
     const std::uint32_t firstSeed = args.Seed ? *args.Seed : TRandomSource::SystemTimeOfDayMs() % SeedsPerDay;
-    const std::string shape = owner.Settings.GetShape();
+    const std::string shape = settings.GetShape();
     std::string table = BatchTableHeader() + "\n";
     int failed = 0;
-    TPanelBoard panel(owner);
+    TPanelBoard panel;
+    TRandomSource random;
     for (int i = 1; i <= args.Count; ++i) {
         TBatchRow row;
         row.Seed = BatchSeed(firstSeed, i);
-        RandomSource().UseFixedClock(row.Seed);
-        panel.GenerateBoard();
-        RandomSource().UseSystemClock();
+        random.UseFixedClock(row.Seed);
+        const TGenerationResult made = panel.GenerateBoard(settings, zoom, random);
         row.Attempts = panel.Attempts();
-        if (owner.Failed) {
-            row.Result = owner.FailureReason;
+        if (!made.Made) {
+            row.Result = made.FailureText;
             ++failed;
         } else {
             row.File = BatchBoardFileName(i);
-            row.Name = BoardNameWithoutBrackets(panel.BoardName());
-            row.Stats = owner.LastStats;
-            row.Balance = ComputeBalance(panel.Plates(), owner.Zoom);
+            row.Name = BoardNameWithoutBrackets(made.Name);
+            row.Stats = made.Stats;
+            row.Balance = ComputeBalance(panel.Plates(), zoom);
             TIniFile ini((dir / row.File).string());
-            WriteBoard(ini, panel.Plates(), owner.Zoom);
+            WriteBoard(ini, panel.Plates(), zoom);
             std::string error;
             if (!ini.UpdateFile(&error))
                 return cannotWrite(ini.Path(), error);
-            if (booklet && !booklet->AddBoard(row.Name, {panel.Plates(), owner.Zoom, args.BlackAndWhite, {}}, error))
+            if (booklet && !booklet->AddBoard(row.Name, {panel.Plates(), zoom, args.BlackAndWhite, {}}, error))
                 return cannotWrite(args.PdfFile, error);
         }
         table += TableLine(row, shape);

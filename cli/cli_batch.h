@@ -6,8 +6,8 @@
 #include <ostream>
 #include <string>
 
+#include "board/board_settings.h"
 #include "cli_args.h"
-#include "cli_owner.h"
 #include "cli_run.h"
 
 namespace vornia {
@@ -21,10 +21,10 @@ std::uint32_t BatchSeed(std::uint32_t first, int board);
 // The table's header line, without the line end.
 std::string BatchTableHeader();
 
-// Makes the batch with the owner's settings, and the booklet of args.PdfFile
-// with makeBooklet; the exit status. progress: a progress line on err,
-// rewritten after each board.
-int GenerateBatch(const TCliArgs& args, TCliOwner& owner, std::ostream& out, std::ostream& err, bool progress,
-                  const TBookletMaker& makeBooklet);
+// Makes the batch with the settings at the zoom, and the booklet of
+// args.PdfFile with makeBooklet; the exit status. progress: a progress line
+// on err, rewritten after each board.
+int GenerateBatch(const TCliArgs& args, const TBoardSettings& settings, int zoom, std::ostream& out, std::ostream& err,
+                  bool progress, const TBookletMaker& makeBooklet);
 
 } // namespace vornia

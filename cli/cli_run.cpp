@@ -1,11 +1,12 @@
 #include "cli_run.h"
 
+#include <optional>
+
 #include "board/fair_rules.h"
 #include "board/panel_board.h"
 #include "board/random_source.h"
 #include "board/status_texts.h"
 #include "cli_batch.h"
-#include "cli_owner.h"
 #include "files/board_file.h"
 #include "files/file_utils.h"
 #include "files/open_board.h"
@@ -15,14 +16,16 @@ namespace vornia {
 
 namespace {
 
-void PrintPanels(std::ostream& out, const TPanelBoard& panel, const TCliOwner& owner, bool balance)
+// The board's name and the status panels as the window shows them for the settings.
+void PrintPanels(std::ostream& out, const TPanelBoard& panel, const TGenerationResult& made,
+                 const TBoardSettings& settings, bool balance)
 {
-    out << panel.BoardName() << '\n';
-    for (const auto& text : owner.Panels)
+    out << made.Name << '\n';
+    for (const auto& text : StatsPanelTexts(made.Stats, settings.Shape, settings.MassDensity))
         out << text << '\n';
     out << AttemptsText(panel.Attempts()) << '\n';
     if (balance)
-        out << BalanceLine(ComputeBalance(panel.Plates(), owner.Zoom)) << '\n';
+        out << BalanceLine(ComputeBalance(panel.Plates(), panel.Zoom())) << '\n';
 }
 
 bool ReadIni(const std::string& path, TIniFile& ini, std::ostream& err)
@@ -56,7 +59,7 @@ int WritePictures(const TCliArgs& args, const TPlateList& plates, int zoom, cons
 }
 
 // The settings of generate: the defaults, then the settings file, then the options.
-bool SetUpOwner(const TCliArgs& args, TCliOwner& owner, std::ostream& err)
+bool SetUpSettings(const TCliArgs& args, TBoardSettings& board, int& zoom, std::ostream& err)
 {
     TAppSettings settings;
     if (!args.SettingsFile.empty()) {
@@ -65,97 +68,98 @@ bool SetUpOwner(const TCliArgs& args, TCliOwner& owner, std::ostream& err)
             return false;
         LoadSettings(ini, settings);
     }
-    owner.Settings = settings.Board;
-    owner.Zoom = settings.Zoom;
+    board = settings.Board;
+    zoom = settings.Zoom;
     if (args.Shape)
-        owner.Settings.Shape = *args.Shape;
+        board.Shape = *args.Shape;
     if (args.Mass)
-        owner.Settings.MassDensity = *args.Mass;
+        board.MassDensity = *args.Mass;
     for (const auto& [key, value] : args.Counts)
         for (const auto& k : CountKeys)
             if (k.Key == key)
-                owner.Settings.*(k.Field) = value;
+                board.*(k.Field) = value;
     if (args.Zoom)
-        owner.Zoom = *args.Zoom;
+        zoom = *args.Zoom;
     if (args.Fair)
-        owner.Settings.Fair = *args.Fair;
+        board.Fair = *args.Fair;
     return true;
 }
 
 int Generate(const TCliArgs& args, std::ostream& out, std::ostream& err, const TPictureWriter& writePicture,
              bool progress, const TBookletMaker& makeBooklet)
 {
-    TCliOwner owner;
-    if (!SetUpOwner(args, owner, err))
+    TBoardSettings settings;
+    int zoom = 100;
+    if (!SetUpSettings(args, settings, zoom, err))
         return ExitFileError;
     if (!args.OutDir.empty())
-        return GenerateBatch(args, owner, out, err, progress, makeBooklet);
+        return GenerateBatch(args, settings, zoom, out, err, progress, makeBooklet);
 
     if (!args.OutFile.empty() && !args.Force && CheckFileExists(args.OutFile)) {
         err << "vornia-cli: " << args.OutFile << " exists already (use --force to overwrite it)\n";
         return ExitFileError;
     }
 
+    TRandomSource random;
     if (args.Seed)
-        RandomSource().UseFixedClock(*args.Seed);
-    TPanelBoard panel(owner);
-    panel.GenerateBoard();
-    RandomSource().UseSystemClock();
-    if (owner.Failed) {
-        err << owner.FailureReason << '\n';
+        random.UseFixedClock(*args.Seed);
+    TPanelBoard panel;
+    const TGenerationResult made = panel.GenerateBoard(settings, zoom, random);
+    if (!made.Made) {
+        err << made.FailureText << '\n';
         return ExitNoBoard;
     }
 
     if (!args.OutFile.empty()) {
         TIniFile ini(args.OutFile);
-        WriteBoard(ini, panel.Plates(), owner.Zoom);
+        WriteBoard(ini, panel.Plates(), zoom);
         std::string error;
         if (!ini.UpdateFile(&error)) {
             err << "vornia-cli: cannot write " << args.OutFile << ": " << error << '\n';
             return ExitFileError;
         }
     }
-    if (const int status = WritePictures(args, panel.Plates(), owner.Zoom, writePicture, err); status != ExitOk)
+    if (const int status = WritePictures(args, panel.Plates(), zoom, writePicture, err); status != ExitOk)
         return status;
-    PrintPanels(out, panel, owner, args.Balance);
+    PrintPanels(out, panel, made, settings, args.Balance);
     return ExitOk;
 }
 
-// Reads a board file and opens it as the Open command does.
-bool OpenBoardFile(const std::string& path, TPanelBoard& panel, TCliOwner& owner, std::ostream& err)
+// Reads a board file and opens it as the Open command does; nothing when it
+// cannot be read.
+std::optional<TGenerationResult> OpenBoardFile(const std::string& path, TPanelBoard& panel, std::ostream& err)
 {
     TIniFile ini;
     if (!ReadIni(path, ini, err))
-        return false;
-    OpenBoard(panel, ReadBoard(ini), FullPath(path), [&owner](int zoom) { owner.Zoom = zoom; });
-    return true;
+        return std::nullopt;
+    return OpenBoard(panel, ReadBoard(ini), FullPath(path));
 }
 
 int Stats(const TCliArgs& args, std::ostream& out, std::ostream& err)
 {
-    TCliOwner owner;
+    TBoardSettings settings;
     if (args.Shape)
-        owner.Settings.Shape = *args.Shape;
+        settings.Shape = *args.Shape;
     if (args.Mass)
-        owner.Settings.MassDensity = *args.Mass;
-    TPanelBoard panel(owner);
-    if (!OpenBoardFile(args.BoardFile, panel, owner, err))
+        settings.MassDensity = *args.Mass;
+    TPanelBoard panel;
+    const std::optional<TGenerationResult> opened = OpenBoardFile(args.BoardFile, panel, err);
+    if (!opened)
         return ExitFileError;
-    PrintPanels(out, panel, owner, args.Balance);
+    PrintPanels(out, panel, *opened, settings, args.Balance);
     return ExitOk;
 }
 
 int Render(const TCliArgs& args, std::ostream& err, const TPictureWriter& writePicture)
 {
-    TCliOwner owner;
-    TPanelBoard panel(owner);
-    if (!OpenBoardFile(args.BoardFile, panel, owner, err))
+    TPanelBoard panel;
+    if (!OpenBoardFile(args.BoardFile, panel, err))
         return ExitFileError;
-    if (args.Zoom && *args.Zoom != owner.Zoom) {
-        RescalePlates(panel.Plates(), owner.Zoom, *args.Zoom);
-        owner.Zoom = *args.Zoom;
+    if (args.Zoom && *args.Zoom != panel.Zoom()) {
+        RescaleBoard(panel.Plates(), panel.Zoom(), *args.Zoom);
+        panel.SetZoom(*args.Zoom);
     }
-    return WritePictures(args, panel.Plates(), owner.Zoom, writePicture, err);
+    return WritePictures(args, panel.Plates(), panel.Zoom(), writePicture, err);
 }
 
 } // namespace

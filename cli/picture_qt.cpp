@@ -15,6 +15,7 @@ TPaintOptions PictureOptions(const TPictureRequest& request)
     options.Zoom = request.Zoom;
     options.BlackAndWhite = request.BlackAndWhite;
     options.ButtonFace = ButtonFaceColor();
+    options.Transparent = true;
     return options;
 }
 

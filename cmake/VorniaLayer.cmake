@@ -1,22 +1,37 @@
+# vornia_split_sources(<plain_var> <qt_var> [EXCLUDE names...])
+#
+# The .cpp files of the current source folder, split by the _qt rule: those
+# ending in _qt.cpp into <qt_var>, the others into <plain_var>. Files named in
+# EXCLUDE go into neither.
+function(vornia_split_sources plain_var qt_var)
+  cmake_parse_arguments(ARG "" "" "EXCLUDE" ${ARGN})
+  file(GLOB all_sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
+  set(plain)
+  set(qt)
+  foreach(src IN LISTS all_sources)
+    get_filename_component(base "${src}" NAME)
+    if(base IN_LIST ARG_EXCLUDE)
+      continue()
+    elseif(base MATCHES "_qt\\.cpp$")
+      list(APPEND qt "${src}")
+    else()
+      list(APPEND plain "${src}")
+    endif()
+  endforeach()
+  set(${plain_var} "${plain}" PARENT_SCOPE)
+  set(${qt_var} "${qt}" PARENT_SCOPE)
+endfunction()
+
 # vornia_layer(<name> [DEPS plain libs...] [QT_DEPS libs...])
 #
 # One folder, two static libraries: vornia_<name> from the plain C++ sources
 # (no Qt, never linked against it) and vornia_<name>_qt from the *_qt.cpp
 # adapters. A folder without sources of a kind gets an interface library, so
-# that the other folders can link it either way.
+# that the other folders can link it either way. The web build makes the
+# plain library only.
 function(vornia_layer name)
   cmake_parse_arguments(ARG "" "" "DEPS;QT_DEPS" ${ARGN})
-  file(GLOB all_sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
-  set(plain_sources)
-  set(qt_sources)
-  foreach(src IN LISTS all_sources)
-    get_filename_component(base "${src}" NAME)
-    if(base MATCHES "_qt\\.cpp$")
-      list(APPEND qt_sources "${src}")
-    elseif(NOT base STREQUAL "main.cpp")
-      list(APPEND plain_sources "${src}")
-    endif()
-  endforeach()
+  vornia_split_sources(plain_sources qt_sources EXCLUDE main.cpp)
 
   if(plain_sources)
     add_library(vornia_${name} STATIC ${plain_sources})
@@ -28,7 +43,9 @@ function(vornia_layer name)
     target_link_libraries(vornia_${name} INTERFACE ${ARG_DEPS})
   endif()
 
-  if(qt_sources)
+  if(VORNIA_WEB)
+    return()
+  elseif(qt_sources)
     add_library(vornia_${name}_qt STATIC ${qt_sources})
     set_target_properties(vornia_${name}_qt PROPERTIES AUTOMOC ON)
     target_link_libraries(vornia_${name}_qt PUBLIC vornia_${name} ${ARG_QT_DEPS}
@@ -45,17 +62,7 @@ endfunction()
 # QApplication). Test files are named test_<name>.cpp.
 function(vornia_test folder)
   cmake_parse_arguments(ARG "GUI_ONLY" "" "LIBS;QT_LIBS" ${ARGN})
-  file(GLOB all_sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
-  set(plain_sources)
-  set(qt_sources)
-  foreach(src IN LISTS all_sources)
-    get_filename_component(base "${src}" NAME)
-    if(base MATCHES "_qt\\.cpp$")
-      list(APPEND qt_sources "${src}")
-    else()
-      list(APPEND plain_sources "${src}")
-    endif()
-  endforeach()
+  vornia_split_sources(plain_sources qt_sources)
   if(plain_sources)
     add_executable(test_${folder} ${plain_sources})
     target_link_libraries(test_${folder} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)

@@ -2,26 +2,22 @@
 
 #include <utility>
 
-#include "board/board_owner.h"
-
 namespace vornia {
 
-void OpenBoard(TPanelBoard& panel, TBoardFileContent content, const std::string& path, const TFollowZoom& followZoom)
+TGenerationResult OpenBoard(TPanelBoard& panel, TBoardFileContent content, const std::string& path)
 {
-    TBoardOwner& owner = panel.OwnerForm();
     panel.Registry().NewPlateList();
-    owner.ResetStatusBar(rsWaiting);
-    if (followZoom)
-        followZoom(content.Zoom);
+    panel.SetZoom(content.Zoom);
     panel.Registry().AdoptPlateList(std::move(content.Plates));
-
     panel.Registry().SetBoardName(path);
-    owner.SetBoardCaption(panel.BoardName());
     panel.Registry().RegisterBoard(panel.BoardName());
-    owner.AddBoardMenuItem(panel.BoardName());
     panel.ResetAttempts();
-    panel.ShowStats();
-    owner.PaintBoard();
+
+    TGenerationResult result;
+    result.Made = true;
+    result.Name = panel.BoardName();
+    result.Stats = panel.ComputeStats();
+    return result;
 }
 
 } // namespace vornia

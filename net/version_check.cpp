@@ -39,7 +39,7 @@ bool IsNewerVersion(std::string_view found) {
 
 TVersionCheck::TVersionCheck(TVersionSocketPort& socket, TVersionCheckListener& listener, std::string host,
                              int portNumber, int timeoutMs)
-    : socket_(socket), listener_(listener), host_(std::move(host)), portNumber_(portNumber), timeoutMs_(timeoutMs)
+    : Socket(socket), Listener(listener), Host(std::move(host)), PortNumber(portNumber), TimeoutMs(timeoutMs)
 {}
 
 TVersionCheck::~TVersionCheck() {
@@ -47,51 +47,51 @@ TVersionCheck::~TVersionCheck() {
 }
 
 void TVersionCheck::StartVersionCheck() {
-    if (socket_.IsConnectionOpen())
-        socket_.CloseConnection();
-    answerExamined_ = false;
-    socket_.OpenConnection(host_, portNumber_);
-    socket_.StartTimer(timeoutMs_);
+    if (Socket.IsConnectionOpen())
+        Socket.CloseConnection();
+    AnswerExamined = false;
+    Socket.OpenConnection(Host, PortNumber);
+    Socket.StartTimer(TimeoutMs);
 }
 
 void TVersionCheck::sokVersionWrite() {
     try {
-        socket_.SendText(VersionRequest(host_)); // a failed send is ignored
+        Socket.SendText(VersionRequest(Host)); // a failed send is ignored
     } catch (const std::exception&) {
     }
-    listener_.RepaintStatusBar();
+    Listener.RepaintStatusBar();
 }
 
 void TVersionCheck::sokVersionRead() {
-    if (!answerExamined_) {
-        answerExamined_ = true;
+    if (!AnswerExamined) {
+        AnswerExamined = true;
         try {
-            const std::string piece = socket_.ReceivedText(MaxVersionAnswerBytes);
-            if (socket_.IsConnectionOpen())
-                socket_.CloseConnection();
-            socket_.StopTimer();
+            const std::string piece = Socket.ReceivedText(MaxVersionAnswerBytes);
+            if (Socket.IsConnectionOpen())
+                Socket.CloseConnection();
+            Socket.StopTimer();
             const std::optional<std::string> found = FoundVersion(piece);
             if (found && IsNewerVersion(*found)) {
-                newerVersionFound_ = true;
-                newerVersion_ = *found;
-                listener_.ReportNewerVersion(newerVersion_);
+                FoundNewer = true;
+                NewerVersionText = *found;
+                Listener.ReportNewerVersion(NewerVersionText);
             }
         } catch (const std::exception&) {
         }
     }
-    listener_.RepaintStatusBar();
+    Listener.RepaintStatusBar();
 }
 
 void TVersionCheck::timVersionCheckTimer() {
-    socket_.StopTimer();
-    if (socket_.IsConnectionOpen())
-        socket_.CloseConnection();
+    Socket.StopTimer();
+    if (Socket.IsConnectionOpen())
+        Socket.CloseConnection();
 }
 
 void TVersionCheck::FormDestroy() {
-    socket_.StopTimer();
-    if (socket_.IsConnectionOpen())
-        socket_.CloseConnection();
+    Socket.StopTimer();
+    if (Socket.IsConnectionOpen())
+        Socket.CloseConnection();
 }
 
 } // namespace vornia

@@ -94,20 +94,20 @@ public:
     // Closes the connection when it is open.
     void FormDestroy();
 
-    bool NewerVersionFound() const { return newerVersionFound_; }
-    const std::string& NewerVersion() const { return newerVersion_; }
+    bool NewerVersionFound() const { return FoundNewer; }
+    const std::string& NewerVersion() const { return NewerVersionText; }
 
 private:
-    TVersionSocketPort& socket_;
-    TVersionCheckListener& listener_;
-    std::string host_;
-    int portNumber_;
-    int timeoutMs_;
-    bool newerVersionFound_ = false;
-    std::string newerVersion_;
+    TVersionSocketPort& Socket;
+    TVersionCheckListener& Listener;
+    std::string Host;
+    int PortNumber;
+    int TimeoutMs;
+    bool FoundNewer = false;
+    std::string NewerVersionText;
     // Set once the first piece of the current answer has been examined; a
     // late read event of the same check is not looked at.
-    bool answerExamined_ = false;
+    bool AnswerExamined = false;
 };
 
 } // namespace vornia

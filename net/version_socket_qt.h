@@ -35,9 +35,9 @@ public:
     void StopTimer() override;
 
 private:
-    QTcpSocket* socket_;
-    QTimer* timer_;
-    TVersionCheck* check_ = nullptr;
+    QTcpSocket* Socket;
+    QTimer* Timer;
+    TVersionCheck* Check = nullptr;
 };
 
 } // namespace vornia

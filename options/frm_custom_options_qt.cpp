@@ -21,6 +21,7 @@
 #include "ui/mirl_buttons_qt.h"
 #include "ui/mirl_combobox_qt.h"
 #include "ui/mirl_edit_qt.h"
+#include "ui/qstring_qt.h"
 
 namespace vornia {
 
@@ -36,6 +37,10 @@ constexpr int BottomHeight = 35;
 constexpr int ImageWidth = 233;
 constexpr int LeftWidth = FormWidth - ImageWidth;
 constexpr int FairBoxStep = 22;
+// OK and Cancel are anchored to the bottom-right corner: they keep the
+// distance from the right edge that the form gave them.
+constexpr int OkLeft = ClientWidth - (FormWidth - 538);
+constexpr int CancelLeft = ClientWidth - (FormWidth - 623);
 static_assert(FairRuleRows.size() == std::tuple_size_v<decltype(TfrmCustomOptions::chkFair)>);
 constexpr int ClientPanelHeight = 78;
 constexpr int PieceCountsHeight = ClientHeight - BottomHeight - ClientPanelHeight;
@@ -55,11 +60,6 @@ constexpr const char* ContextProperty = "vorniaTextContext";
 // so that the English form keeps its design.
 constexpr const char* TranslatedProperty = "vorniaTranslated";
 
-QString ToQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The control shows source in the language in force from now on.
 template <typename TWidget>
 TWidget* WithSource(TWidget* widget, const char* source, const char* context = Context)
@@ -74,7 +74,7 @@ TmirlEdit* MakeCountEdit(QWidget* parent, const char* caption, int left, int top
 {
     auto* edit = new TmirlEdit(parent);
     edit->setGeometry(left, top, width, LabelledHeight);
-    edit->SetCaption(QString::fromUtf8(caption));
+    edit->SetCaption(ToQString(caption));
     edit->SetCaptionWidth(captionWidth);
     return WithSource(edit, caption);
 }
@@ -83,7 +83,7 @@ TmirlCombobox* MakeList(QWidget* parent, const char* caption, int left, int top,
 {
     auto* combo = WithSource(new TmirlCombobox(parent), caption);
     combo->setGeometry(left, top, width, LabelledHeight);
-    combo->SetCaption(QString::fromUtf8(caption));
+    combo->SetCaption(ToQString(caption));
     combo->SetCaptionWidth(70);
     combo->SetStyle(TmirlCombobox::csDropDownList);
     combo->SetDropDownCount(24);
@@ -110,14 +110,14 @@ QWidget* MakePanel(QWidget* parent, int left, int top, int width, int height)
 bool AskWithMessageBox(QWidget* parent, const QString& text)
 {
     // Titled with the program's name, as the main window's message boxes are.
-    const QString title = QString::fromUtf8(AboutProgramName.data(), static_cast<qsizetype>(AboutProgramName.size()));
+    const QString title = ToQString(AboutProgramName);
     return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) ==
            QMessageBox::Yes;
 }
 
 } // namespace
 
-TfrmCustomOptions::TfrmCustomOptions(QWidget* parent) : QDialog(parent, Qt::Tool), FConfirm(AskWithMessageBox)
+TfrmCustomOptions::TfrmCustomOptions(QWidget* parent) : QDialog(parent, Qt::Tool), Confirm(AskWithMessageBox)
 {
     setWindowTitle(QString::fromUtf8(DialogCaption));
     // The form was laid out for an 8-point sans-serif dialog font of Arial's
@@ -196,12 +196,12 @@ void TfrmCustomOptions::CreateControls()
 
     pnlBottom = MakePanel(this, 0, ClientHeight - BottomHeight, ClientWidth, BottomHeight);
     btnOk = WithSource(new TmirlButton(QStringLiteral("OK"), pnlBottom), QT_TRANSLATE_NOOP("TfrmCustomOptions", "OK"));
-    btnOk->setGeometry(538, 5, 80, 20);
+    btnOk->setGeometry(OkLeft, 5, 80, 20);
     btnOk->setDefault(true);
     connect(btnOk, &QPushButton::clicked, this, &TfrmCustomOptions::btnOkClick);
     btnCancel = WithSource(new TmirlButton(QStringLiteral("Cancel"), pnlBottom),
                            QT_TRANSLATE_NOOP("TfrmCustomOptions", "Cancel"));
-    btnCancel->setGeometry(623, 5, 80, 20);
+    btnCancel->setGeometry(CancelLeft, 5, 80, 20);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -248,10 +248,10 @@ void TfrmCustomOptions::CreateCountEdits()
     edtWaterWool = water(QT_TRANSLATE_NOOP("TfrmCustomOptions", "2:1 Wool:"), 5);
     edtWaterMark = water(QT_TRANSLATE_NOOP("TfrmCustomOptions", "3:1 ?:"), 6);
 
-    FCountEdits = {edtBrick,     edtGrain,      edtLumber,     edtOre,         edtWool,     edtDesert,
-                   edtWater,     edtWaterBrick, edtWaterGrain, edtWaterLumber, edtWaterOre, edtWaterWool,
-                   edtWaterMark, edtTwo,        edtThree,      edtFour,        edtFive,     edtSix,
-                   edtSeven,     edtEight,      edtNine,       edtTen,         edtEleven,   edtTwelve};
+    CountEdits = {edtBrick,     edtGrain,      edtLumber,     edtOre,         edtWool,     edtDesert,
+                  edtWater,     edtWaterBrick, edtWaterGrain, edtWaterLumber, edtWaterOre, edtWaterWool,
+                  edtWaterMark, edtTwo,        edtThree,      edtFour,        edtFive,     edtSix,
+                  edtSeven,     edtEight,      edtNine,       edtTen,         edtEleven,   edtTwelve};
 }
 
 void TfrmCustomOptions::FormCreate()
@@ -430,12 +430,12 @@ void TfrmCustomOptions::SetOptions(const TOptionsValues& values)
 {
     // Land, water and dice counts come first in CountKeys order.
     for (int i = 0; i < CountEditCount; ++i)
-        FCountEdits[i]->SetText(QString::fromStdString(values.Counts[i]));
+        CountEdits[i]->SetText(ToQString(values.Counts[i]));
     SetCustomPieceCounts(values.CustomPieceCounts);
     for (std::size_t i = 0; i < FairRuleRows.size(); ++i)
         chkFair[i]->setChecked(values.Fair.*FairRuleRows[i].Field);
-    SelectLandMass(QString::fromStdString(values.LandMass));
-    SelectShape(QString::fromStdString(values.Shape));
+    SelectLandMass(ToQString(values.LandMass));
+    SelectShape(ToQString(values.Shape));
     RefreshControls();
 }
 
@@ -485,14 +485,14 @@ QString TfrmCustomOptions::GetLandMassText() const
 
 QString TfrmCustomOptions::GetCountText(int index) const
 {
-    return FCountEdits[index]->Text();
+    return CountEdits[index]->Text();
 }
 
 TCountTexts TfrmCustomOptions::CountTexts() const
 {
     TCountTexts texts;
     for (int i = 0; i < CountEditCount; ++i)
-        texts[i] = FCountEdits[i]->Text().toStdString();
+        texts[i] = CountEdits[i]->Text().toStdString();
     return texts;
 }
 
@@ -521,7 +521,7 @@ void TfrmCustomOptions::UpdatePieceEditing()
 {
     const bool editable = LandAndWaterEditable(GetShapeText().toStdString());
     for (int i = FirstLandCount; i < FirstLandCount + LandCountCount + WaterCountCount; ++i)
-        FCountEdits[i]->SetReadOnlyControl(!editable);
+        CountEdits[i]->SetReadOnlyControl(!editable);
     lblNote->setVisible(!editable);
 }
 
@@ -534,7 +534,7 @@ void TfrmCustomOptions::UpdateShapeExample()
 {
     const std::string shape = GetShapeText().toStdString();
     const int index = ShapeIndex(shape);
-    lblShapeExample->setText(QString::fromStdString(ShapeExampleCaption(shape)));
+    lblShapeExample->setText(ToQString(ShapeExampleCaption(shape)));
     const QImage picture = index >= 0 ? ShapeExampleImage(index, imgBoard->devicePixelRatioF()) : QImage();
     if (picture.isNull())
         imgBoard->clear();
@@ -551,13 +551,13 @@ void TfrmCustomOptions::cboShapeChange()
 
 void TfrmCustomOptions::LandExit(TmirlEdit* sender)
 {
-    sender->SetText(QString::fromStdString(NormalisedCountText(sender->Text().toStdString())));
+    sender->SetText(ToQString(NormalisedCountText(sender->Text().toStdString())));
     UpdateLandTotal();
 }
 
 void TfrmCustomOptions::DieExit(TmirlEdit* sender)
 {
-    sender->SetText(QString::fromStdString(NormalisedCountText(sender->Text().toStdString())));
+    sender->SetText(ToQString(NormalisedCountText(sender->Text().toStdString())));
     UpdateDiceTotal();
 }
 
@@ -570,7 +570,7 @@ void TfrmCustomOptions::btnOkClick()
     const TCountTexts texts = CountTexts();
     const auto question =
         DiceShortageQuestion(GetShapeText().toStdString(), LandTotal(texts), DiceTotal(texts));
-    if (question && !FConfirm(this, QString::fromStdString(*question)))
+    if (question && !Confirm(this, ToQString(*question)))
         return; // No: the dialog stays open as it was
     accept();
 }

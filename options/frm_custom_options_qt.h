@@ -33,7 +33,7 @@ class TfrmCustomOptions : public QDialog {
 public:
     explicit TfrmCustomOptions(QWidget* parent = nullptr);
 
-    void SetConfirmQuestion(TConfirmQuestion ask) { FConfirm = std::move(ask); }
+    void SetConfirmQuestion(TConfirmQuestion ask) { Confirm = std::move(ask); }
 
     // Fills the controls: the land, water and dice counts, the custom-count
     // flag, the land mass and the shape in this order, then RefreshControls.
@@ -50,7 +50,7 @@ public:
     QString GetShapeText() const;
     QString GetLandMassText() const;
     // The count edit index in CountKeys order, and its text as typed.
-    TmirlEdit* CountEdit(int index) const { return FCountEdits[index]; }
+    TmirlEdit* CountEdit(int index) const { return CountEdits[index]; }
     QString GetCountText(int index) const;
 
     // Every text in the language in force, the form grown where one does not
@@ -137,8 +137,8 @@ private:
     void FormCreate();
     TCountTexts CountTexts() const;
 
-    std::array<TmirlEdit*, CountEditCount> FCountEdits{};
-    TConfirmQuestion FConfirm;
+    std::array<TmirlEdit*, CountEditCount> CountEdits{};
+    TConfirmQuestion Confirm;
     // Every control's place as designed.
     struct TDesignedPlace {
         QWidget* Widget;

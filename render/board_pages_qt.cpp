@@ -54,6 +54,8 @@ void PaintBoardInArea(QPainter& painter, const QRectF& area, const TPlateList& p
     painter.translate(area.left() + place.X, area.top() + place.Y);
     painter.scale(place.Scale, place.Scale);
     painter.setClipRect(QRect(0, 0, size.width, size.height));
+    if (options.Transparent)
+        painter.setClipPath(BoardArea(plates, options), Qt::IntersectClip);
     {
         TPainterCanvas canvas(painter, size.width, size.height);
         PaintBoard(canvas, plates, options);

@@ -166,8 +166,10 @@ void DrawLandTexts(TCanvas& canvas, const TResourcePlate& p, const TPlateSpots& 
 
 void PaintBoard(TCanvas& canvas, const TPlateList& plates, const TPaintOptions& options)
 {
-    canvas.SetBrushColor(options.BlackAndWhite ? clWhite : options.ButtonFace);
-    canvas.FillRect(0, 0, canvas.Width(), canvas.Height());
+    if (!options.Transparent || canvas.CanFloodFill()) {
+        canvas.SetBrushColor(options.BlackAndWhite ? clWhite : options.ButtonFace);
+        canvas.FillRect(0, 0, canvas.Width(), canvas.Height());
+    }
     for (int i = 0; i < plates.Count(); ++i)
         DrawPlate(canvas, plates, i, options);
 }

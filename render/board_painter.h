@@ -14,6 +14,11 @@ struct TPaintOptions {
     int Zoom = 100;
     bool BlackAndWhite = false;
     TColor ButtonFace = 0xF0F0F0; // the background outside black and white
+    // Nothing outside the hexes, for pictures and pages rather than the
+    // window: a surface without pixels gets no background at all, and a
+    // surface of pixels, which needs an opaque one to flood on, leaves every
+    // pixel that no hex covers transparent (TQImageCanvas's clearOutside).
+    bool Transparent = false;
     // Outline and fill only: no kind names, harbour texts, tokens or dots
     // (the example pictures of the options dialog).
     bool ShapesOnly = false;
@@ -22,7 +27,8 @@ struct TPaintOptions {
     std::optional<THexMetrics> Metrics;
 };
 
-// Background over the whole canvas, then DrawPlate for every plate in list order.
+// Background over the whole canvas (none for a Transparent picture on a
+// surface that cannot flood), then DrawPlate for every plate in list order.
 void PaintBoard(TCanvas& canvas, const TPlateList& plates, const TPaintOptions& options);
 // Draws plate index; nothing when the index is outside the list or the plate is not placed.
 void DrawPlate(TCanvas& canvas, const TPlateList& plates, int index, const TPaintOptions& options);

@@ -56,10 +56,12 @@ private:
     QList<QRgb> Colors;
 };
 
-// Turns rows of an RGB32 band into palette indexes; false when the palette is full.
+// Turns rows of an RGB32 or ARGB32 band into palette indexes; false when the
+// palette is full.
 bool IndexRows(const QImage& band, int bandLine, QImage& picture, int first, int count, TPalette& palette)
 {
     const int width = band.width();
+    const QRgb opaque = band.hasAlphaChannel() ? 0 : 0xFF000000u;
     for (int row = 0; row < count; ++row) {
         const auto* in = reinterpret_cast<const QRgb*>(band.constScanLine(bandLine + row));
         uchar* out = picture.scanLine(first + row);
@@ -69,7 +71,7 @@ bool IndexRows(const QImage& band, int bandLine, QImage& picture, int first, int
             int end = x + 1;
             while (end < width && in[end] == color)
                 ++end;
-            const int index = palette.IndexOf(color | 0xFF000000u);
+            const int index = palette.IndexOf(color | opaque);
             if (index < 0)
                 return false;
             std::memset(out + x, index, static_cast<std::size_t>(end - x));
@@ -87,7 +89,7 @@ QImage RenderBoardImage(const TPlateList& plates, const TPaintOptions& options, 
     if (image.isNull())
         return image;
     {
-        TQImageCanvas canvas(image);
+        TQImageCanvas canvas(image, options.Transparent);
         PaintBoard(canvas, plates, options);
     }
     return image;
@@ -147,7 +149,7 @@ bool RenderBoardBands(const TPlateList& plates, const TPaintOptions& options, in
 
         QImage band(buffer.bits(), width, bottom - top, buffer.bytesPerLine(), QImage::Format_RGB32);
         {
-            TQImageCanvas canvas(band);
+            TQImageCanvas canvas(band, options.Transparent);
             PaintBoard(canvas, moved, options);
         }
         if (!sink(band, first - top, first, count))

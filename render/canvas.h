@@ -18,6 +18,15 @@ struct TFontSpec {
     friend bool operator==(const TFontSpec&, const TFontSpec&) = default;
 };
 
+// Font sizes are in points at 96 dots per inch, whatever the screen says:
+// 8 points are 11 pixels (the rounded point size, as a screen font's height
+// is made).
+constexpr int PointsToPixels(int points)
+{
+    const int scaled = points * 96;
+    return scaled >= 0 ? (scaled + 36) / 72 : -((-scaled + 36) / 72);
+}
+
 struct TTextSize {
     int Width = 0;
     int Height = 0;

@@ -3,8 +3,37 @@
 #include <QFontInfo>
 #include <QPen>
 #include <QString>
+#include <algorithm>
+#include <cmath>
 
 namespace vornia {
+
+QPainterPath BoardArea(const TPlateList& plates, const TPaintOptions& options)
+{
+    const int zoom = CleanZoom(options.Zoom);
+    const THexMetrics m = options.Metrics ? *options.Metrics : MetricsAtZoom(zoom);
+    // Each hexagon grown around its middle until every side has moved out by
+    // at least half the outline's width (and a little for antialiasing).
+    // All hexagons turn the same way, so with the winding rule their overlaps
+    // add up rather than cancel.
+    const double grow = (zoom == 50 ? 1 : 2) / 2.0 + 0.5;
+    const double w = m.HalfWidth, slanted = w * (m.PeakHeight + m.SideLength / 2.0) / std::hypot(w, m.PeakHeight);
+    const double scale = 1 + grow / std::max(1.0, std::min(w, slanted));
+    QPainterPath area;
+    area.setFillRule(Qt::WindingFill);
+    for (int i = 0; i < plates.Count(); ++i) {
+        const TResourcePlate& p = plates[i];
+        if (!p.Placed)
+            continue;
+        const QPointF middle(double(p.X) + m.HalfWidth, double(p.Y) + m.SideLength / 2.0);
+        QPolygonF hexagon;
+        for (const TPoint& corner : HexOutline(p.X, p.Y, m))
+            hexagon.append(middle + (QPointF(corner.x, corner.y) - middle) * scale);
+        hexagon.append(hexagon.first());
+        area.addPolygon(hexagon);
+    }
+    return area;
+}
 
 TPainterCanvas::TPainterCanvas(QPainter& painter, int width, int height)
     : Painter(painter), CanvasWidth(width), CanvasHeight(height)

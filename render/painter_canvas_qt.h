@@ -6,6 +6,8 @@
 #include <QPainterPath>
 #include <deque>
 
+#include "board/plate_list.h"
+#include "board_painter.h"
 #include "canvas.h"
 #include "qimage_canvas_qt.h"
 
@@ -18,6 +20,12 @@ namespace vornia {
 // colour as wide as its advance and as high as the font's line, the same
 // box the picture's canvas draws. The coordinates are the board's pixels;
 // whatever transform the painter has (a page's scale, margins) applies.
+// The area the board's placed hexagons cover, their outlines included, in the
+// board's pixels: what a PDF or printed page clips to, so that nothing (a
+// text longer than its hex) is drawn outside the board. The SVG generator
+// cannot clip: an SVG shows such a text whole.
+QPainterPath BoardArea(const TPlateList& plates, const TPaintOptions& options);
+
 class TPainterCanvas final : public TCanvas {
 public:
     // Draws with painter, which must be active and outlive the canvas; the

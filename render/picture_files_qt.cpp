@@ -84,6 +84,8 @@ bool SaveBoardPdf(const TPlateList& plates, const TPaintOptions& options, const 
         // From board pixels to the writer's own units.
         const double scale = points * pdf.resolution() / 72.0;
         painter.scale(scale, scale);
+        if (options.Transparent)
+            painter.setClipPath(BoardArea(plates, options));
         {
             TPainterCanvas canvas(painter, size.width, size.height);
             PaintBoard(canvas, plates, options);
@@ -98,6 +100,7 @@ bool SaveBoardPicture(const TPictureRequest& request, std::string& error)
     options.Zoom = request.Zoom;
     options.BlackAndWhite = request.BlackAndWhite;
     options.ButtonFace = ButtonFaceColor();
+    options.Transparent = true;
     switch (request.Format) {
     case TPictureFormat::Svg: return SaveBoardSvg(request.Plates, options, request.Path, &error);
     case TPictureFormat::Pdf: return SaveBoardPdf(request.Plates, options, request.Path, &error);

@@ -6,15 +6,9 @@
 #include <QStringList>
 #include <climits>
 #include <cmath>
+#include <cstring>
 
 namespace vornia {
-
-int PointsToPixels(int points)
-{
-    // The rounded point size at 96 dpi, as a screen font's height is made.
-    const int scaled = points * 96;
-    return scaled >= 0 ? (scaled + 36) / 72 : -((-scaled + 36) / 72);
-}
 
 QFont QFontFor(const TFontSpec& face)
 {
@@ -63,13 +57,22 @@ bool SameFace(const TFontSpec& a, const TFontSpec& b)
 
 } // namespace
 
-TQImageCanvas::TQImageCanvas(QImage& image) : Image(image)
+TQImageCanvas::TQImageCanvas(QImage& image, bool clearOutside) : Image(image)
 {
     if (Image.format() != QImage::Format_RGB32)
         Image.convertTo(QImage::Format_RGB32);
     Painter.begin(&Image);
     Painter.setRenderHint(QPainter::Antialiasing, false);
     Painter.setRenderHint(QPainter::TextAntialiasing, false);
+    if (clearOutside) {
+        Covered = QImage(Image.size(), QImage::Format_Alpha8);
+        if (!Covered.isNull()) {
+            Covered.fill(0);
+            Covered.setDevicePixelRatio(Image.devicePixelRatio());
+            CoverPainter.begin(&Covered);
+            CoverPainter.setRenderHint(QPainter::Antialiasing, false);
+        }
+    }
     Pixels = reinterpret_cast<std::uint32_t*>(Image.bits());
     Stride = static_cast<int>(Image.bytesPerLine() / 4);
     // The painter scales by the ratio itself; the layout keeps whole pixels
@@ -79,7 +82,26 @@ TQImageCanvas::TQImageCanvas(QImage& image) : Image(image)
     LayoutHeight = static_cast<int>(std::floor(Image.height() / Ratio + 1e-6));
 }
 
-TQImageCanvas::~TQImageCanvas() { Painter.end(); }
+TQImageCanvas::~TQImageCanvas()
+{
+    Painter.end();
+    if (CoverPainter.isActive()) {
+        CoverPainter.end();
+        ClearUncovered();
+    }
+}
+
+void TQImageCanvas::ClearUncovered()
+{
+    for (int y = 0; y < Image.height(); ++y) {
+        auto* line = reinterpret_cast<std::uint32_t*>(Image.scanLine(y));
+        const uchar* cover = Covered.constScanLine(y);
+        for (int x = 0; x < Image.width(); ++x)
+            if (cover[x] == 0)
+                line[x] = 0;
+    }
+    Image.reinterpretAsFormat(QImage::Format_ARGB32);
+}
 
 int TQImageCanvas::Width() const
 {
@@ -122,6 +144,8 @@ void TQImageCanvas::ApplyPen()
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
     Painter.setPen(pen);
+    if (CoverPainter.isActive())
+        CoverPainter.setPen(pen);
     PenDirty = false;
 }
 
@@ -135,12 +159,29 @@ void TQImageCanvas::MoveTo(int x, int y)
 {
     CurrentX = x;
     CurrentY = y;
+    Outline.clear();
 }
 
 void TQImageCanvas::LineTo(int x, int y)
 {
     ApplyPen();
     Painter.drawLine(CurrentX, CurrentY, x, y);
+    if (CoverPainter.isActive()) {
+        CoverPainter.drawLine(CurrentX, CurrentY, x, y);
+        if (Outline.isEmpty())
+            Outline.append(QPoint(CurrentX, CurrentY));
+        if (QPoint(x, y) == Outline.first() && Outline.size() > 2) {
+            // A closed outline: its inside belongs to the board too.
+            CoverPainter.save();
+            CoverPainter.setPen(Qt::NoPen);
+            CoverPainter.setBrush(Qt::black);
+            CoverPainter.drawPolygon(Outline);
+            CoverPainter.restore();
+            Outline.clear();
+        } else {
+            Outline.append(QPoint(x, y));
+        }
+    }
     CurrentX = x;
     CurrentY = y;
 }
@@ -204,6 +245,9 @@ void TQImageCanvas::FloodFill(int layoutX, int layoutY, TColor border)
     for (const TRun& run : Runs)
         for (int px = run.Left; px <= run.Right; ++px)
             pixel(px, run.Y) |= Opaque;
+    if (CoverPainter.isActive())
+        for (const TRun& run : Runs)
+            std::memset(Covered.scanLine(run.Y) + run.Left, 0xFF, static_cast<std::size_t>(run.Right - run.Left + 1));
 }
 
 void TQImageCanvas::FillPolygon(std::span<const TPoint> points)
@@ -212,6 +256,13 @@ void TQImageCanvas::FillPolygon(std::span<const TPoint> points)
     Painter.setBrush(QColorOf(BrushColor));
     Painter.drawPolygon(QPolygonOf(points));
     PenDirty = true;
+    if (CoverPainter.isActive()) {
+        CoverPainter.save();
+        CoverPainter.setPen(Qt::NoPen);
+        CoverPainter.setBrush(Qt::black);
+        CoverPainter.drawPolygon(QPolygonOf(points));
+        CoverPainter.restore();
+    }
 }
 
 void TQImageCanvas::Ellipse(int x1, int y1, int x2, int y2)

@@ -15,9 +15,6 @@
 
 namespace vornia {
 
-// Font sizes are in points at 96 dots per inch, whatever the screen says:
-// 8 points are 11 pixels.
-int PointsToPixels(int points);
 // The named family first; where fontconfig has no such family, Liberation
 // Sans (metric-compatible with the usual Windows sans serif) and then DejaVu
 // Sans. Not antialiased, like the outlines.
@@ -43,7 +40,13 @@ public:
     // pixels it reaches to be opaque, as QImage::fill and all painting leave
     // them (PaintBoard fills the whole canvas first): a fresh, never painted
     // image may hold anything.
-    explicit TQImageCanvas(QImage& image);
+    //
+    // With clearOutside, the canvas keeps track of what the board covers:
+    // every line, every pixel a flood fill reaches and the inside of every
+    // closed run of lines (a hexagon's outline, with whatever later drawing
+    // lies on it). When the canvas is destroyed, every other pixel becomes
+    // transparent (0x00000000) and the image Format_ARGB32.
+    explicit TQImageCanvas(QImage& image, bool clearOutside = false);
     ~TQImageCanvas() override;
     TQImageCanvas(const TQImageCanvas&) = delete;
     TQImageCanvas& operator=(const TQImageCanvas&) = delete;
@@ -76,6 +79,8 @@ private:
     void ApplyPen();
     // The image's pixel that holds the centre of layout pixel v.
     int DevicePixel(int v) const;
+    // Leaves transparent every pixel that Covered does not mark.
+    void ClearUncovered();
 
     QImage& Image;
     QPainter Painter;
@@ -92,6 +97,13 @@ private:
     int CurrentX = 0;
     int CurrentY = 0;
     TFontSpec CurrentFont;
+
+    // What the board covers, one byte a pixel of the image (only with
+    // clearOutside), drawn with the same pens as the image; the lines since
+    // the last MoveTo, to fill when they close.
+    QImage Covered;
+    QPainter CoverPainter;
+    QPolygon Outline;
 
     mutable std::deque<TCachedFont> Fonts; // a deque: its elements never move
     const TCachedFont* PainterFont = nullptr;

@@ -4,7 +4,6 @@
 #include <cstdint>
 
 #include "board/panel_board.h"
-#include "board/plain_owner.h"
 #include "board/random_source.h"
 #include "board_painter.h"
 #include "qimage_canvas_qt.h"
@@ -24,26 +23,15 @@ constexpr THexMetrics ExampleMetrics{9, 10, 5, 0, 0};
 constexpr int ExampleMargin = 5;
 constexpr int GenerationZoom = 50;
 
-// The default settings with the one shape set, at the generation zoom.
-class TExampleOwner final : public TPlainBoardOwner {
-public:
-    explicit TExampleOwner(std::string_view shape)
-    {
-        Settings.Shape = std::string(shape);
-        Zoom = GenerationZoom;
-    }
-};
-
-// Generates the example board with the fixed seed, leaving the process-wide
-// generator as the program uses it: its state as before, the system clock.
-void GenerateExample(TPanelBoard& board)
+// The example board of a shape: the default settings with that shape, at the
+// generation zoom, drawn from a generator that reads the fixed seed.
+void GenerateExample(TPanelBoard& board, std::string_view shape)
 {
-    TRandomSource& random = RandomSource();
-    const std::uint32_t state = random.Seed();
+    TBoardSettings settings;
+    settings.Shape = std::string(shape);
+    TRandomSource random;
     random.UseFixedClock(ExampleSeed);
-    board.GenerateBoard();
-    random.UseSystemClock();
-    random.SetSeed(state);
+    board.GenerateBoard(settings, GenerationZoom, random);
 }
 
 // Moves the placed plates from the grid of the generation zoom onto the grid
@@ -68,9 +56,8 @@ void MoveOntoExampleGrid(TPlateList& plates)
 
 QImage MakeShapeExample(std::string_view shape, qreal ratio)
 {
-    TExampleOwner owner(shape);
-    TPanelBoard board(owner);
-    GenerateExample(board);
+    TPanelBoard board;
+    GenerateExample(board, shape);
     MoveOntoExampleGrid(board.Plates());
 
     TPaintOptions options;

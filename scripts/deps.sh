@@ -13,7 +13,9 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick openbox
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   shared-mime-info xdg-utils libfile-mimeinfo-perl desktop-file-utils
+  dpkg-dev file lintian appstream librsvg2-bin qt6-translations-l10n
   python3
+  emscripten node-acorn chromium
 )
 
 missing=()
@@ -38,3 +40,10 @@ fi
 for name in de_DE fr_FR; do
   locale -a 2>/dev/null | grep -qix "${name}.utf-\?8" || localedef -i "$name" -c -f UTF-8 "${name}.UTF-8"
 done
+
+# The browser tests' npm packages, exactly as the lock file pins them.
+web_tests="$(cd "$(dirname "$0")/.." && pwd)/tests/web"
+if [[ -f "$web_tests/package-lock.json" ]] &&
+  ! cmp -s "$web_tests/package-lock.json" "$web_tests/node_modules/.package-lock.json"; then
+  (cd "$web_tests" && npm ci --no-audit --no-fund --loglevel=error)
+fi

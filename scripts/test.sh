@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the formatting of the changed lines,
-# the plain build, the same suite under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and a short run of each fuzz target.
+# the plain build, the Debian package made from it and installed, the same
+# suite under AddressSanitizer and UndefinedBehaviorSanitizer, and a short
+# run of each fuzz target.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 jobs=$(nproc)
@@ -16,6 +17,23 @@ echo "== plain build"
 cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON
 cmake --build "$root/build" -j"$jobs"
 (cd "$root/build" && ctest --output-on-failure -j"$jobs" --timeout 300) | tee -a "$log"
+
+if [[ "${VORNIA_SKIP_PACKAGE:-0}" != 1 ]]; then
+  echo "== Debian package"
+  "$root/scripts/package.sh" "$root/build"
+  deb=$(ls "$root"/build/vornia-generator_*.deb)
+  echo "$(basename "$deb"): $(stat -c %s "$deb") bytes, Depends: $(dpkg-deb -f "$deb" Depends)"
+  lintian --fail-on error "$deb"
+  # Installs into this machine's /usr and removes it again; skipped (77)
+  # unless root.
+  "$root/tests/packaging/install_deb.sh" "$deb" || [[ $? == 77 ]]
+fi
+
+if [[ "${VORNIA_SKIP_WEB:-0}" != 1 ]]; then
+  echo "== web edition"
+  "$root/scripts/web.sh"
+  "$root/tests/web/run.sh" | tee -a "$log"
+fi
 
 if [[ "${VORNIA_SKIP_SANITIZERS:-0}" != 1 ]]; then
   echo "== sanitizer build"

@@ -21,14 +21,10 @@
 
 #include "board/translate.h"
 #include "ui/about_text.h"
+#include "ui/qstring_qt.h"
 
 namespace vornia {
 namespace {
-
-QString ToQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString JoinLines(const std::vector<std::string>& lines) {
     QStringList list;
@@ -83,10 +79,10 @@ void MakeLink(QLabel* label) {
 } // namespace
 
 TfrmAbout::TfrmAbout(QWidget* parent, const std::string& host, TUrlOpener opener)
-    : QDialog(parent), host_(host), opener_(std::move(opener))
+    : QDialog(parent), Host(host), Opener(std::move(opener))
 {
-    if (!opener_)
-        opener_ = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    if (!Opener)
+        Opener = [](const QUrl& url) { QDesktopServices::openUrl(url); };
 
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(ToQString(AboutCaption));
@@ -212,7 +208,7 @@ void TfrmAbout::FillTexts()
     lblName->setText(ToQString(AboutProgramName));
     lblVersion->setText(ToQString(FormatText(Tr(trc::About, VORNIA_TR_NOOP("About", "version %1")), {ProgramVersion})));
     lblCopyright->setText(ToQString(CopyrightText(QDate::currentDate().year())));
-    lblWebSite->setText(ToQString(WebSiteAddress(host_)));
+    lblWebSite->setText(ToQString(WebSiteAddress(Host)));
     lblEmail->setText(ToQString(AboutEmailAddress));
     memNote->setPlainText(JoinLines(NoteLines()));
     memHistory->setPlainText(JoinLines(HistoryLines()));
@@ -227,11 +223,11 @@ void TfrmAbout::FillTexts()
 }
 
 void TfrmAbout::lblWebSiteClick() {
-    opener_(QUrl(ToQString(WebSiteAddress(host_))));
+    Opener(QUrl(ToQString(WebSiteAddress(Host))));
 }
 
 void TfrmAbout::lblEmailClick() {
-    opener_(QUrl(QStringLiteral("mailto:") + lblEmail->text()));
+    Opener(QUrl(QStringLiteral("mailto:") + lblEmail->text()));
 }
 
 void TfrmAbout::changeEvent(QEvent* event)

@@ -46,8 +46,8 @@ private:
     // Every text in the language in force.
     void FillTexts();
 
-    std::string host_;
-    TUrlOpener opener_;
+    std::string Host;
+    TUrlOpener Opener;
 
     QTabWidget* pagMain = nullptr;
     QWidget* tabAbout = nullptr;

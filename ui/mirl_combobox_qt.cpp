@@ -74,131 +74,134 @@ private:
 
 TmirlCombobox::TmirlCombobox(QWidget* parent) : TmirlLabelledPanel(parent)
 {
-    FCombo = new TComboInput(this);
-    FOwnerDelegate = new TOwnerDrawDelegate(*this, this);
-    FCombo->setEditable(false);
-    FCombo->setMaxVisibleItems(24);
-    FCombo->setInsertPolicy(QComboBox::NoInsert);
-    AttachInput(FCombo);
+    Combo = new TComboInput(this);
+    OwnerDelegate = new TOwnerDrawDelegate(*this, this);
+    Combo->setEditable(false);
+    Combo->setMaxVisibleItems(24);
+    Combo->setInsertPolicy(QComboBox::NoInsert);
+    AttachInput(Combo);
     // Choosing an entry of an editable list changes both the index and the
     // text; the pair is reported once.
-    connect(FCombo, &QComboBox::currentIndexChanged, this, &TmirlCombobox::ReportChange);
-    connect(FCombo, &QComboBox::editTextChanged, this, &TmirlCombobox::ReportChange);
+    connect(Combo, &QComboBox::currentIndexChanged, this, &TmirlCombobox::ReportChange);
+    connect(Combo, &QComboBox::editTextChanged, this, &TmirlCombobox::ReportChange);
 }
 
 void TmirlCombobox::ReportChange()
 {
-    const int index = FCombo->currentIndex();
-    const QString text = FCombo->currentText();
-    if (index == FReportedIndex && text == FReportedText)
+    const int index = Combo->currentIndex();
+    const QString text = Combo->currentText();
+    if (index == ReportedIndex && text == ReportedText)
         return;
-    FReportedIndex = index;
-    FReportedText = text;
+    ReportedIndex = index;
+    ReportedText = text;
     emit changed(this);
 }
 
-QString TmirlCombobox::Text() const { return FCombo->currentText(); }
+QString TmirlCombobox::Text() const
+{
+    return Combo->currentText();
+}
 
 void TmirlCombobox::SetText(const QString& value)
 {
-    if (FCombo->isEditable())
-        FCombo->setEditText(value);
+    if (Combo->isEditable())
+        Combo->setEditText(value);
     else
-        FCombo->setCurrentIndex(IndexOfItem(value));
+        Combo->setCurrentIndex(IndexOfItem(value));
 }
 
 TmirlCombobox::TComboStyle TmirlCombobox::Style() const
 {
-    return FStyle;
+    return ComboStyle;
 }
 
 void TmirlCombobox::SetStyle(TComboStyle value)
 {
-    FStyle = value;
+    ComboStyle = value;
     const bool simple = value == csSimple;
-    FCombo->setEditable(value == csDropDown || simple);
-    if (FCombo->isEditable())
-        FCombo->setInsertPolicy(QComboBox::NoInsert);
+    Combo->setEditable(value == csDropDown || simple);
+    if (Combo->isEditable())
+        Combo->setInsertPolicy(QComboBox::NoInsert);
 
     if (IsOwnerDrawn()) {
-        if (FCombo->itemDelegate() != FOwnerDelegate) {
-            FStandardDelegate = FCombo->itemDelegate();
-            FCombo->setItemDelegate(FOwnerDelegate);
+        if (Combo->itemDelegate() != OwnerDelegate) {
+            StandardDelegate = Combo->itemDelegate();
+            Combo->setItemDelegate(OwnerDelegate);
         }
-        if (auto* list = qobject_cast<QListView*>(FCombo->view()))
+        if (auto* list = qobject_cast<QListView*>(Combo->view()))
             list->setUniformItemSizes(false);
-    } else if (FCombo->itemDelegate() == FOwnerDelegate) {
-        FCombo->setItemDelegate(FStandardDelegate);
+    } else if (Combo->itemDelegate() == OwnerDelegate) {
+        Combo->setItemDelegate(StandardDelegate);
     }
 
     if (simple)
         MakeSimpleParts();
-    AttachInput(simple ? static_cast<QWidget*>(FSimpleEdit) : FCombo);
-    FCombo->setVisible(!simple);
-    if (FSimpleEdit) {
-        FSimpleEdit->setVisible(simple);
-        FSimpleList->setVisible(simple);
+    AttachInput(simple ? static_cast<QWidget*>(SimpleEditor) : Combo);
+    Combo->setVisible(!simple);
+    if (SimpleEditor) {
+        SimpleEditor->setVisible(simple);
+        SimpleListView->setVisible(simple);
     }
     if (simple) {
-        FSimpleEdit->setText(FCombo->currentText());
+        SimpleEditor->setText(Combo->currentText());
         ShowSelectionInList();
     }
-    FCombo->update();
+    Combo->update();
 }
 
 void TmirlCombobox::MakeSimpleParts()
 {
-    if (FSimpleEdit)
+    if (SimpleEditor)
         return;
-    FSimpleEdit = new QLineEdit(this);
-    FSimpleList = new QListView(this);
-    FSimpleList->setModel(FCombo->model());
+    SimpleEditor = new QLineEdit(this);
+    SimpleListView = new QListView(this);
+    SimpleListView->setModel(Combo->model());
     // The edit keeps the focus; the list is chosen from with the mouse or
     // with the arrow keys in the edit.
-    FSimpleList->setFocusPolicy(Qt::NoFocus);
-    FSimpleList->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    FSimpleList->setSelectionMode(QAbstractItemView::SingleSelection);
-    FSimpleEdit->installEventFilter(this);
-    connect(FSimpleEdit, &QLineEdit::textEdited, FCombo, &QComboBox::setEditText);
-    connect(FCombo, &QComboBox::editTextChanged, FSimpleEdit, [this](const QString& text) {
-        if (FSimpleEdit->text() != text)
-            FSimpleEdit->setText(text);
+    SimpleListView->setFocusPolicy(Qt::NoFocus);
+    SimpleListView->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    SimpleListView->setSelectionMode(QAbstractItemView::SingleSelection);
+    SimpleEditor->installEventFilter(this);
+    connect(SimpleEditor, &QLineEdit::textEdited, Combo, &QComboBox::setEditText);
+    connect(Combo, &QComboBox::editTextChanged, SimpleEditor, [this](const QString& text) {
+        if (SimpleEditor->text() != text)
+            SimpleEditor->setText(text);
     });
-    connect(FSimpleList, &QListView::clicked, FCombo,
-            [this](const QModelIndex& entry) { FCombo->setCurrentIndex(entry.row()); });
-    connect(FCombo, &QComboBox::currentIndexChanged, this, &TmirlCombobox::ShowSelectionInList);
+    connect(SimpleListView, &QListView::clicked, Combo,
+            [this](const QModelIndex& entry) { Combo->setCurrentIndex(entry.row()); });
+    connect(Combo, &QComboBox::currentIndexChanged, this, &TmirlCombobox::ShowSelectionInList);
 }
 
 void TmirlCombobox::InputPlaced()
 {
-    if (FStyle != csSimple || !FSimpleList)
+    if (ComboStyle != csSimple || !SimpleListView)
         return;
     const TLabelledLayout layout = Layout();
     const int top = layout.InputTop + layout.InputHeight;
-    FSimpleList->setGeometry(layout.InputLeft, top, layout.InputWidth(), std::max(0, height() - top));
+    SimpleListView->setGeometry(layout.InputLeft, top, layout.InputWidth(), std::max(0, height() - top));
 }
 
 void TmirlCombobox::ShowSelectionInList()
 {
-    if (!FSimpleList)
+    if (!SimpleListView)
         return;
-    const int index = FCombo->currentIndex();
+    const int index = Combo->currentIndex();
     if (index >= 0) {
-        FSimpleList->setCurrentIndex(FCombo->model()->index(index, 0));
+        SimpleListView->setCurrentIndex(Combo->model()->index(index, 0));
     } else {
-        FSimpleList->clearSelection();
-        FSimpleList->setCurrentIndex({});
+        SimpleListView->clearSelection();
+        SimpleListView->setCurrentIndex({});
     }
 }
 
 bool TmirlCombobox::eventFilter(QObject* watched, QEvent* event)
 {
     // Up and down in the edit of a simple combo box step through the list.
-    if (watched == FSimpleEdit && event->type() == QEvent::KeyPress) {
+    if (watched == SimpleEditor && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if ((key == Qt::Key_Up || key == Qt::Key_Down) && FCombo->count() > 0) {
+        if ((key == Qt::Key_Up || key == Qt::Key_Down) && Combo->count() > 0) {
             const int step = key == Qt::Key_Up ? -1 : 1;
-            SetItemIndex(std::clamp(FCombo->currentIndex() + step, 0, FCombo->count() - 1));
+            SetItemIndex(std::clamp(Combo->currentIndex() + step, 0, Combo->count() - 1));
             return true;
         }
     }
@@ -207,64 +210,67 @@ bool TmirlCombobox::eventFilter(QObject* watched, QEvent* event)
 
 void TmirlCombobox::SetItemHeight(int value)
 {
-    if (value > 0 && value != FItemHeight) {
-        FItemHeight = value;
-        FCombo->update();
+    if (value > 0 && value != EntryHeight) {
+        EntryHeight = value;
+        Combo->update();
     }
 }
 
 void TmirlCombobox::SetOnDrawItem(TDrawItem draw)
 {
-    FOnDrawItem = std::move(draw);
-    FCombo->update();
+    OnDrawItem = std::move(draw);
+    Combo->update();
 }
 
 void TmirlCombobox::SetOnMeasureItem(TMeasureItem measure)
 {
-    FOnMeasureItem = std::move(measure);
+    OnMeasureItem = std::move(measure);
 }
 
 int TmirlCombobox::ItemHeightOf(int index) const
 {
-    if (FStyle == csOwnerDrawVariable && FOnMeasureItem)
-        return std::max(1, FOnMeasureItem(index));
-    return FItemHeight;
+    if (ComboStyle == csOwnerDrawVariable && OnMeasureItem)
+        return std::max(1, OnMeasureItem(index));
+    return EntryHeight;
 }
 
 void TmirlCombobox::DrawItem(QPainter& painter, int index, const QRect& rect, QStyle::State state) const
 {
-    if (FOnDrawItem) {
-        FOnDrawItem(painter, index, rect, state);
+    if (OnDrawItem) {
+        OnDrawItem(painter, index, rect, state);
         return;
     }
     // No drawer: the entry's text in the list's colours.
     const bool selected = state & QStyle::State_Selected;
     painter.fillRect(rect, palette().color(selected ? QPalette::Highlight : QPalette::Base));
     painter.setPen(palette().color(selected ? QPalette::HighlightedText : QPalette::Text));
-    painter.drawText(rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, FCombo->itemText(index));
+    painter.drawText(rect.adjusted(2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, Combo->itemText(index));
 }
 
-int TmirlCombobox::DropDownCount() const { return FCombo->maxVisibleItems(); }
+int TmirlCombobox::DropDownCount() const
+{
+    return Combo->maxVisibleItems();
+}
 
 void TmirlCombobox::SetDropDownCount(int value)
 {
     if (value >= 0)
-        FCombo->setMaxVisibleItems(value);
+        Combo->setMaxVisibleItems(value);
 }
 
 void TmirlCombobox::SetSorted(bool value)
 {
-    if (value == FSorted)
+    if (value == KeepSorted)
         return;
-    FSorted = value;
-    if (FSorted)
+    KeepSorted = value;
+    if (KeepSorted)
         SortEntries();
 }
 
 void TmirlCombobox::SortEntries()
 {
     QStringList entries = Items();
-    const int current = FCombo->currentIndex();
+    const int current = Combo->currentIndex();
     const QString selected = current >= 0 ? entries[current] : QString();
     // The entry that was selected stays selected: find it among the equal
     // texts by counting how many equal texts came before it.
@@ -279,27 +285,27 @@ void TmirlCombobox::SortEntries()
             break;
         }
     }
-    const QString editText = FCombo->currentText();
+    const QString editText = Combo->currentText();
     {
-        const QSignalBlocker blocker(FCombo);
-        FCombo->clear();
-        FCombo->addItems(entries);
-        FCombo->setCurrentIndex(newIndex);
-        if (FCombo->isEditable())
-            FCombo->setEditText(editText);
+        const QSignalBlocker blocker(Combo);
+        Combo->clear();
+        Combo->addItems(entries);
+        Combo->setCurrentIndex(newIndex);
+        if (Combo->isEditable())
+            Combo->setEditText(editText);
     }
     // The same entry and text as before: nothing to report.
-    FReportedIndex = FCombo->currentIndex();
-    FReportedText = FCombo->currentText();
+    ReportedIndex = Combo->currentIndex();
+    ReportedText = Combo->currentText();
     ShowSelectionInList();
 }
 
 QStringList TmirlCombobox::Items() const
 {
     QStringList entries;
-    entries.reserve(FCombo->count());
-    for (int i = 0; i < FCombo->count(); ++i)
-        entries.append(FCombo->itemText(i));
+    entries.reserve(Combo->count());
+    for (int i = 0; i < Combo->count(); ++i)
+        entries.append(Combo->itemText(i));
     return entries;
 }
 
@@ -312,33 +318,39 @@ void TmirlCombobox::SetItems(const QStringList& items)
 
 int TmirlCombobox::AddItem(const QString& text)
 {
-    int index = FCombo->count();
-    if (FSorted) {
+    int index = Combo->count();
+    if (KeepSorted) {
         // After the last entry that is not greater: equal texts keep the
         // order in which they came.
         index = 0;
-        while (index < FCombo->count() && !LessText(text, FCombo->itemText(index)))
+        while (index < Combo->count() && !LessText(text, Combo->itemText(index)))
             ++index;
     }
-    FCombo->insertItem(index, text);
+    Combo->insertItem(index, text);
     return index;
 }
 
 int TmirlCombobox::IndexOfItem(const QString& text) const
 {
-    for (int i = 0; i < FCombo->count(); ++i)
-        if (QString::compare(FCombo->itemText(i), text, Qt::CaseInsensitive) == 0)
+    for (int i = 0; i < Combo->count(); ++i)
+        if (QString::compare(Combo->itemText(i), text, Qt::CaseInsensitive) == 0)
             return i;
     return -1;
 }
 
-void TmirlCombobox::ClearItems() { FCombo->clear(); }
+void TmirlCombobox::ClearItems()
+{
+    Combo->clear();
+}
 
-int TmirlCombobox::ItemIndex() const { return FCombo->currentIndex(); }
+int TmirlCombobox::ItemIndex() const
+{
+    return Combo->currentIndex();
+}
 
 void TmirlCombobox::SetItemIndex(int index)
 {
-    FCombo->setCurrentIndex(index >= 0 && index < FCombo->count() ? index : -1);
+    Combo->setCurrentIndex(index >= 0 && index < Combo->count() ? index : -1);
 }
 
 void TmirlCombobox::RaiseExit() { emit exited(this); }

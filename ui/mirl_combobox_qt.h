@@ -48,9 +48,9 @@ public:
 
     // The combo box holds the entries, the selection and the text in every
     // style; in csSimple it stays hidden behind SimpleEdit and SimpleList.
-    QComboBox* ComboControl() const { return FCombo; }
-    QLineEdit* SimpleEdit() const { return FSimpleEdit; }
-    QListView* SimpleList() const { return FSimpleList; }
+    QComboBox* ComboControl() const { return Combo; }
+    QLineEdit* SimpleEdit() const { return SimpleEditor; }
+    QListView* SimpleList() const { return SimpleListView; }
 
     // The text shown. Setting it on a drop-down list selects the entry with
     // that text (letter case ignored), or none.
@@ -62,15 +62,15 @@ public:
     void SetDropDownCount(int value);
     // A sorted list keeps its entries in alphabetical order, letter case
     // ignored; turning it on sorts the entries it has and keeps the selection.
-    bool Sorted() const { return FSorted; }
+    bool Sorted() const { return KeepSorted; }
     void SetSorted(bool value);
     // The height of every entry of csOwnerDrawFixed, and of an entry of
     // csOwnerDrawVariable without OnMeasureItem.
-    int ItemHeight() const { return FItemHeight; }
+    int ItemHeight() const { return EntryHeight; }
     void SetItemHeight(int value);
     void SetOnDrawItem(TDrawItem draw);
     void SetOnMeasureItem(TMeasureItem measure);
-    bool IsOwnerDrawn() const { return FStyle == csOwnerDrawFixed || FStyle == csOwnerDrawVariable; }
+    bool IsOwnerDrawn() const { return ComboStyle == csOwnerDrawFixed || ComboStyle == csOwnerDrawVariable; }
     // The height an entry is given in the list.
     int ItemHeightOf(int index) const;
     void DrawItem(QPainter& painter, int index, const QRect& rect, QStyle::State state) const;
@@ -106,19 +106,19 @@ private:
     // csSimple: the list marks the selected entry.
     void ShowSelectionInList();
 
-    QComboBox* FCombo = nullptr;
-    QLineEdit* FSimpleEdit = nullptr;
-    QListView* FSimpleList = nullptr;
-    QAbstractItemDelegate* FStandardDelegate = nullptr;
-    QAbstractItemDelegate* FOwnerDelegate = nullptr;
-    TComboStyle FStyle = csDropDownList;
-    int FItemHeight = 16;
-    TDrawItem FOnDrawItem;
-    TMeasureItem FOnMeasureItem;
-    bool FSorted = false;
+    QComboBox* Combo = nullptr;
+    QLineEdit* SimpleEditor = nullptr;
+    QListView* SimpleListView = nullptr;
+    QAbstractItemDelegate* StandardDelegate = nullptr;
+    QAbstractItemDelegate* OwnerDelegate = nullptr;
+    TComboStyle ComboStyle = csDropDownList;
+    int EntryHeight = 16;
+    TDrawItem OnDrawItem;
+    TMeasureItem OnMeasureItem;
+    bool KeepSorted = false;
     // The selection and text last reported by changed().
-    int FReportedIndex = -1;
-    QString FReportedText;
+    int ReportedIndex = -1;
+    QString ReportedText;
 };
 
 } // namespace vornia

@@ -12,69 +12,81 @@ namespace {
 // The application's style with another password character.
 class TPasswordCharStyle : public QProxyStyle {
 public:
-    explicit TPasswordCharStyle(QChar passwordChar) : FPasswordChar(passwordChar) {}
+    explicit TPasswordCharStyle(QChar passwordChar) : PasswordMask(passwordChar) {}
 
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returnData) const override
     {
         if (hint == SH_LineEdit_PasswordCharacter)
-            return FPasswordChar.unicode();
+            return PasswordMask.unicode();
         return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
 
 private:
-    QChar FPasswordChar;
+    QChar PasswordMask;
 };
 
 } // namespace
 
 TmirlEdit::TmirlEdit(QWidget* parent) : TmirlLabelledPanel(parent)
 {
-    FEdit = new QLineEdit(this);
-    AttachInput(FEdit);
-    connect(FEdit, &QLineEdit::textChanged, this, [this] { emit changed(this); });
+    Edit = new QLineEdit(this);
+    AttachInput(Edit);
+    connect(Edit, &QLineEdit::textChanged, this, [this] { emit changed(this); });
 }
 
-QString TmirlEdit::Text() const { return FEdit->text(); }
+QString TmirlEdit::Text() const
+{
+    return Edit->text();
+}
 
-void TmirlEdit::SetText(const QString& value) { FEdit->setText(value); }
+void TmirlEdit::SetText(const QString& value)
+{
+    Edit->setText(value);
+}
 
 void TmirlEdit::SetPasswordChar(QChar value)
 {
-    if (value == FPasswordChar)
+    if (value == PasswordMask)
         return;
-    FPasswordChar = value;
-    FEdit->setEchoMode(QLineEdit::Normal);
-    QProxyStyle* old = FPasswordStyle;
-    FPasswordStyle = nullptr;
+    PasswordMask = value;
+    Edit->setEchoMode(QLineEdit::Normal);
+    QProxyStyle* old = PasswordStyle;
+    PasswordStyle = nullptr;
     if (!value.isNull()) {
-        FPasswordStyle = new TPasswordCharStyle(value);
-        FPasswordStyle->setParent(this);
-        FEdit->setStyle(FPasswordStyle);
-        FEdit->setEchoMode(QLineEdit::Password);
+        PasswordStyle = new TPasswordCharStyle(value);
+        PasswordStyle->setParent(this);
+        Edit->setStyle(PasswordStyle);
+        Edit->setEchoMode(QLineEdit::Password);
     } else {
-        FEdit->setStyle(QApplication::style());
+        Edit->setStyle(QApplication::style());
     }
     delete old;
 }
 
-bool TmirlEdit::ReadOnlyControl() const { return FEdit->isReadOnly(); }
+bool TmirlEdit::ReadOnlyControl() const
+{
+    return Edit->isReadOnly();
+}
 
 void TmirlEdit::SetReadOnlyControl(bool value)
 {
-    FEdit->setReadOnly(value);
-    QPalette palette = FEdit->palette();
-    const QPalette standard = QApplication::palette(FEdit);
+    Edit->setReadOnly(value);
+    QPalette palette = Edit->palette();
+    const QPalette standard = QApplication::palette(Edit);
     palette.setColor(QPalette::Base,
                      standard.color(value ? QPalette::Button : QPalette::Base));
-    FEdit->setPalette(palette);
+    Edit->setPalette(palette);
 }
 
-bool TmirlEdit::TabStop() const { return (FEdit->focusPolicy() & Qt::TabFocus) != 0; }
+bool TmirlEdit::TabStop() const
+{
+    return (Edit->focusPolicy() & Qt::TabFocus) != 0;
+}
 
 void TmirlEdit::SetTabStop(bool value)
 {
-    FEdit->setFocusPolicy(value ? Qt::StrongFocus : Qt::ClickFocus);
+    Edit->setFocusPolicy(value ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 void TmirlEdit::RaiseExit() { emit exited(this); }

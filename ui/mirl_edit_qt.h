@@ -22,12 +22,12 @@ class TmirlEdit : public TmirlLabelledPanel {
 public:
     explicit TmirlEdit(QWidget* parent = nullptr);
 
-    QLineEdit* EditControl() const { return FEdit; }
+    QLineEdit* EditControl() const { return Edit; }
 
     QString Text() const;
     void SetText(const QString& value);
     // QChar() shows the text as typed; any other character masks it.
-    QChar PasswordChar() const { return FPasswordChar; }
+    QChar PasswordChar() const { return PasswordMask; }
     void SetPasswordChar(QChar value);
     // Read-only edits refuse typing and show the button-face grey; editable
     // ones the window (edit) colour.
@@ -47,9 +47,9 @@ protected:
     void RaiseExit() override;
 
 private:
-    QLineEdit* FEdit = nullptr;
-    QChar FPasswordChar;
-    QProxyStyle* FPasswordStyle = nullptr; // child of this panel
+    QLineEdit* Edit = nullptr;
+    QChar PasswordMask;
+    QProxyStyle* PasswordStyle = nullptr; // child of this panel
 };
 
 } // namespace vornia

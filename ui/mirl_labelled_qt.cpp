@@ -4,51 +4,62 @@
 #include <QFocusEvent>
 #include <QLabel>
 
+#include "ui/qstring_qt.h"
+
 namespace vornia {
 
 TmirlLabelledPanel::TmirlLabelledPanel(QWidget* parent) : QFrame(parent)
 {
     setFrameShape(QFrame::NoFrame);
-    resize(FLayout.PanelWidth, FLayout.PanelHeight);
-    FCaptionLabel = new QLabel(QStringLiteral("Caption:"), this);
-    FCaptionLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    resize(CurrentLayout.PanelWidth, CurrentLayout.PanelHeight);
+    LabelControl = new QLabel(QStringLiteral("Caption:"), this);
+    LabelControl->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void TmirlLabelledPanel::AttachInput(QWidget* input)
 {
-    if (FInput == input)
+    if (Input == input)
         return;
-    if (FInput)
-        FInput->removeEventFilter(this);
-    FInput = input;
-    FInput->setParent(this);
-    FCaptionLabel->setBuddy(FInput);
-    setFocusProxy(FInput);
-    FInput->installEventFilter(this);
+    if (Input)
+        Input->removeEventFilter(this);
+    Input = input;
+    Input->setParent(this);
+    LabelControl->setBuddy(Input);
+    setFocusProxy(Input);
+    Input->installEventFilter(this);
     ApplyLayout();
 }
 
-QString TmirlLabelledPanel::Caption() const { return FCaptionLabel->text(); }
+QString TmirlLabelledPanel::Caption() const
+{
+    return LabelControl->text();
+}
 
 void TmirlLabelledPanel::SetCaption(const QString& value)
 {
-    FCaptionLabel->setText(QString::fromStdString(CaptionWithColon(value.toStdString())));
+    LabelControl->setText(ToQString(CaptionWithColon(value.toStdString())));
 }
 
-int TmirlLabelledPanel::CaptionLeft() const { return FLayout.LabelLeft; }
+int TmirlLabelledPanel::CaptionLeft() const
+{
+    return CurrentLayout.LabelLeft;
+}
 
 void TmirlLabelledPanel::SetCaptionLeft(int value)
 {
-    if (vornia::SetCaptionLeft(FLayout, value))
+    if (vornia::SetCaptionLeft(CurrentLayout, value))
         ApplyLayout();
 }
 
-int TmirlLabelledPanel::CaptionWidth() const { return FLayout.LabelWidth; }
+int TmirlLabelledPanel::CaptionWidth() const
+{
+    return CurrentLayout.LabelWidth;
+}
 
 void TmirlLabelledPanel::SetCaptionWidth(int value)
 {
     SyncPanelWidth();
-    if (vornia::SetCaptionWidth(FLayout, value))
+    if (vornia::SetCaptionWidth(CurrentLayout, value))
         ApplyLayout();
 }
 
@@ -65,23 +76,23 @@ void TmirlLabelledPanel::SetPanelWidth(int value)
 TLabelledLayout TmirlLabelledPanel::Layout() const
 {
     SyncPanelWidth();
-    return FLayout;
+    return CurrentLayout;
 }
 
 void TmirlLabelledPanel::SyncPanelWidth() const
 {
     // width() is current even for a hidden widget whose resize event is
     // still pending, so the arithmetic never works on a stale width.
-    vornia::SetPanelWidth(FLayout, width());
+    vornia::SetPanelWidth(CurrentLayout, width());
 }
 
 void TmirlLabelledPanel::ApplyLayout()
 {
-    FCaptionLabel->setGeometry(FLayout.LabelLeft, FLayout.LabelTop, FLayout.LabelWidth,
-                               FLayout.LabelHeight);
-    if (FInput)
-        FInput->setGeometry(FLayout.InputLeft, FLayout.InputTop, FLayout.InputWidth(),
-                            FLayout.InputHeight);
+    LabelControl->setGeometry(CurrentLayout.LabelLeft, CurrentLayout.LabelTop, CurrentLayout.LabelWidth,
+                              CurrentLayout.LabelHeight);
+    if (Input)
+        Input->setGeometry(CurrentLayout.InputLeft, CurrentLayout.InputTop, CurrentLayout.InputWidth(),
+                           CurrentLayout.InputHeight);
     InputPlaced();
 }
 
@@ -94,7 +105,7 @@ void TmirlLabelledPanel::resizeEvent(QResizeEvent* event)
 
 bool TmirlLabelledPanel::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == FInput && event->type() == QEvent::FocusOut) {
+    if (watched == Input && event->type() == QEvent::FocusOut) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         // The window losing the activation or a popup (the combo box's own
         // list) opening leaves the focus where it was for this window.

@@ -33,12 +33,12 @@ public:
     int PanelWidth() const;
     void SetPanelWidth(int value);
     // Stored for the forms' use; neither has a visible effect.
-    QString DefaultItemText() const { return FDefaultItemText; }
-    void SetDefaultItemText(const QString& value) { FDefaultItemText = value; }
-    QString LastText() const { return FLastText; }
-    void SetLastText(const QString& value) { FLastText = value; }
+    QString DefaultItemText() const { return StoredDefaultItemText; }
+    void SetDefaultItemText(const QString& value) { StoredDefaultItemText = value; }
+    QString LastText() const { return StoredLastText; }
+    void SetLastText(const QString& value) { StoredLastText = value; }
 
-    QLabel* CaptionLabel() const { return FCaptionLabel; }
+    QLabel* CaptionLabel() const { return LabelControl; }
     // The composite's geometry as it stands (the panel's width included).
     TLabelledLayout Layout() const;
 
@@ -62,11 +62,11 @@ private:
     void SyncPanelWidth() const;
     void ApplyLayout();
 
-    QLabel* FCaptionLabel = nullptr;
-    QWidget* FInput = nullptr;
-    mutable TLabelledLayout FLayout;
-    QString FDefaultItemText;
-    QString FLastText;
+    QLabel* LabelControl = nullptr;
+    QWidget* Input = nullptr;
+    mutable TLabelledLayout CurrentLayout;
+    QString StoredDefaultItemText;
+    QString StoredLastText;
 };
 
 } // namespace vornia

@@ -45,6 +45,42 @@ TEST_F(Commands, GenerateShowsPleaseWaitThenRunsWithMenusDisabledThenShowsTheSta
     EXPECT_EQ(BoardEntries(), (std::vector<std::string>{"-", "[New traditional 1] *"}));
 }
 
+// What a board made, a board that failed, a board opened and a board switched
+// to show, in the order the window shows it.
+TEST_F(Commands, BoardsAreShownInAFixedOrder)
+{
+    Start();
+    const std::string title = std::string(WindowCaption) + " ";
+    auto shownBy = [this](const std::function<void()>& action) {
+        Port.Shown.clear();
+        action();
+        return Port.Shown;
+    };
+    using TShown = std::vector<std::string>;
+    EXPECT_EQ(shownBy([this] { Generate(); }),
+              (TShown{"status", "menus", "caption " + title, "caption " + title + "[New traditional 1]", "menus",
+                      "status", "paint", "menus"}));
+
+    Window->EditableBoardSettings().Fair.NoAdjacentResource = true;
+    Window->EditableBoardSettings().Shape = "random";
+    SetAllCounts(Window->EditableBoardSettings(), 0);
+    Window->EditableBoardSettings().BrickCount = 2;
+    EXPECT_EQ(shownBy([this] { Generate(); }), (TShown{"status", "menus", "caption " + title, "status", "menus"}));
+    EXPECT_EQ(Panel(4), "No arrangement of these pieces meets the fair-board rules.");
+    EXPECT_EQ(Window->Caption(), title);
+
+    const std::string path = Folder.File("board.mirl");
+    WriteText(path, "[settings]\r\nplate[0]=Ore;10;33;6;;;btNorthWest;\r\nplateCount=1\r\nzoomSize=75\r\n");
+    Port.Files = {path};
+    EXPECT_EQ(shownBy([this] { Window->ClickMenuItem(mnu::Open); }),
+              (TShown{"status", "menus", "caption " + title + "[" + path + "]", "menus", "status", "paint"}));
+    EXPECT_EQ(Window->BoardPanel().Zoom(), 75);
+
+    EXPECT_EQ(shownBy([this] { Window->FormKeyDown(TKey::F4, false); }),
+              (TShown{"menus", "menus", "caption " + title + "[New traditional 1]", "status", "paint", "menus"}));
+    EXPECT_EQ(Panel(0), "shape: random");
+}
+
 TEST_F(Commands, TheStatusBarFollowsTheSettingsAndTheDebugMode)
 {
     struct TCase {

@@ -87,7 +87,11 @@ public:
     }
     void StartTimer(TWindowTimer timer, int intervalMs) override { Timers[timer] = intervalMs; }
     void StopTimer(TWindowTimer timer) override { Timers.erase(timer); }
-    void SetCaption(const std::string& caption) override { Caption = caption; }
+    void SetCaption(const std::string& caption) override
+    {
+        Caption = caption;
+        Shown.push_back("caption " + caption);
+    }
     void SetWindowSize(TWindowSize size) override { Size = size; }
     TWindowSize WindowSize() const override { return Size; }
     void Maximize() override
@@ -99,12 +103,21 @@ public:
     void RepaintBoard() override
     {
         ++BoardRepaints;
+        Shown.push_back("paint");
         if (OnRepaintBoard)
             OnRepaintBoard();
     }
-    void RepaintStatusBar() override { ++StatusRepaints; }
+    void RepaintStatusBar() override
+    {
+        ++StatusRepaints;
+        Shown.push_back("status");
+    }
     void SetStatusBarVisible(bool visible) override { StatusBarVisible = visible; }
-    void MenusChanged() override { ++MenuChanges; }
+    void MenusChanged() override
+    {
+        ++MenuChanges;
+        Shown.push_back("menus");
+    }
     void SetMemVisible(bool visible) override { MemVisible = visible; }
     void SetMemLines(const std::vector<std::string>& lines) override { MemLines = lines; }
     bool RunOptionsDialog(TBoardSettings& settings) override
@@ -179,6 +192,8 @@ public:
     TFakeSocket Socket;
     TVersionCheck* Attached = nullptr;
     std::vector<std::string> Log;
+    // Caption, status bar, menu and board updates in the order they came.
+    std::vector<std::string> Shown;
 
 private:
     static int PlacedPlates(const TPlateList& plates)
@@ -206,12 +221,9 @@ private:
 // every board is the same from run to run.
 class WindowTest : public ::testing::Test {
 protected:
-    void SetUp() override { RandomSource().UseFixedClock(12345); }
-    void TearDown() override
-    {
-        Window.reset();
-        RandomSource().UseSystemClock();
-    }
+    static constexpr std::uint32_t FixedClockMs = 12345;
+
+    void TearDown() override { Window.reset(); }
 
     std::string IniPath() const { return Folder.File("VorniaGenerator.ini"); }
     void WriteIni(const std::string& lines) { WriteText(IniPath(), "[settings]\r\n" + lines); }
@@ -220,6 +232,7 @@ protected:
     bool Create(int osProduct = 0)
     {
         Window = std::make_unique<TfrmBoard>(Port, osProduct, Folder.Path);
+        Window->BoardRandom().UseFixedClock(FixedClockMs);
         return Window->FormCreate();
     }
     // Creates and shows it, answering the first-run question with No.

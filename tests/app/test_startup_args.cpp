@@ -69,6 +69,18 @@ TEST(StartupArgs, SettingsFolderFromTheMenuFollowsTheConfigHome)
     }
 }
 
+// Without a usable $HOME, the user database names the home folder, so that
+// the settings still stay out of the current folder.
+TEST(StartupArgs, HomeFolderFallsBackToTheUserDatabase)
+{
+    EXPECT_EQ(HomeFolder("/home/p"), "/home/p");
+    const std::string fallback = HomeFolder(nullptr);
+    ASSERT_FALSE(fallback.empty());
+    EXPECT_EQ(fallback[0], '/');
+    EXPECT_EQ(HomeFolder("relative"), fallback);
+    EXPECT_EQ(HomeFolder(""), fallback);
+}
+
 TEST(StartupArgs, TheSettingsFolderIsMadeWithTheFoldersAbove)
 {
     TTempFolder folder;
@@ -88,6 +100,7 @@ TEST_F(WindowTest, SettingsKeptInTheFolderTheDesktopEntryGives)
     const std::string config = Folder.File("config/vornia-generator");
     ASSERT_TRUE(MakeFolder(config));
     Window = std::make_unique<TfrmBoard>(Port, 0, config);
+    Window->BoardRandom().UseFixedClock(FixedClockMs);
     ASSERT_TRUE(Window->FormCreate());
     Window->FormClose();
     EXPECT_TRUE(std::filesystem::exists(config + "/VorniaGenerator.ini"));

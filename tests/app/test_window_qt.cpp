@@ -46,12 +46,7 @@ int CountPixels(const QImage& image, const QRect& area, QRgb colour)
 
 class QtWindow : public ::testing::Test {
 protected:
-    void SetUp() override { RandomSource().UseFixedClock(4242); }
-    void TearDown() override
-    {
-        Window.reset();
-        RandomSource().UseSystemClock();
-    }
+    void TearDown() override { Window.reset(); }
 
     void Open(const std::string& ini = "autoVersionCheck=0\r\n")
     {
@@ -71,6 +66,7 @@ protected:
             return true;
         };
         Window = std::make_unique<TfrmBoardQt>(0, Folder.Path, hooks);
+        Window->Logic().BoardRandom().UseFixedClock(4242);
         ASSERT_TRUE(Window->Create());
         Window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(Window.get()));

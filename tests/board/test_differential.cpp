@@ -8,9 +8,7 @@
 namespace vornia {
 namespace {
 
-using testing::SetAllCounts;
-using testing::TFixedClock;
-using testing::TTestOwner;
+using testing::FixedRandom;
 
 struct TOutcome {
     std::vector<TPlateEntry> plates;
@@ -21,12 +19,9 @@ struct TOutcome {
 
 TOutcome Generate(const TBoardSettings& settings, int zoom, std::uint32_t seed, TLookupMode mode)
 {
-    TFixedClock clock(seed);
-    TTestOwner owner;
-    owner.Settings = settings;
-    owner.Zoom = zoom;
-    TPanelBoard panel(owner, mode);
-    panel.GenerateBoard();
+    TRandomSource random = FixedRandom(seed);
+    TPanelBoard panel(mode);
+    panel.GenerateBoard(settings, zoom, random);
     TOutcome outcome;
     for (const auto& e : panel.Plates().All())
         outcome.plates.push_back({e.Text, e.Plate});

@@ -11,8 +11,7 @@
 namespace vornia {
 namespace {
 
-using testing::TFixedClock;
-using testing::TTestOwner;
+using testing::FixedRandom;
 
 // The fifteen non-empty choices of rules.
 std::vector<TFairRules> AllRuleChoices()
@@ -101,25 +100,25 @@ TEST(FairRules, EveryShapeAndChoiceKeepsTheRulesThePiecesAndEverythingElse)
     for (const auto& c : counts)
         for (std::string_view shape : ShapeNames)
             for (std::uint32_t seed = 1; seed <= 6; ++seed) {
-                TTestOwner owner;
-                owner.Settings.Shape = shape;
+                TBoardSettings settings;
+                settings.Shape = shape;
                 if (c.Land > 0)
                     for (std::size_t k = 0; k < 5; ++k)
-                        owner.Settings.*(CountKeys[k].Field) = c.Land;
+                        settings.*(CountKeys[k].Field) = c.Land;
                 if (c.Numbers >= 0)
                     for (std::size_t k = 13; k < 24; ++k)
-                        owner.Settings.*(CountKeys[k].Field) = c.Numbers;
-                TFixedClock clock(seed * 7919);
-                TPanelBoard panel(owner);
-                panel.GenerateBoard();
+                        settings.*(CountKeys[k].Field) = c.Numbers;
+                TRandomSource random = FixedRandom(seed * 7919);
+                TPanelBoard panel;
+                panel.GenerateBoard(settings, 100, random);
                 const TStats stats = panel.ComputeStats();
                 const std::vector<TFixedFields> fixed = FixedFields(panel.Plates());
                 const TPieces pieces = Pieces(panel.Plates());
                 for (const TFairRules& rules : choices) {
                     SCOPED_TRACE(std::string(c.Name) + " " + std::string(shape) + " seed " + std::to_string(seed) +
                                  " " + RulesName(rules));
-                    ASSERT_EQ(ApplyFairRules(panel.Plates(), owner.Zoom, rules, RandomSource()), TFairOutcome::Found);
-                    EXPECT_TRUE(FairRulesHold(panel.Plates(), owner.Zoom, rules));
+                    ASSERT_EQ(ApplyFairRules(panel.Plates(), 100, rules, random), TFairOutcome::Found);
+                    EXPECT_TRUE(FairRulesHold(panel.Plates(), 100, rules));
                     EXPECT_EQ(Pieces(panel.Plates()), pieces);
                     EXPECT_TRUE(DesertsUnnumbered(panel.Plates()));
                     EXPECT_TRUE(FixedFields(panel.Plates()) == fixed);
@@ -130,15 +129,15 @@ TEST(FairRules, EveryShapeAndChoiceKeepsTheRulesThePiecesAndEverythingElse)
 
 TEST(FairRules, TheSameSeedGivesTheSameBoardAndAFairBoardDrawsNothing)
 {
-    TTestOwner owner;
+    const TBoardSettings settings;
     TFairRules all;
     ParseFairWords("all", all);
     std::vector<std::string> first;
     for (int round = 0; round < 2; ++round) {
-        TFixedClock clock(4242);
-        TPanelBoard panel(owner);
-        panel.GenerateBoard();
-        ASSERT_EQ(ApplyFairRules(panel.Plates(), owner.Zoom, all, RandomSource()), TFairOutcome::Found);
+        TRandomSource random = FixedRandom(4242);
+        TPanelBoard panel;
+        panel.GenerateBoard(settings, 100, random);
+        ASSERT_EQ(ApplyFairRules(panel.Plates(), 100, all, random), TFairOutcome::Found);
         std::vector<std::string> lines;
         panel.ListPlates([&](const std::string& line) { lines.push_back(line); });
         if (round == 0)
@@ -146,9 +145,9 @@ TEST(FairRules, TheSameSeedGivesTheSameBoardAndAFairBoardDrawsNothing)
         else
             EXPECT_EQ(lines, first);
 
-        const std::uint32_t state = RandomSource().Seed();
-        ASSERT_EQ(ApplyFairRules(panel.Plates(), owner.Zoom, all, RandomSource()), TFairOutcome::Found);
-        EXPECT_EQ(RandomSource().Seed(), state);
+        const std::uint32_t state = random.Seed();
+        ASSERT_EQ(ApplyFairRules(panel.Plates(), 100, all, random), TFairOutcome::Found);
+        EXPECT_EQ(random.Seed(), state);
     }
 }
 
@@ -204,7 +203,8 @@ TEST(FairRules, ImpossibleRequestsFailAndLeaveTheBoardAlone)
         std::vector<std::string> kinds;
         for (const auto& e : plates.All())
             kinds.push_back(e.Plate.Kind + "/" + e.Plate.Number);
-        const TFairOutcome outcome = ApplyFairRules(plates, 100, rules, RandomSource());
+        TRandomSource random;
+        const TFairOutcome outcome = ApplyFairRules(plates, 100, rules, random);
         EXPECT_EQ(outcome, TFairOutcome::Impossible);
         EXPECT_EQ(FairFailureText(outcome), "No arrangement of these pieces meets the fair-board rules.");
         std::vector<std::string> after;
@@ -214,20 +214,31 @@ TEST(FairRules, ImpossibleRequestsFailAndLeaveTheBoardAlone)
     }
 }
 
+// Two Brick and nothing else always touch: the rule cannot be met, and a
+// generation that asks for it makes no board.
 TEST(FairRules, RandomShapeWithTwoBrickAlone)
 {
     for (std::uint32_t seed : {1u, 99u, 86399999u}) {
-        TTestOwner owner;
-        owner.Settings.Shape = "random";
+        TBoardSettings settings;
+        settings.Shape = "random";
         for (std::size_t k = 0; k < 6; ++k)
-            owner.Settings.*(CountKeys[k].Field) = 0;
-        owner.Settings.BrickCount = 2;
-        TFixedClock clock(seed);
-        TPanelBoard panel(owner);
-        panel.GenerateBoard();
+            settings.*(CountKeys[k].Field) = 0;
+        settings.BrickCount = 2;
+        TRandomSource random = FixedRandom(seed);
+        TPanelBoard panel;
+        ASSERT_TRUE(panel.GenerateBoard(settings, 100, random).Made);
         TFairRules rules;
         rules.NoAdjacentResource = true;
-        EXPECT_EQ(ApplyFairRules(panel.Plates(), owner.Zoom, rules, RandomSource()), TFairOutcome::Impossible);
+        EXPECT_EQ(ApplyFairRules(panel.Plates(), 100, rules, random), TFairOutcome::Impossible);
+
+        settings.Fair = rules;
+        const TGenerationResult failed = panel.GenerateBoard(settings, 100, random);
+        EXPECT_FALSE(failed.Made);
+        EXPECT_EQ(failed.FailureText, "No arrangement of these pieces meets the fair-board rules.");
+        EXPECT_EQ(failed.Name, "");
+        EXPECT_EQ(panel.Registry().Boards().size(), 1u);
+        EXPECT_FALSE(panel.Registry().CurrentIsRegistered());
+        EXPECT_EQ(panel.PlacedPlateCount(), 0);
     }
 }
 
@@ -285,7 +296,7 @@ bool SomeArrangementExists(TFairProblem p)
 
 TEST(FairRules, FindsAnArrangementExactlyWhenEnumerationDoes)
 {
-    TRandomSource dice;
+    TRandomSource dice, solver;
     dice.SetSeed(2024);
     const THexMetrics m = MetricsAtZoom(100);
     int found = 0, impossible = 0;
@@ -356,7 +367,7 @@ TEST(FairRules, FindsAnArrangementExactlyWhenEnumerationDoes)
 
         SCOPED_TRACE("round " + std::to_string(round) + " " + RulesName(rules));
         const TPieces pieces = Pieces(plates);
-        const TFairOutcome outcome = ApplyFairRules(plates, 100, rules, RandomSource());
+        const TFairOutcome outcome = ApplyFairRules(plates, 100, rules, solver);
         ASSERT_EQ(outcome, exists ? TFairOutcome::Found : TFairOutcome::Impossible);
         if (exists) {
             ++found;
@@ -434,21 +445,22 @@ TEST(FairRules, GenerationWithRulesChangesOnlyKindsAndNumbers)
             if (shape != "random" && std::string_view(mass) != "any")
                 continue;
             SCOPED_TRACE(std::string(shape) + " " + mass);
-            TTestOwner plainOwner, fairOwner;
-            plainOwner.Settings.Shape = fairOwner.Settings.Shape = shape;
-            plainOwner.Settings.MassDensity = fairOwner.Settings.MassDensity = mass;
-            fairOwner.Settings.Fair = all;
-            TFixedClock clock(31337);
-            TPanelBoard plain(plainOwner), fair(fairOwner);
-            plain.GenerateBoard();
-            fair.GenerateBoard();
-            EXPECT_EQ(fair.BoardName(), plain.BoardName());
+            TBoardSettings plainSettings;
+            plainSettings.Shape = shape;
+            plainSettings.MassDensity = mass;
+            TBoardSettings fairSettings = plainSettings;
+            fairSettings.Fair = all;
+            TRandomSource random = FixedRandom(31337);
+            TPanelBoard plain, fair;
+            const TGenerationResult plainMade = plain.GenerateBoard(plainSettings, 100, random);
+            const TGenerationResult fairMade = fair.GenerateBoard(fairSettings, 100, random);
+            EXPECT_TRUE(fairMade.Made);
+            EXPECT_EQ(fairMade.Name, plainMade.Name);
             EXPECT_EQ(fair.Attempts(), plain.Attempts());
-            EXPECT_EQ(fairOwner.LastStats, plainOwner.LastStats);
-            EXPECT_EQ(fairOwner.Calls, plainOwner.Calls);
+            EXPECT_EQ(fairMade.Stats, plainMade.Stats);
             EXPECT_TRUE(FixedFields(fair.Plates()) == FixedFields(plain.Plates()));
             EXPECT_EQ(Pieces(fair.Plates()), Pieces(plain.Plates()));
-            EXPECT_TRUE(FairRulesHold(fair.Plates(), fairOwner.Zoom, all));
+            EXPECT_TRUE(FairRulesHold(fair.Plates(), 100, all));
         }
 }
 

@@ -3,16 +3,16 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <thread>
 
 #include "board/ordered_picker.h"
+#include "board/status_texts.h"
 #include "board_test_support.h"
 
 namespace vornia {
 namespace {
 
-using testing::SetAllCounts;
-using testing::TFixedClock;
-using testing::TTestOwner;
+using testing::FixedRandom;
 
 TEST(RandomSource, LinearCongruentialStepAndUpperBits)
 {
@@ -46,18 +46,19 @@ TEST(OrderedPicker, TakesTheSameEntriesAsDeletingFromAList)
 
 class Generation : public ::testing::Test {
 protected:
-    TTestOwner owner;
-    TPanelBoard panel{owner};
-    TFixedClock clock{777};
+    TBoardSettings settings;
+    TPanelBoard panel;
+    TRandomSource random = FixedRandom(777);
+    TGenerationResult Generate() { return panel.GenerateBoard(settings, 100, random); }
 };
 
 TEST_F(Generation, TraditionalBoardIsNamedCountedAndDealt)
 {
-    panel.GenerateBoard();
+    const TGenerationResult made = Generate();
+    EXPECT_TRUE(made.Made);
+    EXPECT_EQ(made.Name, "[New traditional 1]");
     EXPECT_EQ(panel.BoardName(), "[New traditional 1]");
-    EXPECT_EQ(owner.Captions, (std::vector<std::string>{"", "[New traditional 1]"}));
-    EXPECT_EQ(owner.Calls, (std::vector<std::string>{"caption", "caption", "menu", "stats", "paint"}));
-    EXPECT_EQ(owner.MenuItems, (std::vector<std::string>{"[New traditional 1]"}));
+    EXPECT_EQ(made.FailureText, "");
     const TPlateList& plates = panel.Plates();
     ASSERT_EQ(plates.Count(), 37);
     std::map<std::string, int> numbers;
@@ -85,42 +86,43 @@ TEST_F(Generation, TraditionalBoardIsNamedCountedAndDealt)
     }
     EXPECT_EQ(minX, 10);
     EXPECT_EQ(minY, 33);
-    EXPECT_EQ(owner.LastStats.PlainWaters, 9);
-    EXPECT_EQ(FormatAverage(owner.LastStats.LowestAverage), "1.89");
-    EXPECT_EQ(owner.LastStats.LandMass, "high");
+    EXPECT_EQ(made.Stats.PlainWaters, 9);
+    EXPECT_EQ(FormatAverage(made.Stats.LowestAverage), "1.89");
+    EXPECT_EQ(made.Stats.LandMass, "high");
+    EXPECT_EQ(made.Stats.Attempts, 0);
 
-    panel.GenerateBoard();
+    EXPECT_EQ(Generate().Name, "[New traditional 2]");
     EXPECT_EQ(panel.BoardName(), "[New traditional 2]");
     EXPECT_EQ(panel.Registry().Boards().size(), 2u);
 }
 
 TEST_F(Generation, ShapeKeepsItsCapitalsInTheName)
 {
-    owner.Settings.Shape = "Dog Leg";
-    panel.GenerateBoard();
+    settings.Shape = "Dog Leg";
+    Generate();
     EXPECT_EQ(panel.BoardName(), "[New Dog Leg 1]");
     EXPECT_EQ(testing::LandRows(panel.Plates()), (std::vector<int>{2, 3, 4, 4, 4, 2}));
 }
 
 TEST_F(Generation, FailedRandomBoardKeepsTheCounterAndThePreviousName)
 {
-    panel.GenerateBoard();
-    owner.Settings.Shape = "random";
-    owner.Settings.MassDensity = "high";
-    SetAllCounts(owner.Settings, 0);
-    owner.Settings.GrainCount = 2; // two land plates: the category is always empty
-    owner.Calls.clear();
-    panel.GenerateBoard();
+    Generate();
+    settings.Shape = "random";
+    settings.MassDensity = "high";
+    SetAllCounts(settings, 0);
+    settings.GrainCount = 2; // two land plates: the category is always empty
+    const TGenerationResult failed = Generate();
     EXPECT_EQ(panel.Attempts(), MaxRandomAttempts);
-    EXPECT_EQ(owner.StatusFlags, rsFailed);
-    EXPECT_EQ(owner.Calls, (std::vector<std::string>{"caption", "reset"}));
+    EXPECT_FALSE(failed.Made);
+    EXPECT_EQ(failed.FailureText, FailedBoardText);
+    EXPECT_EQ(failed.Name, "");
     EXPECT_EQ(panel.BoardName(), "[New traditional 1]");
+    EXPECT_FALSE(panel.Registry().CurrentIsRegistered());
     EXPECT_EQ(panel.Registry().Boards().size(), 1u);
     EXPECT_EQ(panel.PlacedPlateCount(), 0);
 
-    owner.Settings.MassDensity = "any";
-    panel.GenerateBoard();
-    EXPECT_EQ(panel.BoardName(), "[New random 2]");
+    settings.MassDensity = "any";
+    EXPECT_EQ(Generate().Name, "[New random 2]");
     EXPECT_EQ(panel.Attempts(), 1);
 }
 
@@ -141,26 +143,23 @@ TEST_F(Generation, RandomLandMassEdges)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        SetAllCounts(owner.Settings, 0);
-        owner.Settings.Shape = "random";
-        owner.Settings.MassDensity = row.mass;
-        owner.Settings.OreCount = row.land;
-        owner.Settings.WaterCount = 3;
-        panel.Registry().NewPlateList();
-        panel.GenerateBoard();
-        EXPECT_EQ(owner.StatusFlags == rsFailed, !row.success);
+        SetAllCounts(settings, 0);
+        settings.Shape = "random";
+        settings.MassDensity = row.mass;
+        settings.OreCount = row.land;
+        settings.WaterCount = 3;
+        EXPECT_EQ(Generate().Made, row.success);
         EXPECT_EQ(panel.Attempts(), row.attempts);
-        owner.StatusFlags = -1;
     }
 }
 
 TEST_F(Generation, DealingWithCustomCounts)
 {
-    owner.Settings.Shape = "cross";
-    SetAllCounts(owner.Settings, 0);
-    owner.Settings.BrickCount = 6;
-    owner.Settings.PieSevenCount = 4; // fewer numbers than land: the last land plates get none
-    panel.GenerateBoard();
+    settings.Shape = "cross";
+    SetAllCounts(settings, 0);
+    settings.BrickCount = 6;
+    settings.PieSevenCount = 4; // fewer numbers than land: the last land plates get none
+    Generate();
     int withNumber = 0, lastNumbered = -1, firstBare = -1;
     for (int i = 0; i < panel.Plates().Count(); ++i) {
         const auto& p = panel.Plates()[i];
@@ -175,10 +174,10 @@ TEST_F(Generation, DealingWithCustomCounts)
     EXPECT_EQ(withNumber, 4);
     EXPECT_LT(lastNumbered, firstBare == 4 ? 4 : 99);
 
-    owner.Settings.PieSevenCount = 0;
-    owner.Settings.PieTwoCount = 50; // more numbers than land: the surplus is on no plate
-    owner.Settings.DesertCount = 0;
-    panel.GenerateBoard();
+    settings.PieSevenCount = 0;
+    settings.PieTwoCount = 50; // more numbers than land: the surplus is on no plate
+    settings.DesertCount = 0;
+    Generate();
     for (const auto& e : panel.Plates().All())
         EXPECT_EQ(e.Plate.Number, "2");
 }
@@ -189,12 +188,12 @@ TEST(GenerationProperties, EveryShapeConservesPlatesAndTurnsHarboursToLand)
     for (auto shape : ShapeNames) {
         for (std::uint32_t seed : {1u, 2u, 99u, 4321u, 86399999u}) {
             SCOPED_TRACE(std::string(shape) + " seed " + std::to_string(seed));
-            TFixedClock clock(seed);
-            TTestOwner owner;
-            owner.Settings.Shape = std::string(shape);
-            owner.Settings.WaterCount = 30;
-            TPanelBoard panel(owner);
-            panel.GenerateBoard();
+            TRandomSource random = FixedRandom(seed);
+            TBoardSettings settings;
+            settings.Shape = std::string(shape);
+            settings.WaterCount = 30;
+            TPanelBoard panel;
+            panel.GenerateBoard(settings, 100, random);
             ASSERT_EQ(panel.Registry().Boards().size(), 1u);
             const TPlateList& plates = panel.Plates();
             const int expected = shape == "traditional" ? 37 : 19 + 30 + 9;
@@ -230,21 +229,58 @@ TEST(GenerationProperties, EveryShapeConservesPlatesAndTurnsHarboursToLand)
     }
 }
 
+std::vector<TResourcePlate> PlatesOf(const TPanelBoard& panel)
+{
+    std::vector<TResourcePlate> plates;
+    for (const auto& e : panel.Plates().All())
+        plates.push_back(e.Plate);
+    return plates;
+}
+
 TEST(GenerationProperties, SameSeedSameBoard)
 {
     auto make = [](std::uint32_t seed) {
-        TFixedClock clock(seed);
-        TTestOwner owner;
-        owner.Settings.Shape = "random";
-        TPanelBoard panel(owner);
-        panel.GenerateBoard();
-        std::vector<TResourcePlate> plates;
-        for (const auto& e : panel.Plates().All())
-            plates.push_back(e.Plate);
-        return plates;
+        TRandomSource random = FixedRandom(seed);
+        TBoardSettings settings;
+        settings.Shape = "random";
+        TPanelBoard panel;
+        panel.GenerateBoard(settings, 100, random);
+        return PlatesOf(panel);
     };
     EXPECT_EQ(make(5), make(5));
     EXPECT_NE(make(5), make(6));
+}
+
+// Each panel draws from its own generator only: boards made at the same time
+// on two threads are the boards each makes alone.
+TEST(GenerationProperties, TwoSourcesAtOnceMakeTheBoardsEachMakesAlone)
+{
+    TBoardSettings randomShape, fair;
+    randomShape.Shape = "random";
+    randomShape.MassDensity = "medium";
+    fair.Fair.NoAdjacentRed = true;
+    fair.Fair.BalancedPips = true;
+    using TBoards = std::vector<std::vector<TResourcePlate>>;
+    auto make = [](const TBoardSettings& settings, std::uint32_t seed, TBoards& boards) {
+        TRandomSource random = FixedRandom(seed);
+        TPanelBoard panel;
+        for (int i = 0; i < 20; ++i)
+            if (panel.GenerateBoard(settings, 75, random).Made)
+                boards.push_back(PlatesOf(panel));
+    };
+    TBoards randomAlone, fairAlone, randomAtOnce, fairAtOnce;
+    make(randomShape, 11, randomAlone);
+    make(fair, 22, fairAlone);
+    {
+        std::thread one(make, std::cref(randomShape), 11u, std::ref(randomAtOnce));
+        std::thread other(make, std::cref(fair), 22u, std::ref(fairAtOnce));
+        one.join();
+        other.join();
+    }
+    EXPECT_EQ(randomAlone.size(), 20u);
+    EXPECT_EQ(fairAlone.size(), 20u);
+    EXPECT_EQ(randomAtOnce, randomAlone);
+    EXPECT_EQ(fairAtOnce, fairAlone);
 }
 
 } // namespace

@@ -8,15 +8,15 @@
 namespace vornia {
 namespace {
 
+using testing::FixedRandom;
 using testing::LandRows;
-using testing::TTestOwner;
 
 // A panel whose list holds the given kinds, unplaced, in this order.
 class LayoutTest : public ::testing::Test {
 protected:
-    TTestOwner owner;
-    TPanelBoard panel{owner};
-    TBoardLayout layout{panel};
+    TPanelBoard panel;
+    TRandomSource random = FixedRandom(1234);
+    TBoardLayout layout{panel, random, "any"};
     void Walk(const char* shape)
     {
         const TWalkedShape* row = FindWalkedShape(shape);
@@ -169,7 +169,7 @@ TEST_F(LayoutTest, TraditionalRingAndLandPositions)
 
 TEST_F(LayoutTest, TraditionalAtHalfZoom)
 {
-    owner.Zoom = 50;
+    panel.SetZoom(50);
     AddPlates(19, "Grain");
     AddPlates(18, "Water");
     layout.BuildTraditional();
@@ -182,7 +182,6 @@ TEST_F(LayoutTest, SingleLandPlateIsRingedHarboursFirst)
     AddPlates(1, "Ore");
     AddPlates(4, "Water");
     AddPlates(3, "Water", "Wool");
-    testing::TFixedClock clock(1234);
     layout.BuildCross();
     EXPECT_EQ(panel.PlacedPlateCount(), 7);
     EXPECT_EQ(PlacedPositions().size(), 7u);

@@ -12,13 +12,13 @@
 namespace vornia {
 namespace {
 
-using testing::TTestOwner;
+using testing::FixedRandom;
 
 TEST(ShapeTable, EveryNameLaysOutAndNothingElseDoes)
 {
-    TTestOwner owner;
-    TPanelBoard panel(owner);
-    TBoardLayout layout(panel);
+    TPanelBoard panel;
+    TRandomSource random = FixedRandom(1);
+    TBoardLayout layout(panel, random, "any");
     for (std::string_view shape : ShapeNames) {
         SCOPED_TRACE(shape);
         EXPECT_TRUE(IsKnownShape(shape));

@@ -1,21 +1,11 @@
 #include "files/open_board.h"
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "board/plain_owner.h"
+#include "board/random_source.h"
 
 namespace vornia {
 namespace {
-
-// Logs what the panel asks of its window, in order.
-struct TLoggingOwner : TPlainBoardOwner {
-    std::vector<std::string> Log;
-    void SetBoardCaption(const std::string& name) override { Log.push_back("caption " + name); }
-    void ResetStatusBar(int flags) override { Log.push_back("status " + std::to_string(flags)); }
-    void AddBoardMenuItem(const std::string& name) override { Log.push_back("menu " + name); }
-    void PaintBoard() override { Log.push_back("paint"); }
-};
 
 TBoardFileContent BoardText(int count, int zoom)
 {
@@ -26,40 +16,36 @@ TBoardFileContent BoardText(int count, int zoom)
 
 TEST(OpenBoard, TheFileBecomesTheCurrentRegisteredBoardAndAnEarlierOneStays)
 {
-    TLoggingOwner owner;
-    TPanelBoard panel(owner);
-    OpenBoard(panel, BoardText(1, 100), "/boards/a.mirl", nullptr);
+    TPanelBoard panel;
+    EXPECT_EQ(OpenBoard(panel, BoardText(1, 100), "/boards/a.mirl").Name, "[/boards/a.mirl]");
     const TPlateList* first = &panel.Plates();
     // A random layout that gives up leaves its attempts behind.
-    owner.Settings.Shape = "random";
-    owner.Settings.MassDensity = "high";
-    for (const TCountKey& key : CountKeys)
-        owner.Settings.*key.Field = 0;
-    owner.Settings.GrainCount = 2; // two land plates never make a land mass
-    panel.GenerateBoard();
+    TBoardSettings settings;
+    settings.Shape = "random";
+    settings.MassDensity = "high";
+    SetAllCounts(settings, 0);
+    settings.GrainCount = 2; // two land plates never make a land mass
+    TRandomSource random;
+    ASSERT_FALSE(panel.GenerateBoard(settings, 100, random).Made);
     ASSERT_EQ(panel.Attempts(), MaxRandomAttempts);
-    owner.Log.clear();
 
-    // The zoom is followed between the old board and the opened one, so that
-    // neither is moved onto the other's grid.
-    int platesWhenZoomFollowed = -1;
-    OpenBoard(panel, BoardText(2, 50), "/boards/b.mirl", [&](int zoom) {
-        owner.Log.push_back("zoom " + std::to_string(zoom));
-        platesWhenZoomFollowed = panel.Plates().Count();
-    });
-    EXPECT_EQ(platesWhenZoomFollowed, 0);
-    EXPECT_THAT(owner.Log, ::testing::ElementsAre("status 1", "zoom 50", "caption [/boards/b.mirl]",
-                                                  "menu [/boards/b.mirl]", "paint"));
+    // The board's zoom becomes the panel's; the statistics are measured on it.
+    const TGenerationResult opened = OpenBoard(panel, BoardText(2, 50), "/boards/b.mirl");
+    EXPECT_TRUE(opened.Made);
+    EXPECT_EQ(opened.Name, "[/boards/b.mirl]");
+    EXPECT_EQ(opened.FailureText, "");
+    EXPECT_EQ(panel.Zoom(), 50);
     ASSERT_EQ(panel.Registry().Boards().size(), 2u);
     EXPECT_EQ(panel.Registry().Boards()[0].List.get(), first);
     EXPECT_EQ(panel.Registry().Boards()[1].List.get(), &panel.Plates());
     EXPECT_EQ(panel.Plates().Count(), 2);
     EXPECT_EQ(panel.Attempts(), 0);
-    EXPECT_EQ(owner.LastStats, panel.ComputeStats());
+    EXPECT_EQ(opened.Stats, panel.ComputeStats());
+    EXPECT_EQ(opened.Stats.PlainWaters, 0);
 
     // The same file again (names compare without regard to case) replaces its
     // entry; content without plates opens as an empty board.
-    OpenBoard(panel, TBoardFileContent{}, "/BOARDS/B.mirl", nullptr);
+    OpenBoard(panel, TBoardFileContent{}, "/BOARDS/B.mirl");
     ASSERT_EQ(panel.Registry().Boards().size(), 2u);
     EXPECT_EQ(panel.Registry().Boards()[1].Name, "[/BOARDS/B.mirl]");
     EXPECT_EQ(panel.Registry().Boards()[1].List.get(), &panel.Plates());

@@ -11,7 +11,7 @@
 
 #include "board/board_layout.h"
 #include "board/panel_board.h"
-#include "board/plain_owner.h"
+#include "board/random_source.h"
 #include "files/board_file.h"
 #include "files/ini_file.h"
 #include "files/open_board.h"
@@ -20,8 +20,6 @@
 namespace {
 
 using namespace vornia;
-
-using TFuzzOwner = TPlainBoardOwner;
 
 // Beyond this many plates the literal scans are too slow to compare with.
 constexpr int MaxPlatesForScans = 64;
@@ -41,7 +39,8 @@ void CheckIndexAgainstScan(TPanelBoard& panel)
     auto copy = std::make_unique<TPlateList>();
     for (const TPlateEntry& e : plates.All())
         copy->Add(e.Text, e.Plate);
-    TPanelBoard scanning(panel.OwnerForm(), TLookupMode::LiteralScan);
+    TPanelBoard scanning(TLookupMode::LiteralScan);
+    scanning.SetZoom(panel.Zoom());
     scanning.Registry().AdoptPlateList(std::move(copy));
     FUZZ_CHECK(scanning.ComputeStats() == panel.ComputeStats());
 }
@@ -85,28 +84,28 @@ TCorner CornerOf(const TPlateList& plates)
 // corner stays and a second round trip changes nothing (the first one puts
 // the plates on the grid); near them positions wrap, which must not be
 // undefined behaviour.
-void CheckRescale(TPanelBoard& panel, TFuzzOwner& owner, int otherZoom)
+void CheckRescale(TPanelBoard& panel, int otherZoom)
 {
     TPlateList& plates = panel.Plates();
-    const int zoom = owner.Zoom;
+    const int zoom = panel.Zoom();
     const TCorner corner = CornerOf(plates);
     const bool small = Span(plates, &TResourcePlate::X) < (std::int64_t{1} << 26) &&
                        Span(plates, &TResourcePlate::Y) < (std::int64_t{1} << 26) &&
                        std::int64_t{corner.X} + (std::int64_t{1} << 28) < std::numeric_limits<std::int32_t>::max() &&
                        std::int64_t{corner.Y} + (std::int64_t{1} << 28) < std::numeric_limits<std::int32_t>::max();
 
-    FUZZ_CHECK(RescalePlates(plates, zoom, otherZoom) == !plates.Empty());
+    FUZZ_CHECK(RescaleBoard(plates, zoom, otherZoom) == !plates.Empty());
     if (small)
         FUZZ_CHECK(CornerOf(plates) == corner);
-    RescalePlates(plates, otherZoom, zoom);
+    RescaleBoard(plates, otherZoom, zoom);
     if (!small)
         return;
     FUZZ_CHECK(CornerOf(plates) == corner);
     std::vector<TResourcePlate> once;
     for (const auto& e : plates.All())
         once.push_back(e.Plate);
-    RescalePlates(plates, zoom, otherZoom);
-    RescalePlates(plates, otherZoom, zoom);
+    RescaleBoard(plates, zoom, otherZoom);
+    RescaleBoard(plates, otherZoom, zoom);
     for (int i = 0; i < plates.Count(); ++i)
         FUZZ_CHECK(plates[i] == once[static_cast<std::size_t>(i)]);
 }
@@ -147,14 +146,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     CheckSaveAndReopen(*content.Plates, content.Zoom);
 
-    TFuzzOwner owner;
-    TPanelBoard panel(owner);
-    OpenBoard(panel, std::move(content), "fuzz.mirl", [&owner](int zoom) { owner.Zoom = zoom; });
-    CheckStats(panel.ComputeStats(), count);
+    TPanelBoard panel;
+    const TGenerationResult opened = OpenBoard(panel, std::move(content), "fuzz.mirl");
+    FUZZ_CHECK(opened.Made && opened.Stats == panel.ComputeStats());
+    CheckStats(opened.Stats, count);
     CheckIndexAgainstScan(panel);
 
-    const int otherZoom = owner.Zoom == 50 ? 75 : 50;
-    CheckRescale(panel, owner, otherZoom);
+    const int otherZoom = panel.Zoom() == 50 ? 75 : 50;
+    CheckRescale(panel, otherZoom);
     FUZZ_CHECK(panel.Plates().Count() == count && panel.Plates().PlacedCount() == count);
     CheckIndexAgainstScan(panel);
 
@@ -162,11 +161,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<TPlateEntry>& all = panel.Plates().All();
     const std::uint32_t dx = all.empty() ? 0 : static_cast<std::uint32_t>(all.back().Plate.X) -
                                                  static_cast<std::uint32_t>(all.front().Plate.X);
-    TBoardLayout(panel).MoveToCorner();
+    TRandomSource unused;
+    TBoardLayout(panel, unused, "any").MoveToCorner();
     if (!all.empty())
         FUZZ_CHECK(static_cast<std::uint32_t>(all.back().Plate.X) - static_cast<std::uint32_t>(all.front().Plate.X) ==
                    dx);
     CheckStats(panel.ComputeStats(), count);
-    CheckSaveAndReopen(panel.Plates(), owner.Zoom);
+    CheckSaveAndReopen(panel.Plates(), panel.Zoom());
     return 0;
 }

@@ -7,15 +7,12 @@
 #include <vector>
 
 #include "board/panel_board.h"
-#include "board/plain_owner.h"
 #include "files/board_file.h"
 #include "files/file_utils.h"
 #include "files/open_board.h"
 #include "hostile_support.h"
 
 namespace vornia::hostile {
-
-using TTestOwner = TPlainBoardOwner;
 
 struct TOpenedBoard {
     bool Opened = false;
@@ -38,13 +35,9 @@ inline TOpenedBoard OpenBoardFile(const std::string& path)
 
 // A panel holding an opened board at the file's zoom, opened as Open does.
 struct TOpenedPanel {
-    TTestOwner Owner;
-    TPanelBoard Panel{Owner};
+    TPanelBoard Panel;
 
-    explicit TOpenedPanel(TBoardFileContent content)
-    {
-        OpenBoard(Panel, std::move(content), "opened", [this](int zoom) { Owner.Zoom = zoom; });
-    }
+    explicit TOpenedPanel(TBoardFileContent content) { OpenBoard(Panel, std::move(content), "opened"); }
 };
 
 // The text Save As writes for the plates.

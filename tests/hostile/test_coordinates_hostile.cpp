@@ -30,11 +30,10 @@ struct TGenerated {
 // A traditional board with a fixed seed, as vornia-cli makes it.
 TGenerated GenerateTraditional()
 {
-    TTestOwner owner;
-    RandomSource().UseFixedClock(4242);
-    TPanelBoard panel(owner);
-    panel.GenerateBoard();
-    RandomSource().UseSystemClock();
+    TRandomSource random;
+    random.UseFixedClock(4242);
+    TPanelBoard panel;
+    panel.GenerateBoard(TBoardSettings{}, 100, random);
     TGenerated g{{}, panel.ComputeStats(), 0, 0, 0, 0};
     g.MinX = g.MinY = std::numeric_limits<std::int32_t>::max();
     g.MaxX = g.MaxY = std::numeric_limits<std::int32_t>::min();
@@ -102,13 +101,13 @@ TEST(HostileCoordinates, BoardsAtTheEndsOfTheRangeKeepTheirNeighbours)
         std::vector<TResourcePlate> before(panel.Plates().All().size());
         for (int i = 0; i < panel.Plates().Count(); ++i)
             before[static_cast<std::size_t>(i)] = panel.Plates()[i];
-        ASSERT_TRUE(RescalePlates(panel.Plates(), 100, 50));
-        opened.Owner.Zoom = 50;
+        ASSERT_TRUE(RescaleBoard(panel.Plates(), 100, 50));
+        panel.SetZoom(50);
         if (!row.Wraps) {
             EXPECT_EQ(panel.ComputeStats(), g.Stats);
         }
-        ASSERT_TRUE(RescalePlates(panel.Plates(), 50, 100));
-        opened.Owner.Zoom = 100;
+        ASSERT_TRUE(RescaleBoard(panel.Plates(), 50, 100));
+        panel.SetZoom(100);
         EXPECT_EQ(panel.Plates().PlacedCount(), static_cast<int>(g.Plates.size()));
         if (!row.Wraps) {
             for (int i = 0; i < panel.Plates().Count(); ++i)
@@ -117,7 +116,8 @@ TEST(HostileCoordinates, BoardsAtTheEndsOfTheRangeKeepTheirNeighbours)
 
         // The move to the corner of a board read back is a plain move (modulo 2^32).
         TOpenedPanel reread(OpenBoardFile(path).Content);
-        TBoardLayout(reread.Panel).MoveToCorner();
+        TRandomSource unused;
+        TBoardLayout(reread.Panel, unused, "any").MoveToCorner();
         EXPECT_EQ(Offsets(reread.Panel.Plates()), offsets);
         EXPECT_EQ(reread.Panel.ComputeStats(), g.Stats);
     }

@@ -6,6 +6,7 @@
 #include <sstream>
 #include <string>
 
+#include "board/random_source.h"
 #include "board/status_texts.h"
 #include "board_fixture.h"
 #include "cli/cli_run.h"
@@ -145,11 +146,9 @@ TEST(HostileSettings, EveryCountAtItsMaximumStillEndsQuickly)
     }
 
     // The attempts of "high", through the panel the tool drives.
-    TTestOwner owner;
-    owner.Settings = LoadSettingsFile(path).Board;
-    TPanelBoard panel(owner);
-    panel.GenerateBoard();
-    EXPECT_TRUE(owner.Failed);
+    TRandomSource random;
+    TPanelBoard panel;
+    EXPECT_FALSE(panel.GenerateBoard(LoadSettingsFile(path).Board, 100, random).Made);
     EXPECT_EQ(panel.Attempts(), MaxRandomAttempts);
 }
 

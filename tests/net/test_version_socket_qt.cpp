@@ -28,39 +28,39 @@ constexpr int WaitLimitMs = 5000;
 // never answers. Records the request bytes and whether the client hung up.
 class TVersionServer {
 public:
-    explicit TVersionServer(std::vector<QByteArray> pieces, int pauseMs = 0,
-                            bool answerAtOnce = false)
-        : pieces_(std::move(pieces)), pauseMs_(pauseMs), answerAtOnce_(answerAtOnce) {
-        EXPECT_TRUE(server_.listen(QHostAddress::LocalHost, 0));
-        QObject::connect(&server_, &QTcpServer::newConnection, [this] { Accept(); });
+    explicit TVersionServer(std::vector<QByteArray> pieces, int pauseMs = 0, bool answerAtOnce = false)
+        : Pieces(std::move(pieces)), PauseMs(pauseMs), AnswerAtOnce(answerAtOnce)
+    {
+        EXPECT_TRUE(Server.listen(QHostAddress::LocalHost, 0));
+        QObject::connect(&Server, &QTcpServer::newConnection, [this] { Accept(); });
     }
 
-    int Port() const { return server_.serverPort(); }
-    const QByteArray& Request() const { return request_; }
-    bool ClientHungUp() const { return hungUp_; }
-    bool Connected() const { return client_ != nullptr; }
+    int Port() const { return Server.serverPort(); }
+    const QByteArray& Request() const { return RequestBytes; }
+    bool ClientHungUp() const { return HungUp; }
+    bool Connected() const { return Client != nullptr; }
 
 private:
     void Accept() {
-        client_ = server_.nextPendingConnection();
-        QObject::connect(client_, &QTcpSocket::disconnected, [this] { hungUp_ = true; });
-        QObject::connect(client_, &QTcpSocket::readyRead, [this] {
-            request_ += client_->readAll();
-            if (request_.contains("\r\n\r\n"))
+        Client = Server.nextPendingConnection();
+        QObject::connect(Client, &QTcpSocket::disconnected, [this] { HungUp = true; });
+        QObject::connect(Client, &QTcpSocket::readyRead, [this] {
+            RequestBytes += Client->readAll();
+            if (RequestBytes.contains("\r\n\r\n"))
                 Answer();
         });
-        if (answerAtOnce_)
+        if (AnswerAtOnce)
             Answer();
     }
 
     void Answer() {
-        if (answered_)
+        if (Answered)
             return;
-        answered_ = true;
-        for (std::size_t i = 0; i < pieces_.size(); ++i) {
-            QPointer<QTcpSocket> client = client_;
-            const QByteArray piece = pieces_[i];
-            QTimer::singleShot(static_cast<int>(i) * pauseMs_, client_, [client, piece] {
+        Answered = true;
+        for (std::size_t i = 0; i < Pieces.size(); ++i) {
+            QPointer<QTcpSocket> client = Client;
+            const QByteArray piece = Pieces[i];
+            QTimer::singleShot(static_cast<int>(i) * PauseMs, Client, [client, piece] {
                 if (client && client->state() == QAbstractSocket::ConnectedState) {
                     client->write(piece);
                     client->flush();
@@ -69,14 +69,14 @@ private:
         }
     }
 
-    QTcpServer server_;
-    std::vector<QByteArray> pieces_;
-    int pauseMs_;
-    bool answerAtOnce_;
-    QTcpSocket* client_ = nullptr;
-    QByteArray request_;
-    bool answered_ = false;
-    bool hungUp_ = false;
+    QTcpServer Server;
+    std::vector<QByteArray> Pieces;
+    int PauseMs;
+    bool AnswerAtOnce;
+    QTcpSocket* Client = nullptr;
+    QByteArray RequestBytes;
+    bool Answered = false;
+    bool HungUp = false;
 };
 
 // A check on a real socket; the run itself listens in the window's place.

@@ -18,6 +18,7 @@
 #include "ui/mirl_buttons_qt.h"
 #include "ui/mirl_combobox_qt.h"
 #include "ui/mirl_edit_qt.h"
+#include "ui/qstring_qt.h"
 
 namespace vornia {
 namespace {
@@ -93,8 +94,9 @@ TEST_F(CustomOptionsDialog, LaidOutAsDesigned)
         QWidget* widget;
         QRect rect;
     } rows[] = {
-        {"btnOk", Dialog->btnOk, {538, bottom + 5, 80, 20}},
-        {"btnCancel", Dialog->btnCancel, {623, bottom + 5, 80, 20}},
+        // OK and Cancel keep their distance from the bottom-right corner.
+        {"btnOk", Dialog->btnOk, {943 - 175, bottom + 5, 80, 20}},
+        {"btnCancel", Dialog->btnCancel, {943 - 90, bottom + 5, 80, 20}},
         {"imgBoard", Dialog->imgBoard, {480 + 5, 50, 219, 187}},
         {"grpShape", Dialog->grpShape, {5, 5, 461, 51}},
         {"cboShape", Dialog->cboShape, {5 + 10, 5 + 17, 220, 23}},
@@ -125,7 +127,7 @@ TEST_F(CustomOptionsDialog, ListsInTheirOrder)
     Open();
     QStringList shapes;
     for (auto name : ShapeNames)
-        shapes.append(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+        shapes.append(ToQString(name));
     EXPECT_EQ(Dialog->cboShape->Items(), shapes);
     EXPECT_EQ(shapes.at(11), QStringLiteral("valley"));
     EXPECT_EQ(Dialog->cboLandMass->Items(),

@@ -6,7 +6,6 @@
 #include <QTemporaryDir>
 
 #include "board/panel_board.h"
-#include "board/plain_owner.h"
 #include "board/random_source.h"
 #include "image_probe_qt.h"
 #include "plates_for_tests.h"
@@ -104,16 +103,13 @@ QImage Argb(const QImage& image)
 // tokens, and rows of hexes cut by every band boundary.
 void RandomBoard(TPlateList& plates, int zoom)
 {
-    TPlainBoardOwner owner;
-    owner.Settings.Shape = "random";
-    for (const auto& key : CountKeys)
-        owner.Settings.*(key.Field) = 12;
-    owner.Zoom = zoom;
-    RandomSource().UseFixedClock(4242);
-    TPanelBoard panel(owner);
-    panel.GenerateBoard();
-    RandomSource().UseSystemClock();
-    ASSERT_FALSE(owner.Failed);
+    TBoardSettings settings;
+    settings.Shape = "random";
+    SetAllCounts(settings, 12);
+    TRandomSource random;
+    random.UseFixedClock(4242);
+    TPanelBoard panel;
+    ASSERT_TRUE(panel.GenerateBoard(settings, zoom, random).Made);
     for (const TPlateEntry& entry : panel.Plates().All())
         plates.Add(entry.Text, entry.Plate);
 }

@@ -14,7 +14,6 @@
 #include <sstream>
 
 #include "board/panel_board.h"
-#include "board/plain_owner.h"
 #include "board/random_source.h"
 #include "image_probe_qt.h"
 #include "pdf_tools_qt.h"
@@ -22,6 +21,7 @@
 #include "render/board_pages_qt.h"
 #include "render/board_picture_qt.h"
 #include "render/picture_files_qt.h"
+#include "render/qimage_canvas_qt.h"
 
 namespace vornia {
 namespace {
@@ -38,17 +38,16 @@ using testing::ValueAfter;
 
 // A board as the window makes it, at the zoom given.
 struct TMadeBoard {
-    TMadeBoard(const std::string& shape, int zoom, std::uint32_t seed) : Panel(Owner)
+    TMadeBoard(const std::string& shape, int zoom, std::uint32_t seed)
     {
-        Owner.Settings.Shape = shape;
-        Owner.Zoom = zoom;
-        RandomSource().UseFixedClock(seed);
-        Panel.GenerateBoard();
-        RandomSource().UseSystemClock();
+        TBoardSettings settings;
+        settings.Shape = shape;
+        TRandomSource random;
+        random.UseFixedClock(seed);
+        Panel.GenerateBoard(settings, zoom, random);
     }
     const TPlateList& Plates() const { return Panel.Plates(); }
 
-    TPlainBoardOwner Owner;
     TPanelBoard Panel;
 };
 
@@ -350,6 +349,116 @@ TEST_F(PictureFiles, ABookletHasAPagePerBoardHeadedByItsName)
         EXPECT_EQ(text.rfind(board.Name, 0), 0u) << text; // the heading comes first
         const QImage picture = PdfPage(File("booklet.pdf"), 20, File("page"), page);
         EXPECT_GT(testing::CountColor(picture, 0, 0, picture.width(), picture.height(), clRed), 20);
+    }
+}
+
+// Pictures and pages show the board and nothing around it: PNG and SVG
+// leave the outside transparent, a page leaves it white, in colour and in
+// black and white, even where a long text (any text a board file holds) runs
+// past the last hex; but an SVG, which has no clipping, shows such a text whole.
+// The PNG's pixels inside the hexes are the window's.
+TEST_F(PictureFiles, OutsideTheHexesPicturesAreClearAndPagesWhite)
+{
+    enum class TSurface { Png, Svg, Pdf, Page };
+    struct TRow {
+        const char* Name;
+        TSurface Surface;
+        int Zoom;
+        bool BlackAndWhite;
+    };
+    const TRow rows[] = {
+        {"PNG at 50 in colour", TSurface::Png, 50, false},
+        {"PNG at 100 in black and white", TSurface::Png, 100, true},
+        {"PNG at 75 in colour", TSurface::Png, 75, false},
+        {"SVG at 50 in colour", TSurface::Svg, 50, false},
+        {"SVG at 75 in black and white", TSurface::Svg, 75, true},
+        {"PDF at 50 in colour", TSurface::Pdf, 50, false},
+        {"page at 50 in colour", TSurface::Page, 50, false},
+        {"page at 100 in black and white", TSurface::Page, 100, true},
+    };
+    for (const TRow& row : rows) {
+        SCOPED_TRACE(row.Name);
+        if (row.Surface == TSurface::Pdf && !HavePopplerTools())
+            continue;
+        const THexMetrics m = MetricsAtZoom(row.Zoom);
+        const int w = m.HalfWidth, pitch = m.RowPitch(), top = m.PeakHeight + 3;
+        TPlateList plates;
+        AddPlate(plates, Land("Lumber", "8", 3, top));
+        AddPlate(plates, Land("Desert", "", 3 + 2 * w, top));
+        AddPlate(plates, testing::PlainWater(3 + 4 * w, top));
+        AddPlate(plates, testing::Harbour("Lumber", "2:1", btWest, 3 + w, top + pitch));
+        AddPlate(plates, testing::Harbour(row.Surface == TSurface::Svg ? "Grain" : "Grain from afar", "2:1",
+                                          btNorthWest, 3 + 5 * w, top + pitch));
+        TPaintOptions options;
+        options.Zoom = row.Zoom;
+        options.BlackAndWhite = row.BlackAndWhite;
+        options.ButtonFace = 0xC8D0D4;
+        const TPictureSize size = BoardPictureSize(plates, row.Zoom);
+        const QImage window = RenderBoardImage(plates, options, size.width, size.height);
+        options.Transparent = true;
+
+        QImage picture;
+        std::string error;
+        const TPictureFormat format = row.Surface == TSurface::Svg   ? TPictureFormat::Svg
+                                      : row.Surface == TSurface::Pdf ? TPictureFormat::Pdf
+                                                                     : TPictureFormat::Png;
+        const std::string path = File(format == TPictureFormat::Svg   ? "b.svg"
+                                      : format == TPictureFormat::Pdf ? "b.pdf"
+                                                                      : "b.png");
+        if (row.Surface == TSurface::Page) {
+            picture = QImage(size.width, size.height, QImage::Format_ARGB32);
+            picture.fill(Qt::white);
+            QPainter painter(&picture);
+            PaintBoardInArea(painter, QRectF(0, 0, size.width, size.height), plates, options);
+        } else {
+            ASSERT_TRUE(SaveBoardPicture({plates, row.Zoom, row.BlackAndWhite, path, format}, error)) << error;
+            if (row.Surface == TSurface::Png) {
+                picture = QImage(QString::fromStdString(path));
+            } else if (row.Surface == TSurface::Pdf) {
+                picture = PdfPage(path, 96, File("page"));
+            } else {
+                QSvgRenderer svg(QString::fromStdString(path));
+                picture = QImage(size.width, size.height, QImage::Format_ARGB32);
+                picture.fill(Qt::transparent);
+                QPainter painter(&picture);
+                svg.render(&painter);
+            }
+        }
+        ASSERT_FALSE(picture.isNull());
+        // A PDF page is whole points: up to a pixel more.
+        picture = picture.convertToFormat(QImage::Format_ARGB32).copy(0, 0, size.width, size.height);
+
+        // Inside: the hexagons' pixels; around: within 3 pixels of one.
+        QImage inside(picture.size(), QImage::Format_ARGB32), around(picture.size(), QImage::Format_ARGB32);
+        inside.fill(Qt::transparent);
+        around.fill(Qt::transparent);
+        {
+            QPainter in(&inside), near(&around);
+            in.setPen(Qt::NoPen);
+            in.setBrush(Qt::black);
+            near.setPen(QPen(Qt::black, 6));
+            near.setBrush(Qt::black);
+            for (const TPlateEntry& entry : plates.All()) {
+                const QPolygon hexagon = QPolygonOf(HexOutline(entry.Plate.X, entry.Plate.Y, m));
+                in.drawPolygon(hexagon);
+                near.drawPolygon(hexagon);
+            }
+        }
+        const bool paper = row.Surface == TSurface::Pdf || row.Surface == TSurface::Page;
+        int outside = 0, changedInside = 0, shownOutside = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x) {
+                const QRgb pixel = picture.pixel(x, y);
+                if (qAlpha(around.pixel(x, y)) == 0) {
+                    ++outside;
+                    shownOutside += paper ? pixel != qRgb(255, 255, 255) : qAlpha(pixel) != 0;
+                } else if (qAlpha(inside.pixel(x, y)) != 0 && row.Surface == TSurface::Png) {
+                    changedInside += pixel != (window.pixel(x, y) | 0xFF000000u);
+                }
+            }
+        EXPECT_GT(outside, size.width * 2);
+        EXPECT_EQ(shownOutside, 0);
+        EXPECT_EQ(changedInside, 0);
     }
 }
 

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "board/panel_board.h"
-#include "board/plain_owner.h"
 #include "board/random_source.h"
 #include "image_probe_qt.h"
 #include "render/board_painter.h"
@@ -67,13 +66,12 @@ TEST(PolygonFill, EveryHexHasTheFloodedColourInside)
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(std::string(c.Shape) + " at " + std::to_string(c.Zoom) + (c.BlackAndWhite ? " bw" : ""));
-        TPlainBoardOwner owner;
-        owner.Settings.Shape = c.Shape;
-        owner.Zoom = c.Zoom;
-        RandomSource().UseFixedClock(7);
-        TPanelBoard panel(owner);
-        panel.GenerateBoard();
-        RandomSource().UseSystemClock();
+        TBoardSettings settings;
+        settings.Shape = c.Shape;
+        TRandomSource random;
+        random.UseFixedClock(7);
+        TPanelBoard panel;
+        panel.GenerateBoard(settings, c.Zoom, random);
         const TPlateList& plates = panel.Plates();
         ASSERT_GT(plates.PlacedCount(), 0);
 

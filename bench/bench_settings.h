@@ -1,19 +1,17 @@
-// A board owner for the benchmarks.
+// Board settings for the benchmarks.
 #pragma once
 
-#include "board/plain_owner.h"
+#include "board/board_settings.h"
 
 namespace vornia::bench {
 
-using TBenchOwner = TPlainBoardOwner;
-
+// The shape and land mass with every one of the 24 counts set to count.
 inline TBoardSettings AllCounts(const char* shape, int count, const char* mass = "any")
 {
     TBoardSettings s;
     s.Shape = shape;
     s.MassDensity = mass;
-    for (const auto& key : CountKeys)
-        s.*(key.Field) = count;
+    SetAllCounts(s, count);
     return s;
 }
 

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Builds the web edition into build-web/site/: the WebAssembly core (with
+# emcmake, the plain libraries only) and the static page around it.
+#   scripts/web.sh           build the site
+#   scripts/web.sh --serve   build it, then serve it on http://127.0.0.1:8080/
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build="$root/build-web"
+site="$build/site"
+
+# This machine's Node.js is not Debian's: em++ finds Debian's acorn only so.
+export NODE_PATH=/usr/share/nodejs
+
+if [[ ! -f "$build/CMakeCache.txt" ]]; then
+  launcher=()
+  command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  emcmake cmake -S "$root" -B "$build" -DVORNIA_WEB=ON -DBUILD_TESTING=OFF \
+    -DCMAKE_BUILD_TYPE=Release "-DCMAKE_CXX_FLAGS_RELEASE=-O2 -DNDEBUG" "${launcher[@]}" >/dev/null
+fi
+cmake --build "$build" -j"$(nproc)" --target vornia_core
+
+rm -rf "$site"
+mkdir -p "$site"
+cp -r "$root/web/site/." "$site/"
+cp "$build/web/vornia-core.js" "$build/web/vornia-core.wasm" "$site/"
+# The service worker keeps this version's files: a new build is a new cache.
+version=$(cat "$site"/*.js "$site"/*.wasm "$site"/*.html "$site"/*.css | sha256sum | cut -c1-12)
+[[ -f "$site/service_worker.js" ]] && sed -i "s/@SITE_VERSION@/$version/" "$site/service_worker.js"
+echo "site: $site"
+
+if [[ "${1:-}" == "--serve" ]]; then
+  echo "serving http://127.0.0.1:8080/"
+  exec node "$root/web/serve.js" "$site" 8080
+fi

@@ -1,0 +1,68 @@
+// What the browser tests share: the built site served on loopback, and
+// Debian's Chromium, headless, driven by playwright-core.
+'use strict';
+const fs = require('fs');
+const os = require('os');
+const path = require('path');
+const { chromium } = require('playwright-core');
+const serve = require('../../web/serve.js');
+
+const root = path.join(__dirname, '..', '..');
+const site = path.join(root, 'build-web', 'site');
+
+// Serves the site on a free loopback port: its address, and stop(), which
+// also cuts the connections the browser keeps open.
+function startSite() {
+  return new Promise((resolve) => {
+    const server = serve(site, 0, (port) => resolve({
+      url: `http://127.0.0.1:${port}/`,
+      stop: () => new Promise((done) => {
+        if (!server.listening) return done();
+        server.close(() => done());
+        server.closeAllConnections();
+      }),
+    }));
+  });
+}
+
+// Chromium as root on a closed network: no sandbox, nothing fetched from
+// outside, a profile of its own that is removed afterwards.
+async function startBrowser() {
+  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'vornia-chromium-'));
+  const context = await chromium.launchPersistentContext(profile, {
+    executablePath: process.env.VORNIA_CHROMIUM || '/usr/bin/chromium',
+    headless: true,
+    acceptDownloads: true,
+    args: ['--no-sandbox', '--disable-background-networking', '--disable-component-update', '--disable-sync',
+      '--no-first-run', '--disable-quic', '--disable-gpu'],
+    viewport: { width: 1280, height: 800 },
+  });
+  const close = async () => {
+    await context.close();
+    fs.rmSync(profile, { recursive: true, force: true });
+  };
+  return { context, close };
+}
+
+// A page that fails the test on any uncaught exception or console error.
+async function watchedPage(context) {
+  const page = await context.newPage();
+  page.problems = [];
+  page.on('pageerror', (error) => page.problems.push('uncaught: ' + error.message));
+  page.on('console', (message) => {
+    if (message.type() === 'error') page.problems.push('console: ' + message.text());
+  });
+  return page;
+}
+
+// The status line as the player reads it.
+async function statusOf(page) {
+  return page.evaluate(() => ({
+    name: document.getElementById('lblBoardName').textContent.trim(),
+    panels: [...document.querySelectorAll('#lstPanels li')].map((li) => li.textContent),
+    balance: document.getElementById('lblBalance').textContent,
+    message: document.getElementById('lblMessage').hidden ? '' : document.getElementById('lblMessage').textContent,
+  }));
+}
+
+module.exports = { root, site, startSite, startBrowser, watchedPage, statusOf };

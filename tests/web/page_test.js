@@ -1,0 +1,200 @@
+// The page in headless Chromium against the site served on loopback: a
+// board from its link and again from the link the page wrote; download,
+// open and download again against the tool's bytes; the SVG export's fills
+// against the tool's PNG; bad links and hostile files; the phone size and
+// axe-core; an offline reload. Any uncaught exception or console error fails.
+//
+// node tests/web/page_test.js [path of the native vornia-cli]
+'use strict';
+const assert = require('assert');
+const { execFileSync } = require('child_process');
+const fs = require('fs');
+const os = require('os');
+const path = require('path');
+const { root, startSite, startBrowser, watchedPage, statusOf } = require('./browser.js');
+
+const golden = path.join(root, 'tests', 'data', 'golden');
+const cli = process.argv[2] || path.join(root, 'build', 'cli', 'vornia-cli');
+const work = fs.mkdtempSync(path.join(os.tmpdir(), 'vornia-web-'));
+
+// A golden case: its link, its printed lines and its board file.
+function goldenCase(name, link) {
+  const out = fs.readFileSync(path.join(golden, name + '.out'), 'utf8').split('\n')
+    .filter((l) => l.startsWith('out: ')).map((l) => l.slice(5));
+  return { link, lines: out, file: path.join(golden, name + '.mirl') };
+}
+const dogLeg = goldenCase('05-dog-leg-low-50', '#shape=dog%20leg&mass=low&zoom=50&seed=1185');
+
+async function ready(page) {
+  await page.waitForFunction(() => document.body.dataset.ready === 'true' && document.body.getAttribute('aria-busy') !== 'true');
+}
+async function lines(page) {
+  const s = await statusOf(page);
+  return [s.name, ...s.panels, s.message];
+}
+async function download(page, button) {
+  const [file] = await Promise.all([page.waitForEvent('download'), page.click(button)]);
+  return fs.readFileSync(await file.path());
+}
+
+const checks = {
+  async 'a board from its link, and from the link the page writes'(page, url) {
+    await page.goto(url + dogLeg.link);
+    await ready(page);
+    assert.deepStrictEqual((await lines(page)).slice(0, 5), dogLeg.lines.slice(0, 5));
+    assert.strictEqual(await page.inputValue('#cboShape'), 'dog leg');
+    assert.strictEqual(await page.inputValue('#cboZoom'), '50');
+    // N makes a new board with a seed of its own in the address...
+    await page.locator('#pnlImage').focus();
+    await page.keyboard.press('n');
+    await page.waitForFunction((old) => location.hash !== old, dogLeg.link);
+    await ready(page);
+    const link = new URL(page.url()).hash;
+    assert.match(link, /&seed=\d+$/);
+    const made = await lines(page);
+    const bytes = await download(page, '#btnDownload');
+    // ...and Alt+Left goes back to the first.
+    await page.keyboard.press('Alt+ArrowLeft');
+    await page.waitForFunction((l) => location.hash === l, dogLeg.link);
+    await page.waitForFunction((n) => document.getElementById('lblBoardName').textContent === n, dogLeg.lines[0]);
+    // The written link, opened afresh, makes the same board.
+    const again = await page.context().newPage();
+    await again.goto(url + link);
+    await ready(again);
+    assert.deepStrictEqual(await lines(again), made);
+    assert.ok(bytes.equals(await download(again, '#btnDownload')), 'the link remade other bytes');
+    await again.close();
+  },
+
+  async 'download, open and download again give the tool\'s bytes'(page, url) {
+    await page.goto(url + dogLeg.link);
+    await ready(page);
+    const bytes = await download(page, '#btnDownload');
+    assert.ok(bytes.equals(fs.readFileSync(dogLeg.file)), 'downloaded bytes differ from the tool\'s');
+    const saved = path.join(work, 'dog.mirl');
+    fs.writeFileSync(saved, bytes);
+    await page.setInputFiles('#edtOpen', saved);
+    await page.waitForFunction(() => document.getElementById('lblBoardName').textContent === '[dog.mirl]');
+    assert.ok(bytes.equals(await download(page, '#btnDownload')), 'the opened board saves other bytes');
+  },
+
+  async 'the SVG export fills each hex as the tool\'s PNG does'(page, url) {
+    const png = path.join(work, 'tool.png');
+    execFileSync(cli, ['render', dogLeg.file, '--png', png]);
+    await page.goto(url + dogLeg.link);
+    await ready(page);
+    const svg = (await download(page, '#btnExportSvg')).toString('utf8');
+    const wrong = await page.evaluate(async ({ svg, png }) => {
+      const image = new Image();
+      image.src = 'data:image/png;base64,' + png;
+      await image.decode();
+      const canvas = Object.assign(document.createElement('canvas'), { width: image.width, height: image.height });
+      const context = canvas.getContext('2d');
+      context.drawImage(image, 0, 0);
+      const hexes = [...new DOMParser().parseFromString(svg, 'image/svg+xml').querySelectorAll('polygon[fill]:not([fill="none"])')];
+      const wrong = [];
+      for (const hex of hexes) {
+        // The fill point: half a half-width right of the upper-left corner.
+        const p = hex.getAttribute('points').split(' ').map(Number);
+        const [x, y] = [p[0] + Math.floor((p[2] - p[0]) / 2), p[1]];
+        const [r, g, b] = context.getImageData(x, y, 1, 1).data;
+        const tool = '#' + [r, g, b].map((v) => v.toString(16).padStart(2, '0')).join('');
+        if (tool !== hex.getAttribute('fill')) wrong.push(`${x},${y}: ${hex.getAttribute('fill')} against ${tool}`);
+      }
+      return hexes.length ? wrong : ['no hexes in the SVG'];
+    }, { svg, png: fs.readFileSync(png).toString('base64') });
+    assert.deepStrictEqual(wrong, []);
+  },
+
+  async 'bad links and hostile files: one line, nothing made, the page usable'(page, url) {
+    await page.goto(url + dogLeg.link);
+    await ready(page);
+    const links = {
+      '#shape=hexagon&seed=1': "unknown shape 'hexagon' for --shape",
+      '#counts=Brick=501&seed=1': 'count Brick=501 in --counts is not a whole number from 0 to 500',
+      '#seed=86400000': "bad seed '86400000' for --seed (0 to 86399999)",
+      '#seed=-1': "bad seed '-1' for --seed (0 to 86399999)",
+      '#zoom=60&seed=1': "bad zoom '60' for --zoom (100, 75 or 50)",
+      '#fair=blue&seed=1': "bad rule list 'blue' for --fair (red, equal, resource, pips, all or none)",
+      '#bw=2': "bad value '2' for bw (0 or 1)",
+      '#colour=red': "unknown word 'colour' in the link",
+      '#shape=%E0%A4%A': "bad link: 'shape=%E0%A4%A' is not a proper link word",
+      '#seed=1&seed=2': "the word 'seed' is given twice in the link",
+      '#<script>alert(1)</script>': "unknown word '<script>alert(1)</script>' in the link",
+    };
+    for (const [link, message] of Object.entries(links)) {
+      await page.evaluate((l) => { location.hash = l; }, link);
+      await page.waitForFunction((m) => document.getElementById('lblMessage').textContent === m, message);
+      assert.strictEqual((await statusOf(page)).name, dogLeg.lines[0], link + ' changed the board');
+    }
+    const files = {
+      'binary.mirl': Buffer.from([0, 1, 2, 0xff, 0xfe, 10, 13, 0x5b, 0x5d]),
+      'damaged.mirl': Buffer.from('[settings]\r\nplateCount=99999999999\r\nplate[0]=Brick;x;;\r\n'),
+      'far.mirl': Buffer.from('[settings]\r\nplateCount=2\r\nzoomSize=100\r\nplate[0]=Brick;2147483647;-2147483648;6;;;0;\r\nplate[1]=Water;0;0;;Ore;2:1;9;\r\n'),
+    };
+    for (const [name, bytes] of Object.entries(files)) {
+      await page.setInputFiles('#edtOpen', { name, mimeType: 'application/octet-stream', buffer: bytes });
+      await page.waitForTimeout(3000); console.log(name, await statusOf(page));
+      await page.waitForFunction((n) => document.getElementById('lblBoardName').textContent === `[${n}]` ||
+        document.getElementById('lblMessage').textContent === 'Sorry, this file holds no board.', name);
+    }
+    await page.click('#btnNewBoard');
+    await page.waitForFunction(() => /^\[New /.test(document.getElementById('lblBoardName').textContent));
+  },
+
+  async 'the phone size: no sideways scrolling, controls to touch, axe-core clean'(page, url) {
+    const small = page;
+    await small.setViewportSize({ width: 360, height: 640 });
+    await small.goto(url + dogLeg.link);
+    await ready(small);
+    assert.ok(await small.evaluate(() => document.documentElement.scrollWidth <= 360), 'the page scrolls sideways');
+    const tooSmall = await small.evaluate(() => [...document.querySelectorAll('button, select, .button')]
+      .filter((e) => e.offsetParent && e.getBoundingClientRect().height < 40).map((e) => e.id || e.textContent));
+    assert.deepStrictEqual(tooSmall, []);
+    await small.addScriptTag({ path: require.resolve('axe-core/axe.min.js') });
+    const found = await small.evaluate(async () => (await window.axe.run(document)).violations
+      .filter((v) => v.impact === 'serious' || v.impact === 'critical').map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`));
+    assert.deepStrictEqual(found, []);
+  },
+
+  async 'an offline reload makes boards'(page, url, site) {
+    await page.goto(url + dogLeg.link);
+    await ready(page);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    await page.reload(); // now under the service worker
+    await ready(page);
+    await site.stop();
+    await page.reload();
+    await ready(page);
+    assert.deepStrictEqual((await lines(page)).slice(0, 5), dogLeg.lines.slice(0, 5));
+    await page.click('#btnNewBoard');
+    await page.waitForFunction((l) => location.hash !== l, dogLeg.link);
+  },
+};
+
+(async () => {
+  const site = await startSite();
+  const { context, close } = await startBrowser();
+  let failed = 0, passed = 0;
+  try {
+    for (const [name, check] of Object.entries(checks)) {
+      const page = await watchedPage(context);
+      try {
+        await check(page, site.url, site);
+        assert.deepStrictEqual(page.problems, []);
+        ++passed;
+        console.log('ok: ' + name);
+      } catch (error) {
+        ++failed;
+        console.log('FAILED: ' + name + '\n' + (error.stack || error));
+      }
+      await page.close();
+    }
+  } finally {
+    await close();
+    await site.stop();
+    fs.rmSync(work, { recursive: true, force: true });
+  }
+  console.log(`page: ${passed} passed, ${failed} failed`);
+  process.exit(failed ? 1 : 0);
+})();

@@ -1,0 +1,143 @@
+#include "core_bridge.h"
+
+#include "board/ascii_text.h"
+#include "board/fair_rules.h"
+#include "board/panel_board.h"
+#include "board/random_source.h"
+#include "board/status_texts.h"
+#include "cli/cli_args.h"
+#include "files/board_file.h"
+#include "files/ini_file.h"
+#include "files/open_board.h"
+#include "render/board_painter.h"
+#include "render/board_picture.h"
+
+namespace vornia {
+
+namespace {
+
+constexpr std::string_view NoBoardText = "Sorry, this file holds no board.";
+
+// A file with neither a plate count nor a plate line is no board file at all.
+bool HoldsBoard(const TIniFile& ini)
+{
+    for (const auto& section : ini.Sections())
+        if (SameText(section.Name, "settings"))
+            for (const std::string& line : section.Lines)
+                if (SameText(std::string_view(line).substr(0, 6), "plate[") ||
+                    SameText(std::string_view(line).substr(0, line.find('=')), "plateCount"))
+                    return true;
+    return false;
+}
+
+// The board the panel made, with its status panels under the settings.
+void TakeResult(TWebBoard& board, const TPanelBoard& panel, const TGenerationResult& made,
+                const TBoardSettings& settings)
+{
+    board.Made = true;
+    board.Name = made.Name;
+    board.Panels = StatsPanelTexts(made.Stats, settings.Shape, settings.MassDensity);
+    board.Attempts = AttemptsText(panel.Attempts());
+    board.Balance = BalanceLine(ComputeBalance(panel.Plates(), panel.Zoom()));
+    board.Zoom = panel.Zoom();
+    TIniFile ini;
+    WriteBoard(ini, panel.Plates(), panel.Zoom());
+    board.BoardFile = ini.ToText();
+}
+
+} // namespace
+
+TWebBoard GenerateWebBoard(const std::vector<std::string>& words)
+{
+    TWebBoard board;
+    std::vector<std::string> line{"vornia-cli", "generate"};
+    line.insert(line.end(), words.begin(), words.end());
+    const TCliParse parse = ParseCliArgs(line);
+    if (!parse.Ok || !parse.Args.Seed) {
+        board.Error = parse.Ok ? "missing seed" : parse.Error;
+        return board;
+    }
+    const TCliArgs& args = parse.Args;
+    TBoardSettings settings;
+    int zoom = 100;
+    if (args.Shape)
+        settings.Shape = *args.Shape;
+    if (args.Mass)
+        settings.MassDensity = *args.Mass;
+    for (const auto& [key, value] : args.Counts)
+        for (const auto& k : CountKeys)
+            if (k.Key == key)
+                settings.*(k.Field) = value;
+    if (args.Zoom)
+        zoom = *args.Zoom;
+    if (args.Fair)
+        settings.Fair = *args.Fair;
+    board.Seed = *args.Seed;
+    board.BlackAndWhite = args.BlackAndWhite;
+    board.Zoom = zoom;
+
+    TRandomSource random;
+    random.UseFixedClock(*args.Seed);
+    TPanelBoard panel;
+    const TGenerationResult made = panel.GenerateBoard(settings, zoom, random);
+    if (!made.Made) {
+        board.Failure = made.FailureText;
+        return board;
+    }
+    TakeResult(board, panel, made, settings);
+    return board;
+}
+
+TWebBoard OpenWebBoard(const std::string& name, std::string_view bytes, const std::string& shape,
+                       const std::string& mass)
+{
+    TWebBoard board;
+    if (bytes.size() > MaxIniFileBytes) {
+        board.Error = "Could not open " + name;
+        return board;
+    }
+    TBoardSettings settings;
+    if (IsKnownShape(shape))
+        settings.Shape = shape;
+    if (IsKnownLandMass(mass))
+        settings.MassDensity = mass;
+    const TIniFile ini = TIniFile::FromText(bytes);
+    if (!HoldsBoard(ini)) {
+        board.Error = std::string(NoBoardText);
+        return board;
+    }
+    TPanelBoard panel;
+    const TGenerationResult opened = OpenBoard(panel, ReadBoard(ini), name);
+    TakeResult(board, panel, opened, settings);
+    return board;
+}
+
+std::unique_ptr<TDisplayListCanvas> DrawWebBoard(std::string_view boardFile, int zoom, bool blackAndWhite,
+                                                 std::string& error)
+{
+    TBoardFileContent content = ReadBoard(TIniFile::FromText(boardFile));
+    if (!content.Plates) {
+        error = "no board";
+        return nullptr;
+    }
+    TPlateList& plates = *content.Plates;
+    zoom = CleanZoom(zoom);
+    if (content.Zoom != zoom)
+        RescaleBoard(plates, content.Zoom, zoom);
+    const TPictureSize size = BoardPictureSize(plates, zoom);
+    auto list = std::make_unique<TDisplayListCanvas>(size.width, size.height);
+    TPaintOptions options;
+    options.Zoom = zoom;
+    options.BlackAndWhite = blackAndWhite;
+    // The background, then a group per plate: the painter's order.
+    list->SetBrushColor(blackAndWhite ? clWhite : options.ButtonFace);
+    list->FillRect(0, 0, size.width, size.height);
+    for (int i = 0; i < plates.Count(); ++i) {
+        list->BeginGroup();
+        DrawPlate(*list, plates, i, options);
+        list->EndGroup();
+    }
+    return list;
+}
+
+} // namespace vornia

@@ -1,0 +1,46 @@
+// What the page asks of the board core, in the page's terms: a board made
+// from the tool's words, a board file opened, and a board drawn. The one
+// place that knows how the core is called.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "display_list.h"
+
+namespace vornia {
+
+struct TWebBoard {
+    bool Made = false;
+    std::string Error;   // the request or the file was refused: one line, nothing made
+    std::string Failure; // the request was fine but no board came of it, as the status bar says
+    std::string Name;
+    std::array<std::string, 4> Panels;
+    std::string Attempts;
+    std::string Balance;
+    std::string BoardFile; // the board file's bytes, as the tool's --out writes them
+    int Zoom = 100;
+    bool BlackAndWhite = false;
+    std::uint32_t Seed = 0;
+};
+
+// A board made as `vornia-cli generate WORDS` makes it, from the tool's
+// defaults rather than any settings file; words must hold a --seed.
+TWebBoard GenerateWebBoard(const std::vector<std::string>& words);
+
+// A board file opened as the desktop's Open does; the status panels read the
+// request's shape and land mass as the desktop reads its settings.
+TWebBoard OpenWebBoard(const std::string& name, std::string_view bytes, const std::string& shape,
+                       const std::string& mass);
+
+// The board of a board file drawn at the zoom (moved onto its grid when the
+// file holds another), a group per plate after the background; nothing, with
+// the reason in error, when the bytes hold no board.
+std::unique_ptr<TDisplayListCanvas> DrawWebBoard(std::string_view boardFile, int zoom, bool blackAndWhite,
+                                                 std::string& error);
+
+} // namespace vornia

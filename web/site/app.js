@@ -1,0 +1,474 @@
+// The page: its controls, the boards of the visit in the browser's history,
+// links, files and the status line. The core runs in worker.js.
+import { linkOf, parseLink, requestWords, seedOfNow, settingsOfWords } from './link.js';
+import { BoardView } from './view.js';
+
+const $ = (id) => document.getElementById(id);
+const SettingsKey = 'vornia-generator.settings';
+const CountCaptions = ['Brick', 'Grain', 'Lumber', 'Ore', 'Wool', 'Desert', 'Plain', '2:1 Brick', '2:1 Grain',
+  '2:1 Lumber', '2:1 Ore', '2:1 Wool', '3:1 ?', 'Two', 'Three', 'Four', 'Five', 'Six', 'Seven', 'Eight', 'Nine',
+  'Ten', 'Eleven', 'Twelve'];
+const LandCounts = 6, WaterCounts = 7; // then the dice
+const TraditionalLandCount = 18;
+const NoBoardText = 'There is no board to export.';
+
+// ---- the worker --------------------------------------------------------
+
+const worker = new Worker('worker.js');
+const waiting = new Map();
+let nextId = 1;
+worker.onmessage = (event) => {
+  const answer = event.data;
+  const entry = waiting.get(answer.id);
+  if (!entry) return;
+  if (answer.svg !== undefined) {
+    waiting.delete(answer.id);
+    entry.svg(answer.svg);
+  } else {
+    if (!answer.svgFollows) waiting.delete(answer.id);
+    entry.resolve(answer);
+  }
+};
+worker.onerror = (event) => {
+  event.preventDefault();
+  showMessage('The board maker stopped: ' + (event.message || 'unknown error') + '. Reload the page to go on.');
+};
+
+// Sends a request; svg (when given) receives the board's SVG text later.
+function ask(request, svg) {
+  const id = nextId++;
+  return new Promise((resolve) => {
+    waiting.set(id, { resolve, svg: svg || (() => {}) });
+    worker.postMessage({ ...request, id, svg: Boolean(svg), dpr: window.devicePixelRatio || 1 });
+  });
+}
+
+// ---- state -------------------------------------------------------------
+
+let tables = null;
+let defaults = null; // the tool's defaults, as settings
+let current = null; // the board shown: { entry, drawing, svg }
+let busy = false;
+let view = null;
+
+function storedSettings() {
+  try {
+    const stored = JSON.parse(localStorage.getItem(SettingsKey) || 'null');
+    if (stored && typeof stored === 'object') {
+      const settings = structuredClone(defaults);
+      delete settings.rules;
+      if (tables.shapes.includes(stored.shape)) settings.shape = stored.shape;
+      if (tables.masses.includes(stored.mass)) settings.mass = stored.mass;
+      if ([100, 75, 50].includes(stored.zoom)) settings.zoom = stored.zoom;
+      settings.bw = stored.bw === true;
+      if (Array.isArray(stored.fair)) settings.fair = defaults.rules.filter((r) => stored.fair.includes(r));
+      for (const key of Object.keys(settings.counts)) {
+        const n = stored.counts && stored.counts[key];
+        if (Number.isInteger(n) && n >= 0 && n <= tables.maxCount) settings.counts[key] = n;
+      }
+      return settings;
+    }
+  } catch {
+    // unreadable settings: the defaults
+  }
+  const settings = structuredClone(defaults);
+  delete settings.rules;
+  return settings;
+}
+
+function storeSettings() {
+  try {
+    localStorage.setItem(SettingsKey, JSON.stringify(settingsOfControls()));
+  } catch {
+    // storage full or refused: the settings last for this visit only
+  }
+}
+
+// ---- controls ----------------------------------------------------------
+
+function buildControls() {
+  const option = (value) => Object.assign(document.createElement('option'), { value, textContent: value });
+  $('cboShape').append(...tables.shapes.map(option));
+  $('cboMass').append(...tables.masses.map(option));
+  for (const rule of tables.rules) {
+    const row = document.createElement('div');
+    row.className = 'row check';
+    row.innerHTML = `<input type="checkbox" id="chkFair_${rule.word}" value="${rule.word}"><label for="chkFair_${rule.word}"></label>`;
+    row.querySelector('label').textContent = rule.caption;
+    $('grpFair').append(row);
+  }
+  tables.counts.forEach((count, i) => {
+    const group = i < LandCounts ? 'grpLand' : i < LandCounts + WaterCounts ? 'grpWater' : 'grpPie';
+    const row = document.createElement('div');
+    row.className = 'count';
+    row.innerHTML = `<label for="edt_${count.key}"></label><input type="number" inputmode="numeric" min="0" max="${tables.maxCount}" id="edt_${count.key}" data-key="${count.key}">`;
+    row.querySelector('label').textContent = CountCaptions[i] + ':';
+    const group$ = $(group);
+    group$.insertBefore(row, group$.querySelector('.total'));
+  });
+}
+
+function settingsOfControls() {
+  return {
+    shape: $('cboShape').value,
+    mass: $('cboMass').value,
+    zoom: Number($('cboZoom').value),
+    bw: $('chkBlackAndWhite').checked,
+    fair: tables.rules.map((r) => r.word).filter((w) => $('chkFair_' + w).checked),
+    counts: { ...(current && current.counts ? current.counts : shownCounts) },
+  };
+}
+
+let shownCounts = {};
+function showSettings(settings) {
+  $('cboShape').value = settings.shape;
+  $('cboMass').value = settings.mass;
+  $('cboZoom').value = String(settings.zoom);
+  $('chkBlackAndWhite').checked = settings.bw;
+  for (const rule of tables.rules) $('chkFair_' + rule.word).checked = settings.fair.includes(rule.word);
+  shownCounts = { ...settings.counts };
+  $('rowMass').hidden = settings.shape !== 'random';
+}
+
+// The counts dialog, with the desktop's rules: land and water counts only for
+// "random" and "cross", running totals, a question when the dice are short.
+function countEdits() {
+  return [...document.querySelectorAll('#frmPieces input[data-key]')];
+}
+const countOf = (text) => (/^\s*\d+\s*$/.test(text) ? Number(text) : 0);
+
+function updateCounts() {
+  const edits = countEdits();
+  const shape = $('cboShape').value;
+  const editable = shape === 'random' || shape === 'cross';
+  edits.slice(0, LandCounts + WaterCounts).forEach((edit) => (edit.disabled = !editable));
+  $('lblNote').hidden = editable;
+  const land = edits.slice(0, LandCounts - 1).reduce((sum, e) => sum + countOf(e.value), 0);
+  const dice = edits.slice(LandCounts + WaterCounts).reduce((sum, e) => sum + countOf(e.value), 0);
+  $('lblTotalLand').value = String(land);
+  $('lblTotalDie').value = String(dice);
+  const needed = shape === 'traditional' ? TraditionalLandCount : land;
+  const warning = $('lblDiceWarning');
+  warning.hidden = dice >= needed;
+  warning.textContent = dice >= needed ? '' : `There are not enough dice tiles to cover all the land pieces that will be used (${needed}).`;
+}
+
+function openPieces() {
+  for (const edit of countEdits()) edit.value = String(shownCounts[edit.dataset.key]);
+  updateCounts();
+  $('frmPieces').showModal();
+}
+
+function closePieces(event) {
+  if (event.submitter && event.submitter.value !== 'ok') return;
+  const bad = countEdits().find((e) => !/^\s*\d+\s*$/.test(e.value) || countOf(e.value) > tables.maxCount);
+  if (bad) {
+    event.preventDefault();
+    bad.setCustomValidity(`A count is a whole number from 0 to ${tables.maxCount}.`);
+    bad.reportValidity();
+    return;
+  }
+  if (!$('lblDiceWarning').hidden && !window.confirm($('lblDiceWarning').textContent + ' Continue?')) {
+    event.preventDefault();
+    return;
+  }
+  for (const edit of countEdits()) shownCounts[edit.dataset.key] = countOf(edit.value);
+  storeSettings();
+}
+
+// ---- the status line ---------------------------------------------------
+
+function showMessage(text) {
+  const line = $('lblMessage');
+  line.textContent = text || '';
+  line.hidden = !text;
+}
+
+function showTexts(entry) {
+  $('lblBoardName').textContent = entry.name || '\u00a0';
+  document.title = entry.name ? `${entry.name.replace(/^\[|\]$/g, '')} - Vornia Generator` : 'Vornia Generator';
+  const items = $('lstPanels').children;
+  for (let i = 0; i < 4; ++i) items[i].textContent = (entry.panels && entry.panels[i]) || '';
+  $('lblBalance').textContent = entry.balance || '';
+  showMessage(entry.failure || '');
+}
+
+function setBusy(on, text) {
+  busy = on;
+  $('btnNewBoard').disabled = on;
+  $('btnNewBoard').textContent = on ? text : 'New board';
+  document.body.setAttribute('aria-busy', String(on));
+}
+
+// ---- boards and history ------------------------------------------------
+
+// The history entry of a board: the board itself, so Back shows it again.
+function entryOf(kind, board, words) {
+  return { kind, words, name: board.name, panels: board.panels, balance: board.balance, attempts: board.attempts,
+    failure: board.failure, zoom: board.zoom, bw: board.bw, file: board.file, index: 0 };
+}
+
+// shown: the holder of the board's SVG text, which arrives after the board.
+function present(entry, drawing, shown = svgHolder()) {
+  const image = $('imgPrint');
+  if (image.src) URL.revokeObjectURL(image.src);
+  image.removeAttribute('src');
+  current = Object.assign(shown, { entry, drawing });
+  showTexts(entry);
+  view.show(drawing || null);
+  updateHistoryButtons();
+}
+
+function svgHolder() {
+  const holder = { svg: null, svgWaiters: [] };
+  holder.arrived = (svg) => {
+    holder.svg = svg;
+    for (const wake of holder.svgWaiters.splice(0)) wake(svg);
+  };
+  return holder;
+}
+
+// The printed page shows the whole board as its SVG picture, loaded only
+// for printing: decoding a large board's picture takes a while.
+async function preparePrint() {
+  const image = $('imgPrint');
+  if (image.src) URL.revokeObjectURL(image.src);
+  image.removeAttribute('src');
+  if (!current || !current.drawing) return;
+  image.src = URL.createObjectURL(new Blob([await boardSvg()], { type: 'image/svg+xml' }));
+  await image.decode().catch(() => {});
+}
+
+function record(entry, how) {
+  const index = how === 'push' && history.state ? history.state.index + 1 : (history.state ? history.state.index : 0);
+  entry.index = index;
+  const address = entry.words ? linkOf(entry.words) : location.pathname + location.search;
+  if (how === 'push') history.pushState(entry, '', address);
+  else history.replaceState(entry, '', address);
+  sessionStorage.setItem('vornia-generator.last', String(index));
+}
+
+// Makes the board of the tool's words; how: 'push' or 'replace' the history entry.
+async function make(words, how) {
+  if (busy) return;
+  setBusy(true, 'Making…');
+  const shown = svgHolder();
+  try {
+    const answer = await ask({ type: 'generate', words }, shown.arrived);
+    if (answer.error || (answer.board && answer.board.error)) {
+      showMessage(answer.error || answer.board.error);
+      return false;
+    }
+    const entry = entryOf('made', answer.board, words);
+    record(entry, how);
+    present(entry, answer.drawing && !answer.drawing.error ? answer.drawing : null, shown);
+    return true;
+  } finally {
+    setBusy(false);
+  }
+}
+
+function newBoard() {
+  return make(requestWords(settingsOfControls(), defaults, seedOfNow()), 'push');
+}
+
+// Opens the board of the address's link: its request shown in the controls.
+async function openLink(how) {
+  const link = parseLink(location.hash);
+  if (link.error) {
+    showMessage(link.error);
+    return false;
+  }
+  const words = link.hasSeed ? link.words : [...link.words, '--seed', String(seedOfNow())];
+  const made = await make(words, how);
+  if (made) showSettings(settingsOfWords(words, { ...defaults, counts: { ...defaults.counts } }));
+  return made;
+}
+
+async function showEntry(entry) {
+  if (!entry.file) {
+    present(entry, null);
+    return;
+  }
+  const shown = svgHolder();
+  const answer = await ask({ type: 'draw', file: entry.file, zoom: entry.zoom, bw: entry.bw }, shown.arrived);
+  present(entry, answer.drawing && !answer.drawing.error ? answer.drawing : null, shown);
+}
+
+function updateHistoryButtons() {
+  const index = history.state ? history.state.index : 0;
+  const last = Number(sessionStorage.getItem('vornia-generator.last') || index);
+  $('btnBack').disabled = index <= 0;
+  $('btnForward').disabled = index >= last;
+}
+
+// ---- files -------------------------------------------------------------
+
+function download(blob, name) {
+  const link = Object.assign(document.createElement('a'), { href: URL.createObjectURL(blob), download: name });
+  document.body.append(link);
+  link.click();
+  link.remove();
+  setTimeout(() => URL.revokeObjectURL(link.href), 10000);
+}
+
+function fileStem() {
+  const name = (current && current.entry.name) || 'board';
+  return name.replace(/^\[|\]$/g, '').replace(/\.mirl$/i, '').replace(/[^\w .-]+/g, '_').trim() || 'board';
+}
+
+function hasBoard() {
+  if (current && current.entry.file && current.drawing) return true;
+  showMessage(NoBoardText);
+  return false;
+}
+
+async function openFiles(files) {
+  for (const file of files) {
+    const bytes = new Uint8Array(await file.arrayBuffer());
+    const settings = settingsOfControls();
+    const shown = svgHolder();
+    const answer = await ask({ type: 'open', name: file.name, bytes, shape: settings.shape, mass: settings.mass,
+      bw: settings.bw }, shown.arrived);
+    const board = answer.board;
+    if (answer.error || !board || board.error || !board.made) {
+      showMessage((board && (board.error || board.failure)) || answer.error || `Could not open ${file.name}`);
+      continue;
+    }
+    if (!answer.drawing || answer.drawing.error) {
+      showMessage(answer.drawing ? answer.drawing.error : `Could not open ${file.name}`);
+      continue;
+    }
+    const entry = entryOf('opened', { ...board, bw: settings.bw }, null);
+    record(entry, 'push');
+    present(entry, answer.drawing, shown);
+  }
+}
+
+function exportPng() {
+  if (!hasBoard()) return;
+  const drawing = current.drawing;
+  if (drawing.pngError) {
+    showMessage('Could not export the picture: ' + drawing.pngError);
+    return;
+  }
+  const ratio = window.devicePixelRatio || 1;
+  const canvas = document.createElement('canvas');
+  canvas.width = Math.ceil(drawing.width * ratio);
+  canvas.height = Math.ceil(drawing.height * ratio);
+  const context = canvas.getContext('2d');
+  context.scale(ratio, ratio);
+  globalThis.VorniaPicture.replay(context, drawing, { transparent: true });
+  canvas.toBlob((blob) => (blob ? download(blob, fileStem() + '.png') : showMessage('Could not export the picture.')), 'image/png');
+}
+
+function boardSvg() {
+  if (current.svg) return Promise.resolve(current.svg);
+  return new Promise((resolve) => current.svgWaiters.push(resolve));
+}
+
+// ---- start -------------------------------------------------------------
+
+function bindControls() {
+  $('btnNewBoard').addEventListener('click', () => newBoard());
+  $('btnBack').addEventListener('click', () => history.back());
+  $('btnForward').addEventListener('click', () => history.forward());
+  $('frmSettings').addEventListener('change', () => {
+    $('rowMass').hidden = $('cboShape').value !== 'random';
+    storeSettings();
+  });
+  $('frmSettings').addEventListener('submit', (e) => e.preventDefault());
+  $('btnPieces').addEventListener('click', openPieces);
+  $('frmPiecesForm').addEventListener('input', (e) => {
+    e.target.setCustomValidity && e.target.setCustomValidity('');
+    updateCounts();
+  });
+  $('frmPiecesForm').addEventListener('submit', closePieces);
+  $('btnDefaults').addEventListener('click', () => {
+    for (const edit of countEdits()) edit.value = String(defaults.counts[edit.dataset.key]);
+    updateCounts();
+  });
+  $('btnCopyLink').addEventListener('click', async () => {
+    try {
+      await navigator.clipboard.writeText(location.href);
+      showMessage('');
+      $('lblBalance').textContent = 'Link copied.';
+    } catch {
+      showMessage('Could not copy the link; copy it from the address bar.');
+    }
+  });
+  $('btnDownload').addEventListener('click', () => {
+    if (hasBoard()) download(new Blob([current.entry.file], { type: 'application/x-vornia-board' }), fileStem() + '.mirl');
+  });
+  $('edtOpen').addEventListener('change', async (e) => {
+    await openFiles([...e.target.files]);
+    e.target.value = '';
+  });
+  $('btnExportPng').addEventListener('click', exportPng);
+  $('btnExportSvg').addEventListener('click', async () => {
+    if (hasBoard()) download(new Blob([await boardSvg()], { type: 'image/svg+xml' }), fileStem() + '.svg');
+  });
+  $('btnPrint').addEventListener('click', async () => {
+    if (!hasBoard()) return;
+    await preparePrint();
+    window.print();
+  });
+  window.addEventListener('beforeprint', () => {
+    if (!$('imgPrint').src) preparePrint();
+  });
+
+  document.addEventListener('dragover', (e) => {
+    e.preventDefault();
+    document.body.classList.add('dropping');
+  });
+  document.addEventListener('dragleave', () => document.body.classList.remove('dropping'));
+  document.addEventListener('drop', (e) => {
+    e.preventDefault();
+    document.body.classList.remove('dropping');
+    openFiles([...e.dataTransfer.files]);
+  });
+
+  document.addEventListener('keydown', (e) => {
+    const typing = e.target.closest && e.target.closest('input, select, textarea, dialog');
+    if (e.altKey && !e.ctrlKey && (e.key === 'ArrowLeft' || e.key === 'ArrowRight')) {
+      e.preventDefault();
+      if (e.key === 'ArrowLeft') history.back();
+      else history.forward();
+    } else if (!typing && !e.altKey && !e.ctrlKey && !e.metaKey && (e.key === 'n' || e.key === 'N')) {
+      e.preventDefault();
+      newBoard();
+    }
+  });
+
+  window.addEventListener('popstate', (event) => {
+    if (event.state && event.state.kind) showEntry(event.state);
+    else openLink('replace');
+  });
+}
+
+async function start() {
+  view = new BoardView($('pnlImage'), $('imgBoard'));
+  const answer = await ask({ type: 'tables' });
+  if (answer.error) {
+    showMessage('The board maker could not start: ' + answer.error);
+    return;
+  }
+  tables = answer.tables;
+  defaults = { shape: 'traditional', mass: 'any', zoom: 100, bw: false, fair: [], counts: {},
+    rules: tables.rules.map((r) => r.word) };
+  for (const count of tables.counts) defaults.counts[count.key] = count.default;
+  buildControls();
+  bindControls();
+  showSettings(storedSettings());
+
+  if (history.state && history.state.kind) await showEntry(history.state);
+  else if (location.hash.length > 1) await openLink('replace');
+  else await make(requestWords(settingsOfControls(), defaults, seedOfNow()), 'replace');
+  updateHistoryButtons();
+  document.body.dataset.ready = 'true';
+
+  if ('serviceWorker' in navigator && location.protocol !== 'file:')
+    navigator.serviceWorker.register('service_worker.js').catch(() => {});
+}
+
+start();

@@ -1,0 +1,29 @@
+// Keeps the site's files, so that after one visit the page loads and makes
+// boards without the network. The build writes its version below: a new
+// build is a new cache, and the old one is dropped once the new one is ready.
+const Cache = 'vornia-generator-@SITE_VERSION@';
+const Files = ['./', 'index.html', 'style.css', 'app.js', 'link.js', 'view.js', 'picture.js', 'worker.js',
+  'core_calls.js', 'vornia-core.js', 'vornia-core.wasm', 'manifest.webmanifest', 'icon.svg'];
+
+self.addEventListener('install', (event) => {
+  event.waitUntil(caches.open(Cache).then((cache) => cache.addAll(Files)).then(() => self.skipWaiting()));
+});
+
+self.addEventListener('activate', (event) => {
+  event.waitUntil(caches.keys()
+    .then((names) => Promise.all(names.filter((n) => n.startsWith('vornia-generator-') && n !== Cache).map((n) => caches.delete(n))))
+    .then(() => self.clients.claim()));
+});
+
+// The network first, so that a new build shows at once; the kept copy when offline.
+self.addEventListener('fetch', (event) => {
+  const request = event.request;
+  if (request.method !== 'GET' || new URL(request.url).origin !== self.location.origin) return;
+  event.respondWith(fetch(request).then((response) => {
+    if (response.ok) {
+      const copy = response.clone();
+      caches.open(Cache).then((cache) => cache.put(request, copy));
+    }
+    return response;
+  }).catch(() => caches.match(request, { ignoreSearch: true }).then((kept) => kept || caches.match('index.html'))));
+});

@@ -1,0 +1,82 @@
+// The page's worker: it owns the WebAssembly core, so that making a large
+// board never holds up the page. Each message is one request; each answer
+// carries the request's id, and an error text rather than a thrown error.
+/* global importScripts, createVorniaCore, wrapCore, boardSvg */
+'use strict';
+importScripts('vornia-core.js', 'core_calls.js', 'picture.js');
+
+let ready = createVorniaCore().then(wrapCore);
+
+// The drawing of a board file, with the texts for the status line.
+function drawn(core, board, request) {
+  const drawing = core.draw(board.file, request.zoom, request.bw);
+  if (drawing.error) return { error: drawing.error };
+  const dpr = request.dpr || 1;
+  drawing.pngError = core.pictureError(Math.ceil(drawing.width * dpr), Math.ceil(drawing.height * dpr));
+  drawing.overview = overviewOf(drawing);
+  return drawing;
+}
+
+// A large board seen whole is drawn here, once, into a picture of at most
+// OverviewSide pixels a side, which the page then only scales: filling
+// thousands of hexagons stays off the page's thread.
+const OverviewSide = 4096;
+function overviewOf(drawing) {
+  const scale = Math.min(OverviewSide / drawing.width, OverviewSide / drawing.height);
+  if (typeof OffscreenCanvas !== 'function' || scale >= 1 / 4) return null;
+  const canvas = new OffscreenCanvas(Math.ceil(drawing.width * scale), Math.ceil(drawing.height * scale));
+  const context = canvas.getContext('2d');
+  context.scale(scale, scale);
+  self.VorniaPicture.replay(context, drawing, { scale, minTextPixels: 4 });
+  return { bitmap: canvas.transferToImageBitmap(), scale };
+}
+
+const handlers = {
+  tables: (core) => ({ tables: core.tables() }),
+  generate(core, request) {
+    const board = core.generate(request.words);
+    if (!board.made) return { board };
+    return { board, drawing: drawn(core, board, { zoom: board.zoom, bw: board.bw, dpr: request.dpr }) };
+  },
+  open(core, request) {
+    const board = core.open(request.name, request.bytes, request.shape, request.mass);
+    if (!board.made) return { board };
+    return { board, drawing: drawn(core, board, { zoom: board.zoom, bw: request.bw, dpr: request.dpr }) };
+  },
+  draw: (core, request) => ({ drawing: drawn(core, { file: request.file }, request) }),
+};
+
+self.onmessage = async (event) => {
+  const request = event.data;
+  let answer;
+  try {
+    const core = await ready;
+    answer = handlers[request.type](core, request);
+  } catch (error) {
+    // The core ran out of memory or trapped: the page says so and stays
+    // usable, with a fresh core for the next request.
+    answer = { error: 'The board could not be made: ' + String((error && error.message) || error) };
+    ready = createVorniaCore().then(wrapCore);
+  }
+  answer.id = request.id;
+  const drawing = answer.drawing;
+  const transfer = drawing && drawing.ops ? [drawing.ops.buffer, drawing.texts.buffer] : [];
+  if (drawing && drawing.overview) transfer.push(drawing.overview.bitmap);
+  if (drawing && drawing.ops && request.svg) {
+    // The picture for printing and the SVG export, made while the page shows the board.
+    answer.svgFollows = true;
+    const ops = drawing.ops.slice(), texts = drawing.texts.slice();
+    self.postMessage(answer, transfer);
+    self.postMessage({ id: request.id, svg: boardSvg({ width: drawing.width, height: drawing.height, ops, texts }, measureText) });
+    return;
+  }
+  self.postMessage(answer, transfer);
+};
+
+// Text widths for the SVG's text backgrounds, from the worker's own canvas.
+const measureCanvas = typeof OffscreenCanvas === 'function' ? new OffscreenCanvas(1, 1).getContext('2d') : null;
+function measureText(font, text) {
+  if (!measureCanvas) return text.length * font.size * 0.6;
+  measureCanvas.font = font.css;
+  return measureCanvas.measureText(text).width;
+}

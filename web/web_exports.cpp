@@ -1,0 +1,168 @@
+// The functions the page's worker calls in the WebAssembly module. Each call
+// leaves its result in module memory until the next call: a JSON text, the
+// board file's bytes and the drawing's numbers and texts.
+#include <emscripten/emscripten.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "board/board_settings.h"
+#include "board/fair_rules.h"
+#include "board/walked_shapes.h"
+#include "core_bridge.h"
+#include "render/board_picture.h"
+
+namespace vornia {
+namespace {
+
+std::string Result;
+std::string BoardBytes;
+std::unique_ptr<TDisplayListCanvas> Drawing;
+
+// A JSON string of bytes that may not be UTF-8: the decoder on the other
+// side replaces what is not.
+std::string Quoted(std::string_view text)
+{
+    static constexpr char Hex[] = "0123456789abcdef";
+    std::string out = "\"";
+    for (const char c : text) {
+        const auto code = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (code < 0x20 || code == 0x7F) {
+            out += "\\u00";
+            out += Hex[code >> 4];
+            out += Hex[code & 0xF];
+        } else {
+            out += c;
+        }
+    }
+    return out + '"';
+}
+
+std::string BoardJson(const TWebBoard& board)
+{
+    std::string panels;
+    for (const auto& text : board.Panels)
+        panels += (panels.empty() ? "" : ",") + Quoted(text);
+    return "{\"made\":" + std::string(board.Made ? "true" : "false") + ",\"error\":" + Quoted(board.Error) +
+           ",\"failure\":" + Quoted(board.Failure) + ",\"name\":" + Quoted(board.Name) + ",\"panels\":[" + panels +
+           "],\"attempts\":" + Quoted(board.Attempts) + ",\"balance\":" + Quoted(board.Balance) +
+           ",\"zoom\":" + std::to_string(board.Zoom) + ",\"bw\":" + (board.BlackAndWhite ? "true" : "false") +
+           ",\"seed\":" + std::to_string(board.Seed) + "}";
+}
+
+void Keep(TWebBoard board)
+{
+    Result = BoardJson(board);
+    BoardBytes = std::move(board.BoardFile);
+}
+
+// The words of the tool, each ended by a zero byte.
+std::vector<std::string> SplitWords(const char* words, int size)
+{
+    std::vector<std::string> list;
+    std::string_view rest(words, size > 0 ? static_cast<std::size_t>(size) : 0);
+    while (!rest.empty()) {
+        const auto end = rest.find('\0');
+        list.emplace_back(rest.substr(0, end));
+        if (end == std::string_view::npos)
+            break;
+        rest.remove_prefix(end + 1);
+    }
+    return list;
+}
+
+} // namespace
+} // namespace vornia
+
+using namespace vornia;
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE const char* vn_result()
+{
+    return Result.c_str();
+}
+EMSCRIPTEN_KEEPALIVE const char* vn_board_bytes()
+{
+    return BoardBytes.data();
+}
+EMSCRIPTEN_KEEPALIVE int vn_board_size()
+{
+    return static_cast<int>(BoardBytes.size());
+}
+
+// The shapes, land masses, counts and rules the page offers, and its limits.
+EMSCRIPTEN_KEEPALIVE const char* vn_tables()
+{
+    std::string shapes, masses, counts, rules;
+    for (const auto& name : ShapeNames)
+        shapes += (shapes.empty() ? "" : ",") + Quoted(name);
+    for (const auto& name : LandMassNames)
+        masses += (masses.empty() ? "" : ",") + Quoted(name);
+    const TBoardSettings defaults;
+    for (const auto& k : CountKeys)
+        counts += (counts.empty() ? "" : ",") + std::string("{\"key\":") + Quoted(k.Key) +
+                  ",\"default\":" + std::to_string(defaults.*(k.Field)) + "}";
+    for (const auto& row : FairRuleRows)
+        rules += (rules.empty() ? "" : ",") + std::string("{\"word\":") + Quoted(row.Word) +
+                 ",\"caption\":" + Quoted(row.Caption) + "}";
+    Result = "{\"shapes\":[" + shapes + "],\"masses\":[" + masses + "],\"counts\":[" + counts + "],\"rules\":[" +
+             rules + "],\"maxCount\":" + std::to_string(MaxPieceCount) +
+             ",\"maxPictureSide\":" + std::to_string(MaxPictureSide) + "}";
+    return Result.c_str();
+}
+
+// words: the arguments of `vornia-cli generate`, each ended by a zero byte.
+EMSCRIPTEN_KEEPALIVE const char* vn_generate(const char* words, int size)
+{
+    Keep(GenerateWebBoard(SplitWords(words, size)));
+    return Result.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE const char* vn_open(const char* name, const char* bytes, int size, const char* shape,
+                                         const char* mass)
+{
+    Keep(OpenWebBoard(name, std::string_view(bytes, size > 0 ? static_cast<std::size_t>(size) : 0), shape, mass));
+    return Result.c_str();
+}
+
+// Draws the board file's bytes; the drawing's size in the result, or its error.
+EMSCRIPTEN_KEEPALIVE const char* vn_draw(const char* bytes, int size, int zoom, int blackAndWhite)
+{
+    std::string error;
+    Drawing = DrawWebBoard(std::string_view(bytes, size > 0 ? static_cast<std::size_t>(size) : 0), zoom,
+                           blackAndWhite != 0, error);
+    if (!Drawing) {
+        Result = "{\"error\":" + Quoted(error) + "}";
+        return Result.c_str();
+    }
+    Result = "{\"width\":" + std::to_string(Drawing->Width()) + ",\"height\":" + std::to_string(Drawing->Height()) +
+             ",\"opCount\":" + std::to_string(Drawing->Ops().size()) +
+             ",\"textSize\":" + std::to_string(Drawing->Texts().size()) + "}";
+    return Result.c_str();
+}
+
+// Why a picture of that many pixels is refused; empty when it is not.
+EMSCRIPTEN_KEEPALIVE const char* vn_picture_error(int width, int height)
+{
+    Result.clear();
+    CheckPictureSize({width, height}, &Result);
+    return Result.c_str();
+}
+
+EMSCRIPTEN_KEEPALIVE const std::int32_t* vn_ops()
+{
+    return Drawing ? Drawing->Ops().data() : nullptr;
+}
+EMSCRIPTEN_KEEPALIVE const char* vn_texts()
+{
+    return Drawing ? Drawing->Texts().data() : nullptr;
+}
+
+} // extern "C"
