@@ -17,8 +17,8 @@ namespace {
 constexpr int FrameWidth = 1;
 // The gap between two panels.
 constexpr int PanelGap = 2;
-// Room after a panel's text, so that it never touches the frame.
-constexpr int TextMargin = 4;
+// Room left and right of the text of a panel that fits its text.
+constexpr int TextMargin = 3;
 
 TColor ToColor(const QColor& color)
 {
@@ -44,12 +44,12 @@ QSize TStatusBarWidget::sizeHint() const
 
 int TStatusBarWidget::PanelWidth(int panel) const
 {
-    const int width = StatusPanelWidths[static_cast<std::size_t>(panel)];
-    // In English the panels keep their widths; a translated text may need more.
-    if (LanguageInForce() == "en")
-        return width;
-    const QString text = QString::fromStdString(Window.StatusBar().Text(panel));
-    return std::max(width, fontMetrics().horizontalAdvance(text) + 2 * FrameWidth + PanelGap + TextMargin);
+    const TStatusPanel& model = Window.StatusBar().Panels[static_cast<std::size_t>(panel)];
+    if (!model.FitsText)
+        return model.Width;
+    // The text, a little room either side, the frame and the gap.
+    const int text = fontMetrics().horizontalAdvance(ToQString(model.Text)) + 2 * TextMargin;
+    return std::max(model.Width, text + 2 * FrameWidth + PanelGap);
 }
 
 QRect TStatusBarWidget::PanelRect(int panel) const

@@ -1,6 +1,7 @@
-// The window's status bar: five owner-drawn panels of fixed widths (wider
-// where a translated text needs it), the last one reaching to the right
-// edge, drawn from the logic's status bar data.
+// The window's status bar: five owner-drawn panels of fixed widths (the first
+// widens to its text when the model asks; any may for a translated text),
+// the last one reaching to the right edge, drawn from the logic's status bar
+// data.
 #pragma once
 
 #include <QWidget>
@@ -17,7 +18,9 @@ public:
 
     // The rectangle panel i is drawn into (inside its frame).
     QRect PanelRect(int panel) const;
-    // A panel's width: as designed, or wider for a translated text.
+    // Panel i's width with its frame and the gap after it: the model's, or
+    // enough for its text where the model says it fits its text or
+    // the text is translated.
     int PanelWidth(int panel) const;
     QSize sizeHint() const override;
 

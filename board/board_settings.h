@@ -5,20 +5,10 @@
 #include <string>
 #include <string_view>
 
+#include "fair/fair_problem.h"
 #include "walked_shapes.h"
 
 namespace vornia {
-
-// The fair-board rules a generation applies after the layout; all off by default.
-struct TFairRules {
-    bool NoAdjacentRed = false;      // no two neighbours both carry "6" or "8"
-    bool NoAdjacentEqual = false;    // no two neighbours carry the same number
-    bool NoAdjacentResource = false; // no two neighbours are the same resource
-    bool BalancedPips = false;       // every resource's mean pips within 1 of the mean of all
-
-    bool Any() const { return NoAdjacentRed || NoAdjacentEqual || NoAdjacentResource || BalancedPips; }
-    friend bool operator==(const TFairRules&, const TFairRules&) = default;
-};
 
 struct TBoardSettings {
     std::string Shape = "traditional";

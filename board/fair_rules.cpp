@@ -5,6 +5,7 @@
 
 #include "geometry.h"
 #include "plate_list.h"
+#include "random_source.h"
 
 namespace vornia {
 
@@ -158,7 +159,8 @@ TFairOutcome ApplyFairRules(TPlateList& plates, int zoom, const TFairRules& rule
                             TFairEffort* effort)
 {
     TBoardProblem b = BuildProblem(plates, zoom, rules);
-    const TFairOutcome outcome = SolveFair(b.Problem, random, effort);
+    const TDraw draw = [&random](int n) { return random.Next(n); };
+    const TFairOutcome outcome = SolveFair(b.Problem, draw, effort);
     if (outcome != TFairOutcome::Found)
         return outcome;
     for (std::size_t p = 0; p < b.Graph.Plates.size(); ++p) {

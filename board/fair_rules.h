@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "fair_search.h"
+#include "fair/fair_search.h"
 #include "translate.h"
 
 namespace vornia {
@@ -63,13 +63,13 @@ TFairOutcome ApplyFairRules(TPlateList& plates, int zoom, const TFairRules& rule
 // The failure text of an outcome; empty for Found.
 std::string_view FairFailureText(TFairOutcome outcome);
 
-inline constexpr std::array<std::string_view, 5> ResourceNames{{"Brick", "Grain", "Lumber", "Ore", "Wool"}};
+inline constexpr std::array<std::string_view, ResourceCount> ResourceNames{{"Brick", "Grain", "Lumber", "Ore", "Wool"}};
 
 struct TBalance {
-    std::array<long long, 5> Pips{}; // per resource, the pips of its numbered plates
-    long long Red = 0;               // neighbour pairs both "6" or "8"
-    long long Equal = 0;             // neighbour pairs with the same number
-    long long Resource = 0;          // neighbour pairs of the same resource
+    std::array<long long, ResourceCount> Pips{}; // per resource, the pips of its numbered plates
+    long long Red = 0;                           // neighbour pairs both "6" or "8"
+    long long Equal = 0;                         // neighbour pairs with the same number
+    long long Resource = 0;                      // neighbour pairs of the same resource
     friend bool operator==(const TBalance&, const TBalance&) = default;
 };
 

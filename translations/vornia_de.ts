@@ -493,7 +493,7 @@
     </message>
     <message>
         <source>Total - Desert =</source>
-        <translation>Summe - Wüste =</translation>
+        <translation>Summe ohne Wüste =</translation>
     </message>
     <message>
         <source>Fair Board</source>
@@ -767,6 +767,10 @@ Wenn Sie Nein wählen, können Sie die Suche später unter Optionen einschalten.
     <message>
         <source>Are you sure you want to print this in color?</source>
         <translation>Soll das Spielbrett wirklich in Farbe gedruckt werden?</translation>
+    </message>
+    <message>
+        <source> (fair)</source>
+        <translation> (fair)</translation>
     </message>
 </context>
 </TS>

@@ -493,7 +493,7 @@
     </message>
     <message>
         <source>Total - Desert =</source>
-        <translation>Total - désert =</translation>
+        <translation>Total sans désert =</translation>
     </message>
     <message>
         <source>Fair Board</source>
@@ -767,6 +767,10 @@ Si vous choisissez Non, vous pourrez l&apos;activer plus tard dans Options.</tra
     <message>
         <source>Are you sure you want to print this in color?</source>
         <translation>Voulez-vous vraiment imprimer en couleur&#xa0;?</translation>
+    </message>
+    <message>
+        <source> (fair)</source>
+        <translation> (équitable)</translation>
     </message>
 </context>
 </TS>

@@ -18,8 +18,10 @@ const types = {
   '.png': 'image/png',
 };
 
-function serve(site, port, onListening) {
+// onServed(name, bytes), when given, hears of every file sent and its size on the wire.
+function serve(site, port, onListening, onServed) {
   const root = path.resolve(site);
+  const packed = new Map(); // file -> { time, data }: each file compressed once
   const server = http.createServer((request, response) => {
     const name = decodeURIComponent(new URL(request.url, 'http://x').pathname);
     const file = path.join(root, name.endsWith('/') ? name + 'index.html' : name);
@@ -28,16 +30,21 @@ function serve(site, port, onListening) {
       return;
     }
     fs.readFile(file, (error, data) => {
+      if (!error && fs.statSync(file).isDirectory()) error = new Error('a folder');
       if (error) {
         response.writeHead(404, { 'Content-Type': 'text/plain' }).end('not found');
         return;
       }
       const headers = { 'Content-Type': types[path.extname(file)] || 'application/octet-stream', 'Cache-Control': 'no-cache' };
       if (/\bgzip\b/.test(request.headers['accept-encoding'] || '')) {
-        data = zlib.gzipSync(data, { level: 9 });
+        const time = fs.statSync(file).mtimeMs;
+        let kept = packed.get(file);
+        if (!kept || kept.time !== time) packed.set(file, (kept = { time, data: zlib.gzipSync(data, { level: 9 }) }));
+        data = kept.data;
         headers['Content-Encoding'] = 'gzip';
       }
       response.writeHead(200, headers).end(data);
+      if (onServed) onServed(name, data.length);
     });
   });
   server.listen(port, '127.0.0.1', () => onListening && onListening(server.address().port));

@@ -260,24 +260,15 @@ bool SomeArrangementExists(TFairProblem p)
             if (kl == 0)
                 continue;
             for (auto& [t, tl] : tokensLeft) {
-                if (tl == 0 ||
-                    p.Kinds[static_cast<std::size_t>(k)].Desert != p.Tokens[static_cast<std::size_t>(t)].DesertMark)
+                if (tl == 0 || At(p.Kinds, k).Desert != At(p.Tokens, t).DesertMark)
                     continue;
-                p.Kind[static_cast<std::size_t>(i)] = k;
-                p.Token[static_cast<std::size_t>(i)] = t;
+                At(p.Kind, i) = k;
+                At(p.Token, i) = t;
                 bool clash = false;
-                for (int q : p.Neighbours[static_cast<std::size_t>(i)]) {
-                    if (q >= i)
-                        continue;
-                    const TFairKind& a = p.Kinds[static_cast<std::size_t>(k)];
-                    const TFairKind& b = p.Kinds[static_cast<std::size_t>(p.Kind[static_cast<std::size_t>(q)])];
-                    const int u = p.Token[static_cast<std::size_t>(q)];
-                    const TFairToken& x = p.Tokens[static_cast<std::size_t>(t)];
-                    const TFairToken& y = p.Tokens[static_cast<std::size_t>(u)];
-                    clash = clash || (p.Rules.NoAdjacentResource && a.Resource >= 0 && a.Resource == b.Resource) ||
-                            (p.Rules.NoAdjacentEqual && x.Number && t == u) ||
-                            (p.Rules.NoAdjacentRed && x.Red && y.Red);
-                }
+                for (int q : At(p.Neighbours, i))
+                    if (q < i)
+                        clash =
+                            clash || BrokenKindRules(p, k, At(p.Kind, q)) + BrokenTokenRules(p, t, At(p.Token, q)) > 0;
                 if (clash)
                     continue;
                 --kl;

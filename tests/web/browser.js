@@ -12,7 +12,7 @@ const site = path.join(root, 'build-web', 'site');
 
 // Serves the site on a free loopback port: its address, and stop(), which
 // also cuts the connections the browser keeps open.
-function startSite() {
+function startSite(onServed) {
   return new Promise((resolve) => {
     const server = serve(site, 0, (port) => resolve({
       url: `http://127.0.0.1:${port}/`,
@@ -21,13 +21,13 @@ function startSite() {
         server.close(() => done());
         server.closeAllConnections();
       }),
-    }));
+    }), onServed);
   });
 }
 
 // Chromium as root on a closed network: no sandbox, nothing fetched from
 // outside, a profile of its own that is removed afterwards.
-async function startBrowser() {
+async function startBrowser(options = {}) {
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'vornia-chromium-'));
   const context = await chromium.launchPersistentContext(profile, {
     executablePath: process.env.VORNIA_CHROMIUM || '/usr/bin/chromium',
@@ -36,6 +36,7 @@ async function startBrowser() {
     args: ['--no-sandbox', '--disable-background-networking', '--disable-component-update', '--disable-sync',
       '--no-first-run', '--disable-quic', '--disable-gpu'],
     viewport: { width: 1280, height: 800 },
+    ...options,
   });
   const close = async () => {
     await context.close();

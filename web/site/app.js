@@ -14,7 +14,7 @@ const NoBoardText = 'There is no board to export.';
 
 // ---- the worker --------------------------------------------------------
 
-const worker = new Worker('worker.js');
+const worker = window.coreWorker || new Worker('worker.js');
 const waiting = new Map();
 let nextId = 1;
 worker.onmessage = (event) => {
@@ -268,6 +268,30 @@ async function make(words, how) {
   }
 }
 
+// Zoom and black and white apply to the board shown as well: a made board
+// is made again from its link with the new words (the same seed gives the
+// same board), an opened one is drawn again, as the desktop redraws it.
+async function redrawCurrent() {
+  if (!current || !current.entry.file || busy) return;
+  const zoom = Number($('cboZoom').value), bw = $('chkBlackAndWhite').checked;
+  const entry = current.entry;
+  if (entry.kind === 'made') {
+    const words = [];
+    for (let i = 0; i < entry.words.length; ++i) {
+      if (entry.words[i] === '--bw') continue;
+      if (entry.words[i] === '--zoom' || entry.words[i] === '--seed') { ++i; continue; }
+      words.push(entry.words[i]);
+    }
+    if (zoom !== 100) words.push('--zoom', String(zoom));
+    if (bw) words.push('--bw');
+    words.push('--seed', entry.words[entry.words.indexOf('--seed') + 1]);
+    await make(words, 'replace');
+  } else {
+    await showEntry({ ...entry, zoom, bw });
+    history.replaceState(current.entry, '');
+  }
+}
+
 function newBoard() {
   return make(requestWords(settingsOfControls(), defaults, seedOfNow()), 'push');
 }
@@ -373,9 +397,10 @@ function bindControls() {
   $('btnNewBoard').addEventListener('click', () => newBoard());
   $('btnBack').addEventListener('click', () => history.back());
   $('btnForward').addEventListener('click', () => history.forward());
-  $('frmSettings').addEventListener('change', () => {
+  $('frmSettings').addEventListener('change', (e) => {
     $('rowMass').hidden = $('cboShape').value !== 'random';
     storeSettings();
+    if (e.target.id === 'cboZoom' || e.target.id === 'chkBlackAndWhite') redrawCurrent();
   });
   $('frmSettings').addEventListener('submit', (e) => e.preventDefault());
   $('btnPieces').addEventListener('click', openPieces);
@@ -466,6 +491,7 @@ async function start() {
   else await make(requestWords(settingsOfControls(), defaults, seedOfNow()), 'replace');
   updateHistoryButtons();
   document.body.dataset.ready = 'true';
+  performance.mark('first-board');
 
   if ('serviceWorker' in navigator && location.protocol !== 'file:')
     navigator.serviceWorker.register('service_worker.js').catch(() => {});

@@ -3,9 +3,34 @@
 // carries the request's id, and an error text rather than a thrown error.
 /* global importScripts, createVorniaCore, wrapCore, boardSvg */
 'use strict';
-importScripts('vornia-core.js', 'core_calls.js', 'picture.js');
+// The module's code is fetched while its glue script loads, not after it.
+let wasmResponse = fetch('vornia-core.wasm');
+importScripts('vornia-core.js', 'core_calls.js');
 
-let ready = createVorniaCore().then(wrapCore);
+function startCore() {
+  const response = wasmResponse || fetch('vornia-core.wasm');
+  wasmResponse = null;
+  let failed;
+  const failure = new Promise((resolve, reject) => (failed = reject));
+  const core = createVorniaCore({
+    instantiateWasm(imports, done) {
+      response
+        .then((r) => WebAssembly.instantiateStreaming(r, imports))
+        .then((result) => done(result.instance, result.module))
+        .catch(failed);
+      return {};
+    },
+  });
+  return Promise.race([core, failure]).then(wrapCore);
+}
+let ready = startCore();
+
+// The picture code (SVG, overview) is loaded once the first board is on its way.
+let pictureLoaded = false;
+function loadPicture() {
+  if (!pictureLoaded) importScripts('picture.js');
+  pictureLoaded = true;
+}
 
 // The drawing of a board file, with the texts for the status line.
 function drawn(core, board, request) {
@@ -24,6 +49,7 @@ const OverviewSide = 4096;
 function overviewOf(drawing) {
   const scale = Math.min(OverviewSide / drawing.width, OverviewSide / drawing.height);
   if (typeof OffscreenCanvas !== 'function' || scale >= 1 / 4) return null;
+  loadPicture();
   const canvas = new OffscreenCanvas(Math.ceil(drawing.width * scale), Math.ceil(drawing.height * scale));
   const context = canvas.getContext('2d');
   context.scale(scale, scale);
@@ -56,7 +82,7 @@ self.onmessage = async (event) => {
     // The core ran out of memory or trapped: the page says so and stays
     // usable, with a fresh core for the next request.
     answer = { error: 'The board could not be made: ' + String((error && error.message) || error) };
-    ready = createVorniaCore().then(wrapCore);
+    ready = startCore();
   }
   answer.id = request.id;
   const drawing = answer.drawing;
@@ -67,6 +93,7 @@ self.onmessage = async (event) => {
     answer.svgFollows = true;
     const ops = drawing.ops.slice(), texts = drawing.texts.slice();
     self.postMessage(answer, transfer);
+    loadPicture();
     self.postMessage({ id: request.id, svg: boardSvg({ width: drawing.width, height: drawing.height, ops, texts }, measureText) });
     return;
   }

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "fair_search.h"
+#include "fair_problem.h"
 
 namespace vornia {
 
@@ -20,8 +20,9 @@ std::vector<int> SpreadOrder(const TFairProblem& problem);
 // One run from an empty arrangement over the positions in order, of at most
 // budget nodes (nodes receives how many it took). Found leaves the
 // arrangement in the problem; Failed means the whole tree was searched in
-// vain.
-TDepthFirstEnd DepthFirstRun(TFairProblem& problem, const std::vector<int>& order, TRandomSource& random,
-                             long long budget, long long& nodes);
+// vain. The run keeps its own stack, so any number of positions fits in a
+// small thread stack.
+TDepthFirstEnd DepthFirstRun(TFairProblem& problem, const std::vector<int>& order, const TDraw& draw, long long budget,
+                             long long& nodes);
 
 } // namespace vornia

@@ -7,23 +7,19 @@
 #include "fair_repair.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <vector>
-
-#include "random_source.h"
 
 namespace vornia {
 
 namespace {
 
-constexpr int Resources = 5;
 constexpr int Samples = 24;   // places tried per step
 constexpr int WorseOneIn = 8; // how rarely a swap for the worse is made
 constexpr int KindsMove = 1, TokensMove = 2, BothMove = 3;
 
 class TRepair {
 public:
-    TRepair(TFairProblem& problem, TRandomSource& random);
+    TRepair(TFairProblem& problem, const TDraw& draw);
     bool Run(long long steps, long long& used);
 
 private:
@@ -38,34 +34,34 @@ private:
     int PickPlace();
 
     TFairProblem& P;
-    TRandomSource& Random;
+    const TDraw& Draw;
     int N;
     std::vector<int> Conflicts; // per place: broken pairs it is part of
     std::vector<int> Broken;    // places with conflicts
     std::vector<int> BrokenAt;  // place -> index in Broken, or -1
     long long TotalConflicts = 0;
-    long long Sum[Resources] = {};
-    long long Count[Resources] = {};
-    long long TotalPips = 0, TotalNumbers = 0;
+    long long Sum[ResourceCount] = {};
+    long long Count[ResourceCount] = {};
+    TPipsBand Band;
 };
 
-TRepair::TRepair(TFairProblem& problem, TRandomSource& random)
-    : P(problem), Random(random), N(static_cast<int>(problem.Kind.size()))
+TRepair::TRepair(TFairProblem& problem, const TDraw& draw)
+    : P(problem), Draw(draw), N(static_cast<int>(problem.Kind.size()))
 {
     for (int p = 0; p < N; ++p) {
-        const TFairToken& t = P.Tokens[static_cast<std::size_t>(P.Token[static_cast<std::size_t>(p)])];
+        const TFairToken& t = At(P.Tokens, At(P.Token, p));
         if (!t.Number)
             continue;
-        TotalPips += t.Pips;
-        ++TotalNumbers;
-        const int r = P.Kinds[static_cast<std::size_t>(P.Kind[static_cast<std::size_t>(p)])].Resource;
+        Band.TotalPips += t.Pips;
+        ++Band.TotalNumbers;
+        const int r = At(P.Kinds, At(P.Kind, p)).Resource;
         if (r >= 0) {
             Sum[r] += t.Pips;
             ++Count[r];
         }
     }
-    Conflicts.assign(static_cast<std::size_t>(N), 0);
-    BrokenAt.assign(static_cast<std::size_t>(N), -1);
+    Conflicts.assign(P.Kind.size(), 0);
+    BrokenAt.assign(P.Kind.size(), -1);
     for (int p = 0; p < N; ++p)
         Refresh(p);
 }
@@ -73,26 +69,13 @@ TRepair::TRepair(TFairProblem& problem, TRandomSource& random)
 // How many rules the pair p, q breaks.
 int TRepair::Pair(int p, int q) const
 {
-    const int kp = P.Kind[static_cast<std::size_t>(p)], kq = P.Kind[static_cast<std::size_t>(q)];
-    const int tp = P.Token[static_cast<std::size_t>(p)], tq = P.Token[static_cast<std::size_t>(q)];
-    const TFairKind& a = P.Kinds[static_cast<std::size_t>(kp)];
-    const TFairKind& b = P.Kinds[static_cast<std::size_t>(kq)];
-    const TFairToken& x = P.Tokens[static_cast<std::size_t>(tp)];
-    const TFairToken& y = P.Tokens[static_cast<std::size_t>(tq)];
-    int broken = 0;
-    if (P.Rules.NoAdjacentResource && a.Resource >= 0 && a.Resource == b.Resource)
-        ++broken;
-    if (P.Rules.NoAdjacentEqual && x.Number && tp == tq)
-        ++broken;
-    if (P.Rules.NoAdjacentRed && x.Red && y.Red)
-        ++broken;
-    return broken;
+    return BrokenKindRules(P, At(P.Kind, p), At(P.Kind, q)) + BrokenTokenRules(P, At(P.Token, p), At(P.Token, q));
 }
 
 int TRepair::Around(int p) const
 {
     int broken = 0;
-    for (int q : P.Neighbours[static_cast<std::size_t>(p)])
+    for (int q : At(P.Neighbours, p))
         broken += Pair(p, q);
     return broken;
 }
@@ -101,48 +84,45 @@ int TRepair::Around(int p) const
 long long TRepair::Local(int p, int q) const
 {
     long long broken = Around(p);
-    for (int y : P.Neighbours[static_cast<std::size_t>(q)])
+    for (int y : At(P.Neighbours, q))
         if (y != p)
             broken += Pair(q, y);
     return broken;
 }
 
-// How far resource r's pips lie outside its band, in units of 1 / TotalNumbers pips.
+// How far resource r's pips lie outside its band.
 long long TRepair::Deviation(int r) const
 {
-    if (!P.Rules.BalancedPips || Count[r] == 0)
-        return 0;
-    return std::max(0LL, std::llabs(Sum[r] * TotalNumbers - TotalPips * Count[r]) - Count[r] * TotalNumbers);
+    return P.Rules.BalancedPips ? Band.Excess(Sum[r], Count[r]) : 0;
 }
 
 long long TRepair::PipsCost() const
 {
     long long cost = 0;
-    for (int r = 0; r < Resources; ++r)
+    for (int r = 0; r < ResourceCount; ++r)
         cost += Deviation(r);
     return cost;
 }
 
 bool TRepair::Allowed(int p, int q, int move) const
 {
-    const std::size_t a = static_cast<std::size_t>(p), b = static_cast<std::size_t>(q);
-    const bool desert =
-        P.Kinds[static_cast<std::size_t>(P.Kind[a])].Desert || P.Kinds[static_cast<std::size_t>(P.Kind[b])].Desert;
+    const int kindP = At(P.Kind, p), kindQ = At(P.Kind, q);
+    const bool desert = At(P.Kinds, kindP).Desert || At(P.Kinds, kindQ).Desert;
+    const bool tokensDiffer = At(P.Token, p) != At(P.Token, q);
     if (move == KindsMove)
-        return !desert && P.Kind[a] != P.Kind[b];
+        return !desert && kindP != kindQ;
     if (move == TokensMove)
-        return !desert && P.Token[a] != P.Token[b];
-    return P.Kind[a] != P.Kind[b] || P.Token[a] != P.Token[b];
+        return !desert && tokensDiffer;
+    return kindP != kindQ || tokensDiffer;
 }
 
 void TRepair::Swap(int p, int q, int move)
 {
-    const std::size_t a = static_cast<std::size_t>(p), b = static_cast<std::size_t>(q);
     // Take both places out of the pips sums, swap, put them back.
     for (int sign : {-1, +1}) {
-        for (std::size_t s : {a, b}) {
-            const TFairToken& t = P.Tokens[static_cast<std::size_t>(P.Token[s])];
-            const int r = P.Kinds[static_cast<std::size_t>(P.Kind[s])].Resource;
+        for (int s : {p, q}) {
+            const TFairToken& t = At(P.Tokens, At(P.Token, s));
+            const int r = At(P.Kinds, At(P.Kind, s)).Resource;
             if (t.Number && r >= 0) {
                 Sum[r] += sign * t.Pips;
                 Count[r] += sign;
@@ -150,28 +130,29 @@ void TRepair::Swap(int p, int q, int move)
         }
         if (sign < 0) {
             if (move & KindsMove)
-                std::swap(P.Kind[a], P.Kind[b]);
+                std::swap(At(P.Kind, p), At(P.Kind, q));
             if (move & TokensMove)
-                std::swap(P.Token[a], P.Token[b]);
+                std::swap(At(P.Token, p), At(P.Token, q));
         }
     }
 }
 
 void TRepair::Refresh(int p)
 {
-    const std::size_t i = static_cast<std::size_t>(p);
-    TotalConflicts -= Conflicts[i];
-    Conflicts[i] = Around(p);
-    TotalConflicts += Conflicts[i];
-    if (Conflicts[i] > 0 && BrokenAt[i] < 0) {
-        BrokenAt[i] = static_cast<int>(Broken.size());
+    int& conflicts = At(Conflicts, p);
+    int& brokenAt = At(BrokenAt, p);
+    TotalConflicts -= conflicts;
+    conflicts = Around(p);
+    TotalConflicts += conflicts;
+    if (conflicts > 0 && brokenAt < 0) {
+        brokenAt = static_cast<int>(Broken.size());
         Broken.push_back(p);
-    } else if (Conflicts[i] == 0 && BrokenAt[i] >= 0) {
+    } else if (conflicts == 0 && brokenAt >= 0) {
         const int last = Broken.back();
-        Broken[static_cast<std::size_t>(BrokenAt[i])] = last;
-        BrokenAt[static_cast<std::size_t>(last)] = BrokenAt[i];
+        At(Broken, brokenAt) = last;
+        At(BrokenAt, last) = brokenAt;
         Broken.pop_back();
-        BrokenAt[i] = -1;
+        brokenAt = -1;
     }
 }
 
@@ -180,19 +161,18 @@ void TRepair::Refresh(int p)
 int TRepair::PickPlace()
 {
     if (!Broken.empty())
-        return Broken[static_cast<std::size_t>(Random.Next(static_cast<int>(Broken.size())))];
+        return At(Broken, Draw(static_cast<int>(Broken.size())));
     std::vector<int> off;
-    for (int r = 0; r < Resources; ++r)
+    for (int r = 0; r < ResourceCount; ++r)
         if (Deviation(r) > 0)
             off.push_back(r);
     if (off.empty())
         return -1;
-    const int r = off[static_cast<std::size_t>(Random.Next(static_cast<int>(off.size())))];
-    const int start = Random.Next(N);
+    const int r = At(off, Draw(static_cast<int>(off.size())));
+    const int start = Draw(N);
     for (int k = 0; k < N; ++k) {
         const int p = (start + k) % N;
-        if (P.Kinds[static_cast<std::size_t>(P.Kind[static_cast<std::size_t>(p)])].Resource == r &&
-            P.Tokens[static_cast<std::size_t>(P.Token[static_cast<std::size_t>(p)])].Number)
+        if (At(P.Kinds, At(P.Kind, p)).Resource == r && At(P.Tokens, At(P.Token, p)).Number)
             return p;
     }
     return -1;
@@ -202,7 +182,7 @@ bool TRepair::Run(long long steps, long long& used)
 {
     if (N < 2)
         return TotalConflicts == 0 && PipsCost() == 0;
-    const long long pairWeight = std::max(1LL, TotalNumbers);
+    const long long pairWeight = std::max(1LL, Band.TotalNumbers);
     for (used = 0; used < steps; ++used) {
         const int p = PickPlace();
         if (p < 0)
@@ -210,7 +190,7 @@ bool TRepair::Run(long long steps, long long& used)
         long long best = 0;
         int bestQ = -1, bestMove = 0;
         for (int k = 0; k < Samples; ++k) {
-            const int q = Random.Next(N);
+            const int q = Draw(N);
             if (q == p)
                 continue;
             for (int move : {KindsMove, TokensMove, BothMove}) {
@@ -227,12 +207,12 @@ bool TRepair::Run(long long steps, long long& used)
                 }
             }
         }
-        if (bestQ < 0 || (best > 0 && Random.Next(WorseOneIn) != 0))
+        if (bestQ < 0 || (best > 0 && Draw(WorseOneIn) != 0))
             continue;
         Swap(p, bestQ, bestMove);
         for (int s : {p, bestQ}) {
             Refresh(s);
-            for (int y : P.Neighbours[static_cast<std::size_t>(s)])
+            for (int y : At(P.Neighbours, s))
                 Refresh(y);
         }
     }
@@ -241,9 +221,9 @@ bool TRepair::Run(long long steps, long long& used)
 
 } // namespace
 
-bool RepairFair(TFairProblem& problem, TRandomSource& random, long long steps, TFairEffort* effort)
+bool RepairFair(TFairProblem& problem, const TDraw& draw, long long steps, TFairEffort* effort)
 {
-    TRepair repair(problem, random);
+    TRepair repair(problem, draw);
     long long used = 0;
     const bool done = repair.Run(steps, used);
     if (effort)

@@ -3,13 +3,13 @@
 // every multiset, and the desert always travels with its mark.
 #pragma once
 
-#include "fair_search.h"
+#include "fair_problem.h"
 
 namespace vornia {
 
 // True when the arrangement in the problem keeps the rules after at most the
 // given number of steps; otherwise the problem may hold any arrangement of the
 // same pieces.
-bool RepairFair(TFairProblem& problem, TRandomSource& random, long long steps, TFairEffort* effort);
+bool RepairFair(TFairProblem& problem, const TDraw& draw, long long steps, TFairEffort* effort);
 
 } // namespace vornia

@@ -4,20 +4,16 @@
 #include "fair_search.h"
 
 #include <algorithm>
-#include <cstdlib>
+#include <cstdint>
 #include <unordered_map>
 #include <utility>
 
 #include "fair_depth_first.h"
 #include "fair_repair.h"
-#include "random_source.h"
 
 namespace vornia {
 
 namespace {
-
-constexpr int Resources = 5;
-constexpr int MaxPips = 6;
 
 // Node budgets over all restarts. Up to FairExactLimit plates the budget lies
 // far beyond what any board has needed; above it the search gives up when the
@@ -34,16 +30,16 @@ class TPipsShares {
 public:
     explicit TPipsShares(const TFairProblem& problem)
     {
-        int sizes[Resources] = {};
+        int sizes[ResourceCount] = {};
         for (std::size_t p = 0; p < problem.Kind.size(); ++p) {
-            const int r = problem.Kinds[static_cast<std::size_t>(problem.Kind[p])].Resource;
+            const int r = At(problem.Kinds, problem.Kind[p]).Resource;
             if (r >= 0)
                 ++sizes[r];
-            const TFairToken& t = problem.Tokens[static_cast<std::size_t>(problem.Token[p])];
+            const TFairToken& t = At(problem.Tokens, problem.Token[p]);
             if (t.Number) {
                 ++Counts[std::clamp(t.Pips, 0, MaxPips)];
-                TotalPips += std::clamp(t.Pips, 0, MaxPips);
-                ++TotalNumbers;
+                Band.TotalPips += std::clamp(t.Pips, 0, MaxPips);
+                ++Band.TotalNumbers;
             } else if (!t.DesertMark) {
                 ++Counts[Blank];
             }
@@ -56,7 +52,7 @@ public:
 
     bool Possible()
     {
-        if (TotalNumbers == 0)
+        if (Band.TotalNumbers == 0)
             return true;
         return Share(0, Counts);
     }
@@ -65,11 +61,6 @@ private:
     static constexpr int Blank = MaxPips + 1;
     static constexpr int Classes = MaxPips + 2;
     static constexpr long long MaxSteps = 200'000;
-
-    bool InBand(long long sum, long long count) const
-    {
-        return count == 0 || std::llabs(sum * TotalNumbers - TotalPips * count) <= count * TotalNumbers;
-    }
 
     static std::uint64_t Key(std::size_t group, const int* counts)
     {
@@ -100,7 +91,7 @@ private:
         if (++Steps > MaxSteps)
             return true;
         if (c == Classes) {
-            if (left > 0 || !InBand(sum, numbers))
+            if (left > 0 || !Band.Holds(sum, numbers))
                 return false;
             int rest[Classes];
             for (int k = 0; k < Classes; ++k)
@@ -119,7 +110,7 @@ private:
     }
 
     int Counts[Classes] = {};
-    long long TotalPips = 0, TotalNumbers = 0;
+    TPipsBand Band;
     std::vector<int> Sizes;
     std::unordered_map<std::uint64_t, bool> Dead;
     long long Steps = 0;
@@ -142,7 +133,7 @@ long long Luby(int i)
 // subtree, while ever longer runs come round in between. A run that ends
 // without a budget cut has searched the whole tree, so the search stays
 // exhaustive as long as the total budget lasts.
-TFairOutcome Search(TFairProblem& problem, TRandomSource& random, TFairEffort* effort)
+TFairOutcome Search(TFairProblem& problem, const TDraw& draw, TFairEffort* effort)
 {
     if (problem.Kinds.size() + problem.Tokens.size() > static_cast<std::size_t>(MaxFairValues))
         return TFairOutcome::GaveUp;
@@ -159,14 +150,14 @@ TFairOutcome Search(TFairProblem& problem, TRandomSource& random, TFairEffort* e
         // are repaired by swaps before the search goes on.
         if (!exact && run == 2) {
             TFairProblem repaired = problem;
-            if (RepairFair(repaired, random, std::min(RepairSteps, 20 * n + 20'000), effort)) {
+            if (RepairFair(repaired, draw, std::min(RepairSteps, 20 * n + 20'000), effort)) {
                 problem = std::move(repaired);
                 return TFairOutcome::Found;
             }
         }
         long long nodes = 0;
         const TDepthFirstEnd end =
-            DepthFirstRun(problem, order, random, std::min(unit * Luby(run), total - spent), nodes);
+            DepthFirstRun(problem, order, draw, std::min(unit * Luby(run), total - spent), nodes);
         spent += nodes;
         if (effort) {
             effort->Nodes += nodes;
@@ -180,53 +171,6 @@ TFairOutcome Search(TFairProblem& problem, TRandomSource& random, TFairEffort* e
             return TFairOutcome::GaveUp;
     }
 }
-
-} // namespace
-
-int PipsOfNumber(int n)
-{
-    return (n >= 2 && n <= 12) ? 6 - std::abs(7 - n) : 0;
-}
-
-bool MeetsFairRules(const TFairProblem& problem)
-{
-    const TFairRules& rules = problem.Rules;
-    const std::size_t n = problem.Kind.size();
-    long long sum[Resources] = {}, count[Resources] = {}, totalSum = 0, totalCount = 0;
-    for (std::size_t p = 0; p < n; ++p) {
-        const TFairKind& kind = problem.Kinds[static_cast<std::size_t>(problem.Kind[p])];
-        const TFairToken& token = problem.Tokens[static_cast<std::size_t>(problem.Token[p])];
-        if (kind.Desert != token.DesertMark)
-            return false;
-        for (int q : problem.Neighbours[p]) {
-            const TFairKind& otherKind =
-                problem.Kinds[static_cast<std::size_t>(problem.Kind[static_cast<std::size_t>(q)])];
-            const int otherToken = problem.Token[static_cast<std::size_t>(q)];
-            const TFairToken& other = problem.Tokens[static_cast<std::size_t>(otherToken)];
-            if (rules.NoAdjacentResource && kind.Resource >= 0 && kind.Resource == otherKind.Resource)
-                return false;
-            if (rules.NoAdjacentEqual && token.Number && otherToken == problem.Token[p])
-                return false;
-            if (rules.NoAdjacentRed && token.Red && other.Red)
-                return false;
-        }
-        if (token.Number) {
-            totalSum += token.Pips;
-            ++totalCount;
-            if (kind.Resource >= 0) {
-                sum[kind.Resource] += token.Pips;
-                ++count[kind.Resource];
-            }
-        }
-    }
-    if (rules.BalancedPips)
-        for (int r = 0; r < Resources; ++r)
-            if (count[r] > 0 && std::llabs(sum[r] * totalCount - totalSum * count[r]) > count[r] * totalCount)
-                return false;
-    return true;
-}
-
-namespace {
 
 // Merges the values that are not special into value 0; special values keep
 // their own, in order. Returns the value of every position after the merge.
@@ -242,7 +186,7 @@ std::vector<int> Merge(const std::vector<int>& values, const std::vector<bool>& 
     std::vector<int> merged;
     merged.reserve(values.size());
     for (int v : values)
-        merged.push_back(to[static_cast<std::size_t>(v)]);
+        merged.push_back(At(to, v));
     return merged;
 }
 
@@ -254,20 +198,20 @@ void Unmerge(std::vector<int>& values, const std::vector<int>& merged, const std
 {
     std::vector<int> displaced;
     for (std::size_t p = 0; p < values.size(); ++p)
-        if (!special[static_cast<std::size_t>(values[p])] && merged[p] != 0)
+        if (!At(special, values[p]) && merged[p] != 0)
             displaced.push_back(values[p]);
     std::size_t next = 0;
     for (std::size_t p = 0; p < values.size(); ++p) {
         if (merged[p] != 0)
-            values[p] = back[static_cast<std::size_t>(merged[p])];
-        else if (special[static_cast<std::size_t>(values[p])])
+            values[p] = At(back, merged[p]);
+        else if (At(special, values[p]))
             values[p] = displaced[next++];
     }
 }
 
 } // namespace
 
-TFairOutcome SolveFair(TFairProblem& problem, TRandomSource& random, TFairEffort* effort)
+TFairOutcome SolveFair(TFairProblem& problem, const TDraw& draw, TFairEffort* effort)
 {
     if (MeetsFairRules(problem))
         return TFairOutcome::Found;
@@ -293,7 +237,7 @@ TFairOutcome SolveFair(TFairProblem& problem, TRandomSource& random, TFairEffort
         search.Tokens.assign(tokenBack.size(), TFairToken{0, false, false, true});
         search.Tokens[0].DesertMark = false;
     }
-    const TFairOutcome outcome = Search(search, random, effort);
+    const TFairOutcome outcome = Search(search, draw, effort);
     if (outcome != TFairOutcome::Found)
         return outcome;
     TFairProblem arranged = problem;

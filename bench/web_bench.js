@@ -1,0 +1,120 @@
+// The web edition's speed and size, in headless Chromium on loopback, against
+// the native tool in the same run. Not a test: it prints a table.
+//
+//   scripts/web.sh && node bench/web_bench.js [runs]
+//
+// 1. navigation to the first board drawn, each run in a fresh profile (cold cache): median
+// 2. everything the first visit transfers, gzipped as served, file by file
+// 3. every count 500 with all four fair rules: in the page against the native tool
+// 4. every count 500, random: the WebAssembly core (Node.js, after a warm-up) against the native tool
+'use strict';
+const { execFileSync } = require('child_process');
+const path = require('path');
+const { performance } = require('perf_hooks');
+const { root, site, startSite, startBrowser } = require('../tests/web/browser.js');
+
+const runs = Number(process.argv[2] || 7);
+const cli = path.join(root, 'build', 'cli', 'vornia-cli');
+const all500 = ['Brick', 'Grain', 'Lumber', 'Ore', 'Wool', 'Desert', 'Water', 'waterBrick', 'waterGrain', 'waterLumber',
+  'waterOre', 'waterWool', 'waterMark', 'pieTwo', 'pieThree', 'pieFour', 'pieFive', 'pieSix', 'pieSeven', 'pieEight',
+  'pieNine', 'pieTen', 'pieEleven', 'pieTwelve'].map((k) => k + '=500').join(',');
+const median = (list) => [...list].sort((a, b) => a - b)[Math.floor(list.length / 2)];
+const ms = (value) => `${value.toFixed(0)} ms`;
+
+// The native tool's wall time for the words, median of the runs.
+function nativeTime(words, count) {
+  const times = [];
+  for (let i = 0; i < count; ++i) {
+    const start = performance.now();
+    try {
+      execFileSync(cli, ['generate', ...words], { stdio: 'ignore' });
+    } catch {
+      // exit 3 (no board) is a result too
+    }
+    times.push(performance.now() - start);
+  }
+  return median(times);
+}
+
+async function firstBoard() {
+  const times = [];
+  const sent = new Map();
+  for (let i = 0; i < runs; ++i) {
+    // Each file once: the service worker fetches them again to keep them.
+    const server = await startSite(i === 0 ? (name, bytes) => sent.set(name, bytes) : undefined);
+    const { context, close } = await startBrowser();
+    const page = context.pages()[0] || await context.newPage();
+    await page.goto(server.url);
+    await page.waitForFunction(() => performance.getEntriesByName('first-board').length > 0, null, { timeout: 60000 });
+    times.push(await page.evaluate(() => performance.getEntriesByName('first-board')[0].startTime));
+    await page.waitForTimeout(300); // the service worker's own fetches are not part of the first board
+    await close();
+    await server.stop();
+  }
+  return { times, sent };
+}
+
+async function pageAgainstNative(words, link) {
+  const server = await startSite();
+  const { context, close } = await startBrowser();
+  const page = context.pages()[0] || await context.newPage();
+  await page.goto(server.url + '#seed=1');
+  await page.waitForFunction(() => document.body.dataset.ready === 'true');
+  await page.evaluate(() => {
+    window.longTasks = [];
+    new PerformanceObserver((l) => l.getEntries().forEach((e) => window.longTasks.push(e.duration))).observe({ type: 'longtask' });
+  });
+  const start = performance.now();
+  await page.evaluate((l) => { location.hash = l; }, link);
+  await page.waitForFunction(() => document.body.getAttribute('aria-busy') === 'false' &&
+    (document.getElementById('lblBoardName').textContent !== '[New traditional 1]' ||
+     document.getElementById('lblMessage').textContent !== ''), null, { timeout: 600000 });
+  await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => setTimeout(done))));
+  const pageTime = performance.now() - start;
+  const status = await page.evaluate(() => [document.getElementById('lblBoardName').textContent, document.getElementById('lblMessage').textContent]);
+  const longTasks = await page.evaluate(() => window.longTasks.map(Math.round));
+  await close();
+  await server.stop();
+  return { pageTime, nativeTime: nativeTime(words, 3), status, longTasks };
+}
+
+async function wasmAgainstNative(words) {
+  const createCore = require(path.join(site, 'vornia-core.js'));
+  // The .wasm handed in: Emscripten's own loading would need --no-experimental-fetch,
+  // which playwright-core cannot run under.
+  const wasmBinary = require('fs').readFileSync(path.join(site, 'vornia-core.wasm'));
+  const core = require(path.join(site, 'core_calls.js'))(await createCore({ wasmBinary }));
+  core.generate(words); // warm-up
+  const times = [];
+  for (let i = 0; i < 5; ++i) {
+    const start = performance.now();
+    core.generate(words);
+    times.push(performance.now() - start);
+  }
+  return { wasm: median(times), native: nativeTime(words, 5) };
+}
+
+(async () => {
+  const zlib = require('zlib');
+  const fs = require('fs');
+  const first = await firstBoard();
+  console.log(`first board drawn, cold cache, ${runs} runs: median ${ms(median(first.times))} (${first.times.map((t) => t.toFixed(0)).join(', ')})`);
+  let total = 0;
+  console.log('transferred on the first visit (gzip -9 as served):');
+  for (const [name, bytes] of [...first.sent].sort((a, b) => b[1] - a[1])) {
+    total += bytes;
+    console.log(`  ${name.padEnd(24)} ${(bytes / 1024).toFixed(1).padStart(7)} KB`);
+  }
+  console.log(`  ${'total'.padEnd(24)} ${(total / 1024).toFixed(1).padStart(7)} KB`);
+  const unsent = fs.readdirSync(site).filter((f) => !first.sent.has('/' + f) && !(f === 'index.html' && first.sent.has('/')));
+  for (const f of unsent) console.log(`  not fetched: ${f} (${(zlib.gzipSync(fs.readFileSync(path.join(site, f)), { level: 9 }).length / 1024).toFixed(1)} KB)`);
+
+  const fair = ['--shape', 'random', '--counts', all500, '--fair', 'all', '--seed', '4242'];
+  const inPage = await pageAgainstNative(fair, `#shape=random&counts=${all500}&fair=all&seed=4242`);
+  console.log(`every count 500, all four rules: page ${ms(inPage.pageTime)}, native ${ms(inPage.nativeTime)}, ` +
+    `ratio ${(inPage.pageTime / inPage.nativeTime).toFixed(2)}; page shows ${JSON.stringify(inPage.status)}; ` +
+    `main-thread tasks over 50 ms: ${JSON.stringify(inPage.longTasks)}`);
+
+  const random = await wasmAgainstNative(['--shape', 'random', '--counts', all500, '--seed', '4242']);
+  console.log(`every count 500, random: wasm ${ms(random.wasm)}, native ${ms(random.native)} (process), ratio ${(random.wasm / random.native).toFixed(2)}`);
+})();
