@@ -6,6 +6,7 @@
 #include "board/random_source.h"
 #include "board/status_texts.h"
 #include "cli/cli_args.h"
+#include "cli/cli_run.h"
 #include "files/board_file.h"
 #include "files/ini_file.h"
 #include "files/open_board.h"
@@ -58,20 +59,10 @@ TWebBoard GenerateWebBoard(const std::vector<std::string>& words)
         return board;
     }
     const TCliArgs& args = parse.Args;
+    // The tool's defaults rather than a settings file, then the words.
     TBoardSettings settings;
     int zoom = 100;
-    if (args.Shape)
-        settings.Shape = *args.Shape;
-    if (args.Mass)
-        settings.MassDensity = *args.Mass;
-    for (const auto& [key, value] : args.Counts)
-        for (const auto& k : CountKeys)
-            if (k.Key == key)
-                settings.*(k.Field) = value;
-    if (args.Zoom)
-        zoom = *args.Zoom;
-    if (args.Fair)
-        settings.Fair = *args.Fair;
+    ApplyBoardOptions(args, settings, zoom);
     board.Seed = *args.Seed;
     board.BlackAndWhite = args.BlackAndWhite;
     board.Zoom = zoom;
