@@ -772,5 +772,9 @@ Wenn Sie Nein wählen, können Sie die Suche später unter Optionen einschalten.
         <source> (fair)</source>
         <translation> (fair)</translation>
     </message>
+    <message>
+        <source>Sorry, this file holds no board.</source>
+        <translation>Diese Datei enthält leider kein Spielbrett.</translation>
+    </message>
 </context>
 </TS>

@@ -772,5 +772,9 @@ Si vous choisissez Non, vous pourrez l&apos;activer plus tard dans Options.</tra
         <source> (fair)</source>
         <translation> (équitable)</translation>
     </message>
+    <message>
+        <source>Sorry, this file holds no board.</source>
+        <translation>Désolé, ce fichier ne contient aucun plateau.</translation>
+    </message>
 </context>
 </TS>
