@@ -47,7 +47,7 @@ void TakeResult(TWebBoard& board, const TPanelBoard& panel, const TGenerationRes
 
 } // namespace
 
-TWebBoard GenerateWebBoard(const std::vector<std::string>& words)
+TWebBoard GenerateWebBoard(const std::vector<std::string>& words, TPanelBoard& panel)
 {
     TWebBoard board;
     std::vector<std::string> line{"vornia-cli", "generate"};
@@ -78,7 +78,7 @@ TWebBoard GenerateWebBoard(const std::vector<std::string>& words)
 
     TRandomSource random;
     random.UseFixedClock(*args.Seed);
-    TPanelBoard panel;
+
     const TGenerationResult made = panel.GenerateBoard(settings, zoom, random);
     if (!made.Made) {
         board.Failure = made.FailureText;
