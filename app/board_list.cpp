@@ -22,19 +22,11 @@ int FirstCheckedItem(const TMenuItem& menu)
     return -1;
 }
 
-void CheckOnly(TMenuItem& menu, int index)
-{
-    for (std::size_t i = 0; i < menu.Items.size(); ++i)
-        menu.Items[i].Checked = static_cast<int>(i) == index;
-}
-
 int AddBoardEntry(TMenuItem& fileMenu, bool& separatorAdded, const std::string& name, const std::string& itemName)
 {
     const int existing = FindItemByHint(fileMenu, name);
-    if (existing >= 0) {
-        CheckOnly(fileMenu, existing);
+    if (existing >= 0)
         return existing;
-    }
     if (name.empty())
         return -1;
     if (!separatorAdded) {
@@ -48,8 +40,6 @@ int AddBoardEntry(TMenuItem& fileMenu, bool& separatorAdded, const std::string& 
     entry.Name = itemName;
     entry.Caption = name;
     entry.Hint = name;
-    CheckOnly(fileMenu, -1);
-    entry.Checked = true;
     fileMenu.Items.push_back(std::move(entry));
     return static_cast<int>(fileMenu.Items.size()) - 1;
 }

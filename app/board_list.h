@@ -1,7 +1,7 @@
 // The File menu's entries for the boards of the run: one entry per board,
-// after a single separator that follows the fixed items, the current board's
-// entry checked. An entry's hint (and caption) is the board's name with its
-// brackets.
+// after a single separator that follows the fixed items; the window checks
+// the current board's entry. An entry's hint (and caption) is the board's
+// name with its brackets.
 #pragma once
 
 #include <string>
@@ -18,14 +18,12 @@ enum class TCycleDirection { Previous, Next };
 int FindItemByHint(const TMenuItem& menu, std::string_view hint);
 // Index of the first checked item of the menu, or -1.
 int FirstCheckedItem(const TMenuItem& menu);
-// Unchecks every item of the menu, then checks the item at index (if any).
-void CheckOnly(TMenuItem& menu, int index);
 
-// AddBoardMenuItem: appends the separator once (separatorAdded), then a
-// checked entry named itemName with the board's name as caption and hint,
-// unchecking every other item. A board that already has an entry gets no
-// second one; its entry takes the check mark, as the board is the one shown.
-// Returns the index of the board's entry.
+// AddBoardMenuItem: appends the separator once (separatorAdded), then an
+// entry named itemName with the board's name as caption and hint. A board
+// that already has an entry gets no second one. Returns the index of the
+// board's entry (the one to check, as the board is the one shown), or -1 for
+// an empty name.
 int AddBoardEntry(TMenuItem& fileMenu, bool& separatorAdded, const std::string& name, const std::string& itemName);
 
 // RenameBoardMenuItem: the first item whose hint is oldName gets newName as

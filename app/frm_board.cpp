@@ -58,12 +58,11 @@ void TfrmBoard::ApplySettings()
     SetZoomMenu(Settings.Zoom);
     Port.SetWindowSize({Settings.WindowWidth, Settings.WindowHeight});
 
-    MainMenu.Item(mnu::BlackAndWhite).Checked = Settings.BlackAndWhite;
     DrawInBlackAndWhite = Settings.BlackAndWhite;
     StatusBarModel.Visible = !Settings.BlackAndWhite;
     Port.SetStatusBarVisible(StatusBarModel.Visible);
 
-    MainMenu.Item(mnu::AutoVersionCheck).Checked = Settings.AutoVersionCheck == 1;
+    UpdateMenuChecks();
 
     Version = std::make_unique<TVersionCheck>(Port.VersionSocket(), static_cast<TVersionCheckListener&>(*this),
                                               Settings.VersionHost, Settings.VersionPort);
@@ -112,8 +111,7 @@ void TfrmBoard::AskAndCheckVersion()
 void TfrmBoard::SetAutoVersionCheck(int value)
 {
     Settings.AutoVersionCheck = value;
-    MainMenu.Item(mnu::AutoVersionCheck).Checked = value == 1;
-    Port.MenusChanged();
+    UpdateMenuChecks();
 }
 
 void TfrmBoard::StartVersionCheck()
@@ -127,7 +125,7 @@ void TfrmBoard::FormClose()
     if (!Ini)
         return;
     Settings.Zoom = ZoomPercent();
-    Settings.BlackAndWhite = Checked(mnu::BlackAndWhite);
+    Settings.BlackAndWhite = DrawInBlackAndWhite;
     const TWindowSize size = Port.WindowSize();
     Settings.WindowWidth = size.Width;
     Settings.WindowHeight = size.Height;
@@ -173,22 +171,23 @@ bool TfrmBoard::FormKeyDown(TKey key, bool alt)
 
 // --- menus
 
-int TfrmBoard::ZoomPercent() const
-{
-    if (Checked(mnu::SeventyFive))
-        return 75;
-    if (Checked(mnu::Fifty))
-        return 50;
-    return 100;
-}
-
 void TfrmBoard::SetZoomMenu(int percent)
 {
-    MainMenu.Item(mnu::Hundred).Checked = percent != 50 && percent != 75;
-    MainMenu.Item(mnu::SeventyFive).Checked = percent == 75;
-    MainMenu.Item(mnu::Fifty).Checked = percent == 50;
+    Zoom = percent == 50 || percent == 75 ? percent : 100;
     if (Panel)
-        Panel->SetZoom(ZoomPercent());
+        Panel->SetZoom(Zoom);
+    UpdateMenuChecks();
+}
+
+void TfrmBoard::UpdateMenuChecks()
+{
+    MainMenu.Item(mnu::Hundred).Checked = Zoom == 100;
+    MainMenu.Item(mnu::SeventyFive).Checked = Zoom == 75;
+    MainMenu.Item(mnu::Fifty).Checked = Zoom == 50;
+    MainMenu.Item(mnu::BlackAndWhite).Checked = DrawInBlackAndWhite;
+    MainMenu.Item(mnu::AutoVersionCheck).Checked = Settings.AutoVersionCheck == 1;
+    for (TMenuItem& item : FileMenu().Items)
+        item.Checked = item.Name == CurrentBoardItem;
     Port.MenusChanged();
 }
 
@@ -237,7 +236,7 @@ void TfrmBoard::DisplayStats(const TStats& stats)
 {
     ShowStatsPanels(StatusBarModel, stats,
                     {Settings.Board.Shape, Settings.Board.MassDensity, Settings.DebugMode, VersionText(),
-                     BalanceLine(ComputeBalance(Panel->Plates(), ZoomPercent()))});
+                     BalanceLine(ComputeBalance(Panel->Plates(), ZoomPercent())), Settings.Board.Fair.Any()});
     Port.RepaintStatusBar();
 }
 
@@ -268,11 +267,6 @@ void TfrmBoard::ShowSwitchedBoard(const std::string& name)
     SetBoardCaption(name);
     DisplayStats(Panel->ComputeStats());
     PaintBoard();
-}
-
-bool TfrmBoard::BlackAndWhite() const
-{
-    return DrawInBlackAndWhite;
 }
 
 // --- file messages and version check results

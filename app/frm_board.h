@@ -66,7 +66,44 @@ public:
     // a menu above it is hidden or disabled.
     void ClickMenuItem(std::string_view name);
 
-    // --- the menu handlers
+    // --- operations the shell and the tests use
+    const TBoardSettings& BoardSettings() const { return Settings.Board; }
+    const std::string& GetShape() const { return Settings.Board.GetShape(); }
+    int ZoomPercent() const { return Zoom; }
+    void EnableMenus(bool enabled);
+    // Files named on the command line: opened when the start-up is over,
+    // after the first-run question, in order.
+    void SetStartupBoardFiles(std::vector<std::string> paths) { StartupBoardFiles = std::move(paths); }
+    // Files dropped on the window: opened as File/Open would, when File/Open
+    // could be chosen now; false when they were refused.
+    bool DropBoardFiles(const std::vector<std::string>& paths);
+
+    // --- state the shell mirrors and the tests read
+    const TMainMenu& Menu() const { return MainMenu; }
+    const TStatusBar& StatusBar() const { return StatusBarModel; }
+    TPanelStyle StatusPanelStyle(int panel, TColor fontColor, TColor brushColor) const;
+    bool MemVisible() const { return MemShown; }
+    const std::string& Caption() const { return CaptionText; }
+    TPanelBoard& BoardPanel() { return *Panel; }
+    const TPanelBoard& BoardPanel() const { return *Panel; }
+    bool BlackAndWhite() const { return DrawInBlackAndWhite; }
+    // The generator the boards are drawn from: reseeded from the clock as
+    // each board is made.
+    TRandomSource& BoardRandom() { return Random; }
+    const TAppSettings& AppSettings() const { return Settings; }
+    TBoardSettings& EditableBoardSettings() { return Settings.Board; }
+    TVersionCheck* VersionCheck() { return Version.get(); }
+    bool NewerVersionFound() const;
+    bool DebugMode() const { return Settings.DebugMode; }
+    bool DeferredMaximize() const { return Deferred; }
+    int AutoVersionCheck() const { return Settings.AutoVersionCheck; }
+
+private:
+    // The menu handlers, reached through ClickMenuItem: HandlerOf looks the
+    // fixed items up in a table of names; nullptr for the others.
+    using TMenuHandler = void (TfrmBoard::*)();
+    static TMenuHandler HandlerOf(std::string_view item);
+
     void mnuMakeNewBoardClick();
     void mnuRefreshBoardClick();
     void mnuSaveAsClick();
@@ -88,13 +125,8 @@ public:
     void timMakeBoardTimer();
     void timSizeTimer();
 
-    // --- operations used by the board panel and the commands
-    const TBoardSettings& BoardSettings() const { return Settings.Board; }
-    const std::string& GetShape() const { return Settings.Board.GetShape(); }
-    bool IsTraditionalShape() const { return Settings.Board.IsTraditionalShape(); }
-    int ZoomPercent() const;
+    // --- what the commands share
     void SetZoomMenu(int percent);
-    void EnableMenus(bool enabled);
     void SetBoardCaption(const std::string& name);
     void ResetStatusBar(int flags);
     void ShowFailure(std::string_view reason);
@@ -116,38 +148,12 @@ public:
     void OpenBoard();
     // OpenBoard for a file already chosen: the same checks, messages and result.
     void OpenBoardFile(const std::string& chosen);
-    // Files named on the command line: opened when the start-up is over,
-    // after the first-run question, in order.
-    void SetStartupBoardFiles(std::vector<std::string> paths) { StartupBoardFiles = std::move(paths); }
-    // Files dropped on the window: opened as File/Open would, when File/Open
-    // could be chosen now; false when they were refused.
-    bool DropBoardFiles(const std::vector<std::string>& paths);
     void ExportPicture();
+    // Sets the menu's check marks from the state they show (zoom, black and
+    // white, the version check, the current board) and has the shell mirror
+    // the menu.
+    void UpdateMenuChecks();
 
-    // --- state the shell mirrors and the tests read
-    const TMainMenu& Menu() const { return MainMenu; }
-    const TStatusBar& StatusBar() const { return StatusBarModel; }
-    TPanelStyle StatusPanelStyle(int panel, TColor fontColor, TColor brushColor) const;
-    bool MemVisible() const { return MemShown; }
-    const std::vector<std::string>& MemLines() const { return Mem; }
-    const std::string& Caption() const { return CaptionText; }
-    TPanelBoard& BoardPanel() { return *Panel; }
-    const TPanelBoard& BoardPanel() const { return *Panel; }
-    bool BlackAndWhite() const;
-    const TAppSettings& AppSettings() const { return Settings; }
-    TBoardSettings& EditableBoardSettings() { return Settings.Board; }
-    // The generator the boards are drawn from: reseeded from the clock as
-    // each board is made.
-    TRandomSource& BoardRandom() { return Random; }
-    TVersionCheck* VersionCheck() { return Version.get(); }
-    bool NewerVersionFound() const;
-    bool DebugMode() const { return Settings.DebugMode; }
-    int OSVersion() const { return OSVersionNumber; }
-    bool DeferredMaximize() const { return Deferred; }
-    int AutoVersionCheck() const { return Settings.AutoVersionCheck; }
-    const TIniFile* SettingsFile() const { return Ini.get(); }
-
-private:
     // TMessageSink: the file utilities' messages are plain boxes.
     void ShowMessage(const std::string& text) override;
 
@@ -158,14 +164,13 @@ private:
 
     void ApplySettings();
     void OpenStartupBoardFiles();
-    void ChooseZoom(std::string_view item);
+    void ChooseZoom(int percent);
     void SetAutoVersionCheck(int value);
     bool CurrentBoardIsRegistered() const;
     // Moves the other boards of the run onto the grid of a new zoom, so that
     // a board switched to is drawn and measured at the zoom in force.
     void RescaleOtherBoards(int oldZoom, int newZoom);
     TMenuItem& FileMenu() { return MainMenu.Item(mnu::File); }
-    bool Checked(std::string_view item) const { return MainMenu.Item(item).Checked; }
 
     TWindowPort& Port;
     std::string SettingsFolder;
@@ -173,7 +178,13 @@ private:
 
     std::unique_ptr<TPanelBoard> Panel;
     TRandomSource Random;
+    // The state the menu's check marks show: they are set from these fields,
+    // never read back. CurrentBoardItem is the File-menu entry of the board
+    // shown ("mnuBoard3"), empty before the first; a failed generation leaves
+    // it on the board before.
+    int Zoom = 100;
     bool DrawInBlackAndWhite = false;
+    std::string CurrentBoardItem;
     std::unique_ptr<TIniFile> Ini;
     TAppSettings Settings;
     int OSVersionNumber = 0;

@@ -7,41 +7,40 @@
 
 namespace vornia {
 
-namespace {
-
-using THandler = void (TfrmBoard::*)();
-
-constexpr std::array<std::pair<std::string_view, THandler>, 17> Handlers{{
-    {mnu::MakeNewBoard, &TfrmBoard::mnuMakeNewBoardClick},
-    {mnu::RefreshBoard, &TfrmBoard::mnuRefreshBoardClick},
-    {mnu::SaveAs, &TfrmBoard::mnuSaveAsClick},
-    {mnu::ExportPicture, &TfrmBoard::mnuExportPictureClick},
-    {mnu::Open, &TfrmBoard::mnuOpenClick},
-    {mnu::Print, &TfrmBoard::mnuPrintClick},
-    {mnu::PrintWholeBoard, &TfrmBoard::mnuPrintWholeBoardClick},
-    {mnu::Exit, &TfrmBoard::mnuExitClick},
-    {mnu::CustomShape, &TfrmBoard::mnuCustomShapesClick},
-    {mnu::BlackAndWhite, &TfrmBoard::mnuBlackAndWhiteClick},
-    {mnu::Hundred, &TfrmBoard::mnuHundredClick},
-    {mnu::SeventyFive, &TfrmBoard::mnuSeventyFiveClick},
-    {mnu::Fifty, &TfrmBoard::mnuFiftyClick},
-    {mnu::AutoVersionCheck, &TfrmBoard::mnuAutoVersionCheckClick},
-    {mnu::About, &TfrmBoard::mnuAboutClick},
-    {mnu::ToggleMem, &TfrmBoard::mnuToggleMemClick},
-    {mnu::DebugFillMem, &TfrmBoard::mnuDebugFillMemClick},
-}};
-
-} // namespace
+TfrmBoard::TMenuHandler TfrmBoard::HandlerOf(std::string_view item)
+{
+    static constexpr std::array<std::pair<std::string_view, TMenuHandler>, 17> Handlers{{
+        {mnu::MakeNewBoard, &TfrmBoard::mnuMakeNewBoardClick},
+        {mnu::RefreshBoard, &TfrmBoard::mnuRefreshBoardClick},
+        {mnu::SaveAs, &TfrmBoard::mnuSaveAsClick},
+        {mnu::ExportPicture, &TfrmBoard::mnuExportPictureClick},
+        {mnu::Open, &TfrmBoard::mnuOpenClick},
+        {mnu::Print, &TfrmBoard::mnuPrintClick},
+        {mnu::PrintWholeBoard, &TfrmBoard::mnuPrintWholeBoardClick},
+        {mnu::Exit, &TfrmBoard::mnuExitClick},
+        {mnu::CustomShape, &TfrmBoard::mnuCustomShapesClick},
+        {mnu::BlackAndWhite, &TfrmBoard::mnuBlackAndWhiteClick},
+        {mnu::Hundred, &TfrmBoard::mnuHundredClick},
+        {mnu::SeventyFive, &TfrmBoard::mnuSeventyFiveClick},
+        {mnu::Fifty, &TfrmBoard::mnuFiftyClick},
+        {mnu::AutoVersionCheck, &TfrmBoard::mnuAutoVersionCheckClick},
+        {mnu::About, &TfrmBoard::mnuAboutClick},
+        {mnu::ToggleMem, &TfrmBoard::mnuToggleMemClick},
+        {mnu::DebugFillMem, &TfrmBoard::mnuDebugFillMemClick},
+    }};
+    for (const auto& [name, handler] : Handlers)
+        if (name == item)
+            return handler;
+    return nullptr;
+}
 
 void TfrmBoard::ClickMenuItem(std::string_view name)
 {
     if (!Panel || !MainMenu.IsReachable(name))
         return;
-    for (const auto& [itemName, handler] : Handlers) {
-        if (itemName == name) {
-            (this->*handler)();
-            return;
-        }
+    if (const TMenuHandler handler = HandlerOf(name)) {
+        (this->*handler)();
+        return;
     }
     const std::vector<const TMenuItem*> path = MainMenu.PathTo(name);
     if (path.size() == 1 && path.front()->Name == mnu::File && !MainMenu.Item(name).Hint.empty())
@@ -100,7 +99,7 @@ void TfrmBoard::mnuExportPictureClick()
 
 void TfrmBoard::mnuPrintClick()
 {
-    const TPrintDecision decision = DecidePrint(Panel->PlacedPlateCount(), Checked(mnu::BlackAndWhite));
+    const TPrintDecision decision = DecidePrint(Panel->PlacedPlateCount(), DrawInBlackAndWhite);
     switch (decision.Step) {
     case TPrintStep::NoBoard:
         Port.MessageBox(std::string(decision.Message), TMsgKind::Information, TMsgButtons::Ok);
@@ -142,40 +141,36 @@ void TfrmBoard::mnuCustomShapesClick()
 
 void TfrmBoard::mnuBlackAndWhiteClick()
 {
-    TMenuItem& item = MainMenu.Item(mnu::BlackAndWhite);
-    item.Checked = !item.Checked;
-    DrawInBlackAndWhite = item.Checked;
-    Port.MenusChanged();
+    DrawInBlackAndWhite = !DrawInBlackAndWhite;
+    UpdateMenuChecks();
     // Showing or hiding the status bar resizes the panel, which then
     // repaints in the new mode.
-    StatusBarModel.Visible = !item.Checked;
+    StatusBarModel.Visible = !DrawInBlackAndWhite;
     Port.SetStatusBarVisible(StatusBarModel.Visible);
     PaintBoard();
 }
 
 void TfrmBoard::mnuHundredClick()
 {
-    ChooseZoom(mnu::Hundred);
+    ChooseZoom(100);
 }
 
 void TfrmBoard::mnuSeventyFiveClick()
 {
-    ChooseZoom(mnu::SeventyFive);
+    ChooseZoom(75);
 }
 
 void TfrmBoard::mnuFiftyClick()
 {
-    ChooseZoom(mnu::Fifty);
+    ChooseZoom(50);
 }
 
-void TfrmBoard::ChooseZoom(std::string_view item)
+void TfrmBoard::ChooseZoom(int percent)
 {
-    if (Checked(item))
+    if (percent == Zoom)
         return;
-    const int oldZoom = ZoomPercent();
-    for (std::string_view zoomItem : {mnu::Hundred, mnu::SeventyFive, mnu::Fifty})
-        MainMenu.Item(zoomItem).Checked = zoomItem == item;
-    Port.MenusChanged();
+    const int oldZoom = Zoom;
+    SetZoomMenu(percent);
     ChangeZoom(oldZoom);
 }
 
@@ -201,7 +196,7 @@ void TfrmBoard::RescaleOtherBoards(int oldZoom, int newZoom)
 
 void TfrmBoard::mnuAutoVersionCheckClick()
 {
-    const bool nowChecked = !Checked(mnu::AutoVersionCheck);
+    const bool nowChecked = Settings.AutoVersionCheck != 1;
     SetAutoVersionCheck(nowChecked ? 1 : 0);
     if (nowChecked)
         StartVersionCheck();
@@ -232,10 +227,12 @@ void TfrmBoard::mnuDebugFillMemClick()
 void TfrmBoard::AddBoardMenuItem(const std::string& name)
 {
     const std::size_t before = FileMenu().Items.size();
-    AddBoardEntry(FileMenu(), BoardSeparatorAdded, name, "mnuBoard" + std::to_string(NextBoardItem));
+    const int entry = AddBoardEntry(FileMenu(), BoardSeparatorAdded, name, "mnuBoard" + std::to_string(NextBoardItem));
     if (FileMenu().Items.size() != before)
         ++NextBoardItem;
-    Port.MenusChanged();
+    if (entry >= 0)
+        CurrentBoardItem = FileMenu().Items[static_cast<std::size_t>(entry)].Name;
+    UpdateMenuChecks();
 }
 
 void TfrmBoard::RenameBoardMenuItem(const std::string& newName, const std::string& oldName)
@@ -253,8 +250,8 @@ void TfrmBoard::BoardMenuItemClick(std::string_view itemName)
             index = static_cast<int>(i);
     if (index < 0)
         return;
-    CheckOnly(file, index);
-    Port.MenusChanged();
+    CurrentBoardItem = std::string(itemName);
+    UpdateMenuChecks();
     const std::string hint = file.Items[static_cast<std::size_t>(index)].Hint;
     // After a failed generation the panel shows that attempt's empty list
     // under the name of the board before it; its entry brings it back.
@@ -269,10 +266,10 @@ void TfrmBoard::CycleBoards(TCycleDirection direction)
     const auto& boards = Panel->Registry().Boards();
     if (!file.Enabled || boards.size() < 2)
         return;
-    const int checked = FirstCheckedItem(file);
-    if (checked < 0)
+    const TMenuItem* current = MainMenu.Find(CurrentBoardItem);
+    if (current == nullptr)
         return;
-    const int k = Panel->Registry().FindBoard(file.Items[static_cast<std::size_t>(checked)].Hint);
+    const int k = Panel->Registry().FindBoard(current->Hint);
     if (k < 0)
         return;
     const int next = NeighbourPosition(k, static_cast<int>(boards.size()), direction);
@@ -280,11 +277,10 @@ void TfrmBoard::CycleBoards(TCycleDirection direction)
     if (target < 0)
         return;
     EnableMenus(false);
-    TMenuItem& menu = FileMenu();
-    menu.Items[static_cast<std::size_t>(checked)].Checked = false;
-    menu.Items[static_cast<std::size_t>(target)].Checked = true;
-    Port.MenusChanged();
-    const std::string hint = menu.Items[static_cast<std::size_t>(target)].Hint;
+    const TMenuItem& entry = FileMenu().Items[static_cast<std::size_t>(target)];
+    CurrentBoardItem = entry.Name;
+    UpdateMenuChecks();
+    const std::string hint = entry.Hint;
     ShowSwitchedBoard(hint);
     EnableMenus(true);
 }

@@ -1,6 +1,5 @@
 #include "frm_board_qt.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
@@ -8,10 +7,7 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QKeySequence>
 #include <QLayout>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -77,7 +73,15 @@ std::vector<std::string> DroppedBoardFiles(const QMimeData* data)
 } // namespace
 
 TfrmBoardQt::TfrmBoardQt(int osProduct, std::string settingsFolder, TShellHooks hooks)
-    : Hooks(std::move(hooks)), Socket(this), Form(*this, osProduct, std::move(settingsFolder))
+    : Hooks(std::move(hooks)),
+      Socket(this),
+      Form(*this, osProduct, std::move(settingsFolder)),
+      // Qt ticks or unticks a checkable action before it reports the click;
+      // the menu model decides, so the actions take its state back.
+      MenuBar(*menuBar(), [this](std::string_view name) {
+          Form.ClickMenuItem(name);
+          MenusChanged();
+      })
 {
     setObjectName("frmBoard");
     setWindowTitle(ToQString(Form.Caption()));
@@ -113,7 +117,7 @@ TfrmBoardQt::TfrmBoardQt(int osProduct, std::string settingsFolder, TShellHooks 
         connect(timer, &QTimer::timeout, this, [this, id = id] { Form.TimerFired(id); });
     }
 
-    BuildMenus();
+    MenusChanged();
     setAcceptDrops(true);
 }
 
@@ -141,101 +145,9 @@ bool TfrmBoardQt::Create()
 
 // --- menus
 
-void TfrmBoardQt::BuildMenus()
-{
-    for (const TMenuItem& top : Form.Menu().Menus) {
-        QMenu* menu = menuBar()->addMenu(ToQString(top.Caption));
-        menu->setObjectName(ToQString(top.Name));
-        Menus[top.Name] = menu;
-        MirrorItems(menu, top);
-    }
-    MenusChanged();
-}
-
-// Creates the actions (and submenus) the menu does not have yet, appending
-// them in the order of the items; the board entries arrive this way.
-void TfrmBoardQt::MirrorItems(QMenu* menu, const TMenuItem& parent)
-{
-    for (const TMenuItem& item : parent.Items) {
-        if (!item.Items.empty()) {
-            if (!Menus.count(item.Name)) {
-                QMenu* sub = menu->addMenu(ToQString(item.Caption));
-                sub->setObjectName(ToQString(item.Name));
-                Menus[item.Name] = sub;
-            }
-            MirrorItems(Menus[item.Name], item);
-            continue;
-        }
-        if (Actions.count(item.Name))
-            continue;
-        QAction* action = item.IsSeparator() ? menu->addSeparator() : menu->addAction(ToQString(item.Caption));
-        action->setObjectName(ToQString(item.Name));
-        if (!item.ShortCut.empty())
-            action->setShortcut(QKeySequence(ToQString(item.ShortCut), QKeySequence::PortableText));
-        if (!item.IsSeparator()) {
-            const std::string name = item.Name;
-            // Qt ticks or unticks a checkable action before it reports the
-            // click; the menu model decides, so the actions take its state back.
-            connect(action, &QAction::triggered, this, [this, name] {
-                Form.ClickMenuItem(name);
-                MenusChanged();
-            });
-        }
-        Actions[item.Name] = action;
-    }
-}
-
-void TfrmBoardQt::MirrorItem(QAction* action, const TMenuItem& item)
-{
-    if (!item.IsSeparator()) {
-        QString text = ToQString(item.Caption);
-        // A board's entry shows its name as it is: an "&" in a path is no mnemonic.
-        if (!item.Hint.empty() && item.Hint == item.Caption)
-            text.replace('&', "&&");
-        action->setText(text);
-    }
-    // Only a checked item shows a check mark; clicking never toggles it by
-    // itself, the logic decides.
-    action->setCheckable(item.Checked);
-    action->setChecked(item.Checked);
-    action->setEnabled(item.Enabled);
-    action->setVisible(item.Visible);
-    action->setStatusTip(ToQString(item.Hint));
-    action->setToolTip(ToQString(item.Hint.empty() ? item.Caption : item.Hint));
-}
-
 void TfrmBoardQt::MenusChanged()
 {
-    const std::function<void(const std::vector<TMenuItem>&)> sync = [&](const std::vector<TMenuItem>& items) {
-        for (const TMenuItem& item : items) {
-            if (auto menu = Menus.find(item.Name); menu != Menus.end()) {
-                MirrorItems(menu->second, item);
-                QAction* menuAction = menu->second->menuAction();
-                menuAction->setText(ToQString(item.Caption));
-                menuAction->setEnabled(item.Enabled);
-                menuAction->setVisible(item.Visible);
-                sync(item.Items);
-            } else if (auto action = Actions.find(item.Name); action != Actions.end()) {
-                MirrorItem(action->second, item);
-            }
-        }
-    };
-    sync(Form.Menu().Menus);
-}
-
-QAction* TfrmBoardQt::Action(std::string_view name) const
-{
-    if (auto action = Actions.find(name); action != Actions.end())
-        return action->second;
-    if (auto menu = Menus.find(name); menu != Menus.end())
-        return menu->second->menuAction();
-    return nullptr;
-}
-
-QMenu* TfrmBoardQt::Menu(std::string_view name) const
-{
-    auto menu = Menus.find(name);
-    return menu == Menus.end() ? nullptr : menu->second;
+    MenuBar.Mirror(Form.Menu());
 }
 
 // --- window events

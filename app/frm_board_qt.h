@@ -4,13 +4,13 @@
 #pragma once
 
 #include <functional>
-#include <map>
 #include <string>
 #include <string_view>
 
 #include <QMainWindow>
 
 #include "frm_board.h"
+#include "menu_bar_qt.h"
 #include "net/version_socket_qt.h"
 #include "window_port.h"
 
@@ -50,8 +50,8 @@ public:
     TStatusBarWidget* StatusBarWidget() const { return Status; }
     QPlainTextEdit* MemWidget() const { return Mem; }
     // The action of a menu item, or the menu of a menu, by item name.
-    QAction* Action(std::string_view name) const;
-    QMenu* Menu(std::string_view name) const;
+    QAction* Action(std::string_view name) const { return MenuBar.Action(name); }
+    QMenu* Menu(std::string_view name) const { return MenuBar.Menu(name); }
     // The client area as the printer gets it.
     QImage CaptureClientArea() const;
 
@@ -91,9 +91,6 @@ private:
     TVersionSocketPort& VersionSocket() override { return Socket; }
     void AttachVersionCheck(TVersionCheck* check) override { Socket.Attach(check); }
 
-    void BuildMenus();
-    void MirrorItems(QMenu* menu, const TMenuItem& parent);
-    void MirrorItem(QAction* action, const TMenuItem& item);
     bool ChooseFile(bool save, const TFileDialogOptions& options, std::string& path);
     QTimer* TimerOf(TWindowTimer timer) const;
     // Takes the frame off the outer size asked for, once the frame is known
@@ -104,14 +101,13 @@ private:
     // Declared before the logic: the logic detaches from it when destroyed.
     TVersionSocket Socket;
     TfrmBoard Form;
+    TMenuBarMirror MenuBar;
 
     TBoardPanelWidget* Panel = nullptr;
     TStatusBarWidget* Status = nullptr;
     QPlainTextEdit* Mem = nullptr;
     QTimer* timMakeBoard = nullptr;
     QTimer* timSize = nullptr;
-    std::map<std::string, QAction*, std::less<>> Actions;
-    std::map<std::string, QMenu*, std::less<>> Menus;
     // The outer size asked for, kept until the frame is known; empty: none.
     QSize PendingOuterSize;
     bool Created = false;

@@ -17,13 +17,16 @@ void ResetPanels(TStatusBar& bar, int flags, const std::string& versionText)
     for (int panel = 1; panel <= 3; ++panel)
         bar.SetText(panel, {});
     bar.SetText(4, (flags & rsFailed) ? std::string(FailedBoardText) : versionText);
-    for (auto& panel : bar.Panels)
+    for (auto& panel : bar.Panels) {
         panel.Hint.clear();
+        panel.FitsText = false;
+    }
 }
 
 void ShowStatsPanels(TStatusBar& bar, const TStats& stats, const TStatsContext& context)
 {
-    const std::array<std::string, 4> texts = StatsPanelTexts(stats, context.Shape, context.MassDensity);
+    const std::array<std::string, 4> texts = StatsPanelTexts(stats, context.Shape, context.MassDensity, context.Fair);
+    bar.Panels[0].FitsText = context.Fair;
     for (int panel = 0; panel < 4; ++panel)
         bar.SetText(panel, texts[static_cast<std::size_t>(panel)]);
     bar.SetText(4, context.DebugMode ? AttemptsText(stats.Attempts) : context.VersionText);

@@ -15,7 +15,8 @@ namespace vornia {
 struct TStatusPanel {
     std::string Text;
     int Width = 0;
-    std::string Hint; // shown when the mouse rests on the panel; none when empty
+    std::string Hint;      // shown when the mouse rests on the panel; none when empty
+    bool FitsText = false; // wider than Width where its text needs it
 };
 
 constexpr int StatusPanelCount = 5;
@@ -44,7 +45,8 @@ std::string VersionText(bool newerVersionFound, const std::string& newerVersion)
 constexpr int rsWaiting = 1;
 constexpr int rsFailed = 2;
 
-// ResetStatusBar's texts for the flags above; no panel keeps a hint.
+// ResetStatusBar's texts for the flags above; no panel keeps a hint, every
+// panel has its own width.
 void ResetPanels(TStatusBar& bar, int flags, const std::string& versionText);
 
 // What DisplayStats shows for a board's statistics under the window's settings.
@@ -54,6 +56,7 @@ struct TStatsContext {
     bool DebugMode = false;
     std::string VersionText;
     std::string Balance; // the board's balance line, the hint of the "mass stats" panel
+    bool Fair = false;   // a fair-board rule is on: panel 0 says so and fits its text
 };
 constexpr int MassStatsPanel = 3;
 void ShowStatsPanels(TStatusBar& bar, const TStats& stats, const TStatsContext& context);

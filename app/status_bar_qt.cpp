@@ -16,6 +16,8 @@ namespace {
 constexpr int FrameWidth = 1;
 // The gap between two panels.
 constexpr int PanelGap = 2;
+// Room left and right of the text of a panel that fits its text.
+constexpr int TextMargin = 3;
 
 TColor ToColor(const QColor& color)
 {
@@ -39,14 +41,23 @@ QSize TStatusBarWidget::sizeHint() const
     return {StatusPanelWidths[0], fontMetrics().height() + 2 * FrameWidth + 6};
 }
 
+int TStatusBarWidget::PanelWidth(int panel) const
+{
+    const TStatusPanel& model = Window.StatusBar().Panels[static_cast<std::size_t>(panel)];
+    if (!model.FitsText)
+        return model.Width;
+    // The text, a little room either side, the frame and the gap.
+    const int text = fontMetrics().horizontalAdvance(ToQString(model.Text)) + 2 * TextMargin;
+    return std::max(model.Width, text + 2 * FrameWidth + PanelGap);
+}
+
 QRect TStatusBarWidget::PanelRect(int panel) const
 {
     int left = 0;
     for (int i = 0; i < panel; ++i)
-        left += StatusPanelWidths[static_cast<std::size_t>(i)];
+        left += PanelWidth(i);
     // The last panel takes whatever is left of the width.
-    int right = panel == StatusPanelCount - 1 ? std::max(width(), left + StatusPanelWidths[4])
-                                              : left + StatusPanelWidths[static_cast<std::size_t>(panel)];
+    int right = panel == StatusPanelCount - 1 ? std::max(width(), left + PanelWidth(panel)) : left + PanelWidth(panel);
     if (panel < StatusPanelCount - 1)
         right -= PanelGap;
     return QRect(QPoint(left + FrameWidth, 1 + FrameWidth), QPoint(right - 1 - FrameWidth, height() - 1 - FrameWidth));

@@ -7,6 +7,7 @@
 #include "board/fair_rules.h"
 #include "board/geometry.h"
 #include "board/plate.h"
+#include "board/walked_shapes.h"
 
 namespace vornia {
 
@@ -38,6 +39,15 @@ std::string PrintableLine(const std::string& text)
         }
     }
     return line;
+}
+
+// The shape names, comma-separated.
+std::string ShapeList()
+{
+    std::string list;
+    for (const std::string_view name : ShapeNames)
+        list += (list.empty() ? "" : ", ") + std::string(name);
+    return list;
 }
 
 struct TParser {
@@ -101,9 +111,11 @@ struct TParser {
         if (arg == "--shape" && (generate || c == TCliCommand::Stats)) {
             if (!Value(arg, value))
                 return false;
-            if (!IsKnownShape(value))
-                return Fail("unknown shape '" + value + "' for --shape");
-            a.Shape = value;
+            const int shape = ShapeIndex(value);
+            if (shape < 0)
+                return Fail("unknown shape '" + value + "' for --shape (" + ShapeList() + ")");
+            // The table's spelling, as the options dialog gives it.
+            a.Shape = std::string(ShapeNames[static_cast<std::size_t>(shape)]);
             return true;
         }
         if (arg == "--mass" && (generate || c == TCliCommand::Stats)) {

@@ -1,6 +1,8 @@
 #include "cli_run.h"
 
+#include <filesystem>
 #include <optional>
+#include <system_error>
 
 #include "board/fair_rules.h"
 #include "board/panel_board.h"
@@ -21,7 +23,7 @@ void PrintPanels(std::ostream& out, const TPanelBoard& panel, const TGenerationR
                  const TBoardSettings& settings, bool balance)
 {
     out << made.Name << '\n';
-    for (const auto& text : StatsPanelTexts(made.Stats, settings.Shape, settings.MassDensity))
+    for (const auto& text : StatsPanelTexts(made.Stats, settings.Shape, settings.MassDensity, settings.Fair.Any()))
         out << text << '\n';
     out << AttemptsText(panel.Attempts()) << '\n';
     if (balance)
@@ -95,6 +97,11 @@ int Generate(const TCliArgs& args, std::ostream& out, std::ostream& err, const T
     if (!args.OutDir.empty())
         return GenerateBatch(args, settings, zoom, out, err, progress, makeBooklet);
 
+    std::error_code notFolder;
+    if (!args.OutFile.empty() && std::filesystem::is_directory(args.OutFile, notFolder)) {
+        err << "vornia-cli: " << args.OutFile << " is a folder; --out names the board file to write\n";
+        return ExitFileError;
+    }
     if (!args.OutFile.empty() && !args.Force && CheckFileExists(args.OutFile)) {
         err << "vornia-cli: " << args.OutFile << " exists already (use --force to overwrite it)\n";
         return ExitFileError;

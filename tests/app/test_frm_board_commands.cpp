@@ -78,7 +78,7 @@ TEST_F(Commands, BoardsAreShownInAFixedOrder)
 
     EXPECT_EQ(shownBy([this] { Window->FormKeyDown(TKey::F4, false); }),
               (TShown{"menus", "menus", "caption " + title + "[New traditional 1]", "status", "paint", "menus"}));
-    EXPECT_EQ(Panel(0), "shape: random");
+    EXPECT_EQ(Panel(0), "shape: random (fair)"); // the settings' shape, with a fair-board rule on
 }
 
 TEST_F(Commands, TheStatusBarFollowsTheSettingsAndTheDebugMode)
@@ -357,6 +357,44 @@ TEST_F(FairCommands, TheRulesOfTheSettingsFileMakeAFairBoardWithItsBalanceAsTheH
     for (int panel : {0, 1, 2, 4})
         EXPECT_EQ(Window->StatusBar().Hint(panel), "") << panel;
     EXPECT_EQ(Window->Caption(), "Hexlanders Of Vornia Board Generator [New traditional 1]");
+}
+
+// Panel 0 says when a fair-board rule is on, for a made board and an opened
+// one alike, and only then fits its text; "Please Wait..." has the panel's own width.
+TEST_F(FairCommands, PanelZeroSaysFairAndFitsItsTextOnlyWhileARuleIsOn)
+{
+    WriteText(Folder.File("empty.mirl"), "[settings]\r\nplateCount=0\r\n");
+    struct TRow {
+        const char* Name;
+        const char* Settings;
+        bool Open;
+        const char* Shown;
+    };
+    const TRow rows[] = {
+        {"no rule", "shape=traditional\r\n", false, "shape: traditional"},
+        {"red", "shape=traditional\r\nfairNoAdjacentRed=1\r\n", false, "shape: traditional (fair)"},
+        {"pips", "shape=lesser great lakes\r\nfairBalancedPips=1\r\n", false, "shape: lesser great lakes (fair)"},
+        {"opened, resource", "shape=cross\r\nfairNoAdjacentResource=1\r\n", true, "shape: cross (fair)"},
+        {"opened, no rule", "shape=cross\r\n", true, "shape: cross"},
+    };
+    for (const TRow& row : rows) {
+        SCOPED_TRACE(row.Name);
+        WriteIni(row.Settings);
+        Start();
+        if (row.Open)
+            Window->OpenBoardFile(Folder.File("empty.mirl"));
+        else
+            Generate();
+        EXPECT_EQ(Panel(0), row.Shown);
+        const bool fair = std::string(row.Shown).ends_with(" (fair)");
+        EXPECT_EQ(Window->StatusBar().Panels[0].FitsText, fair);
+        EXPECT_EQ(Window->StatusBar().Panels[0].Width, 160);
+
+        Window->ClickMenuItem(mnu::MakeNewBoard);
+        EXPECT_EQ(Panel(0), "Please Wait...");
+        EXPECT_FALSE(Window->StatusBar().Panels[0].FitsText);
+        Window.reset();
+    }
 }
 
 TEST_F(FairCommands, AnImpossibleFairBoardFailsAsARandomBoardDoesAndTakesNoNumber)

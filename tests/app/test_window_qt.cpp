@@ -171,6 +171,24 @@ TEST_F(QtWindow, F1DrawsABoardAndFillsTheStatusBar)
     EXPECT_EQ(Window->Logic().StatusBar().Text(0), "shape: traditional");
 }
 
+// A fair board's long shape text widens panel 0 to fit, in a font where it
+// is longer than the panel; the others keep their widths.
+TEST_F(QtWindow, TheShapePanelOfAFairBoardFitsItsText)
+{
+    Open("autoVersionCheck=0\r\nshape=lesser great lakes\r\nfairNoAdjacentRed=1\r\n");
+    Generate();
+    TStatusBarWidget* status = Window->StatusBarWidget();
+    QFont large = status->font();
+    large.setPixelSize(14);
+    status->setFont(large);
+    ASSERT_EQ(Window->Logic().StatusBar().Text(0), "shape: lesser great lakes (fair)");
+    const int text = status->fontMetrics().horizontalAdvance("shape: lesser great lakes (fair)");
+    ASSERT_GT(text, 160);
+    EXPECT_GE(status->PanelRect(0).width(), text);
+    EXPECT_EQ(status->PanelRect(1).left() - status->PanelRect(0).left(), status->PanelWidth(0));
+    EXPECT_EQ(status->PanelRect(2).left() - status->PanelRect(1).left(), 110);
+}
+
 TEST_F(QtWindow, KeysStepThroughTheBoards)
 {
     Open("autoVersionCheck=0\r\nshape=random\r\n");

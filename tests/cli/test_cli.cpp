@@ -93,7 +93,7 @@ TEST(CliArgs, AcceptsTheWholeContract)
     ASSERT_TRUE(parse.Ok) << parse.Error;
     const TCliArgs& a = parse.Args;
     EXPECT_EQ(a.Command, TCliCommand::Generate);
-    EXPECT_EQ(*a.Shape, "Dog Leg");
+    EXPECT_EQ(*a.Shape, "dog leg");
     EXPECT_EQ(a.Counts, (std::vector<std::pair<std::string, int>>{{"Brick", 0}, {"pieTwelve", 500}}));
     EXPECT_EQ(*a.Zoom, 75);
     EXPECT_EQ(*a.Seed, 86399999u);
@@ -238,6 +238,46 @@ TEST_F(CliRun, FailuresAndTheirExitStatus)
 
     const std::string intoFolder = (dir / "no" / "such" / "x.mirl").string();
     EXPECT_EQ(Run({"generate", "--out", intoFolder.c_str()}, &out, &err), ExitFileError);
+}
+
+// What the tool says when it is given a shape by another spelling, an
+// unknown shape or a folder for its board file.
+TEST_F(CliRun, MessagesSayWhatIsWrongAndShapesTakeTheTablesSpelling)
+{
+    const TCliParse unknown = Parse({"generate", "--shape", "hexagon"});
+    ASSERT_FALSE(unknown.Ok);
+    std::string everyShape;
+    for (const std::string_view shape : ShapeNames)
+        everyShape += (everyShape.empty() ? "(" : ", ") + std::string(shape);
+    EXPECT_EQ(ShapeNames.size(), 13u);
+    EXPECT_NE(unknown.Error.find(everyShape + ")"), std::string::npos) << unknown.Error;
+
+    const std::string folder = Path("boards");
+    fs::create_directory(folder);
+    struct TRow {
+        std::initializer_list<const char*> Args;
+        int Status;
+        std::vector<std::string> Lines; // the first lines printed
+        std::string Said, NotSaid;      // in the error output
+    };
+    const TRow rows[] = {
+        {{"generate", "--shape", "Dog Leg", "--seed", "3"}, ExitOk, {"[New dog leg 1]", "shape: dog leg"}, "", ""},
+        {{"stats", folder.c_str(), "--shape", "LONG LAKE"}, ExitFileError, {}, "folder", ""},
+        {{"generate", "--out", folder.c_str()}, ExitFileError, {}, "is a folder", "--force"},
+    };
+    for (const TRow& row : rows) {
+        SCOPED_TRACE(*(row.Args.begin() + 2));
+        std::string out, err;
+        EXPECT_EQ(Run(row.Args, &out, &err), row.Status) << err;
+        const std::vector<std::string> lines = Lines(out);
+        EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + std::min(lines.size(), row.Lines.size())),
+                  row.Lines);
+        EXPECT_NE(err.find(row.Said), std::string::npos) << err;
+        if (!row.NotSaid.empty()) {
+            EXPECT_EQ(err.find(row.NotSaid), std::string::npos) << err;
+        }
+    }
+    EXPECT_TRUE(fs::is_empty(folder));
 }
 
 TEST(CliBatch, SeedsCountOnFromTheFirstAndWrapAtTheEndOfTheDay)
@@ -419,7 +459,9 @@ TEST_F(CliRun, FileMessagesNameTheFileOnce)
         {{"generate", "--settings", missing.c_str()}, missing, "cannot read %: No such file or directory\n"},
         {{"stats", missing.c_str()}, missing, "cannot read %: No such file or directory\n"},
         {{"stats", folder.c_str()}, folder, "cannot read %: it is a folder\n"},
-        {{"generate", "--out", taken.c_str(), "--force"}, taken, "cannot write %: could not replace it: "},
+        {{"generate", "--out", taken.c_str(), "--force"},
+         taken,
+         "% is a folder; --out names the board file to write\n"},
     };
     for (const TRow& row : rows) {
         SCOPED_TRACE(row.Said);
@@ -629,6 +671,7 @@ TEST_F(CliRun, FairBoardsAndTheirBalanceLine)
         << err;
     const auto lines = Lines(fair);
     ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(lines[1], "shape: traditional (fair)");
     EXPECT_EQ(lines[6].rfind("balance: pips Brick=", 0), 0u) << lines[6];
     EXPECT_NE(lines[6].find("; pairs red=0 equal=0 resource=0"), std::string::npos) << lines[6];
 
@@ -637,6 +680,7 @@ TEST_F(CliRun, FairBoardsAndTheirBalanceLine)
     ASSERT_EQ(Run({"generate", "--shape", "traditional", "--fair", "none", "--seed", "7"}, &none), ExitOk);
     EXPECT_EQ(none, plain);
     EXPECT_EQ(Lines(plain).size(), 6u);
+    EXPECT_EQ(Lines(plain)[1], "shape: traditional");
 
     // The board file of a fair board reads back to the same balance.
     const std::string board = Path("fair.mirl");

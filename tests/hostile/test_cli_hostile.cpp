@@ -86,7 +86,7 @@ TEST(HostileCli, FoldersAndFifosWhereFilesBelongEndWithStatusOne)
     const TRow rows[] = {
         {{"generate", "--settings", dir}, "cannot read"},
         {{"generate", "--settings", fifo}, "cannot read"},
-        {{"generate", "--out", dir, "--force"}, "cannot write"},
+        {{"generate", "--out", dir, "--force"}, "is a folder"},
         {{"generate", "--out", folder.File("missing/board.mirl")}, "cannot write"},
         {{"generate", "--png", dir}, "cannot write"},
     };
