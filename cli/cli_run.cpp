@@ -72,18 +72,7 @@ bool SetUpSettings(const TCliArgs& args, TBoardSettings& board, int& zoom, std::
     }
     board = settings.Board;
     zoom = settings.Zoom;
-    if (args.Shape)
-        board.Shape = *args.Shape;
-    if (args.Mass)
-        board.MassDensity = *args.Mass;
-    for (const auto& [key, value] : args.Counts)
-        for (const auto& k : CountKeys)
-            if (k.Key == key)
-                board.*(k.Field) = value;
-    if (args.Zoom)
-        zoom = *args.Zoom;
-    if (args.Fair)
-        board.Fair = *args.Fair;
+    ApplyBoardOptions(args, board, zoom);
     return true;
 }
 

@@ -60,18 +60,7 @@ TWebBoard GenerateWebBoard(const std::vector<std::string>& words, TPanelBoard& p
     const TCliArgs& args = parse.Args;
     TBoardSettings settings;
     int zoom = 100;
-    if (args.Shape)
-        settings.Shape = *args.Shape;
-    if (args.Mass)
-        settings.MassDensity = *args.Mass;
-    for (const auto& [key, value] : args.Counts)
-        for (const auto& k : CountKeys)
-            if (k.Key == key)
-                settings.*(k.Field) = value;
-    if (args.Zoom)
-        zoom = *args.Zoom;
-    if (args.Fair)
-        settings.Fair = *args.Fair;
+    ApplyBoardOptions(args, settings, zoom);
     board.Seed = *args.Seed;
     board.BlackAndWhite = args.BlackAndWhite;
     board.Zoom = zoom;
