@@ -5,6 +5,8 @@
 #include <QTcpSocket>
 #include <QTimer>
 
+#include "ui/qstring_qt.h"
+
 namespace vornia {
 
 TVersionSocket::TVersionSocket(QObject* parent) : QObject(parent), Socket(new QTcpSocket(this)), Timer(new QTimer(this))
@@ -42,7 +44,7 @@ void TVersionSocket::Attach(TVersionCheck* check) {
 void TVersionSocket::OpenConnection(const std::string& host, int port) {
     if (port < 1 || port > 65535)
         return; // never connects; the time-out ends the check
-    Socket->connectToHost(QString::fromStdString(host), static_cast<quint16>(port));
+    Socket->connectToHost(ToQString(host), static_cast<quint16>(port));
 }
 
 bool TVersionSocket::SendText(const std::string& text) {

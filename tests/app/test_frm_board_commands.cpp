@@ -381,9 +381,10 @@ TEST_F(FairCommands, PanelZeroSaysFairAndFitsItsTextOnlyWhileARuleIsOn)
         SCOPED_TRACE(row.Name);
         WriteIni(row.Settings);
         Start();
-        if (row.Open)
-            Window->OpenBoardFile(Folder.File("empty.mirl"));
-        else
+        if (row.Open) {
+            Port.Files = {Folder.File("empty.mirl")};
+            Window->ClickMenuItem(mnu::Open);
+        } else
             Generate();
         EXPECT_EQ(Panel(0), row.Shown);
         const bool fair = std::string(row.Shown).ends_with(" (fair)");
