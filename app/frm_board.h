@@ -135,10 +135,6 @@ private:
     void RenameBoardMenuItem(const std::string& newName, const std::string& oldName);
     void CycleBoards(TCycleDirection direction);
     void PaintBoard();
-    // Shows a board the panel made or opened: caption, menu entry, statistics, picture.
-    void ShowMadeBoard(const TGenerationResult& made);
-    // Shows the board the panel switched to: caption, statistics, picture.
-    void ShowSwitchedBoard(const std::string& name);
     void RefreshBoard();
     void ChangeZoom(int oldZoom);
     std::string VersionText() const;
@@ -163,6 +159,11 @@ private:
     void ReportNewerVersion(const std::string& version) override;
 
     void ApplySettings();
+    // Shows a board the panel made or opened: caption, menu entry, statistics, picture.
+    void ShowMadeBoard(const TGenerationResult& made);
+    // Makes a registered board current and shows it: caption, statistics,
+    // picture; nothing when it is absent or already current.
+    void ShowSwitchedBoard(const std::string& name);
     void OpenStartupBoardFiles();
     void ChooseZoom(int percent);
     void SetAutoVersionCheck(int value);

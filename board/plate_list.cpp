@@ -49,6 +49,11 @@ void TPlateList::UnplaceAll()
 {
     for (auto& e : Entries)
         e.Plate.Placed = false;
+    ClearIndex();
+}
+
+void TPlateList::ClearIndex()
+{
     AllPlaced.Clear();
     PlacedLand.Clear();
     Placed = 0;
@@ -88,12 +93,7 @@ void TPlateList::MoveAll(std::int64_t dx, std::int64_t dy)
 
 void TPlateList::Reindex()
 {
-    AllPlaced.Clear();
-    PlacedLand.Clear();
-    Placed = 0;
-    PlacedPlainWaters = 0;
-    for (int& hint : UnplacedHint)
-        hint = 0;
+    ClearIndex();
     for (int i = 0; i < Count(); ++i)
         LandFlags[static_cast<std::size_t>(i)] = IsLand((*this)[i]) ? 1 : 0;
     // Linking from the end puts each plate at the head of its chain: O(1).

@@ -63,6 +63,8 @@ public:
     int PlacedPlainWaterCount() const { return PlacedPlainWaters; }
 
 private:
+    // The index as for a list with nothing placed.
+    void ClearIndex();
     void Link(int i);
     void Unlink(int i);
     bool Matches(int i, TPlateSort sort) const;

@@ -160,6 +160,22 @@ int Render(const TCliArgs& args, std::ostream& err, const TPictureWriter& writeP
 
 } // namespace
 
+void ApplyBoardOptions(const TCliArgs& args, TBoardSettings& settings, int& zoom)
+{
+    if (args.Shape)
+        settings.Shape = *args.Shape;
+    if (args.Mass)
+        settings.MassDensity = *args.Mass;
+    for (const auto& [key, value] : args.Counts)
+        for (const auto& k : CountKeys)
+            if (k.Key == key)
+                settings.*(k.Field) = value;
+    if (args.Zoom)
+        zoom = *args.Zoom;
+    if (args.Fair)
+        settings.Fair = *args.Fair;
+}
+
 int RunCli(const TCliArgs& args, std::ostream& out, std::ostream& err, const TPictureWriter& writePicture,
            bool progress, const TBookletMaker& makeBooklet)
 {

@@ -7,6 +7,7 @@
 #include <ostream>
 #include <string>
 
+#include "board/board_settings.h"
 #include "board/plate_list.h"
 #include "cli_args.h"
 #include "render/board_picture.h"
@@ -33,6 +34,10 @@ public:
     virtual bool Finish(std::string& error) = 0;
 };
 using TBookletMaker = std::function<std::unique_ptr<TBooklet>()>;
+
+// The board options of generate (--shape, --mass, the counts, --zoom, --fair)
+// laid over the settings and zoom given.
+void ApplyBoardOptions(const TCliArgs& args, TBoardSettings& settings, int& zoom);
 
 // progress: a batch shows its progress on err (when err is a terminal).
 int RunCli(const TCliArgs& args, std::ostream& out, std::ostream& err, const TPictureWriter& writePicture,

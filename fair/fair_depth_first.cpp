@@ -172,6 +172,25 @@ void TDepthFirstSearch::Unlink(int v)
         At(Prev, next) = prev;
 }
 
+// The values leave (or come back to) the values open variable v may take.
+void TDepthFirstSearch::Withdraw(int v, TFairMask values)
+{
+    const TFairMask place = PlaceBit(v);
+    for (TFairMask c = values; c; c &= c - 1) {
+        --Support[std::countr_zero(c)];
+        Places[std::countr_zero(c)] &= ~place;
+    }
+}
+
+void TDepthFirstSearch::Restore(int v, TFairMask values)
+{
+    const TFairMask place = PlaceBit(v);
+    for (TFairMask c = values; c; c &= c - 1) {
+        ++Support[std::countr_zero(c)];
+        Places[std::countr_zero(c)] |= place;
+    }
+}
+
 // Takes values out of the domain of an open variable; false on a wipe-out or
 // when a value no longer fits as often as it is left.
 bool TDepthFirstSearch::Remove(int v, TFairMask bits)
@@ -184,11 +203,7 @@ bool TDepthFirstSearch::Remove(int v, TFairMask bits)
     Unlink(v);
     domain &= ~cut;
     Link(v);
-    const TFairMask place = PlaceBit(v);
-    for (TFairMask c = cut; c; c &= c - 1) {
-        --Support[std::countr_zero(c)];
-        Places[std::countr_zero(c)] &= ~place;
-    }
+    Withdraw(v, cut);
     if (domain == 0)
         return false;
     for (TFairMask c = cut; c; c &= c - 1) {
@@ -234,11 +249,7 @@ bool TDepthFirstSearch::Assign(int v, int g)
     const TFairMask old = domain;
     Trail.push_back({v, old, true});
     Unlink(v);
-    const TFairMask place = PlaceBit(v);
-    for (TFairMask c = old; c; c &= c - 1) {
-        --Support[std::countr_zero(c)];
-        Places[std::countr_zero(c)] &= ~place;
-    }
+    Withdraw(v, old);
     At(Value, v) = g;
     domain = MaskBit(g);
     --Remaining[g];
@@ -290,16 +301,10 @@ void TDepthFirstSearch::UndoTo(std::size_t mark)
             ++Remaining[At(Value, e.Var)];
             At(Value, e.Var) = -1;
             domain = e.Old;
-            for (TFairMask c = e.Old; c; c &= c - 1) {
-                ++Support[std::countr_zero(c)];
-                Places[std::countr_zero(c)] |= PlaceBit(e.Var);
-            }
+            Restore(e.Var, e.Old);
             Link(e.Var);
         } else {
-            for (TFairMask c = e.Old & ~domain; c; c &= c - 1) {
-                ++Support[std::countr_zero(c)];
-                Places[std::countr_zero(c)] |= PlaceBit(e.Var);
-            }
+            Restore(e.Var, e.Old & ~domain);
             Unlink(e.Var);
             domain = e.Old;
             Link(e.Var);

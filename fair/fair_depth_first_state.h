@@ -56,6 +56,8 @@ private:
     TFairMask FreshAlike(int g) const;
     void Link(int v);
     void Unlink(int v);
+    void Withdraw(int v, TFairMask values);
+    void Restore(int v, TFairMask values);
     bool Remove(int v, TFairMask bits);
     bool Assign(int v, int g);
     void UndoTo(std::size_t mark);

@@ -6,6 +6,7 @@
 #include "board/random_source.h"
 #include "board/status_texts.h"
 #include "cli/cli_args.h"
+#include "cli/cli_run.h"
 #include "files/board_file.h"
 #include "files/ini_file.h"
 #include "files/open_board.h"
@@ -58,6 +59,7 @@ TWebBoard GenerateWebBoard(const std::vector<std::string>& words, TPanelBoard& p
         return board;
     }
     const TCliArgs& args = parse.Args;
+    // The tool's defaults rather than a settings file, then the words.
     TBoardSettings settings;
     int zoom = 100;
     ApplyBoardOptions(args, settings, zoom);
