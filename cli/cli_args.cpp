@@ -251,22 +251,6 @@ TCliParse ParseCliArgs(const std::vector<std::string>& args)
     return parser.Result;
 }
 
-void ApplyBoardOptions(const TCliArgs& args, TBoardSettings& board, int& zoom)
-{
-    if (args.Shape)
-        board.Shape = *args.Shape;
-    if (args.Mass)
-        board.MassDensity = *args.Mass;
-    for (const auto& [key, value] : args.Counts)
-        for (const auto& k : CountKeys)
-            if (k.Key == key)
-                board.*(k.Field) = value;
-    if (args.Zoom)
-        zoom = *args.Zoom;
-    if (args.Fair)
-        board.Fair = *args.Fair;
-}
-
 std::string CliUsage()
 {
     return R"(vornia-cli: generate, measure and draw boards without a window.

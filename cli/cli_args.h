@@ -49,10 +49,6 @@ struct TCliParse {
 
 TCliParse ParseCliArgs(const std::vector<std::string>& args);
 
-// The board options of generate (--shape, --mass, --counts, --zoom, --fair)
-// over the settings and zoom they start from; what was not given stays.
-void ApplyBoardOptions(const TCliArgs& args, TBoardSettings& board, int& zoom);
-
 std::string CliUsage();
 
 } // namespace vornia
