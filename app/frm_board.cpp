@@ -92,7 +92,7 @@ void TfrmBoard::OpenStartupBoardFiles()
     std::vector<std::string> paths = std::move(StartupBoardFiles);
     StartupBoardFiles.clear();
     for (const std::string& path : paths)
-        OpenBoardFile(path);
+        OpenBoardFile(path, true);
 }
 
 void TfrmBoard::AskAndCheckVersion()

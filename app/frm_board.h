@@ -34,6 +34,7 @@ inline constexpr std::string_view BoardFileExtension = "mirl";
 inline constexpr std::string_view PictureFileFilter =
     "PNG pictures (*.png);;SVG pictures (*.svg);;PDF documents (*.pdf)";
 inline constexpr std::string_view NoBoardToExportText = "There is no board to export.";
+inline constexpr std::string_view NoBoardInFileText = "Sorry, this file holds no board.";
 inline constexpr std::string_view PictureNameText =
     "Pictures are saved as PNG, SVG or PDF. Please choose a name ending in .png, .svg or .pdf.";
 
@@ -142,8 +143,10 @@ private:
     void StartVersionCheck();
     void SaveBoard();
     void OpenBoard();
-    // OpenBoard for a file already chosen: the same checks, messages and result.
-    void OpenBoardFile(const std::string& chosen);
+    // OpenBoard for a file already chosen: the same checks, messages and
+    // result. A missing file named on the command line is named in the
+    // message, on a line of its own, as one of several may be.
+    void OpenBoardFile(const std::string& chosen, bool namedOnCommandLine = false);
     void ExportPicture();
     // Sets the menu's check marks from the state they show (zoom, black and
     // white, the version check, the current board) and has the shell mirror

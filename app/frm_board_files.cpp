@@ -97,11 +97,12 @@ bool TfrmBoard::DropBoardFiles(const std::vector<std::string>& paths)
     return true;
 }
 
-void TfrmBoard::OpenBoardFile(const std::string& chosen)
+void TfrmBoard::OpenBoardFile(const std::string& chosen, bool namedOnCommandLine)
 {
     const std::string path = FullPath(chosen);
     if (!CheckFileExists(path)) {
-        Port.MessageBox(std::string(CouldNotFindText), TMsgKind::Plain, TMsgButtons::Ok);
+        Port.MessageBox(std::string(CouldNotFindText) + (namedOnCommandLine ? "\r\n" + path : std::string()),
+                        TMsgKind::Plain, TMsgButtons::Ok);
         return;
     }
     std::unique_ptr<TIniFile> ini = OpenIniFile(path, *this);
@@ -109,6 +110,11 @@ void TfrmBoard::OpenBoardFile(const std::string& chosen)
         return;
     TBoardFileContent content = ReadBoard(*ini);
     ini.reset();
+    // Any readable file reads as some board; only one with a board's keys is one.
+    if (!content.HoldsBoard) {
+        Port.MessageBox(std::string(NoBoardInFileText), TMsgKind::Plain, TMsgButtons::Ok);
+        return;
+    }
 
     const int oldZoom = ZoomPercent();
     const TGenerationResult opened = vornia::OpenBoard(*Panel, std::move(content), path);

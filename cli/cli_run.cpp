@@ -122,13 +122,18 @@ int Generate(const TCliArgs& args, std::ostream& out, std::ostream& err, const T
 }
 
 // Reads a board file and opens it as the Open command does; nothing when it
-// cannot be read.
+// cannot be read or holds no board.
 std::optional<TGenerationResult> OpenBoardFile(const std::string& path, TPanelBoard& panel, std::ostream& err)
 {
     TIniFile ini;
     if (!ReadIni(path, ini, err))
         return std::nullopt;
-    return OpenBoard(panel, ReadBoard(ini), FullPath(path));
+    TBoardFileContent content = ReadBoard(ini);
+    if (!content.HoldsBoard) {
+        err << "vornia-cli: " << path << ": holds no board\n";
+        return std::nullopt;
+    }
+    return OpenBoard(panel, std::move(content), FullPath(path));
 }
 
 int Stats(const TCliArgs& args, std::ostream& out, std::ostream& err)

@@ -37,11 +37,16 @@ public:
         Values.reserve(section->Lines.size());
         for (const std::string& line : section->Lines) {
             const std::size_t equals = line.find('=');
-            if (equals != std::string::npos)
-                Values.try_emplace(LowerAscii(std::string_view(line).substr(0, equals)),
-                                   std::string_view(line).substr(equals + 1));
+            if (equals == std::string::npos)
+                continue;
+            std::string key = LowerAscii(std::string_view(line).substr(0, equals));
+            BoardKeys = BoardKeys || key == "platecount" || key.starts_with("plate[");
+            Values.try_emplace(std::move(key), std::string_view(line).substr(equals + 1));
         }
     }
+
+    // A "plateCount" or "plate[...]" key is among them.
+    bool HasBoardKeys() const { return BoardKeys; }
 
     std::string_view Read(std::string_view key, std::string_view defaultText) const
     {
@@ -51,6 +56,7 @@ public:
 
 private:
     std::unordered_map<std::string, std::string_view> Values;
+    bool BoardKeys = false;
 };
 
 const TIniFile::TSection* FindBoardSection(const TIniFile& ini)
@@ -100,6 +106,7 @@ TBoardFileContent ReadBoard(const TIniFile& ini)
     const TSectionKeys keys(section);
 
     TBoardFileContent content;
+    content.HoldsBoard = keys.HasBoardKeys();
     int zoom = 0;
     if (ParseInteger(keys.Read("zoomSize", "100"), zoom))
         content.Zoom = CleanZoom(zoom);

@@ -21,6 +21,11 @@ void WriteBoard(TIniFile& ini, const TPlateList& plates, int zoom);
 struct TBoardFileContent {
     int Zoom = 100;
     std::unique_ptr<TPlateList> Plates;
+    // The section "settings" has a "plateCount" or a "plate[...]" key: every
+    // file the program writes does, even for a board of no plates. A file
+    // without either (any other INI or text file) holds no board and is not
+    // opened.
+    bool HoldsBoard = false;
 };
 // Reads a board as the Open command does: zoom 50, 75 or 100 (else 100),
 // "plateCount" plates (a bad or negative count gives 0), every plate placed.

@@ -137,12 +137,57 @@ TEST_F(StartupFiles, OpenAfterTheStartUpAndItsQuestionAsFileOpenWould)
         }
         ASSERT_EQ(Port.Messages.size(), 2u);
         EXPECT_EQ(Port.Messages[0].Text, std::string(VersionQuestion));
-        EXPECT_EQ(Port.Messages[1].Text, "Sorry, could not find this board.");
+        EXPECT_EQ(Port.Messages[1].Text, "Sorry, could not find this board.\r\n" + Folder.File("missing.mirl"));
         EXPECT_EQ(Port.Caption, std::string(WindowCaption) + " [" + board + "]");
         EXPECT_EQ(Window->BoardPanel().Registry().Boards().size(), 1u) << "the same file twice is one board";
         EXPECT_EQ(Window->ZoomPercent(), 75);
         EXPECT_EQ(Window->BoardPanel().Plates().Count(), 1);
         Window.reset();
+    }
+}
+
+// A readable file without a board's keys is refused by every way of opening
+// it, and the current board stays; a file with a plate count of 0 (a board of
+// no pieces) still opens.
+TEST_F(StartupFiles, AFileThatHoldsNoBoardIsNotOpenedByAnyWay)
+{
+    struct TRow {
+        const char* Name;
+        const char* Text;
+        bool Board;
+    };
+    const TRow rows[] = {
+        {"a text file", "root:x:0:0:root:/root:/bin/bash\n", false},
+        {"an empty file", "", false},
+        {"settings without a board", "[settings]\r\nshape=cross\r\nzoomSize=50\r\n", false},
+        {"a plate count elsewhere", "[other]\r\nplateCount=1\r\nplate[0]=Ore;10;33;6;;;;\r\n", false},
+        {"a board of no pieces", "[settings]\r\nplateCount=0\r\n", true},
+        {"a plate without a count", "[SETTINGS]\r\nPLATE[0]=Ore;10;33;6;;;;\r\n", true},
+    };
+    enum class TWay { Open, CommandLine, Drop };
+    for (const TRow& row : rows) {
+        for (const TWay way : {TWay::Open, TWay::CommandLine, TWay::Drop}) {
+            SCOPED_TRACE(std::string(row.Name) + " by way " + std::to_string(static_cast<int>(way)));
+            Port = TFakeWindowPort();
+            Port.Answers = {TMsgAnswer::No};
+            const std::string first = Board("first.mirl"), path = Folder.File("x.mirl");
+            WriteText(path, row.Text);
+            ASSERT_TRUE(Create(5));
+            Window->SetStartupBoardFiles(way == TWay::CommandLine ? std::vector{first, path} : std::vector{first});
+            Window->FormShow();
+            if (way == TWay::Open) {
+                Port.Files = {path};
+                Window->ClickMenuItem(mnu::Open);
+            } else if (way == TWay::Drop) {
+                EXPECT_TRUE(Window->DropBoardFiles({path}));
+            }
+            const std::string current = row.Board ? path : first;
+            EXPECT_EQ(Port.Caption, std::string(WindowCaption) + " [" + current + "]");
+            EXPECT_EQ(Window->BoardPanel().Registry().Boards().size(), row.Board ? 2u : 1u);
+            EXPECT_EQ(Port.MessageTexts().back(),
+                      row.Board ? std::string(VersionQuestion) : std::string(NoBoardInFileText));
+            Window.reset();
+        }
     }
 }
 

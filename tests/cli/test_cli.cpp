@@ -280,6 +280,38 @@ TEST_F(CliRun, MessagesSayWhatIsWrongAndShapesTakeTheTablesSpelling)
     EXPECT_TRUE(fs::is_empty(folder));
 }
 
+// stats and render refuse a readable file that holds no board, as they do a
+// file they cannot read; a board of no pieces is still a board.
+TEST_F(CliRun, AFileThatHoldsNoBoardIsAFileError)
+{
+    struct TRow {
+        const char* Name;
+        const char* Text;
+        int Status;
+    };
+    const TRow rows[] = {
+        {"a text file", "root:x:0:0:root:/root:/bin/bash\n", ExitFileError},
+        {"an empty file", "", ExitFileError},
+        {"settings without a board", "[settings]\r\nshape=cross\r\n", ExitFileError},
+        {"a board of no pieces", "[settings]\r\nplateCount=0\r\n", ExitOk},
+    };
+    const std::string board = Path("x.mirl"), png = Path("x.png");
+    const std::string refused = "vornia-cli: " + board + ": holds no board\n";
+    for (const TRow& row : rows) {
+        SCOPED_TRACE(row.Name);
+        std::ofstream(board, std::ios::binary) << row.Text;
+        std::string out, err;
+        EXPECT_EQ(Run({"stats", board.c_str()}, &out, &err), row.Status) << err;
+        EXPECT_EQ(err, row.Status == ExitOk ? "" : refused);
+        EXPECT_EQ(out.empty(), row.Status != ExitOk);
+        if (row.Status != ExitOk) {
+            EXPECT_EQ(Run({"render", board.c_str(), "--png", png.c_str()}, &out, &err), ExitFileError);
+            EXPECT_EQ(err, refused);
+        }
+    }
+    EXPECT_FALSE(fs::exists(png));
+}
+
 TEST(CliBatch, SeedsCountOnFromTheFirstAndWrapAtTheEndOfTheDay)
 {
     struct TRow {
