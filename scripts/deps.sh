@@ -44,6 +44,7 @@ done
 # The browser tests' npm packages, exactly as the lock file pins them.
 web_tests="$(cd "$(dirname "$0")/.." && pwd)/tests/web"
 if [[ -f "$web_tests/package-lock.json" ]] &&
-  ! cmp -s "$web_tests/package-lock.json" "$web_tests/node_modules/.package-lock.json"; then
-  (cd "$web_tests" && npm ci --no-audit --no-fund --loglevel=error)
+  ! cmp -s "$web_tests/package-lock.json" "$web_tests/node_modules/.installed-lock.json"; then
+  (cd "$web_tests" && npm ci --no-audit --no-fund --loglevel=error &&
+    cp package-lock.json node_modules/.installed-lock.json)
 fi
