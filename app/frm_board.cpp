@@ -1,5 +1,8 @@
 #include "frm_board.h"
 
+#include <array>
+#include <utility>
+
 #include "board/fair_rules.h"
 #include "files/file_utils.h"
 
@@ -22,7 +25,7 @@ bool TfrmBoard::FormCreate()
 {
     Ini = OpenOrCreateIniFile(std::string(SettingsFileName), SettingsFolder, "", *this);
     if (!Ini) {
-        Port.MessageBox(std::string(SettingsOpenFailedText), TMsgKind::Error, TMsgButtons::Ok);
+        Port.MessageBox(Tr(SettingsOpenFailedText), TMsgKind::Error, TMsgButtons::Ok);
         return false;
     }
 
@@ -32,6 +35,10 @@ bool TfrmBoard::FormCreate()
 
     Panel = std::make_unique<TPanelBoard>();
 
+    RedoStatus = [this] {
+        StatusBarModel.SetText(4, VersionText());
+        Port.RepaintStatusBar();
+    };
     StatusBarModel.SetText(4, VersionText());
 
     LoadSettings(*Ini, Settings);
@@ -63,6 +70,7 @@ void TfrmBoard::ApplySettings()
     Port.SetStatusBarVisible(StatusBarModel.Visible);
 
     UpdateMenuChecks();
+    ChooseLanguage(Settings.Language);
 
     Version = std::make_unique<TVersionCheck>(Port.VersionSocket(), static_cast<TVersionCheckListener&>(*this),
                                               Settings.VersionHost, Settings.VersionPort);
@@ -98,8 +106,7 @@ void TfrmBoard::OpenStartupBoardFiles()
 void TfrmBoard::AskAndCheckVersion()
 {
     if (Settings.AutoVersionCheck == -1) {
-        const TMsgAnswer answer =
-            Port.MessageBox(std::string(VersionQuestion), TMsgKind::Information, TMsgButtons::YesNo);
+        const TMsgAnswer answer = Port.MessageBox(Tr(VersionQuestion), TMsgKind::Information, TMsgButtons::YesNo);
         // The check mark follows the answer at once, so that the menu and
         // the value never disagree.
         SetAutoVersionCheck(answer == TMsgAnswer::Yes ? 1 : 0);
@@ -133,8 +140,9 @@ void TfrmBoard::FormClose()
     std::string error;
     if (!Ini->UpdateFile(&error)) {
         // The settings of this run are lost, but the player is told where and why.
-        Port.MessageBox("Could not save the settings to " + Ini->Path() + ":\r\n" + error, TMsgKind::Error,
-                        TMsgButtons::Ok);
+        Port.MessageBox(
+            TrFormat(VORNIA_TR_NOOP("Window", "Could not save the settings to %1:\r\n%2"), {Ini->Path(), error}),
+            TMsgKind::Error, TMsgButtons::Ok);
     }
 }
 
@@ -203,8 +211,55 @@ void TfrmBoard::EnableMenus(bool enabled)
 
 void TfrmBoard::SetBoardCaption(const std::string& name)
 {
-    CaptionText = std::string(WindowCaption) + " " + name;
+    CaptionName = name;
+    CaptionText = Tr(WindowCaption) + " " + BoardDisplayName(name);
     Port.SetCaption(CaptionText);
+}
+
+// --- language
+
+namespace {
+
+constexpr std::array<std::pair<std::string_view, std::string_view>, 4> LanguageItems{{
+    {mnu::LanguageSystem, ""},
+    {mnu::LanguageEnglish, "en"},
+    {mnu::LanguageGerman, "de"},
+    {mnu::LanguageFrench, "fr"},
+}};
+
+} // namespace
+
+bool TfrmBoard::ClickLanguageItem(std::string_view name)
+{
+    for (const auto& [item, code] : LanguageItems) {
+        if (item == name) {
+            ChooseLanguage(std::string(code));
+            return true;
+        }
+    }
+    return false;
+}
+
+void TfrmBoard::ChooseLanguage(const std::string& code)
+{
+    Settings.Language = CleanLanguage(code);
+    for (const auto& [item, itemCode] : LanguageItems)
+        MainMenu.Item(item).Checked = itemCode == Settings.Language;
+    Port.MenusChanged();
+    Port.SetLanguage(Settings.Language);
+}
+
+void TfrmBoard::LanguageChanged()
+{
+    CaptionText = Tr(WindowCaption);
+    if (CaptionName)
+        CaptionText += " " + BoardDisplayName(*CaptionName);
+    Port.SetCaption(CaptionText);
+    if (RedoStatus) {
+        const std::function<void()> redo = RedoStatus;
+        redo();
+    }
+    Port.MenusChanged();
 }
 
 // --- status bar
@@ -221,19 +276,22 @@ bool TfrmBoard::NewerVersionFound() const
 
 void TfrmBoard::ResetStatusBar(int flags)
 {
+    RedoStatus = [this, flags] { ResetStatusBar(flags); };
     ResetPanels(StatusBarModel, flags, VersionText());
     Port.RepaintStatusBar();
 }
 
 void TfrmBoard::ShowFailure(std::string_view reason)
 {
+    RedoStatus = [this, reason = std::string(reason)] { ShowFailure(reason); };
     ResetPanels(StatusBarModel, rsFailed, VersionText());
-    StatusBarModel.SetText(4, std::string(reason));
+    StatusBarModel.SetText(4, Tr(reason));
     Port.RepaintStatusBar();
 }
 
 void TfrmBoard::DisplayStats(const TStats& stats)
 {
+    RedoStatus = [this, stats] { DisplayStats(stats); };
     ShowStatsPanels(StatusBarModel, stats,
                     {Settings.Board.Shape, Settings.Board.MassDensity, Settings.DebugMode, VersionText(),
                      BalanceLine(ComputeBalance(Panel->Plates(), ZoomPercent())), Settings.Board.Fair.Any()});

@@ -4,13 +4,16 @@
 // TWindowPort. The Qt shell forwards the window's events to it.
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "board/panel_board.h"
 #include "board/random_source.h"
+#include "board/translate.h"
 #include "board_list.h"
 #include "files/ini_file.h"
 #include "files/message_sink.h"
@@ -22,21 +25,22 @@
 
 namespace vornia {
 
-inline constexpr std::string_view WindowCaption = "Hexlanders Of Vornia Board Generator";
+inline constexpr std::string_view WindowCaption = VORNIA_TR_NOOP("Window", "Hexlanders Of Vornia Board Generator");
 inline constexpr std::string_view ApplicationTitle = "Vornia Generator";
-inline constexpr std::string_view VersionQuestion =
-    "Would you like this application to automatically check for newer versions?\r\n"
-    "If you select Yes it will request permission to access the internet, only once though.\r\n"
-    "If you select No, you can turn this on later in Options.";
-inline constexpr std::string_view SettingsOpenFailedText = "Could not open VorniaGenerator.ini";
-inline constexpr std::string_view BoardFileFilter = "mirl files (*.mirl)";
+inline constexpr std::string_view VersionQuestion = VORNIA_TR_NOOP(
+    "Window", "Would you like this application to automatically check for newer versions?\r\n"
+              "If you select Yes it will request permission to access the internet, only once though.\r\n"
+              "If you select No, you can turn this on later in Options.");
+inline constexpr std::string_view SettingsOpenFailedText =
+    VORNIA_TR_NOOP("Window", "Could not open VorniaGenerator.ini");
+inline constexpr std::string_view BoardFileFilter = VORNIA_TR_NOOP("Window", "mirl files (*.mirl)");
 inline constexpr std::string_view BoardFileExtension = "mirl";
 inline constexpr std::string_view PictureFileFilter =
-    "PNG pictures (*.png);;SVG pictures (*.svg);;PDF documents (*.pdf)";
-inline constexpr std::string_view NoBoardToExportText = "There is no board to export.";
-inline constexpr std::string_view NoBoardInFileText = "Sorry, this file holds no board.";
-inline constexpr std::string_view PictureNameText =
-    "Pictures are saved as PNG, SVG or PDF. Please choose a name ending in .png, .svg or .pdf.";
+    VORNIA_TR_NOOP("Window", "PNG pictures (*.png);;SVG pictures (*.svg);;PDF documents (*.pdf)");
+inline constexpr std::string_view NoBoardToExportText = VORNIA_TR_NOOP("Window", "There is no board to export.");
+inline constexpr std::string_view NoBoardInFileText = VORNIA_TR_NOOP("Window", "Sorry, this file holds no board.");
+inline constexpr std::string_view PictureNameText = VORNIA_TR_NOOP(
+    "Window", "Pictures are saved as PNG, SVG or PDF. Please choose a name ending in .png, .svg or .pdf.");
 
 constexpr int MakeBoardIntervalMs = 10;
 constexpr int SizeIntervalMs = 50;
@@ -66,6 +70,9 @@ public:
     // A menu item was chosen (click or shortcut); ignored while the item or
     // a menu above it is hidden or disabled.
     void ClickMenuItem(std::string_view name);
+    // The language in force changed: the caption and the status bar are
+    // made again in it (the menus the shell translates as it shows them).
+    void LanguageChanged();
 
     // --- operations the shell and the tests use
     const TBoardSettings& BoardSettings() const { return Settings.Board; }
@@ -170,6 +177,9 @@ private:
     void OpenStartupBoardFiles();
     void ChooseZoom(int percent);
     void SetAutoVersionCheck(int value);
+    void ChooseLanguage(const std::string& code);
+    // A Language item: its language chosen; false for any other item.
+    bool ClickLanguageItem(std::string_view name);
     bool CurrentBoardIsRegistered() const;
     // Moves the other boards of the run onto the grid of a new zoom, so that
     // a board switched to is drawn and measured at the zoom in force.
@@ -201,6 +211,9 @@ private:
     bool MemShown = false;
     std::vector<std::string> Mem;
     std::string CaptionText;
+    std::optional<std::string> CaptionName; // the board named in the caption, as it is kept
+    // Fills the status bar again as it was last filled, in the language in force.
+    std::function<void()> RedoStatus;
     int NextBoardItem = 1;
     std::vector<std::string> StartupBoardFiles;
 };

@@ -38,6 +38,8 @@ void TfrmBoard::ClickMenuItem(std::string_view name)
 {
     if (!Panel || !MainMenu.IsReachable(name))
         return;
+    if (ClickLanguageItem(name))
+        return;
     if (const TMenuHandler handler = HandlerOf(name)) {
         (this->*handler)();
         return;
@@ -101,19 +103,17 @@ void TfrmBoard::mnuPrintClick()
 {
     const TPrintDecision decision = DecidePrint(Panel->PlacedPlateCount(), DrawInBlackAndWhite);
     switch (decision.Step) {
-    case TPrintStep::NoBoard:
-        Port.MessageBox(std::string(decision.Message), TMsgKind::Information, TMsgButtons::Ok);
-        return;
+    case TPrintStep::NoBoard: Port.MessageBox(Tr(decision.Message), TMsgKind::Information, TMsgButtons::Ok); return;
     case TPrintStep::ConfirmColor:
-        if (Port.MessageBox(std::string(decision.Message), TMsgKind::Confirmation, TMsgButtons::YesNo) !=
-            TMsgAnswer::Yes)
+        if (Port.MessageBox(Tr(decision.Message), TMsgKind::Confirmation, TMsgButtons::YesNo) != TMsgAnswer::Yes)
             return;
         break;
     case TPrintStep::Print: break;
     }
     std::string error;
     if (!Port.PrintClientArea(&error))
-        Port.MessageBox("Could not print the board:\r\n" + error, TMsgKind::Error, TMsgButtons::Ok);
+        Port.MessageBox(TrFormat(VORNIA_TR_NOOP("Window", "Could not print the board:\r\n%1"), {error}),
+                        TMsgKind::Error, TMsgButtons::Ok);
 }
 
 // The whole board, not the window's view of it, in a print preview; the
@@ -121,7 +121,7 @@ void TfrmBoard::mnuPrintClick()
 void TfrmBoard::mnuPrintWholeBoardClick()
 {
     if (Panel->PlacedPlateCount() <= 0) {
-        Port.MessageBox(std::string(NoBoardToPrintText), TMsgKind::Information, TMsgButtons::Ok);
+        Port.MessageBox(Tr(NoBoardToPrintText), TMsgKind::Information, TMsgButtons::Ok);
         return;
     }
     Port.PreviewWholeBoard(Panel->Plates(), ZoomPercent(), BlackAndWhite());

@@ -15,10 +15,11 @@ namespace vornia {
 
 namespace {
 
-constexpr std::string_view FirstGenerateText = "Please first generate a board.";
-constexpr std::string_view OverwriteQuestion = "This board already exists. Overwrite existing board?";
-constexpr std::string_view CouldNotSaveText = "Sorry, could not save board.";
-constexpr std::string_view CouldNotFindText = "Sorry, could not find this board.";
+constexpr std::string_view FirstGenerateText = VORNIA_TR_NOOP("Window", "Please first generate a board.");
+constexpr std::string_view OverwriteQuestion =
+    VORNIA_TR_NOOP("Window", "This board already exists. Overwrite existing board?");
+constexpr std::string_view CouldNotSaveText = VORNIA_TR_NOOP("Window", "Sorry, could not save board.");
+constexpr std::string_view CouldNotFindText = VORNIA_TR_NOOP("Window", "Sorry, could not find this board.");
 
 // The picture formats in the order of PictureFileFilter and of TPictureFormat,
 // by their extension.
@@ -56,22 +57,21 @@ void TfrmBoard::SaveBoard()
     // plates while the name still belongs to the board before it: saving
     // would write an empty board and give the earlier board the file's name.
     if (Panel->Plates().Empty() || !CurrentBoardIsRegistered()) {
-        Port.MessageBox(std::string(FirstGenerateText), TMsgKind::Plain, TMsgButtons::Ok);
+        Port.MessageBox(Tr(FirstGenerateText), TMsgKind::Plain, TMsgButtons::Ok);
         return;
     }
     std::string chosen;
-    if (!Port.ChooseSaveFile({std::string(BoardFileFilter), std::string(BoardFileExtension), {}}, chosen))
+    if (!Port.ChooseSaveFile({Tr(BoardFileFilter), std::string(BoardFileExtension), {}}, chosen))
         return;
     std::string path = FullPath(chosen);
 
     if (CheckFileExists(path)) {
-        if (Port.MessageBox(std::string(OverwriteQuestion), TMsgKind::Confirmation, TMsgButtons::YesNo) !=
-            TMsgAnswer::Yes)
+        if (Port.MessageBox(Tr(OverwriteQuestion), TMsgKind::Confirmation, TMsgButtons::YesNo) != TMsgAnswer::Yes)
             return;
     } else {
         std::string created;
         if (!CreateEmptyFile(path, std::string(BoardFileExtension), &created)) {
-            Port.MessageBox(std::string(CouldNotSaveText), TMsgKind::Plain, TMsgButtons::Ok);
+            Port.MessageBox(Tr(CouldNotSaveText), TMsgKind::Plain, TMsgButtons::Ok);
             return;
         }
         // A name typed without an extension got ".mirl": the board lives in
@@ -86,7 +86,7 @@ void TfrmBoard::SaveBoard()
     std::string error;
     if (!ini->UpdateFile(&error)) {
         // The board keeps its name: it is not in that file.
-        Port.MessageBox(std::string(CouldNotSaveText) + "\r\n" + error, TMsgKind::Plain, TMsgButtons::Ok);
+        Port.MessageBox(Tr(CouldNotSaveText) + "\r\n" + error, TMsgKind::Plain, TMsgButtons::Ok);
         return;
     }
 
@@ -100,8 +100,7 @@ void TfrmBoard::SaveBoard()
 void TfrmBoard::OpenBoard()
 {
     std::string chosen;
-    if (!Port.ChooseOpenFile({std::string(BoardFileFilter), std::string(BoardFileExtension), CurrentFolder()},
-                             chosen))
+    if (!Port.ChooseOpenFile({Tr(BoardFileFilter), std::string(BoardFileExtension), CurrentFolder()}, chosen))
         return;
     OpenBoardFile(chosen);
 }
@@ -119,8 +118,8 @@ void TfrmBoard::OpenBoardFile(const std::string& chosen, bool namedOnCommandLine
 {
     const std::string path = FullPath(chosen);
     if (!CheckFileExists(path)) {
-        Port.MessageBox(std::string(CouldNotFindText) + (namedOnCommandLine ? "\r\n" + path : std::string()),
-                        TMsgKind::Plain, TMsgButtons::Ok);
+        Port.MessageBox(Tr(CouldNotFindText) + (namedOnCommandLine ? "\r\n" + path : std::string()), TMsgKind::Plain,
+                        TMsgButtons::Ok);
         return;
     }
     std::unique_ptr<TIniFile> ini = OpenIniFile(path, *this);
@@ -130,7 +129,7 @@ void TfrmBoard::OpenBoardFile(const std::string& chosen, bool namedOnCommandLine
     ini.reset();
     // Any readable file reads as some board; only one with a board's keys is one.
     if (!content.HoldsBoard) {
-        Port.MessageBox(std::string(NoBoardInFileText), TMsgKind::Plain, TMsgButtons::Ok);
+        Port.MessageBox(Tr(NoBoardInFileText), TMsgKind::Plain, TMsgButtons::Ok);
         return;
     }
 
@@ -146,29 +145,30 @@ void TfrmBoard::OpenBoardFile(const std::string& chosen, bool namedOnCommandLine
 void TfrmBoard::ExportPicture()
 {
     if (Panel->PlacedPlateCount() <= 0) {
-        Port.MessageBox(std::string(NoBoardToExportText), TMsgKind::Information, TMsgButtons::Ok);
+        Port.MessageBox(Tr(NoBoardToExportText), TMsgKind::Information, TMsgButtons::Ok);
         return;
     }
     // The folder and format of the last export, remembered across runs.
     const std::string extension = Settings.ExportFormat.empty() ? "png" : Settings.ExportFormat;
-    TFileDialogOptions options{std::string(PictureFileFilter), extension, Settings.ExportFolder};
+    TFileDialogOptions options{Tr(PictureFileFilter), extension, Settings.ExportFolder};
     options.FileName = ProposedPictureName(Panel->BoardName(), extension);
     options.FilterIndex = static_cast<int>(std::find(PictureExtensions.begin(), PictureExtensions.end(), extension) -
                                            PictureExtensions.begin());
     options.ConfirmOverwrite = true;
-    options.Title = "Export Picture";
+    options.Title = Tr(VORNIA_TR_NOOP("Window", "Export Picture"));
     std::string chosen;
     if (!Port.ChooseSaveFile(options, chosen))
         return;
     const std::string path = FullPath(chosen);
     const std::optional<TPictureFormat> format = PictureFormatOf(path);
     if (!format) {
-        Port.MessageBox(std::string(PictureNameText), TMsgKind::Information, TMsgButtons::Ok);
+        Port.MessageBox(Tr(PictureNameText), TMsgKind::Information, TMsgButtons::Ok);
         return;
     }
     std::string error;
     if (!Port.ExportPicture({Panel->Plates(), ZoomPercent(), BlackAndWhite(), path, *format}, &error)) {
-        Port.MessageBox("Could not export the picture:\r\n" + error, TMsgKind::Error, TMsgButtons::Ok);
+        Port.MessageBox(TrFormat(VORNIA_TR_NOOP("Window", "Could not export the picture:\r\n%1"), {error}),
+                        TMsgKind::Error, TMsgButtons::Ok);
         return;
     }
     Settings.ExportFolder = std::filesystem::path(path).parent_path().string();

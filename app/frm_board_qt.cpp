@@ -16,7 +16,9 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include "board/translate.h"
 #include "board_panel_qt.h"
+#include "language_qt.h"
 #include "options/frm_custom_options_qt.h"
 #include "render/board_pages_qt.h"
 #include "render/button_face_qt.h"
@@ -131,9 +133,13 @@ TfrmBoardQt::~TfrmBoardQt()
 
 bool TfrmBoardQt::Create()
 {
+    // The system's language until the settings name another: the settings
+    // file's own failure is told in it.
+    SetLanguage({});
     if (!Form.FormCreate())
         return false;
     Created = true;
+    Form.LanguageChanged();
     MenusChanged();
     // Opens centred on the desktop, unless it is maximised already.
     if (!(windowState() & Qt::WindowMaximized)) {
@@ -281,6 +287,24 @@ void TfrmBoardQt::StartTimer(TWindowTimer timer, int intervalMs)
 void TfrmBoardQt::StopTimer(TWindowTimer timer)
 {
     TimerOf(timer)->stop();
+}
+
+void TfrmBoardQt::SetLanguage(const std::string& code)
+{
+    UseLanguage(code);
+    MenusChanged();
+    if (Created)
+        Form.LanguageChanged();
+}
+
+void TfrmBoardQt::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        MenusChanged();
+        if (Created)
+            Form.LanguageChanged();
+    }
 }
 
 void TfrmBoardQt::SetCaption(const std::string& caption)

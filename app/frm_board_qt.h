@@ -60,6 +60,8 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // The language changed: menus, caption and status bar in the new one.
+    void changeEvent(QEvent* event) override;
     // Board files dropped on the window open as File/Open would open them.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
@@ -72,6 +74,7 @@ private:
     bool ChooseOpenFile(const TFileDialogOptions& options, std::string& path) override;
     void StartTimer(TWindowTimer timer, int intervalMs) override;
     void StopTimer(TWindowTimer timer) override;
+    void SetLanguage(const std::string& code) override;
     void SetCaption(const std::string& caption) override;
     void SetWindowSize(TWindowSize size) override;
     TWindowSize WindowSize() const override;

@@ -5,9 +5,28 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "board/translate.h"
 #include "ui/qstring_qt.h"
 
 namespace vornia {
+
+namespace {
+
+bool IsBoardEntry(const TMenuItem& item)
+{
+    return !item.Hint.empty() && item.Hint == item.Caption;
+}
+
+// A caption as the menu shows it: in the window's language; a board's entry
+// shows the board's name.
+QString MenuText(const TMenuItem& item)
+{
+    if (IsBoardEntry(item))
+        return ToQString(BoardDisplayName(item.Caption));
+    return ToQString(Tr(trc::Menu, item.Caption));
+}
+
+} // namespace
 
 TMenuBarMirror::TMenuBarMirror(QMenuBar& bar, TChoose choose) : Bar(bar), Choose(std::move(choose)) {}
 
@@ -16,7 +35,7 @@ void TMenuBarMirror::Mirror(const TMainMenu& menu)
     for (const TMenuItem& top : menu.Menus) {
         if (Menus.count(top.Name))
             continue;
-        QMenu* added = Bar.addMenu(ToQString(top.Caption));
+        QMenu* added = Bar.addMenu(MenuText(top));
         added->setObjectName(ToQString(top.Name));
         Menus[top.Name] = added;
     }
@@ -29,7 +48,7 @@ void TMenuBarMirror::Sync(const std::vector<TMenuItem>& items)
         if (auto menu = Menus.find(item.Name); menu != Menus.end()) {
             MirrorItems(menu->second, item);
             QAction* menuAction = menu->second->menuAction();
-            menuAction->setText(ToQString(item.Caption));
+            menuAction->setText(MenuText(item));
             menuAction->setEnabled(item.Enabled);
             menuAction->setVisible(item.Visible);
             Sync(item.Items);
@@ -44,7 +63,7 @@ void TMenuBarMirror::MirrorItems(QMenu* menu, const TMenuItem& parent)
     for (const TMenuItem& item : parent.Items) {
         if (!item.Items.empty()) {
             if (!Menus.count(item.Name)) {
-                QMenu* sub = menu->addMenu(ToQString(item.Caption));
+                QMenu* sub = menu->addMenu(MenuText(item));
                 sub->setObjectName(ToQString(item.Name));
                 Menus[item.Name] = sub;
             }
@@ -53,7 +72,7 @@ void TMenuBarMirror::MirrorItems(QMenu* menu, const TMenuItem& parent)
         }
         if (Actions.count(item.Name))
             continue;
-        QAction* action = item.IsSeparator() ? menu->addSeparator() : menu->addAction(ToQString(item.Caption));
+        QAction* action = item.IsSeparator() ? menu->addSeparator() : menu->addAction(MenuText(item));
         action->setObjectName(ToQString(item.Name));
         if (!item.ShortCut.empty())
             action->setShortcut(QKeySequence(ToQString(item.ShortCut), QKeySequence::PortableText));
@@ -66,12 +85,10 @@ void TMenuBarMirror::MirrorItems(QMenu* menu, const TMenuItem& parent)
 
 void TMenuBarMirror::MirrorItem(QAction* action, const TMenuItem& item) const
 {
+    const QString text = MenuText(item);
     if (!item.IsSeparator()) {
-        QString text = ToQString(item.Caption);
         // A board's entry shows its name as it is: an "&" in a path is no mnemonic.
-        if (!item.Hint.empty() && item.Hint == item.Caption)
-            text.replace('&', "&&");
-        action->setText(text);
+        action->setText(IsBoardEntry(item) ? QString(text).replace('&', "&&") : text);
     }
     // Only a checked item shows a check mark; clicking never toggles it by
     // itself, the logic decides.
@@ -79,8 +96,9 @@ void TMenuBarMirror::MirrorItem(QAction* action, const TMenuItem& item) const
     action->setChecked(item.Checked);
     action->setEnabled(item.Enabled);
     action->setVisible(item.Visible);
-    action->setStatusTip(ToQString(item.Hint));
-    action->setToolTip(ToQString(item.Hint.empty() ? item.Caption : item.Hint));
+    const QString hint = IsBoardEntry(item) ? text : ToQString(item.Hint);
+    action->setStatusTip(hint);
+    action->setToolTip(item.Hint.empty() ? text : hint);
 }
 
 QAction* TMenuBarMirror::Action(std::string_view name) const

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "board/translate.h"
+
 namespace vornia {
 
 namespace {
@@ -90,22 +92,22 @@ bool TMainMenu::IsReachable(std::string_view name) const
 
 TMainMenu BuildMainMenu()
 {
-    TMenuItem file = Command(mnu::File, "&File");
+    TMenuItem file = Command(mnu::File, VORNIA_TR_NOOP("Menu", "&File"));
     file.Items = {
-        Command(mnu::MakeNewBoard, "Generate New Board", "F1"),
-        Command(mnu::RefreshBoard, "&Refresh Board", "F5"),
+        Command(mnu::MakeNewBoard, VORNIA_TR_NOOP("Menu", "Generate New Board"), "F1"),
+        Command(mnu::RefreshBoard, VORNIA_TR_NOOP("Menu", "&Refresh Board"), "F5"),
         Separator("N4"),
-        Command(mnu::SaveAs, "Save &As...", "Ctrl+S"),
-        Command(mnu::ExportPicture, "Export Picture...", "Ctrl+E"),
-        Command(mnu::Open, "&Open...", "Ctrl+O"),
+        Command(mnu::SaveAs, VORNIA_TR_NOOP("Menu", "Save &As..."), "Ctrl+S"),
+        Command(mnu::ExportPicture, VORNIA_TR_NOOP("Menu", "Export Picture..."), "Ctrl+E"),
+        Command(mnu::Open, VORNIA_TR_NOOP("Menu", "&Open..."), "Ctrl+O"),
         Separator("N3"),
-        Command(mnu::Print, "&Print", "Ctrl+P"),
-        Command(mnu::PrintWholeBoard, "Print Whole Board...", "Ctrl+Shift+P"),
+        Command(mnu::Print, VORNIA_TR_NOOP("Menu", "&Print"), "Ctrl+P"),
+        Command(mnu::PrintWholeBoard, VORNIA_TR_NOOP("Menu", "Print Whole Board..."), "Ctrl+Shift+P"),
         Separator("N1"),
-        Command(mnu::Exit, "E&xit", "F12"),
+        Command(mnu::Exit, VORNIA_TR_NOOP("Menu", "E&xit"), "F12"),
     };
 
-    TMenuItem zoom = Command(mnu::Zoom, "&Zoom");
+    TMenuItem zoom = Command(mnu::Zoom, VORNIA_TR_NOOP("Menu", "&Zoom"));
     zoom.Items = {
         Command(mnu::Hundred, "100%", "Ctrl+1"),
         Command(mnu::SeventyFive, "75%", "Ctrl+7"),
@@ -113,23 +115,34 @@ TMainMenu BuildMainMenu()
     };
     zoom.Items[0].Checked = true;
 
-    TMenuItem options = Command(mnu::Options, "&Options");
+    // The languages are named in their own; "System" follows the desktop's.
+    TMenuItem language = Command(mnu::Language, VORNIA_TR_NOOP("Menu", "&Language"));
+    language.Items = {
+        Command(mnu::LanguageSystem, VORNIA_TR_NOOP("Menu", "System")),
+        Command(mnu::LanguageEnglish, "English"),
+        Command(mnu::LanguageGerman, "Deutsch"),
+        Command(mnu::LanguageFrench, "Fran\u00E7ais"),
+    };
+    language.Items[0].Checked = true;
+
+    TMenuItem options = Command(mnu::Options, VORNIA_TR_NOOP("Menu", "&Options"));
     options.Items = {
-        Command(mnu::CustomShape, "Shape And Piece Options...", "F2"),
+        Command(mnu::CustomShape, VORNIA_TR_NOOP("Menu", "Shape And Piece Options..."), "F2"),
         Separator("N2"),
-        Command(mnu::BlackAndWhite, "Draw In Black And White", "F3"),
+        Command(mnu::BlackAndWhite, VORNIA_TR_NOOP("Menu", "Draw In Black And White"), "F3"),
         std::move(zoom),
+        std::move(language),
         Separator("N6"),
-        Command(mnu::AutoVersionCheck, "Auto Check For Newer Version"),
+        Command(mnu::AutoVersionCheck, VORNIA_TR_NOOP("Menu", "Auto Check For Newer Version")),
         Separator("N5"),
-        Command(mnu::About, "About...", "F10"),
+        Command(mnu::About, VORNIA_TR_NOOP("Menu", "About..."), "F10"),
     };
 
-    TMenuItem debug = Command(mnu::Debug, "Debug");
+    TMenuItem debug = Command(mnu::Debug, VORNIA_TR_NOOP("Menu", "Debug"));
     debug.Visible = false;
     debug.Items = {
-        Command(mnu::ToggleMem, "Toggle Mem"),
-        Command(mnu::DebugFillMem, "Fill Mem"),
+        Command(mnu::ToggleMem, VORNIA_TR_NOOP("Menu", "Toggle Mem")),
+        Command(mnu::DebugFillMem, VORNIA_TR_NOOP("Menu", "Fill Mem")),
     };
 
     TMainMenu menu;

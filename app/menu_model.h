@@ -56,6 +56,11 @@ inline constexpr std::string_view Zoom = "mnuZoom";
 inline constexpr std::string_view Hundred = "mnuHundred";
 inline constexpr std::string_view SeventyFive = "mnuSeventyFive";
 inline constexpr std::string_view Fifty = "mnuFifty";
+inline constexpr std::string_view Language = "mnuLanguage";
+inline constexpr std::string_view LanguageSystem = "mnuLanguageSystem";
+inline constexpr std::string_view LanguageEnglish = "mnuLanguageEnglish";
+inline constexpr std::string_view LanguageGerman = "mnuLanguageGerman";
+inline constexpr std::string_view LanguageFrench = "mnuLanguageFrench";
 inline constexpr std::string_view AutoVersionCheck = "mnuAutoVersionCheck";
 inline constexpr std::string_view About = "mnuAbout";
 inline constexpr std::string_view ToggleMem = "mnuToggleMem";
@@ -63,7 +68,9 @@ inline constexpr std::string_view DebugFillMem = "mnuDebugFillMem";
 } // namespace mnu
 
 // The window's menu bar as it is created: "&File", "&Options" and the hidden
-// "Debug" menu, with every fixed item, caption and shortcut; "100%" checked.
+// "Debug" menu, with every fixed item, caption and shortcut; "100%" and the
+// system's language checked. Captions are English; the window translates
+// them as it shows them.
 TMainMenu BuildMainMenu();
 
 } // namespace vornia

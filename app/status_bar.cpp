@@ -7,16 +7,16 @@ namespace vornia {
 std::string VersionText(bool newerVersionFound, const std::string& newerVersion)
 {
     if (newerVersionFound)
-        return " Version " + newerVersion + " is available";
-    return " Version " + std::string(ProgramVersion);
+        return TrFormat(VORNIA_TR_NOOP("Window", " Version %1 is available"), {newerVersion});
+    return TrFormat(VORNIA_TR_NOOP("Window", " Version %1"), {ProgramVersion});
 }
 
 void ResetPanels(TStatusBar& bar, int flags, const std::string& versionText)
 {
-    bar.SetText(0, (flags & rsWaiting) ? std::string(PleaseWaitText) : std::string());
+    bar.SetText(0, (flags & rsWaiting) ? Tr(PleaseWaitText) : std::string());
     for (int panel = 1; panel <= 3; ++panel)
         bar.SetText(panel, {});
-    bar.SetText(4, (flags & rsFailed) ? std::string(FailedBoardText) : versionText);
+    bar.SetText(4, (flags & rsFailed) ? Tr(FailedBoardText) : versionText);
     for (auto& panel : bar.Panels) {
         panel.Hint.clear();
         panel.FitsText = false;

@@ -5,6 +5,7 @@
 #include <QToolTip>
 
 #include "frm_board.h"
+#include "language_qt.h"
 #include "render/qimage_canvas_qt.h"
 #include "ui/qstring_qt.h"
 

@@ -1,5 +1,6 @@
 // The window's status bar: five owner-drawn panels of fixed widths (the first
-// widens to its text when the model asks), the last one reaching to the right edge, drawn from the logic's status bar
+// widens to its text when the model asks; any may for a translated text),
+// the last one reaching to the right edge, drawn from the logic's status bar
 // data.
 #pragma once
 
@@ -18,7 +19,8 @@ public:
     // The rectangle panel i is drawn into (inside its frame).
     QRect PanelRect(int panel) const;
     // Panel i's width with its frame and the gap after it: the model's, or
-    // enough for its text where the model says it fits its text.
+    // enough for its text where the model says it fits its text or
+    // the text is translated.
     int PanelWidth(int panel) const;
     QSize sizeHint() const override;
 

@@ -74,6 +74,11 @@ public:
     virtual void SetMemVisible(bool visible) = 0;
     virtual void SetMemLines(const std::vector<std::string>& lines) = 0;
 
+    // The window's language: "" the system's, or "en", "de", "fr". The shell
+    // loads its catalogues and then calls TfrmBoard::LanguageChanged, and
+    // rebuilds its menus and any open dialog in it.
+    virtual void SetLanguage(const std::string& code) { (void)code; }
+
     // Modal dialogs. The options dialog writes settings back only on OK.
     virtual bool RunOptionsDialog(TBoardSettings& settings) = 0;
     virtual void ShowAboutDialog(const std::string& host) = 0;

@@ -10,15 +10,17 @@
 #include <vector>
 
 #include "fair/fair_search.h"
+#include "translate.h"
 
 namespace vornia {
 
 class TPlateList;
 class TRandomSource;
 
-inline constexpr std::string_view FairImpossibleText = "No arrangement of these pieces meets the fair-board rules.";
+inline constexpr std::string_view FairImpossibleText =
+    VORNIA_TR_NOOP("Window", "No arrangement of these pieces meets the fair-board rules.");
 inline constexpr std::string_view FairGaveUpText =
-    "No arrangement meeting the fair-board rules was found; try again or turn a rule off.";
+    VORNIA_TR_NOOP("Window", "No arrangement meeting the fair-board rules was found; try again or turn a rule off.");
 
 // Each rule with its settings key, its word on the command line and its caption.
 struct TFairRuleRow {
@@ -29,10 +31,12 @@ struct TFairRuleRow {
 };
 
 inline constexpr std::array<TFairRuleRow, 4> FairRuleRows{{
-    {"fairNoAdjacentRed", "red", "No 6 and 8 side by side", &TFairRules::NoAdjacentRed},
-    {"fairNoAdjacentEqual", "equal", "No equal numbers side by side", &TFairRules::NoAdjacentEqual},
-    {"fairNoAdjacentResource", "resource", "No equal resources side by side", &TFairRules::NoAdjacentResource},
-    {"fairBalancedPips", "pips", "Balance pips per resource", &TFairRules::BalancedPips},
+    {"fairNoAdjacentRed", "red", VORNIA_TR_NOOP("Window", "No 6 and 8 side by side"), &TFairRules::NoAdjacentRed},
+    {"fairNoAdjacentEqual", "equal", VORNIA_TR_NOOP("Window", "No equal numbers side by side"),
+     &TFairRules::NoAdjacentEqual},
+    {"fairNoAdjacentResource", "resource", VORNIA_TR_NOOP("Window", "No equal resources side by side"),
+     &TFairRules::NoAdjacentResource},
+    {"fairBalancedPips", "pips", VORNIA_TR_NOOP("Window", "Balance pips per resource"), &TFairRules::BalancedPips},
 }};
 
 // A comma list of rule words, "all" or "none"; false (rules untouched) on

@@ -9,16 +9,22 @@ std::array<std::string, 4> StatsPanelTexts(const TStats& stats, std::string_view
 {
     std::string suffix;
     if (SameText(massDensity, "any") && !stats.LandMass.empty())
-        suffix = "  (" + stats.LandMass + ")";
+        suffix = "  (" + LandMassDisplayName(stats.LandMass) + ")";
     return {
-        "shape: " + std::string(shape) + (fair ? std::string(FairShapeSuffix) : std::string()),
-        "plain waters: " + std::to_string(stats.PlainWaters),
-        "land mass: " + std::string(massDensity),
-        "mass stats: " + FormatAverage(stats.LowestAverage) + " - " + FormatAverage(stats.ActualAverage) + " - " +
-            FormatAverage(stats.HighestAverage) + suffix,
+        TrFormat(VORNIA_TR_NOOP("Window", "shape: %1"), {ShapeDisplayName(shape)}) +
+            (fair ? Tr(FairShapeSuffix) : std::string()),
+        TrFormat(VORNIA_TR_NOOP("Window", "plain waters: %1"), {std::to_string(stats.PlainWaters)}),
+        TrFormat(VORNIA_TR_NOOP("Window", "land mass: %1"), {LandMassDisplayName(massDensity)}),
+        TrFormat(VORNIA_TR_NOOP("Window", "mass stats: %1 - %2 - %3"),
+                 {FormatAverage(stats.LowestAverage), FormatAverage(stats.ActualAverage),
+                  FormatAverage(stats.HighestAverage)}) +
+            suffix,
     };
 }
 
-std::string AttemptsText(int attempts) { return "Attempts: " + std::to_string(attempts); }
+std::string AttemptsText(int attempts)
+{
+    return TrFormat(VORNIA_TR_NOOP("Window", "Attempts: %1"), {std::to_string(attempts)});
+}
 
 } // namespace vornia

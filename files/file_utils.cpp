@@ -10,6 +10,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "board/translate.h"
+
 namespace vornia {
 
 namespace fs = std::filesystem;
@@ -166,7 +168,7 @@ std::unique_ptr<TIniFile> OpenOrCreateIniFile(const std::string& fileName, const
         } else {
             std::string created;
             if (!CreateEmptyFile(path, ext, &created)) {
-                messages.ShowMessage("Could not create " + path);
+                messages.ShowMessage(TrFormat(VORNIA_TR_NOOP("Window", "Could not create %1"), {path}));
                 return nullptr;
             }
             path = created;
@@ -174,19 +176,19 @@ std::unique_ptr<TIniFile> OpenOrCreateIniFile(const std::string& fileName, const
     }
     auto ini = ReadIniFile(path);
     if (!ini)
-        messages.ShowMessage("Could not open " + path);
+        messages.ShowMessage(TrFormat(VORNIA_TR_NOOP("Window", "Could not open %1"), {path}));
     return ini;
 }
 
 std::unique_ptr<TIniFile> OpenIniFile(const std::string& path, TMessageSink& messages)
 {
     if (!CheckFileExists(path)) {
-        messages.ShowMessage("Could not find " + path);
+        messages.ShowMessage(TrFormat(VORNIA_TR_NOOP("Window", "Could not find %1"), {path}));
         return nullptr;
     }
     auto ini = ReadIniFile(path);
     if (!ini)
-        messages.ShowMessage("Could not open " + path);
+        messages.ShowMessage(TrFormat(VORNIA_TR_NOOP("Window", "Could not open %1"), {path}));
     return ini;
 }
 

@@ -95,6 +95,15 @@ void LoadSettings(const TIniFile& ini, TAppSettings& settings)
         const bool known = format == "png" || format == "svg" || format == "pdf";
         settings.ExportFormat = known ? format : "png";
     }
+    settings.Language = CleanLanguage(read(LanguageKey, ""));
+}
+
+std::string CleanLanguage(std::string_view code)
+{
+    for (std::string_view known : LanguageCodes)
+        if (code == known)
+            return std::string(code);
+    return {};
 }
 
 void SaveSettings(TIniFile& ini, const TAppSettings& settings)
@@ -125,6 +134,9 @@ void SaveSettings(TIniFile& ini, const TAppSettings& settings)
         write(ExportFolderKey, settings.ExportFolder);
     if (!settings.ExportFormat.empty())
         write(ExportFormatKey, settings.ExportFormat);
+    // The same for the language: the system's leaves no key.
+    if (!settings.Language.empty() || ini.KeyExists(SettingsSection, LanguageKey))
+        write(LanguageKey, settings.Language);
 }
 
 void ReadCount(const TIniFile& ini, std::string_view section, std::string_view key, int& field)

@@ -2,6 +2,7 @@
 // window's zoom, black and white, size, debug mode and version check.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,12 @@ inline constexpr std::string_view SettingsFileName = "VorniaGenerator.ini";
 inline constexpr std::string_view DefaultVersionHost = "www.vornia.example";
 constexpr int DefaultVersionPort = 80;
 
+// The window's language: "" follows the system's, the others are chosen.
+inline constexpr std::string_view LanguageKey = "language";
+inline constexpr std::array<std::string_view, 4> LanguageCodes{{"", "en", "de", "fr"}};
+// code when it is one of LanguageCodes, "" otherwise.
+std::string CleanLanguage(std::string_view code);
+
 struct TAppSettings {
     TBoardSettings Board;
     bool DebugMode = false;
@@ -35,20 +42,23 @@ struct TAppSettings {
     // Where and as what the last picture was exported; empty until then.
     std::string ExportFolder; // an absolute path
     std::string ExportFormat; // "png", "svg" or "pdf"
+    std::string Language;     // one of LanguageCodes
 
     friend bool operator==(const TAppSettings&, const TAppSettings&) = default;
 };
 
 // Reads every key of section "settings" with its default and validity rule,
 // converting files of versions after "0.0" up to "1.5" ("customShape"); the
-// fair-board rules last, each on only when its key is exactly "1"; then the
-// export folder (one that no longer exists reads as the current folder) and
-// format (anything but "png", "svg" or "pdf" reads as "png"), when present.
+// fair-board rules, each on only when its key is exactly "1"; the export
+// folder (one that no longer exists reads as the current folder) and format
+// (anything but "png", "svg" or "pdf" reads as "png"), when present; and the
+// language last.
 // settings must hold the start-up defaults; bad values leave them.
 void LoadSettings(const TIniFile& ini, TAppSettings& settings);
 // Writes the keys the program owns in their order and deletes "customShape",
 // then the fair-board rules that are on or already in the file, and the
-// export folder and format once there has been an export; every other
+// export folder and format once there has been an export, and the language
+// when chosen or already in the file; every other
 // key and section stays. Does not touch the disk.
 void SaveSettings(TIniFile& ini, const TAppSettings& settings);
 // The field takes the key's text when it is an integer from 0 to 500.

@@ -1,6 +1,7 @@
 #include "custom_options.h"
 
 #include "board/plate.h"
+#include "board/translate.h"
 
 namespace vornia {
 
@@ -52,7 +53,7 @@ std::string ShapeExampleCaption(std::string_view shape)
 {
     if (ShapeIndex(shape) < 0)
         return {};
-    return std::string(shape) + " example:";
+    return TrFormat(VORNIA_TR_NOOP("Window", "%1 example:"), {ShapeDisplayName(shape)});
 }
 
 long long DiceNeeded(std::string_view shape, long long landTotal)
@@ -66,8 +67,9 @@ std::optional<std::string> DiceShortageQuestion(std::string_view shape, long lon
     const long long needed = DiceNeeded(shape, landTotal);
     if (diceTotal >= needed)
         return std::nullopt;
-    return "There are not enough dice tiles to cover all the land pieces that will be used (" +
-           std::to_string(needed) + "). Continue?";
+    return TrFormat(VORNIA_TR_NOOP("Window", "There are not enough dice tiles to cover all the land pieces that "
+                                             "will be used (%1). Continue?"),
+                    {std::to_string(needed)});
 }
 
 TOptionsValues OptionsFromSettings(const TBoardSettings& settings)

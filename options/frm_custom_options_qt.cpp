@@ -1,13 +1,21 @@
 #include "frm_custom_options_qt.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPixmap>
 
+#include <algorithm>
+#include <map>
+
+#include "board/ascii_text.h"
 #include "board/fair_rules.h"
+#include "board/translate.h"
 #include "render/shape_examples_qt.h"
 #include "ui/about_text.h"
 #include "ui/mirl_buttons_qt.h"
@@ -40,9 +48,26 @@ constexpr int LabelledHeight = 23;
 constexpr int EditStep = 25;
 constexpr int TotalTop = 185;
 
-const QString DialogCaption = QStringLiteral("Shape And Piece Options");
-const QString NoteText =
-    QStringLiteral("(Land and Water counts not available for this shape");
+// The context the dialog's texts are filed under in the catalogues.
+constexpr const char* Context = "TfrmCustomOptions";
+constexpr const char* DialogCaption = QT_TRANSLATE_NOOP("TfrmCustomOptions", "Shape And Piece Options");
+constexpr const char* NoteText =
+    QT_TRANSLATE_NOOP("TfrmCustomOptions", "(Land and Water counts not available for this shape");
+// The dynamic properties that keep a control's English text and its context.
+constexpr const char* SourceProperty = "vorniaSourceText";
+constexpr const char* ContextProperty = "vorniaTextContext";
+// Set on a control whose text differs from its English: only those may grow,
+// so that the English form keeps its design.
+constexpr const char* TranslatedProperty = "vorniaTranslated";
+
+// The control shows source in the language in force from now on.
+template <typename TWidget>
+TWidget* WithSource(TWidget* widget, const char* source, const char* context = Context)
+{
+    widget->setProperty(SourceProperty, QByteArray(source));
+    widget->setProperty(ContextProperty, QByteArray(context));
+    return widget;
+}
 
 TmirlEdit* MakeCountEdit(QWidget* parent, const char* caption, int left, int top, int width,
                          int captionWidth)
@@ -51,12 +76,12 @@ TmirlEdit* MakeCountEdit(QWidget* parent, const char* caption, int left, int top
     edit->setGeometry(left, top, width, LabelledHeight);
     edit->SetCaption(ToQString(caption));
     edit->SetCaptionWidth(captionWidth);
-    return edit;
+    return WithSource(edit, caption);
 }
 
 TmirlCombobox* MakeList(QWidget* parent, const char* caption, int left, int top, int width)
 {
-    auto* combo = new TmirlCombobox(parent);
+    auto* combo = WithSource(new TmirlCombobox(parent), caption);
     combo->setGeometry(left, top, width, LabelledHeight);
     combo->SetCaption(ToQString(caption));
     combo->SetCaptionWidth(70);
@@ -67,9 +92,9 @@ TmirlCombobox* MakeList(QWidget* parent, const char* caption, int left, int top,
 }
 
 // A label that sizes itself to its text, as the form's plain labels do.
-QLabel* MakeLabel(QWidget* parent, const QString& text, int left, int top)
+QLabel* MakeLabel(QWidget* parent, const char* text, int left, int top)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = WithSource(new QLabel(QString::fromUtf8(text), parent), text);
     label->move(left, top);
     label->adjustSize();
     return label;
@@ -94,7 +119,7 @@ bool AskWithMessageBox(QWidget* parent, const QString& text)
 
 TfrmCustomOptions::TfrmCustomOptions(QWidget* parent) : QDialog(parent, Qt::Tool), Confirm(AskWithMessageBox)
 {
-    setWindowTitle(DialogCaption);
+    setWindowTitle(QString::fromUtf8(DialogCaption));
     // The form was laid out for an 8-point sans-serif dialog font of Arial's
     // widths; Liberation Sans has them, the platform's font stands in for it.
     QFont dialogFont = font();
@@ -105,6 +130,8 @@ TfrmCustomOptions::TfrmCustomOptions(QWidget* parent) : QDialog(parent, Qt::Tool
 
     CreateControls();
     FormCreate();
+    RecordDesign();
+    Retranslate();
     cboShape->setFocus();
 }
 
@@ -114,13 +141,14 @@ void TfrmCustomOptions::CreateControls()
     // the shape group, Dice Tiles, Land, Water, Fair Board, then OK and Cancel.
     pnlMainLeft = MakePanel(this, 0, 0, LeftWidth, ClientHeight - BottomHeight);
     pnlClient = MakePanel(pnlMainLeft, 0, 0, LeftWidth, ClientPanelHeight);
-    grpShape = new QGroupBox(QStringLiteral("Shape"), pnlClient);
+    grpShape =
+        WithSource(new QGroupBox(QStringLiteral("Shape"), pnlClient), QT_TRANSLATE_NOOP("TfrmCustomOptions", "Shape"));
     grpShape->setGeometry(5, 5, 461, 51);
-    cboShape = MakeList(grpShape, "&Shape", 10, 17, 220);
+    cboShape = MakeList(grpShape, QT_TRANSLATE_NOOP("TfrmCustomOptions", "&Shape"), 10, 17, 220);
     connect(cboShape, &TmirlCombobox::changed, this, &TfrmCustomOptions::cboShapeChange);
-    cboLandMass = MakeList(grpShape, "&Land Mass", 250, 17, 200);
+    cboLandMass = MakeList(grpShape, QT_TRANSLATE_NOOP("TfrmCustomOptions", "&Land Mass"), 250, 17, 200);
 
-    lblNote = new QLabel(NoteText, pnlClient);
+    lblNote = WithSource(new QLabel(QString::fromUtf8(NoteText), pnlClient), NoteText);
     lblNote->setAlignment(Qt::AlignRight | Qt::AlignTop);
     lblNote->setGeometry(190, 61, 276, lblNote->sizeHint().height());
     lblNote->hide();
@@ -131,31 +159,35 @@ void TfrmCustomOptions::CreateControls()
     chkCustomPieceCounts->hide();
 
     pnlPieceCounts = MakePanel(pnlMainLeft, 0, ClientPanelHeight, LeftWidth, PieceCountsHeight);
-    grpPie = new QGroupBox(QStringLiteral("Dice Tiles"), pnlPieceCounts);
+    grpPie = WithSource(new QGroupBox(QStringLiteral("Dice Tiles"), pnlPieceCounts),
+                        QT_TRANSLATE_NOOP("TfrmCustomOptions", "Dice Tiles"));
     grpPie->setGeometry(5, 5, 211, 206);
-    grpLand = new QGroupBox(QStringLiteral("Land"), pnlPieceCounts);
+    grpLand = WithSource(new QGroupBox(QStringLiteral("Land"), pnlPieceCounts),
+                         QT_TRANSLATE_NOOP("TfrmCustomOptions", "Land"));
     grpLand->setGeometry(225, 5, 116, 206);
-    grpWater = new QGroupBox(QStringLiteral("Water"), pnlPieceCounts);
+    grpWater = WithSource(new QGroupBox(QStringLiteral("Water"), pnlPieceCounts),
+                          QT_TRANSLATE_NOOP("TfrmCustomOptions", "Water"));
     grpWater->setGeometry(350, 5, 116, 206);
     CreateCountEdits();
 
-    lblTotalDie = MakeLabel(grpPie, QStringLiteral("Total ="), 10, TotalTop);
-    lblTotalDieValue = MakeLabel(grpPie, QString(), 45, TotalTop);
-    lblTotalLand = MakeLabel(grpLand, QStringLiteral("Total - Desert ="), 10, TotalTop);
-    lblTotalLandValue = MakeLabel(grpLand, QString(), 85, TotalTop);
+    lblTotalDie = MakeLabel(grpPie, QT_TRANSLATE_NOOP("TfrmCustomOptions", "Total ="), 10, TotalTop);
+    lblTotalDieValue = MakeLabel(grpPie, "", 45, TotalTop);
+    lblTotalLand = MakeLabel(grpLand, QT_TRANSLATE_NOOP("TfrmCustomOptions", "Total - Desert ="), 10, TotalTop);
+    lblTotalLandValue = MakeLabel(grpLand, "", 85, TotalTop);
 
     pnlFair = MakePanel(this, FormWidth, 0, FairWidth, ClientHeight - BottomHeight);
-    grpFair = new QGroupBox(QStringLiteral("Fair Board"), pnlFair);
+    grpFair = WithSource(new QGroupBox(QStringLiteral("Fair Board"), pnlFair),
+                         QT_TRANSLATE_NOOP("TfrmCustomOptions", "Fair Board"));
     grpFair->setGeometry(0, 5, FairWidth - 5, 20 + static_cast<int>(FairRuleRows.size()) * FairBoxStep);
     for (std::size_t i = 0; i < FairRuleRows.size(); ++i) {
         const std::string_view caption = FairRuleRows[i].Caption;
-        chkFair[i] = new TmirlCheckbox(ToQString(caption), grpFair);
+        chkFair[i] = WithSource(new TmirlCheckbox(ToQString(caption), grpFair), caption.data(), trc::Window);
         chkFair[i]->setGeometry(10, 18 + static_cast<int>(i) * FairBoxStep, FairWidth - 25,
                                 chkFair[i]->sizeHint().height());
     }
 
     pnlImage = MakePanel(this, LeftWidth, 0, ImageWidth, ClientHeight - BottomHeight);
-    lblShapeExample = MakeLabel(pnlImage, QStringLiteral("Shape Example:"), 10, 25);
+    lblShapeExample = MakeLabel(pnlImage, QT_TRANSLATE_NOOP("TfrmCustomOptions", "Shape Example:"), 10, 25);
     lblShapeExample->resize(161, lblShapeExample->height());
     // A label paints no background of its own: where there is no picture
     // the panel shows through.
@@ -163,11 +195,12 @@ void TfrmCustomOptions::CreateControls()
     imgBoard->setGeometry(5, 50, ShapeExampleWidth, ShapeExampleHeight);
 
     pnlBottom = MakePanel(this, 0, ClientHeight - BottomHeight, ClientWidth, BottomHeight);
-    btnOk = new TmirlButton(QStringLiteral("OK"), pnlBottom);
+    btnOk = WithSource(new TmirlButton(QStringLiteral("OK"), pnlBottom), QT_TRANSLATE_NOOP("TfrmCustomOptions", "OK"));
     btnOk->setGeometry(OkLeft, 5, 80, 20);
     btnOk->setDefault(true);
     connect(btnOk, &QPushButton::clicked, this, &TfrmCustomOptions::btnOkClick);
-    btnCancel = new TmirlButton(QStringLiteral("Cancel"), pnlBottom);
+    btnCancel = WithSource(new TmirlButton(QStringLiteral("Cancel"), pnlBottom),
+                           QT_TRANSLATE_NOOP("TfrmCustomOptions", "Cancel"));
     btnCancel->setGeometry(CancelLeft, 5, 80, 20);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -179,41 +212,41 @@ void TfrmCustomOptions::CreateCountEdits()
         connect(edit, &TmirlEdit::exited, this, &TfrmCustomOptions::DieExit);
         return edit;
     };
-    edtTwo = dice("&Two:", 10, 0);
-    edtThree = dice("Three:", 10, 1);
-    edtFour = dice("Four:", 10, 2);
-    edtFive = dice("Five:", 10, 3);
-    edtSix = dice("Six:", 10, 4);
-    edtSeven = dice("Seven:", 10, 5);
-    edtEight = dice("Eight:", 115, 0);
-    edtNine = dice("Nine:", 115, 1);
-    edtTen = dice("Ten:", 115, 2);
-    edtEleven = dice("Eleven:", 115, 3);
-    edtTwelve = dice("Twelve:", 115, 4);
+    edtTwo = dice(QT_TRANSLATE_NOOP("TfrmCustomOptions", "&Two:"), 10, 0);
+    edtThree = dice(QT_TRANSLATE_NOOP("TfrmCustomOptions", "Three:"), 10, 1);
+    edtFour = dice(QT_TRANSLATE_NOOP("TfrmCustomOptions", "Four:"), 10, 2);
+    edtFive = dice(QT_TRANSLATE_NOOP("TfrmCustomOptions", "Five:"), 10, 3);
+    edtSix = dice(QT_TRANSLATE_NOOP("TfrmCustomOptions", "Six:"), 10, 4);
+    edtSeven = dice(QT_TRANSLATE_NOOP("TfrmCustomOptions", "Seven:"), 10, 5);
+    edtEight = dice(QT_TRANSLATE_NOOP("TfrmCustomOptions", "Eight:"), 115, 0);
+    edtNine = dice(QT_TRANSLATE_NOOP("TfrmCustomOptions", "Nine:"), 115, 1);
+    edtTen = dice(QT_TRANSLATE_NOOP("TfrmCustomOptions", "Ten:"), 115, 2);
+    edtEleven = dice(QT_TRANSLATE_NOOP("TfrmCustomOptions", "Eleven:"), 115, 3);
+    edtTwelve = dice(QT_TRANSLATE_NOOP("TfrmCustomOptions", "Twelve:"), 115, 4);
 
     auto land = [this](const char* caption, int row) {
         auto* edit = MakeCountEdit(grpLand, caption, 10, 20 + row * EditStep, 95, 60);
         connect(edit, &TmirlEdit::exited, this, &TfrmCustomOptions::LandExit);
         return edit;
     };
-    edtBrick = land("&Brick:", 0);
-    edtGrain = land("Grain:", 1);
-    edtLumber = land("Lumber:", 2);
-    edtOre = land("Ore:", 3);
-    edtWool = land("Wool:", 4);
-    edtDesert = land("Desert:", 5);
+    edtBrick = land(QT_TRANSLATE_NOOP("TfrmCustomOptions", "&Brick:"), 0);
+    edtGrain = land(QT_TRANSLATE_NOOP("TfrmCustomOptions", "Grain:"), 1);
+    edtLumber = land(QT_TRANSLATE_NOOP("TfrmCustomOptions", "Lumber:"), 2);
+    edtOre = land(QT_TRANSLATE_NOOP("TfrmCustomOptions", "Ore:"), 3);
+    edtWool = land(QT_TRANSLATE_NOOP("TfrmCustomOptions", "Wool:"), 4);
+    edtDesert = land(QT_TRANSLATE_NOOP("TfrmCustomOptions", "Desert:"), 5);
 
     // Water counts are taken as typed: no exit handler.
     auto water = [this](const char* caption, int row) {
         return MakeCountEdit(grpWater, caption, 10, 20 + row * EditStep, 95, 60);
     };
-    edtWater = water("&Plain:", 0);
-    edtWaterBrick = water("2:1 Brick:", 1);
-    edtWaterGrain = water("2:1 Grain:", 2);
-    edtWaterLumber = water("2:1 Lumber:", 3);
-    edtWaterOre = water("2:1 Ore:", 4);
-    edtWaterWool = water("2:1 Wool:", 5);
-    edtWaterMark = water("3:1 ?:", 6);
+    edtWater = water(QT_TRANSLATE_NOOP("TfrmCustomOptions", "&Plain:"), 0);
+    edtWaterBrick = water(QT_TRANSLATE_NOOP("TfrmCustomOptions", "2:1 Brick:"), 1);
+    edtWaterGrain = water(QT_TRANSLATE_NOOP("TfrmCustomOptions", "2:1 Grain:"), 2);
+    edtWaterLumber = water(QT_TRANSLATE_NOOP("TfrmCustomOptions", "2:1 Lumber:"), 3);
+    edtWaterOre = water(QT_TRANSLATE_NOOP("TfrmCustomOptions", "2:1 Ore:"), 4);
+    edtWaterWool = water(QT_TRANSLATE_NOOP("TfrmCustomOptions", "2:1 Wool:"), 5);
+    edtWaterMark = water(QT_TRANSLATE_NOOP("TfrmCustomOptions", "3:1 ?:"), 6);
 
     CountEdits = {edtBrick,     edtGrain,      edtLumber,     edtOre,         edtWool,     edtDesert,
                   edtWater,     edtWaterBrick, edtWaterGrain, edtWaterLumber, edtWaterOre, edtWaterWool,
@@ -227,6 +260,170 @@ void TfrmCustomOptions::FormCreate()
         cboShape->AddItem(ToQString(shape));
     for (std::string_view mass : LandMassNames)
         cboLandMass->AddItem(ToQString(mass));
+}
+
+void TfrmCustomOptions::RecordDesign()
+{
+    Design.clear();
+    for (QWidget* widget : findChildren<QWidget*>()) {
+        QWidget* parent = widget->parentWidget();
+        // The parts of a composite control place themselves.
+        if (qobject_cast<TmirlLabelledPanel*>(parent) || qobject_cast<QComboBox*>(parent) ||
+            qobject_cast<QComboBox*>(widget) || widget->isWindow())
+            continue;
+        const auto* labelled = qobject_cast<TmirlLabelledPanel*>(widget);
+        Design.push_back({widget, widget->geometry(), labelled ? labelled->CaptionWidth() : 0});
+    }
+}
+
+void TfrmCustomOptions::Retranslate()
+{
+    auto shown = [](QObject* control) {
+        const QByteArray context = control->property(ContextProperty).toByteArray();
+        return QCoreApplication::translate(context.constData(), control->property(SourceProperty).toByteArray());
+    };
+    setWindowTitle(QCoreApplication::translate(Context, DialogCaption));
+    // Back to the form as designed, then every text in the language in force.
+    setFixedSize(ClientWidth, ClientHeight);
+    for (const TDesignedPlace& place : Design) {
+        place.Widget->setGeometry(place.Geometry);
+        if (auto* labelled = qobject_cast<TmirlLabelledPanel*>(place.Widget))
+            labelled->SetCaptionWidth(place.CaptionWidth);
+    }
+    for (QWidget* control : findChildren<QWidget*>()) {
+        if (!control->property(SourceProperty).isValid())
+            continue;
+        const QString text = shown(control);
+        control->setProperty(TranslatedProperty,
+                             text != QString::fromUtf8(control->property(SourceProperty).toByteArray()));
+        if (auto* labelled = qobject_cast<TmirlLabelledPanel*>(control))
+            labelled->SetCaption(text);
+        else if (auto* group = qobject_cast<QGroupBox*>(control))
+            group->setTitle(text);
+        else if (auto* button = qobject_cast<QAbstractButton*>(control))
+            button->setText(text);
+        else if (auto* label = qobject_cast<QLabel*>(control))
+            label->setText(text);
+    }
+    for (int i = 0; i < cboShape->ComboControl()->count(); ++i)
+        cboShape->ComboControl()->setItemText(i, QString::fromStdString(ShapeDisplayName(ShapeNames[i])));
+    for (int i = 0; i < cboLandMass->ComboControl()->count(); ++i)
+        cboLandMass->ComboControl()->setItemText(i, QString::fromStdString(LandMassDisplayName(LandMassNames[i])));
+    UpdateLandTotal();
+    UpdateDiceTotal();
+    UpdateShapeExample();
+    // The caption over the example changes with the shape: translated, it
+    // takes the panel's width, so that every shape's name fits.
+    if (lblShapeExample->property(TranslatedProperty).toBool()) {
+        lblShapeExample->resize(pnlImage->width() - 2 * lblShapeExample->x(), lblShapeExample->height());
+        lblShapeExample->setProperty(TranslatedProperty, false);
+    }
+    FitTexts();
+}
+
+namespace {
+
+bool IsContainer(const QWidget* widget)
+{
+    return qobject_cast<const QGroupBox*>(widget) || widget->metaObject() == &QWidget::staticMetaObject;
+}
+
+// The room between a translated caption and what follows it.
+constexpr int TextGap = 4;
+
+// How much wider a control must be to show its translated text whole.
+int TextShortfall(QWidget* control)
+{
+    if (!control->property(TranslatedProperty).toBool())
+        return 0;
+    // A labelled control and those above and below it in its column widen
+    // their captions alike, so that the inputs stay in line.
+    if (auto* labelled = qobject_cast<TmirlLabelledPanel*>(control)) {
+        int caption = 0;
+        for (auto* other : control->parentWidget()->findChildren<TmirlLabelledPanel*>(Qt::FindDirectChildrenOnly))
+            if (other->x() == labelled->x() && other->CaptionWidth() == labelled->CaptionWidth())
+                caption = std::max(caption, other->CaptionLabel()->sizeHint().width() + TextGap);
+        return caption - labelled->CaptionWidth();
+    }
+    if (qobject_cast<QLabel*>(control))
+        return control->sizeHint().width() + TextGap - control->width();
+    if (qobject_cast<QAbstractButton*>(control))
+        return control->sizeHint().width() - control->width();
+    return 0;
+}
+
+void Widen(QWidget* control, int extra)
+{
+    control->resize(control->width() + extra, control->height());
+    // A labelled control gives the room to its caption; its input keeps its width.
+    if (auto* labelled = qobject_cast<TmirlLabelledPanel*>(control))
+        labelled->SetCaptionWidth(labelled->CaptionWidth() + extra);
+}
+
+} // namespace
+
+int TfrmCustomOptions::FitChildren(QWidget* container)
+{
+    QList<QWidget*> children = container->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    std::stable_sort(children.begin(), children.end(), [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
+    // Measured before anything moves: a column is measured as a whole.
+    std::map<QWidget*, int> shortfall;
+    for (QWidget* child : children)
+        shortfall[child] = TextShortfall(child);
+    int right = 0;
+    for (QWidget* child : children) {
+        if (child == chkCustomPieceCounts || child == pnlBottom || child->isWindow())
+            continue;
+        int extra = std::max(IsContainer(child) ? FitChildren(child) : 0, shortfall[child]);
+        if (child == lblNote && extra > 0) {
+            // The note is aligned to the right: it grows to the left.
+            const int left = std::max(5, child->x() - extra);
+            child->setGeometry(left, child->y(), child->x() + child->width() - left, child->height());
+            extra = 0;
+        }
+        if (extra > 0) {
+            const int oldRight = child->x() + child->width();
+            Widen(child, extra);
+            for (QWidget* sibling : children)
+                if (sibling != child && sibling->x() >= oldRight)
+                    sibling->move(sibling->x() + extra, sibling->y());
+        }
+        right = std::max(right, child->x() + child->width());
+    }
+    // The room the design left at the right of the container's controls stays.
+    int designedRight = 0;
+    int designedWidth = container->width();
+    for (const TDesignedPlace& place : Design) {
+        if (place.Widget == container)
+            designedWidth = place.Geometry.width();
+        else if (place.Widget->parentWidget() == container && place.Widget != chkCustomPieceCounts &&
+                 place.Widget != pnlBottom)
+            designedRight = std::max(designedRight, place.Geometry.right() + 1);
+    }
+    const int room = std::max(0, designedWidth - designedRight);
+    return std::max(0, right + room - container->width());
+}
+
+void TfrmCustomOptions::FitTexts()
+{
+    const int extra = FitChildren(this);
+    const int width = ClientWidth + extra;
+    setFixedSize(width, ClientHeight);
+    // The bottom strip spans the dialog; its buttons keep their distance
+    // from its right edge.
+    const int cancelRight = btnCancel->x() + btnCancel->width();
+    pnlBottom->resize(width, pnlBottom->height());
+    FitChildren(pnlBottom);
+    const int shift = cancelRight + extra - (btnCancel->x() + btnCancel->width());
+    for (QWidget* button : {static_cast<QWidget*>(btnOk), static_cast<QWidget*>(btnCancel)})
+        button->move(button->x() + shift, button->y());
+}
+
+void TfrmCustomOptions::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange && !Design.empty())
+        Retranslate();
 }
 
 void TfrmCustomOptions::SetOptions(const TOptionsValues& values)
@@ -258,19 +455,33 @@ void TfrmCustomOptions::SetCustomPieceCounts(bool value) { chkCustomPieceCounts-
 
 bool TfrmCustomOptions::GetCustomPieceCounts() const { return chkCustomPieceCounts->isChecked(); }
 
+// The lists show the names in the language in force; the settings and the
+// rules take the English names, which are their entries' positions.
 void TfrmCustomOptions::SelectShape(const QString& text)
 {
-    cboShape->SetItemIndex(cboShape->IndexOfItem(text));
+    cboShape->SetItemIndex(ShapeIndex(text.toStdString()));
 }
 
 void TfrmCustomOptions::SelectLandMass(const QString& text)
 {
-    cboLandMass->SetItemIndex(cboLandMass->IndexOfItem(text));
+    int index = -1;
+    for (std::size_t i = 0; i < LandMassNames.size(); ++i)
+        if (SameText(LandMassNames[i], text.toStdString()))
+            index = static_cast<int>(i);
+    cboLandMass->SetItemIndex(index);
 }
 
-QString TfrmCustomOptions::GetShapeText() const { return cboShape->Text(); }
+QString TfrmCustomOptions::GetShapeText() const
+{
+    const int index = cboShape->ItemIndex();
+    return index >= 0 ? ToQString(ShapeNames[static_cast<std::size_t>(index)]) : cboShape->Text();
+}
 
-QString TfrmCustomOptions::GetLandMassText() const { return cboLandMass->Text(); }
+QString TfrmCustomOptions::GetLandMassText() const
+{
+    const int index = cboLandMass->ItemIndex();
+    return index >= 0 ? ToQString(LandMassNames[static_cast<std::size_t>(index)]) : cboLandMass->Text();
+}
 
 QString TfrmCustomOptions::GetCountText(int index) const
 {

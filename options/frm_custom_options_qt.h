@@ -8,6 +8,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "board/board_settings.h"
 #include "options/custom_options.h"
@@ -51,6 +52,10 @@ public:
     // The count edit index in CountKeys order, and its text as typed.
     TmirlEdit* CountEdit(int index) const { return CountEdits[index]; }
     QString GetCountText(int index) const;
+
+    // Every text in the language in force, the form grown where one does not
+    // fit; in English the form is as designed.
+    void Retranslate();
 
     void RefreshControls();
     void UpdateLandTotal();
@@ -116,7 +121,17 @@ private slots:
     void DieExit(vornia::TmirlEdit* sender);
     void btnOkClick();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void RecordDesign();
+    // Widens the controls whose translated text does not fit, and with them
+    // the groups, the panels and the dialog; the controls beside a widened
+    // one move along. Nothing shrinks.
+    void FitTexts();
+    // Fits the controls of a panel or group; returns how much wider it must be.
+    int FitChildren(QWidget* container);
     void CreateControls();
     void CreateCountEdits();
     void FormCreate();
@@ -124,6 +139,13 @@ private:
 
     std::array<TmirlEdit*, CountEditCount> CountEdits{};
     TConfirmQuestion Confirm;
+    // Every control's place as designed.
+    struct TDesignedPlace {
+        QWidget* Widget;
+        QRect Geometry;
+        int CaptionWidth; // of a labelled control
+    };
+    std::vector<TDesignedPlace> Design;
 };
 
 // Shows the options dialog modally, filled from settings. On OK stores the

@@ -2,13 +2,16 @@
 // picture is fitted to the page.
 #pragma once
 
+#include "board/translate.h"
+
 #include <cstdint>
 #include <string_view>
 
 namespace vornia {
 
-inline constexpr std::string_view NoBoardToPrintText = "There is no board to print.";
-inline constexpr std::string_view PrintInColorQuestion = "Are you sure you want to print this in color?";
+inline constexpr std::string_view NoBoardToPrintText = VORNIA_TR_NOOP("Window", "There is no board to print.");
+inline constexpr std::string_view PrintInColorQuestion =
+    VORNIA_TR_NOOP("Window", "Are you sure you want to print this in color?");
 
 enum class TPrintStep {
     NoBoard,       // show NoBoardToPrintText (information, OK) and stop

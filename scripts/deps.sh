@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev clang-format-14
   fonts-liberation fonts-dejavu-core
@@ -43,6 +44,7 @@ done
 # The browser tests' npm packages, exactly as the lock file pins them.
 web_tests="$(cd "$(dirname "$0")/.." && pwd)/tests/web"
 if [[ -f "$web_tests/package-lock.json" ]] &&
-  ! cmp -s "$web_tests/package-lock.json" "$web_tests/node_modules/.package-lock.json"; then
-  (cd "$web_tests" && npm ci --no-audit --no-fund --loglevel=error)
+  ! cmp -s "$web_tests/package-lock.json" "$web_tests/node_modules/.installed-lock.json"; then
+  (cd "$web_tests" && npm ci --no-audit --no-fund --loglevel=error &&
+    cp package-lock.json node_modules/.installed-lock.json)
 fi

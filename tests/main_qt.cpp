@@ -18,6 +18,10 @@ int main(int argc, char** argv)
 {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The window speaks English in the tests, whatever the machine's
+    // language; a run that tests another names it in VORNIA_TEST_LANGUAGE.
+    const QByteArray language = qgetenv("VORNIA_TEST_LANGUAGE");
+    qputenv("LANGUAGE", language.isEmpty() ? QByteArray("en") : language);
     TTestApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,6 +1,7 @@
 #include "about_dialog_qt.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDesktopServices>
 #include <QEvent>
@@ -16,6 +17,9 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
+#include "board/translate.h"
 #include "ui/about_text.h"
 #include "ui/qstring_qt.h"
 
@@ -89,8 +93,8 @@ TfrmAbout::TfrmAbout(QWidget* parent, const std::string& host, TUrlOpener opener
     pagMain = new QTabWidget(this);
     pagMain->setObjectName(QStringLiteral("pagMain"));
     BuildAboutTab();
-    memNote = AddTextTab("tabNotes", "memNote", "Notes");
-    memHistory = AddTextTab("tabHistory", "memHistory", "History");
+    memNote = AddTextTab("tabNotes", "memNote");
+    memHistory = AddTextTab("tabHistory", "memHistory");
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 0);
@@ -104,7 +108,7 @@ TfrmAbout::TfrmAbout(QWidget* parent, const std::string& host, TUrlOpener opener
 void TfrmAbout::BuildAboutTab() {
     tabAbout = new QWidget;
     tabAbout->setObjectName(QStringLiteral("tabAbout"));
-    pagMain->addTab(tabAbout, QStringLiteral("About"));
+    pagMain->addTab(tabAbout, QString());
 
     imgIcon = new QLabel(tabAbout);
     imgIcon->setObjectName(QStringLiteral("imgIcon"));
@@ -150,8 +154,8 @@ void TfrmAbout::BuildAboutTab() {
     row->addLayout(texts, 1);
 }
 
-QPlainTextEdit* TfrmAbout::AddTextTab(const char* tabName, const char* memoName,
-                                      const char* title) {
+QPlainTextEdit* TfrmAbout::AddTextTab(const char* tabName, const char* memoName)
+{
     auto* tab = new QWidget;
     tab->setObjectName(QLatin1String(tabName));
     auto* memo = new QPlainTextEdit(tab);
@@ -165,14 +169,14 @@ QPlainTextEdit* TfrmAbout::AddTextTab(const char* tabName, const char* memoName,
     auto* layout = new QVBoxLayout(tab);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(memo);
-    pagMain->addTab(tab, QLatin1String(title));
+    pagMain->addTab(tab, QString());
     return memo;
 }
 
 QWidget* TfrmAbout::BuildBottomStrip() {
     auto* pnlBottom = new QWidget(this);
     pnlBottom->setObjectName(QStringLiteral("pnlBottom"));
-    btnOk = new QPushButton(QStringLiteral("OK"), pnlBottom);
+    btnOk = new QPushButton(pnlBottom);
     btnOk->setObjectName(QStringLiteral("btnOk"));
     btnOk->setFixedSize(75, 25);
     btnOk->setDefault(true);
@@ -186,13 +190,36 @@ QWidget* TfrmAbout::BuildBottomStrip() {
 
 void TfrmAbout::FormCreate() {
     pagMain->setCurrentWidget(tabAbout);
+    FillTexts();
+}
+
+void TfrmAbout::FillTexts()
+{
+    // clang-format off
+    static constexpr const char* TabTitles[] = {
+        QT_TRANSLATE_NOOP("TfrmAbout", "About"),
+        QT_TRANSLATE_NOOP("TfrmAbout", "Notes"),
+        QT_TRANSLATE_NOOP("TfrmAbout", "History"),
+    };
+    // clang-format on
+    for (int i = 0; i < pagMain->count(); ++i)
+        pagMain->setTabText(i, QCoreApplication::translate("TfrmAbout", TabTitles[i]));
+    btnOk->setText(QCoreApplication::translate("TfrmAbout", "OK"));
     lblName->setText(ToQString(AboutProgramName));
-    lblVersion->setText(ToQString(AboutVersionText));
+    lblVersion->setText(ToQString(FormatText(Tr(trc::About, VORNIA_TR_NOOP("About", "version %1")), {ProgramVersion})));
     lblCopyright->setText(ToQString(CopyrightText(QDate::currentDate().year())));
     lblWebSite->setText(ToQString(WebSiteAddress(Host)));
     lblEmail->setText(ToQString(AboutEmailAddress));
     memNote->setPlainText(JoinLines(NoteLines()));
     memHistory->setPlainText(JoinLines(HistoryLines()));
+
+    // The dialog keeps its designed size in English; a translated line that
+    // does not fit widens it.
+    int width = ClientWidth;
+    if (pagMain->tabText(0) != QLatin1String(TabTitles[0]))
+        width = std::max(width, pagMain->sizeHint().width() + layout()->contentsMargins().left() +
+                                    layout()->contentsMargins().right());
+    setFixedSize(width, ClientHeight);
 }
 
 void TfrmAbout::lblWebSiteClick() {
@@ -201,6 +228,13 @@ void TfrmAbout::lblWebSiteClick() {
 
 void TfrmAbout::lblEmailClick() {
     Opener(QUrl(QStringLiteral("mailto:") + lblEmail->text()));
+}
+
+void TfrmAbout::changeEvent(QEvent* event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        FillTexts();
 }
 
 bool TfrmAbout::eventFilter(QObject* watched, QEvent* event) {

@@ -35,13 +35,16 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void BuildAboutTab();
-    QPlainTextEdit* AddTextTab(const char* tabName, const char* memoName, const char* title);
+    QPlainTextEdit* AddTextTab(const char* tabName, const char* memoName);
     QWidget* BuildBottomStrip();
     // Fills every control afresh: versions, year range, notes and history.
     void FormCreate();
+    // Every text in the language in force.
+    void FillTexts();
 
     std::string Host;
     TUrlOpener Opener;

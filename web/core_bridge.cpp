@@ -1,6 +1,5 @@
 #include "core_bridge.h"
 
-#include "board/ascii_text.h"
 #include "board/fair_rules.h"
 #include "board/panel_board.h"
 #include "board/random_source.h"
@@ -17,19 +16,8 @@ namespace vornia {
 
 namespace {
 
+// The desktop's words for such a file.
 constexpr std::string_view NoBoardText = "Sorry, this file holds no board.";
-
-// A file with neither a plate count nor a plate line is no board file at all.
-bool HoldsBoard(const TIniFile& ini)
-{
-    for (const auto& section : ini.Sections())
-        if (SameText(section.Name, "settings"))
-            for (const std::string& line : section.Lines)
-                if (SameText(std::string_view(line).substr(0, 6), "plate[") ||
-                    SameText(std::string_view(line).substr(0, line.find('=')), "plateCount"))
-                    return true;
-    return false;
-}
 
 // The board the panel made, with its status panels under the settings.
 void TakeResult(TWebBoard& board, const TPanelBoard& panel, const TGenerationResult& made,
@@ -48,7 +36,7 @@ void TakeResult(TWebBoard& board, const TPanelBoard& panel, const TGenerationRes
 
 } // namespace
 
-TWebBoard GenerateWebBoard(const std::vector<std::string>& words)
+TWebBoard GenerateWebBoard(const std::vector<std::string>& words, TPanelBoard& panel)
 {
     TWebBoard board;
     std::vector<std::string> line{"vornia-cli", "generate"};
@@ -69,7 +57,7 @@ TWebBoard GenerateWebBoard(const std::vector<std::string>& words)
 
     TRandomSource random;
     random.UseFixedClock(*args.Seed);
-    TPanelBoard panel;
+
     const TGenerationResult made = panel.GenerateBoard(settings, zoom, random);
     if (!made.Made) {
         board.Failure = made.FailureText;
@@ -92,13 +80,13 @@ TWebBoard OpenWebBoard(const std::string& name, std::string_view bytes, const st
         settings.Shape = shape;
     if (IsKnownLandMass(mass))
         settings.MassDensity = mass;
-    const TIniFile ini = TIniFile::FromText(bytes);
-    if (!HoldsBoard(ini)) {
+    TBoardFileContent content = ReadBoard(TIniFile::FromText(bytes));
+    if (!content.HoldsBoard) {
         board.Error = std::string(NoBoardText);
         return board;
     }
     TPanelBoard panel;
-    const TGenerationResult opened = OpenBoard(panel, ReadBoard(ini), name);
+    const TGenerationResult opened = OpenBoard(panel, std::move(content), name);
     TakeResult(board, panel, opened, settings);
     return board;
 }
@@ -107,7 +95,7 @@ std::unique_ptr<TDisplayListCanvas> DrawWebBoard(std::string_view boardFile, int
                                                  std::string& error)
 {
     TBoardFileContent content = ReadBoard(TIniFile::FromText(boardFile));
-    if (!content.Plates) {
+    if (!content.HoldsBoard || !content.Plates) {
         error = "no board";
         return nullptr;
     }

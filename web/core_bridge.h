@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "board/panel_board.h"
 #include "display_list.h"
 
 namespace vornia {
@@ -29,8 +30,10 @@ struct TWebBoard {
 };
 
 // A board made as `vornia-cli generate WORDS` makes it, from the tool's
-// defaults rather than any settings file; words must hold a --seed.
-TWebBoard GenerateWebBoard(const std::vector<std::string>& words);
+// defaults rather than any settings file; words must hold a --seed. The
+// panel is the visit's: it numbers the boards of the visit, as the desktop's
+// names the boards of its run ("New cross 3").
+TWebBoard GenerateWebBoard(const std::vector<std::string>& words, TPanelBoard& panel);
 
 // A board file opened as the desktop's Open does; the status panels read the
 // request's shape and land mass as the desktop reads its settings.

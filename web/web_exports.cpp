@@ -21,6 +21,7 @@ namespace {
 std::string Result;
 std::string BoardBytes;
 std::unique_ptr<TDisplayListCanvas> Drawing;
+std::unique_ptr<TPanelBoard> Visit = std::make_unique<TPanelBoard>();
 
 // A JSON string of bytes that may not be UTF-8: the decoder on the other
 // side replaces what is not.
@@ -118,10 +119,17 @@ EMSCRIPTEN_KEEPALIVE const char* vn_tables()
     return Result.c_str();
 }
 
+// Forgets the boards made so far: the next is "New ... 1" again, as in a
+// fresh run of the tool.
+EMSCRIPTEN_KEEPALIVE void vn_new_visit()
+{
+    Visit = std::make_unique<TPanelBoard>();
+}
+
 // words: the arguments of `vornia-cli generate`, each ended by a zero byte.
 EMSCRIPTEN_KEEPALIVE const char* vn_generate(const char* words, int size)
 {
-    Keep(GenerateWebBoard(SplitWords(words, size)));
+    Keep(GenerateWebBoard(SplitWords(words, size), *Visit));
     return Result.c_str();
 }
 

@@ -115,7 +115,7 @@ function settingsOfControls() {
     zoom: Number($('cboZoom').value),
     bw: $('chkBlackAndWhite').checked,
     fair: tables.rules.map((r) => r.word).filter((w) => $('chkFair_' + w).checked),
-    counts: { ...(current && current.counts ? current.counts : shownCounts) },
+    counts: { ...shownCounts },
   };
 }
 
@@ -248,8 +248,9 @@ function record(entry, how) {
   sessionStorage.setItem('vornia-generator.last', String(index));
 }
 
-// Makes the board of the tool's words; how: 'push' or 'replace' the history entry.
-async function make(words, how) {
+// Makes the board of the tool's words; how: 'push' or 'replace' the history
+// entry. name, when given, is kept: the same board made again at another zoom.
+async function make(words, how, name) {
   if (busy) return;
   setBusy(true, 'Making…');
   const shown = svgHolder();
@@ -260,6 +261,7 @@ async function make(words, how) {
       return false;
     }
     const entry = entryOf('made', answer.board, words);
+    if (name && answer.board.made) entry.name = name;
     record(entry, how);
     present(entry, answer.drawing && !answer.drawing.error ? answer.drawing : null, shown);
     return true;
@@ -285,7 +287,7 @@ async function redrawCurrent() {
     if (zoom !== 100) words.push('--zoom', String(zoom));
     if (bw) words.push('--bw');
     words.push('--seed', entry.words[entry.words.indexOf('--seed') + 1]);
-    await make(words, 'replace');
+    await make(words, 'replace', entry.name);
   } else {
     await showEntry({ ...entry, zoom, bw });
     history.replaceState(current.entry, '');
@@ -416,8 +418,9 @@ function bindControls() {
   $('btnCopyLink').addEventListener('click', async () => {
     try {
       await navigator.clipboard.writeText(location.href);
-      showMessage('');
-      $('lblBalance').textContent = 'Link copied.';
+      const button = $('btnCopyLink');
+      button.textContent = 'Link copied';
+      setTimeout(() => (button.textContent = 'Copy link'), 2000);
     } catch {
       showMessage('Could not copy the link; copy it from the address bar.');
     }

@@ -24,6 +24,7 @@
 
     return {
       tables: () => json(module._vn_tables()),
+      newVisit: () => module._vn_new_visit(),
 
       // words: the arguments of `vornia-cli generate`; board.file holds the
       // board file's bytes when a board was made.
