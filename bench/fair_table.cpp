@@ -146,15 +146,15 @@ int Stress(int requests, int maxLand)
             const int n = std::min(left, dice.Next(c == 5 ? 1 + maxLand / 6 : 1 + maxLand * 3 / 8));
             settings.*(CountKeys[c].Field) = n;
             land += n;
-            what += " " + std::to_string(n);
+            what.append(" ").append(std::to_string(n));
         }
         what += " numbers";
         for (std::size_t c = 13; c < 24; ++c) {
             settings.*(CountKeys[c].Field) = dice.Next(1 + maxLand / 5);
-            what += " " + std::to_string(settings.*(CountKeys[c].Field));
+            what.append(" ").append(std::to_string(settings.*(CountKeys[c].Field)));
         }
         const int bits = dice.Next(3) == 0 ? 15 : 1 + dice.Next(15);
-        what += " " + RulesName(bits);
+        what.append(" ").append(RulesName(bits));
         TRandomSource random;
         random.UseFixedClock(static_cast<std::uint32_t>(dice.Next(86400000)));
         TPanelBoard panel;

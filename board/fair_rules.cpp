@@ -215,10 +215,13 @@ TBalance ComputeBalance(const TPlateList& plates, int zoom)
 std::string BalanceLine(const TBalance& balance)
 {
     std::string line = "balance: pips";
+    // Appended piece by piece: GCC 12 misreads a literal + std::string chain
+    // under -O3 as overlapping copies (-Wrestrict).
     for (std::size_t r = 0; r < ResourceNames.size(); ++r)
-        line += " " + std::string(ResourceNames[r]) + "=" + std::to_string(balance.Pips[r]);
-    line += "; pairs red=" + std::to_string(balance.Red) + " equal=" + std::to_string(balance.Equal) +
-            " resource=" + std::to_string(balance.Resource);
+        line.append(" ").append(ResourceNames[r]).append("=").append(std::to_string(balance.Pips[r]));
+    line.append("; pairs red=").append(std::to_string(balance.Red));
+    line.append(" equal=").append(std::to_string(balance.Equal));
+    line.append(" resource=").append(std::to_string(balance.Resource));
     return line;
 }
 

@@ -13,7 +13,7 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick openbox
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   shared-mime-info xdg-utils libfile-mimeinfo-perl desktop-file-utils
-  dpkg-dev file lintian appstream librsvg2-bin qt6-translations-l10n
+  dpkg-dev file lintian appstream librsvg2-bin
   python3
   emscripten node-acorn chromium
 )
