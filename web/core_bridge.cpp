@@ -25,7 +25,7 @@ void TakeResult(TWebBoard& board, const TPanelBoard& panel, const TGenerationRes
 {
     board.Made = true;
     board.Name = made.Name;
-    board.Panels = StatsPanelTexts(made.Stats, settings.Shape, settings.MassDensity);
+    board.Panels = StatsPanelTexts(made.Stats, settings.Shape, settings.MassDensity, settings.Fair.Any());
     board.Attempts = AttemptsText(panel.Attempts());
     board.Balance = BalanceLine(ComputeBalance(panel.Plates(), panel.Zoom()));
     board.Zoom = panel.Zoom();

@@ -56,7 +56,20 @@ createCore().then((module) => {
     if (refused) assert.strictEqual(want.picture, 'refused: ' + refused, name);
     else assert.strictEqual(want.picture.split(',')[0], `${drawing.width} x ${drawing.height}`, name + ': picture size');
   }
-  console.log(`parity: ${cases.length} golden cases made alike`);
+  // Fair boards have no golden case: the native tool, run beside the module, is the reference.
+  const cli = path.join(root, 'build', 'cli', 'vornia-cli');
+  const out = path.join(require('os').tmpdir(), `parity-${process.pid}.mirl`);
+  const fairCases = [['--shape', 'traditional', '--fair', 'all', '--seed', '7'],
+    ['--shape', 'dog leg', '--fair', 'red,pips', '--zoom', '75', '--seed', '42']];
+  for (const words of fairCases) {
+    const lines = require('child_process').execFileSync(cli, ['generate', ...words, '--out', out, '--force'], { encoding: 'utf8' });
+    core.newVisit();
+    const board = core.generate(words);
+    assert.deepStrictEqual([board.name, ...board.panels, board.attempts], lines.trim().split('\n'), words.join(' '));
+    assert.ok(Buffer.from(board.file).equals(fs.readFileSync(out)), words.join(' ') + ': board file');
+  }
+  fs.rmSync(out, { force: true });
+  console.log(`parity: ${cases.length} golden cases and ${fairCases.length} fair boards made alike`);
 }).catch((error) => {
   console.error(error.stack || error);
   process.exit(1);
