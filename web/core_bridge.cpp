@@ -68,7 +68,7 @@ TWebBoard GenerateWebBoard(const std::vector<std::string>& words, TPanelBoard& p
 }
 
 TWebBoard OpenWebBoard(const std::string& name, std::string_view bytes, const std::string& shape,
-                       const std::string& mass)
+                       const std::string& mass, std::string_view fair)
 {
     TWebBoard board;
     if (bytes.size() > MaxIniFileBytes) {
@@ -80,6 +80,8 @@ TWebBoard OpenWebBoard(const std::string& name, std::string_view bytes, const st
         settings.Shape = shape;
     if (IsKnownLandMass(mass))
         settings.MassDensity = mass;
+    if (!fair.empty())
+        ParseFairWords(fair, settings.Fair); // unknown words leave the rules off
     TBoardFileContent content = ReadBoard(TIniFile::FromText(bytes));
     if (!content.HoldsBoard) {
         board.Error = std::string(NoBoardText);

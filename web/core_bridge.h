@@ -36,9 +36,10 @@ struct TWebBoard {
 TWebBoard GenerateWebBoard(const std::vector<std::string>& words, TPanelBoard& panel);
 
 // A board file opened as the desktop's Open does; the status panels read the
-// request's shape and land mass as the desktop reads its settings.
+// request's shape, land mass and fair rules (a comma list of the tool's words)
+// as the desktop reads its settings.
 TWebBoard OpenWebBoard(const std::string& name, std::string_view bytes, const std::string& shape,
-                       const std::string& mass);
+                       const std::string& mass, std::string_view fair = {});
 
 // The board of a board file drawn at the zoom (moved onto its grid when the
 // file holds another), a group per plate after the background; nothing, with

@@ -134,9 +134,9 @@ EMSCRIPTEN_KEEPALIVE const char* vn_generate(const char* words, int size)
 }
 
 EMSCRIPTEN_KEEPALIVE const char* vn_open(const char* name, const char* bytes, int size, const char* shape,
-                                         const char* mass)
+                                         const char* mass, const char* fair)
 {
-    Keep(OpenWebBoard(name, std::string_view(bytes, size > 0 ? static_cast<std::size_t>(size) : 0), shape, mass));
+    Keep(OpenWebBoard(name, std::string_view(bytes, size > 0 ? static_cast<std::size_t>(size) : 0), shape, mass, fair));
     return Result.c_str();
 }
 

@@ -68,6 +68,9 @@ createCore().then((module) => {
     assert.deepStrictEqual([board.name, ...board.panels, board.attempts], lines.trim().split('\n'), words.join(' '));
     assert.ok(Buffer.from(board.file).equals(fs.readFileSync(out)), words.join(' ') + ': board file');
   }
+  // An opened board's shape panel follows the rules in force, as the desktop's does.
+  const opened = (fair) => core.open('x.mirl', fs.readFileSync(out), 'dog leg', 'any', fair).panels[0];
+  assert.deepStrictEqual([opened('red'), opened('')], ['shape: dog leg (fair)', 'shape: dog leg'], 'opened board');
   fs.rmSync(out, { force: true });
   console.log(`parity: ${cases.length} golden cases and ${fairCases.length} fair boards made alike`);
 }).catch((error) => {

@@ -355,7 +355,7 @@ async function openFiles(files) {
     const settings = settingsOfControls();
     const shown = svgHolder();
     const answer = await ask({ type: 'open', name: file.name, bytes, shape: settings.shape, mass: settings.mass,
-      bw: settings.bw }, shown.arrived);
+      fair: settings.fair.join(','), bw: settings.bw }, shown.arrived);
     const board = answer.board;
     if (answer.error || !board || board.error || !board.made) {
       showMessage((board && (board.error || board.failure)) || answer.error || `Could not open ${file.name}`);

@@ -34,11 +34,13 @@
         return board;
       },
 
-      open(name, bytes, shape, mass) {
+      // fair: the rules in force, as a comma list of the tool's words ('' for none).
+      open(name, bytes, shape, mass, fair = '') {
         const board = withText(name, (namePointer) =>
           withText(shape, (shapePointer) =>
             withText(mass, (massPointer) =>
-              withBytes(bytes, (p, n) => json(module._vn_open(namePointer, p, n, shapePointer, massPointer))))));
+              withText(fair, (fairPointer) =>
+                withBytes(bytes, (p, n) => json(module._vn_open(namePointer, p, n, shapePointer, massPointer, fairPointer)))))));
         board.file = board.made ? copy(module._vn_board_bytes(), module._vn_board_size()) : null;
         return board;
       },

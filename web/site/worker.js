@@ -65,7 +65,7 @@ const handlers = {
     return { board, drawing: drawn(core, board, { zoom: board.zoom, bw: board.bw, dpr: request.dpr }) };
   },
   open(core, request) {
-    const board = core.open(request.name, request.bytes, request.shape, request.mass);
+    const board = core.open(request.name, request.bytes, request.shape, request.mass, request.fair || '');
     if (!board.made) return { board };
     return { board, drawing: drawn(core, board, { zoom: board.zoom, bw: request.bw, dpr: request.dpr }) };
   },
