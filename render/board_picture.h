@@ -37,13 +37,15 @@ enum class TPictureFormat { Png, Svg, Pdf };
 std::optional<TPictureFormat> PictureFormatOf(std::string_view path);
 
 // One picture of a board to be written: the plates at a zoom, in colour or
-// black and white, as a file of the format at path.
+// black and white, as a file of the format at path, with or without the
+// corner pips over it.
 struct TPictureRequest {
     const TPlateList& Plates;
     int Zoom;
     bool BlackAndWhite;
     std::string Path;
     TPictureFormat Format = TPictureFormat::Png;
+    bool CornerPips = false;
 };
 
 } // namespace vornia

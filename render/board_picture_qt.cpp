@@ -125,6 +125,10 @@ bool RenderBoardBands(const TPlateList& plates, const TPaintOptions& options, in
             byRow.emplace_back(plates[i].Y, i);
     std::sort(byRow.begin(), byRow.end());
     std::vector<int> near;
+    // The corner pips are the whole board's, whatever plates a band holds.
+    TPaintOptions bandOptions = options;
+    if (options.CornerPips && !options.Analysis)
+        bandOptions.Analysis = std::make_shared<const TBoardAnalysis>(AnalyseBoard(plates, options.Zoom));
 
     for (int first = 0; first < height; first += bandRows) {
         const int count = std::min(bandRows, height - first);
@@ -150,7 +154,9 @@ bool RenderBoardBands(const TPlateList& plates, const TPaintOptions& options, in
         QImage band(buffer.bits(), width, bottom - top, buffer.bytesPerLine(), QImage::Format_RGB32);
         {
             TQImageCanvas canvas(band, options.Transparent);
-            PaintBoard(canvas, moved, options);
+            bandOptions.AnalysisOffset = {options.AnalysisOffset.x,
+                                          WrapInt32(std::int64_t{options.AnalysisOffset.y} - top)};
+            PaintBoard(canvas, moved, bandOptions);
         }
         if (!sink(band, first - top, first, count))
             return false;

@@ -273,7 +273,16 @@ void TQImageCanvas::Ellipse(int x1, int y1, int x2, int y2)
     Painter.setBrush(QColorOf(BrushColor));
     // The outline stays inside [x1, x2) x [y1, y2), as the rectangle's pixels.
     const double inset = std::max(1, PenWidth) / 2.0;
-    Painter.drawEllipse(QRectF(x1 + inset, y1 + inset, x2 - x1 - 2 * inset, y2 - y1 - 2 * inset));
+    const QRectF box(x1 + inset, y1 + inset, x2 - x1 - 2 * inset, y2 - y1 - 2 * inset);
+    Painter.drawEllipse(box);
+    // Ellipses inside a hexagon cover nothing new; the corner pips' discs
+    // reach past the board's edge.
+    if (CoverPainter.isActive()) {
+        CoverPainter.save();
+        CoverPainter.setBrush(Qt::black);
+        CoverPainter.drawEllipse(box);
+        CoverPainter.restore();
+    }
 }
 
 const TQImageCanvas::TCachedFont& TQImageCanvas::CachedFont(const TFontSpec& face) const

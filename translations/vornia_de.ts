@@ -776,5 +776,13 @@ Wenn Sie Nein wählen, können Sie die Suche später unter Optionen einschalten.
         <source>Sorry, this file holds no board.</source>
         <translation>Diese Datei enthält leider kein Spielbrett.</translation>
     </message>
+    <message>
+        <source>Score: %1 of 100</source>
+        <translation>Wertung: %1 von 100</translation>
+    </message>
+    <message>
+        <source>Best corners: %1 pips</source>
+        <translation>Beste Ecken: %1 Punkte</translation>
+    </message>
 </context>
 </TS>

@@ -776,5 +776,13 @@ Si vous choisissez Non, vous pourrez l&apos;activer plus tard dans Options.</tra
         <source>Sorry, this file holds no board.</source>
         <translation>Désolé, ce fichier ne contient aucun plateau.</translation>
     </message>
+    <message>
+        <source>Score: %1 of 100</source>
+        <translation>Note : %1 sur 100</translation>
+    </message>
+    <message>
+        <source>Best corners: %1 pips</source>
+        <translation>Meilleurs coins : %1 points</translation>
+    </message>
 </context>
 </TS>
