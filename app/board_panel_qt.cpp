@@ -24,6 +24,10 @@ QImage TBoardPanelWidget::RenderImage() const
     options.Zoom = Window.ZoomPercent();
     options.BlackAndWhite = Window.BlackAndWhite();
     options.ButtonFace = ButtonFaceColor();
+    if (Window.ShowCornerPips()) {
+        options.CornerPips = true;
+        options.Analysis = Window.CurrentAnalysis();
+    }
     const QSize area = size().expandedTo(QSize(1, 1));
     return RenderBoardImage(Window.BoardPanel().Plates(), options, area.width(), area.height(), devicePixelRatioF());
 }

@@ -310,6 +310,10 @@
         <source>Fill Mem</source>
         <translation>Mem füllen</translation>
     </message>
+    <message>
+        <source>Show Corner Pips</source>
+        <translation>Punkte an den Ecken zeigen</translation>
+    </message>
 </context>
 <context>
     <name>Names</name>

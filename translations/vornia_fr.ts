@@ -310,6 +310,10 @@
         <source>Fill Mem</source>
         <translation>Remplir Mem</translation>
     </message>
+    <message>
+        <source>Show Corner Pips</source>
+        <translation>Afficher les points des coins</translation>
+    </message>
 </context>
 <context>
     <name>Names</name>
