@@ -53,8 +53,7 @@ std::string BoardJson(const TWebBoard& board)
     return "{\"made\":" + std::string(board.Made ? "true" : "false") + ",\"error\":" + Quoted(board.Error) +
            ",\"failure\":" + Quoted(board.Failure) + ",\"name\":" + Quoted(board.Name) + ",\"panels\":[" + panels +
            "],\"attempts\":" + Quoted(board.Attempts) + ",\"balance\":" + Quoted(board.Balance) +
-           ",\"zoom\":" + std::to_string(board.Zoom) + ",\"bw\":" + (board.BlackAndWhite ? "true" : "false") +
-           ",\"seed\":" + std::to_string(board.Seed) + "}";
+           ",\"zoom\":" + std::to_string(board.Zoom) + ",\"seed\":" + std::to_string(board.Seed) + "}";
 }
 
 void Keep(TWebBoard board)
