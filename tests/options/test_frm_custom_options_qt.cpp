@@ -326,9 +326,6 @@ TEST_F(CustomOptionsDialog, PlayerButtonsFillTheCounts)
         EXPECT_FALSE(button->isDefault() || button->autoDefault());
     Press(Qt::Key_Return);
     EXPECT_EQ(Dialog->result(), QDialog::Accepted);
-    TBoardSettings stored;
-    StoreOptions(Dialog->GetOptions(), stored);
-    EXPECT_EQ(PieceCountsOf(stored), DefaultPieceCounts);
 }
 
 TEST_F(CustomOptionsDialog, TraditionalIgnoresTheLandCounts)
