@@ -156,6 +156,14 @@ EMSCRIPTEN_KEEPALIVE const char* vn_draw(const char* bytes, int size, int zoom, 
     return Result.c_str();
 }
 
+// The language of the core's texts: "de", "fr", or "en" (or anything
+// without a catalogue) for English; the language now in force.
+EMSCRIPTEN_KEEPALIVE const char* vn_use_language(const char* language)
+{
+    Result = UseWebLanguage(language ? language : "");
+    return Result.c_str();
+}
+
 // Why a picture of that many pixels is refused; empty when it is not.
 EMSCRIPTEN_KEEPALIVE const char* vn_picture_error(int width, int height)
 {
