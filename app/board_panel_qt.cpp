@@ -23,6 +23,7 @@ QImage TBoardPanelWidget::RenderImage() const
     TPaintOptions options;
     options.Zoom = Window.ZoomPercent();
     options.BlackAndWhite = Window.BlackAndWhite();
+    options.LocalLabels = Window.LocalLabels();
     options.ButtonFace = ButtonFaceColor();
     if (Window.ShowCornerPips()) {
         options.CornerPips = true;

@@ -100,6 +100,8 @@ public:
     // The analysis of the board shown, made when first asked for after the
     // board changed (a generation, an opening, a switch, a new zoom).
     std::shared_ptr<const TBoardAnalysis> CurrentAnalysis() const;
+    // The board's labels are drawn in the window's language.
+    bool LocalLabels() const { return Settings.LocalLabels; }
     // The generator the boards are drawn from: reseeded from the clock as
     // each board is made.
     TRandomSource& BoardRandom() { return Random; }
@@ -128,6 +130,7 @@ private:
     void mnuCustomShapesClick();
     void mnuBlackAndWhiteClick();
     void mnuCornerPipsClick();
+    void mnuLocalLabelsClick();
     void mnuHundredClick();
     void mnuSeventyFiveClick();
     void mnuFiftyClick();

@@ -133,6 +133,7 @@ TMainMenu BuildMainMenu()
         Command(mnu::CornerPips, VORNIA_TR_NOOP("Menu", "Show Corner Pips"), "Ctrl+K"),
         std::move(zoom),
         std::move(language),
+        Command(mnu::LocalLabels, VORNIA_TR_NOOP("Menu", "Labels In My Language")),
         Separator("N6"),
         Command(mnu::AutoVersionCheck, VORNIA_TR_NOOP("Menu", "Auto Check For Newer Version")),
         Separator("N5"),

@@ -152,7 +152,7 @@ int GenerateBatch(const TCliArgs& args, const TBoardSettings& settings, int zoom
                 return cannotWrite(ini.Path(), error);
             if (booklet &&
                 !booklet->AddBoard(row.Name,
-                                   {panel.Plates(), zoom, args.BlackAndWhite, {}, TPictureFormat::Pdf, args.CornerPips},
+                                   {panel.Plates(), zoom, args.BlackAndWhite, {}, TPictureFormat::Pdf, false, args.CornerPips},
                                    error))
                 return cannotWrite(args.PdfFile, error);
         }

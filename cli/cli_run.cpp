@@ -63,7 +63,7 @@ int WritePictures(const TCliArgs& args, const TPlateList& plates, int zoom, cons
         if (path->empty())
             continue;
         std::string error;
-        if (!writePicture || !writePicture({plates, zoom, args.BlackAndWhite, *path, format, args.CornerPips}, error)) {
+        if (!writePicture || !writePicture({plates, zoom, args.BlackAndWhite, *path, format, false, args.CornerPips}, error)) {
             err << "vornia-cli: cannot write " << *path << ": " << error << '\n';
             return ExitFileError;
         }
@@ -197,6 +197,10 @@ void ApplyBoardOptions(const TCliArgs& args, TBoardSettings& settings, int& zoom
         settings.Shape = *args.Shape;
     if (args.Mass)
         settings.MassDensity = *args.Mass;
+    // A piece set first, wherever it stands: single counts change it.
+    if (args.Pieces)
+        if (const TPieceSet* set = FindPieceSet(*args.Pieces))
+            SetPieceCounts(settings, set->Counts);
     for (const auto& [key, value] : args.Counts)
         for (const auto& k : CountKeys)
             if (k.Key == key)

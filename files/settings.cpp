@@ -98,6 +98,7 @@ void LoadSettings(const TIniFile& ini, TAppSettings& settings)
     }
     settings.ShowCornerPips = read(CornerPipsKey, "0") == "1";
     settings.Language = CleanLanguage(read(LanguageKey, ""));
+    settings.LocalLabels = read(LocalLabelsKey, "0") == "1";
 }
 
 std::string CleanLanguage(std::string_view code)
@@ -141,6 +142,8 @@ void SaveSettings(TIniFile& ini, const TAppSettings& settings)
     // The same for the language: the system's leaves no key.
     if (!settings.Language.empty() || ini.KeyExists(SettingsSection, LanguageKey))
         write(LanguageKey, settings.Language);
+    if (settings.LocalLabels || ini.KeyExists(SettingsSection, LocalLabelsKey))
+        write(LocalLabelsKey, FlagText(settings.LocalLabels));
 }
 
 void ReadCount(const TIniFile& ini, std::string_view section, std::string_view key, int& field)

@@ -45,7 +45,8 @@ struct TPictureRequest {
     bool BlackAndWhite;
     std::string Path;
     TPictureFormat Format = TPictureFormat::Png;
-    bool CornerPips = false;
+    bool LocalLabels = false; // the labels in the player's language (TPaintOptions)
+    bool CornerPips = false;  // the corner pips over the board (TPaintOptions)
 };
 
 } // namespace vornia

@@ -167,6 +167,52 @@ TEST_F(LayoutTest, TraditionalRingAndLandPositions)
     }
 }
 
+// The island of rows 3, 4, 5, 4, 3 stands where the traditional island has
+// always stood, at every zoom: its rows written out as the game has them.
+TEST_F(LayoutTest, FixedIslandRowsGiveTheTraditionalPositionsAtEveryZoom)
+{
+    ASSERT_EQ(FixedIslands[0].Name, "traditional");
+    for (const int zoom : {100, 75, 50}) {
+        SCOPED_TRACE(zoom);
+        const THexMetrics m = MetricsAtZoom(zoom);
+        const int a = m.HalfWidth;
+        const auto at = [&](int x, int row) { return TPoint{x, 50 + row * m.RowPitch()}; };
+        const std::vector<TPoint> land{
+            at(150 + a, 1), at(150 + 3 * a, 1), at(150 + 5 * a, 1),                                         //
+            at(150, 2),     at(150 + 2 * a, 2), at(150 + 4 * a, 2), at(150 + 6 * a, 2),                     //
+            at(150 - a, 3), at(150 + a, 3),     at(150 + 3 * a, 3), at(150 + 5 * a, 3), at(150 + 7 * a, 3), //
+            at(150, 4),     at(150 + 2 * a, 4), at(150 + 4 * a, 4), at(150 + 6 * a, 4),                     //
+            at(150 + a, 5), at(150 + 3 * a, 5), at(150 + 5 * a, 5),
+        };
+        const std::vector<TPoint> ring{
+            at(150, 0),         at(150 + 2 * a, 0), at(150 + 4 * a, 0), at(150 + 6 * a, 0), //
+            at(150 - a, 1),     at(150 + 7 * a, 1), at(150 - 2 * a, 2), at(150 + 8 * a, 2), //
+            at(150 - 3 * a, 3), at(150 + 9 * a, 3), at(150 - 2 * a, 4), at(150 + 8 * a, 4), //
+            at(150 - a, 5),     at(150 + 7 * a, 5),                                         //
+            at(150, 6),         at(150 + 2 * a, 6), at(150 + 4 * a, 6), at(150 + 6 * a, 6),
+        };
+        EXPECT_EQ(IslandLandPositions(FixedIslands[0], m), land);
+        EXPECT_EQ(IslandRingPositions(FixedIslands[0], m), ring);
+    }
+}
+
+// The island for five and six players: seven land rows from 3 to 6 plates
+// in a ring of 22, every harbour facing the land.
+TEST_F(LayoutTest, LargeTraditionalRowsAndRing)
+{
+    const TFixedIsland* island = FindFixedIsland("LARGE traditional");
+    ASSERT_NE(island, nullptr);
+    AddPlates(30, "Ore");
+    AddPlates(22, "Water", "Grain");
+    layout.BuildFixedIsland(*island);
+    EXPECT_EQ(LandRows(panel.Plates()), (std::vector<int>{3, 4, 5, 6, 5, 4, 3}));
+    EXPECT_EQ(PlacedPositions().size(), 52u);
+    // The widest row starts at 150 - 2A, with water at both ends.
+    EXPECT_EQ(panel.Plates()[12].X, 150 - 2 * 39);
+    EXPECT_EQ(panel.Plates()[30 + 10].X, 150 - 4 * 39);
+    EXPECT_EQ(panel.Plates()[30 + 11].X, 150 + 10 * 39);
+}
+
 TEST_F(LayoutTest, TraditionalAtHalfZoom)
 {
     panel.SetZoom(50);

@@ -54,6 +54,9 @@ TEST(CliArgs, UsageErrorsNameTheBadArgument)
         {{"generate", "--counts", "Gold=3"}, "'Gold'"},
         {{"generate", "--counts", "Brick"}, "'Brick'"},
         {{"generate", "--counts", "Brick=2,"}, "''"},
+        {{"generate", "--pieces", "7-8"}, "'7-8' for --pieces (3-4 or 5-6)"},
+        {{"generate", "--pieces"}, "--pieces"},
+        {{"stats", "a.mirl", "--pieces", "5-6"}, "'--pieces'"},
         {{"generate", "--bw"}, "--bw"},
         {{"generate", "extra"}, "'extra'"},
         {{"stats"}, "missing board file"},
@@ -95,13 +98,32 @@ TEST(CliArgs, UsageErrorsNameTheBadArgument)
 
 TEST(CliArgs, AcceptsTheWholeContract)
 {
-    const TCliParse parse = Parse({"generate", "--settings", "s.ini", "--shape", "Dog Leg", "--mass", "HIGH",
-                                   "--counts", "brick=0,PIETWELVE=500", "--zoom", "75", "--seed", "86399999",
-                                   "--out", "b.mirl", "--force", "--png", "b.png", "--bw"});
+    const TCliParse parse = Parse({"generate",
+                                   "--settings",
+                                   "s.ini",
+                                   "--shape",
+                                   "Dog Leg",
+                                   "--mass",
+                                   "HIGH",
+                                   "--pieces",
+                                   "5-6",
+                                   "--counts",
+                                   "brick=0,PIETWELVE=500",
+                                   "--zoom",
+                                   "75",
+                                   "--seed",
+                                   "86399999",
+                                   "--out",
+                                   "b.mirl",
+                                   "--force",
+                                   "--png",
+                                   "b.png",
+                                   "--bw"});
     ASSERT_TRUE(parse.Ok) << parse.Error;
     const TCliArgs& a = parse.Args;
     EXPECT_EQ(a.Command, TCliCommand::Generate);
     EXPECT_EQ(*a.Shape, "dog leg");
+    EXPECT_EQ(*a.Pieces, "5-6");
     EXPECT_EQ(a.Counts, (std::vector<std::pair<std::string, int>>{{"Brick", 0}, {"pieTwelve", 500}}));
     EXPECT_EQ(*a.Zoom, 75);
     EXPECT_EQ(*a.Seed, 86399999u);
@@ -211,6 +233,37 @@ TEST_F(CliRun, SameSeedSameFileAndStatsReadItBack)
     }
 }
 
+// A piece set is the 24 counts written out, wherever --pieces stands; the
+// settings file comes first and --counts last.
+TEST_F(CliRun, PieceSetIsItsCountsWrittenOut)
+{
+    std::string written;
+    for (std::size_t k = 0; k < CountKeys.size(); ++k)
+        written += (k ? "," : "") + std::string(CountKeys[k].Key) + "=" + std::to_string(PieceSets[1].Counts[k]);
+    const std::string ini = Path("s.ini");
+    std::ofstream(ini) << "[settings]\r\nBrick=40\r\npieTwo=9\r\n";
+    for (const char* shape : {"random", "cross"}) {
+        SCOPED_TRACE(shape);
+        const std::string a = Path("a.mirl"), b = Path("b.mirl"), c = Path("c.mirl");
+        std::string byCounts, bySet, withSettings;
+        ASSERT_EQ(Run({"generate", "--shape", shape, "--seed", "77", "--counts", written.c_str(), "--out", a.c_str(),
+                       "--force"},
+                      &byCounts),
+                  ExitOk);
+        ASSERT_EQ(Run({"generate", "--counts", "pieTwo=2", "--shape", shape, "--pieces", "5-6", "--seed", "77", "--out",
+                       b.c_str(), "--force"},
+                      &bySet),
+                  ExitOk);
+        ASSERT_EQ(Run({"generate", "--settings", ini.c_str(), "--pieces", "5-6", "--shape", shape, "--seed", "77",
+                       "--out", c.c_str(), "--force"},
+                      &withSettings),
+                  ExitOk);
+        EXPECT_EQ(byCounts, bySet);
+        EXPECT_EQ(Read(a), Read(b));
+        EXPECT_EQ(Read(a), Read(c));
+    }
+}
+
 TEST_F(CliRun, SettingsFileThenOptions)
 {
     const std::string ini = Path("s.ini");
@@ -257,7 +310,7 @@ TEST_F(CliRun, MessagesSayWhatIsWrongAndShapesTakeTheTablesSpelling)
     std::string everyShape;
     for (const std::string_view shape : ShapeNames)
         everyShape += (everyShape.empty() ? "(" : ", ") + std::string(shape);
-    EXPECT_EQ(ShapeNames.size(), 13u);
+    EXPECT_EQ(ShapeNames.size(), 14u);
     EXPECT_NE(unknown.Error.find(everyShape + ")"), std::string::npos) << unknown.Error;
 
     const std::string folder = Path("boards");

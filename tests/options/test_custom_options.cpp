@@ -92,6 +92,8 @@ TEST(CustomOptions, DiceShortageQuestion)
         {"traditional needs 18 whatever the land says", "traditional", 30, 17, "18"},
         {"traditional with 18 dice is enough", "traditional", 30, 18, nullptr},
         {"traditional ignores a small land total", "Traditional", 2, 17, "18"},
+        {"the large island needs 28", "large traditional", 19, 27, "28"},
+        {"the large island with 28 dice is enough", "Large Traditional", 40, 28, nullptr},
         {"random needs its land total", "random", 19, 18, "19"},
         {"random with as many dice as land", "random", 19, 19, nullptr},
         {"more dice than land", "wolf", 10, 18, nullptr},
