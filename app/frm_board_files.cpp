@@ -167,7 +167,8 @@ void TfrmBoard::ExportPicture()
     }
     std::string error;
     if (!Port.ExportPicture(
-            {Panel->Plates(), ZoomPercent(), BlackAndWhite(), path, *format, LocalLabels(), ShowCornerPips()}, &error)) {
+            {Panel->Plates(), ZoomPercent(), BlackAndWhite(), path, *format, LocalLabels(), ShowCornerPips()},
+            &error)) {
         Port.MessageBox(TrFormat(VORNIA_TR_NOOP("Window", "Could not export the picture:\r\n%1"), {error}),
                         TMsgKind::Error, TMsgButtons::Ok);
         return;

@@ -63,7 +63,8 @@ int WritePictures(const TCliArgs& args, const TPlateList& plates, int zoom, cons
         if (path->empty())
             continue;
         std::string error;
-        if (!writePicture || !writePicture({plates, zoom, args.BlackAndWhite, *path, format, false, args.CornerPips}, error)) {
+        if (!writePicture ||
+            !writePicture({plates, zoom, args.BlackAndWhite, *path, format, false, args.CornerPips}, error)) {
             err << "vornia-cli: cannot write " << *path << ": " << error << '\n';
             return ExitFileError;
         }
