@@ -95,6 +95,40 @@ QImage RenderBoardImage(const TPlateList& plates, const TPaintOptions& options, 
     return image;
 }
 
+QImage RenderBoardArea(const TPlateList& plates, const TPaintOptions& options, int width, int height, const QRect& area,
+                       qreal ratio)
+{
+    // Every plate whose hexagon reaches the area lies whole on the canvas,
+    // so that its fill is the whole picture's; the texts, which run right
+    // and down from inside a hexagon, the painter measures for the plates
+    // left of or above the canvas. The canvas ends where the picture does,
+    // and starts on a multiple of 4 pixels, whole pixels at the usual ratios.
+    const THexMetrics m = options.Metrics ? *options.Metrics : MetricsAtZoom(options.Zoom);
+    const int across = 2 * m.HalfWidth + 8;
+    const int down = BandMargin(options);
+    const QRect picture(0, 0, std::max(width, 0), std::max(height, 0));
+    QRect canvas = area.adjusted(-across, -down, across, down).intersected(picture);
+    canvas.setLeft(canvas.left() / 4 * 4);
+    canvas.setTop(canvas.top() / 4 * 4);
+    if (canvas == picture)
+        return RenderBoardImage(plates, options, width, height, ratio);
+
+    TPlateList near;
+    for (int i = 0; i < plates.Count(); ++i) {
+        const TResourcePlate& plate = plates[i];
+        if (!plate.Placed || plate.X > std::int64_t{canvas.right()} + 2 ||
+            plate.Y < std::int64_t{canvas.top()} - down || plate.Y > std::int64_t{canvas.bottom()} + down)
+            continue;
+        TResourcePlate moved = plate;
+        moved.X -= canvas.left();
+        moved.Y -= canvas.top();
+        near.Add(plates.Text(i), std::move(moved));
+    }
+    QImage image = RenderBoardImage(near, options, canvas.width(), canvas.height(), ratio);
+    image.setOffset(canvas.topLeft());
+    return image;
+}
+
 QImage BoardPictureImage(const TPlateList& plates, const TPaintOptions& options, std::string* error)
 {
     const TPictureSize size = BoardPictureSize(plates, options.Zoom);

@@ -15,6 +15,14 @@ namespace vornia {
 // there is not enough memory for it.
 QImage RenderBoardImage(const TPlateList& plates, const TPaintOptions& options, int width, int height, qreal ratio = 1);
 
+// The part area of the picture RenderBoardImage would give at width x
+// height, drawn with only the plates that can reach it, as the image's
+// offset says: the image may take in more than area around it, and within
+// area its pixels are those of the whole picture. A null image when there
+// is not enough memory for it.
+QImage RenderBoardArea(const TPlateList& plates, const TPaintOptions& options, int width, int height, const QRect& area,
+                       qreal ratio = 1);
+
 // The board's picture at BoardPictureSize for options.Zoom; a null image, with
 // the reason in error (when given), for a picture larger than MaxPictureSide
 // on a side or one there is not enough memory for.

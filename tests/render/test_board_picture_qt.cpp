@@ -165,6 +165,44 @@ TEST(RenderBoardPaletteImage, OverlappingPlatesFromABoardFileDrawAsOnTheWholePic
     }
 }
 
+// The window's panel, larger than its view, draws only the part uncovered:
+// at the usual pixel ratios, that part has the whole picture's pixels, also
+// where it cuts through hexes and their texts, and at the picture's edges.
+TEST(RenderBoardArea, EveryPartHasThePixelsOfTheWholePicture)
+{
+    TPlateList plates;
+    RandomBoard(plates, 100);
+    // From a board file: a text that runs on over the hexes far to its right.
+    AddPlate(plates, testing::Harbour("Grain Grain Grain Grain Grain Grain Grain", "2:1", btEast, 5, 200));
+    TPaintOptions options;
+    const TPictureSize size = BoardPictureSize(plates, 100);
+    const QRect parts[] = {
+        {0, 0, size.width, size.height}, {37, 53, 1, 1},      {101, 0, 17, size.height},
+        {0, 211, size.width, 9},         {250, 190, 333, 77}, {size.width - 50, size.height - 30, 50, 30},
+    };
+    for (const qreal ratio : {1.0, 1.5, 2.0}) {
+        const QImage whole = Argb(RenderBoardImage(plates, options, size.width, size.height, ratio));
+        for (const QRect& part : parts) {
+            SCOPED_TRACE(QStringLiteral("%1 at %2,%3 %4 x %5")
+                             .arg(ratio)
+                             .arg(part.x())
+                             .arg(part.y())
+                             .arg(part.width())
+                             .arg(part.height())
+                             .toStdString());
+            const QImage drawn = Argb(RenderBoardArea(plates, options, size.width, size.height, part, ratio));
+            ASSERT_FALSE(drawn.isNull());
+            const QRect taken(drawn.offset(), drawn.deviceIndependentSize().toSize());
+            ASSERT_TRUE(taken.contains(part));
+            auto pixels = [ratio](const QImage& image, const QRect& area, QPoint origin) {
+                const QRect inDevice(((area.topLeft() - origin) * ratio), area.size() * ratio);
+                return image.copy(inDevice);
+            };
+            EXPECT_TRUE(pixels(drawn, part, taken.topLeft()) == pixels(whole, part, QPoint(0, 0)));
+        }
+    }
+}
+
 TEST(SaveBoardPng, APictureOfMoreThan256ColoursIsWrittenInFullColour)
 {
     TPlateList plates;
