@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QEventLoop>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -385,7 +384,9 @@ void TfrmBoardQt::HandlePendingEvents()
 {
     if (PendingEventsClock.isValid() && PendingEventsClock.elapsed() < PendingEventsIntervalMs)
         return;
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // All of them: the window manager's request to close the window counts
+    // as the player's input.
+    QCoreApplication::processEvents();
     PendingEventsClock.start();
 }
 

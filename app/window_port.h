@@ -67,9 +67,9 @@ public:
     // Another board comes to the panel: where the board is larger than the
     // panel, its top-left corner is shown first.
     virtual void ScrollBoardHome() {}
-    // Called now and then while a board is being made: the window's own
-    // events that are waiting, a request to close it above all, are handled
-    // now (the player's input waits until the board is made).
+    // Called now and then while a board is being made: the events that are
+    // waiting, a request to close the window above all, are handled now. The
+    // menus are disabled meanwhile, so no command can start.
     virtual void HandlePendingEvents() {}
     // The status bar is redrawn from TfrmBoard::StatusBar().
     virtual void RepaintStatusBar() = 0;
