@@ -32,6 +32,7 @@ void TBoardPanelWidget::paintEvent(QPaintEvent* event)
     TPaintOptions options;
     options.Zoom = Window.ZoomPercent();
     options.BlackAndWhite = Window.BlackAndWhite();
+    options.LocalLabels = Window.LocalLabels();
     options.ButtonFace = ButtonFaceColor();
     const QSize whole = size().expandedTo(QSize(1, 1));
     // While a board is being made its list is no board yet: the panel stays

@@ -79,6 +79,8 @@ public:
     QWidget* pnlBottom = nullptr;
     TmirlButton* btnOk = nullptr;
     TmirlButton* btnCancel = nullptr;
+    // One per piece set, in the order of PieceSets.
+    std::array<TmirlButton*, PieceSets.size()> btnPieceSet{};
     QWidget* pnlImage = nullptr;
     QLabel* lblShapeExample = nullptr;
     QLabel* imgBoard = nullptr;
@@ -140,6 +142,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Fills the 24 count edits with the set's counts (the shape stays).
+    void btnPieceSetClick(const TPieceSet& set);
     void RecordDesign();
     // Widens the controls whose translated text does not fit, and with them
     // the groups, the panels and the dialog; the controls beside a widened

@@ -1,5 +1,8 @@
 #include "core_bridge.h"
 
+#include <utility>
+
+#include "board/catalogue_table.h"
 #include "board/fair_rules.h"
 #include "board/panel_board.h"
 #include "board/random_source.h"
@@ -34,6 +37,23 @@ void TakeResult(TWebBoard& board, const TPanelBoard& panel, const TGenerationRes
     board.BoardFile = ini.ToText();
 }
 
+// The first of the tool's words that only make sense for its files and
+// exports; empty when there is none.
+std::string_view ExportWord(const TCliArgs& args)
+{
+    const std::pair<bool, std::string_view> words[] = {
+        {args.BlackAndWhite, "--bw"},     {!args.PngFile.empty(), "--png"},
+        {!args.SvgFile.empty(), "--svg"}, {!args.PdfFile.empty(), "--pdf"},
+        {!args.OutFile.empty(), "--out"}, {!args.OutDir.empty(), "--out-dir"},
+        {args.Force, "--force"},          {!args.SettingsFile.empty(), "--settings"},
+        {args.Balance, "--balance"},
+    };
+    for (const auto& [given, word] : words)
+        if (given)
+            return word;
+    return {};
+}
+
 } // namespace
 
 TWebBoard GenerateWebBoard(const std::vector<std::string>& words, TPanelBoard& panel)
@@ -47,12 +67,18 @@ TWebBoard GenerateWebBoard(const std::vector<std::string>& words, TPanelBoard& p
         return board;
     }
     const TCliArgs& args = parse.Args;
+    // A board is made from its request alone: words for files and pictures
+    // (black and white is a way of drawing, not of making) are not the
+    // module's to take.
+    if (const std::string_view word = ExportWord(args); !word.empty()) {
+        board.Error = std::string(word) + " is for the tool's files, not for making a board";
+        return board;
+    }
     // The tool's defaults rather than a settings file, then the words.
     TBoardSettings settings;
     int zoom = 100;
     ApplyBoardOptions(args, settings, zoom);
     board.Seed = *args.Seed;
-    board.BlackAndWhite = args.BlackAndWhite;
     board.Zoom = zoom;
 
     TRandomSource random;
@@ -94,7 +120,7 @@ TWebBoard OpenWebBoard(const std::string& name, std::string_view bytes, const st
 }
 
 std::unique_ptr<TDisplayListCanvas> DrawWebBoard(std::string_view boardFile, int zoom, bool blackAndWhite,
-                                                 std::string& error)
+                                                 std::string& error, bool localLabels)
 {
     TBoardFileContent content = ReadBoard(TIniFile::FromText(boardFile));
     if (!content.HoldsBoard || !content.Plates) {
@@ -110,6 +136,7 @@ std::unique_ptr<TDisplayListCanvas> DrawWebBoard(std::string_view boardFile, int
     TPaintOptions options;
     options.Zoom = zoom;
     options.BlackAndWhite = blackAndWhite;
+    options.LocalLabels = localLabels;
     // The background, then a group per plate: the painter's order.
     list->SetBrushColor(blackAndWhite ? clWhite : options.ButtonFace);
     list->FillRect(0, 0, size.width, size.height);
@@ -119,6 +146,11 @@ std::unique_ptr<TDisplayListCanvas> DrawWebBoard(std::string_view boardFile, int
         list->EndGroup();
     }
     return list;
+}
+
+std::string UseWebLanguage(std::string_view language)
+{
+    return UseCatalogue(BuiltInCatalogues(), language);
 }
 
 } // namespace vornia
