@@ -19,7 +19,7 @@ catalogues=(vornia_de.ts vornia_fr.ts)
 update() { # folder holding the catalogues to update
   (cd "$root" && "$lupdate" -silent -no-obsolete -locations none \
     -tr-function-alias QT_TRANSLATE_NOOP+=VORNIA_TR_NOOP \
-    board files app options ui render net \
+    board files app options ui render net web/*.cpp web/*.h \
     -ts "${catalogues[@]/#/$1/}")
 }
 

@@ -14,6 +14,7 @@
 #include "board/walked_shapes.h"
 #include "core_bridge.h"
 #include "render/board_picture.h"
+#include "web_link.h"
 
 namespace vornia {
 namespace {
@@ -125,10 +126,34 @@ EMSCRIPTEN_KEEPALIVE void vn_new_visit()
     Visit = std::make_unique<TPanelBoard>();
 }
 
+// Numbering goes on after the boards a page of this visit named before a
+// reload, so that no two boards of a visit share a name.
+EMSCRIPTEN_KEEPALIVE void vn_continue_numbering(int boardsNamed)
+{
+    Visit->ContinueNumberingAfter(boardsNamed);
+}
+
 // words: the arguments of `vornia-cli generate`, each ended by a zero byte.
+// boardsNamed in the result: how many new boards the visit has named.
 EMSCRIPTEN_KEEPALIVE const char* vn_generate(const char* words, int size)
 {
     Keep(GenerateWebBoard(SplitWords(words, size), *Visit));
+    Result.back() = ',';
+    Result += "\"boardsNamed\":" + std::to_string(Visit->NewBoardsNamed()) + "}";
+    return Result.c_str();
+}
+
+// The request of a link's fragment: the tool's words and black and white, or
+// the error in the player's words.
+EMSCRIPTEN_KEEPALIVE const char* vn_link(const char* fragment)
+{
+    const TWebLink link = ParseWebLink(fragment);
+    std::string words;
+    for (const auto& word : link.Words)
+        words += (words.empty() ? "" : ",") + Quoted(word);
+    Result = "{\"error\":" + Quoted(link.Error) + ",\"words\":[" + words +
+             "],\"bw\":" + (link.BlackAndWhite ? "true" : "false") +
+             ",\"hasSeed\":" + (link.HasSeed ? "true" : "false") + "}";
     return Result.c_str();
 }
 

@@ -1,6 +1,6 @@
 // The page: its controls, the boards of the visit in the browser's history,
 // links, files and the status line. The core runs in worker.js.
-import { linkOf, parseLink, requestWords, seedOfNow, settingsOfWords } from './link.js';
+import { linkOf, requestWords, seedOfNow, settingsOfWords } from './link.js';
 import { BoardView } from './view.js';
 
 const $ = (id) => document.getElementById(id);
@@ -11,6 +11,8 @@ const CountCaptions = ['Brick', 'Grain', 'Lumber', 'Ore', 'Wool', 'Desert', 'Pla
 const LandCounts = 6, WaterCounts = 7; // then the dice
 const TraditionalLandCount = 18;
 const NoBoardText = 'There is no board to export.';
+// How many new boards this tab's visit has named: numbering goes on after a reload.
+const BoardsNamedKey = 'vornia-generator.boardsNamed';
 
 // ---- the worker --------------------------------------------------------
 
@@ -174,14 +176,17 @@ function closePieces(event) {
   }
   for (const edit of countEdits()) shownCounts[edit.dataset.key] = countOf(edit.value);
   storeSettings();
+  remakeCurrent();
 }
 
 // ---- the status line ---------------------------------------------------
 
-function showMessage(text) {
+// offerNewBoard: a "New board" button beside the line (nothing was made).
+function showMessage(text, offerNewBoard = false) {
   const line = $('lblMessage');
   line.textContent = text || '';
   line.hidden = !text;
+  $('btnMessageNewBoard').hidden = !text || !offerNewBoard;
 }
 
 function showTexts(entry) {
@@ -259,11 +264,13 @@ async function make(words, bw, how, name) {
   setBusy(true, 'Making…');
   const shown = svgHolder();
   try {
-    const answer = await ask({ type: 'generate', words, bw }, shown.arrived);
+    const boardsNamed = Number(sessionStorage.getItem(BoardsNamedKey)) || 0;
+    const answer = await ask({ type: 'generate', words, bw, boardsNamed }, shown.arrived);
     if (answer.error || (answer.board && answer.board.error)) {
       showMessage(answer.error || answer.board.error);
       return false;
     }
+    sessionStorage.setItem(BoardsNamedKey, String(answer.board.boardsNamed));
     const entry = entryOf('made', answer.board, words, bw);
     if (name && answer.board.made) entry.name = name;
     record(entry, how);
@@ -274,24 +281,35 @@ async function make(words, bw, how, name) {
   }
 }
 
-// Zoom applies to the board shown as well: a made board is made again from
-// its link with the new words (the same seed gives the same board), an
-// opened one is drawn again, as the desktop redraws it.
-async function rezoomCurrent() {
-  if (!current || !current.entry.file || busy) return;
-  const zoom = Number($('cboZoom').value);
-  const entry = current.entry;
-  if (entry.kind === 'made') {
-    const words = [];
-    for (let i = 0; i < entry.words.length; i += 2)
-      if (entry.words[i] !== '--zoom' && entry.words[i] !== '--seed') words.push(entry.words[i], entry.words[i + 1]);
-    if (zoom !== 100) words.push('--zoom', String(zoom));
-    words.push('--seed', entry.words[entry.words.indexOf('--seed') + 1]);
-    await make(words, entry.bw, 'replace', entry.name);
-  } else {
-    await showEntry({ ...entry, zoom });
-    history.replaceState(current.entry, '');
+// What the page shows always matches its controls: a change of shape, land
+// mass, zoom, rules or counts makes the board shown again from its seed with
+// the new settings, as a new history entry (Back returns to the board before
+// the change). An opened board has no request: it is drawn at the new zoom,
+// as the desktop redraws it, and the other settings wait for the next board.
+let remakeWaiting = false;
+async function remakeCurrent() {
+  if (busy) {
+    remakeWaiting = true; // once the board on its way is shown
+    return;
   }
+  remakeWaiting = false;
+  const entry = current && current.entry;
+  if (!entry) return;
+  if (entry.kind === 'made') {
+    const seed = entry.words[entry.words.indexOf('--seed') + 1];
+    const words = requestWords(settingsOfControls(), defaults, seed);
+    if (linkOf(words) !== linkOf(entry.words)) await make(words, $('chkBlackAndWhite').checked, 'push');
+  } else if (entry.file && entry.zoom !== Number($('cboZoom').value)) {
+    await showEntry({ ...entry, zoom: Number($('cboZoom').value) });
+    record(current.entry, 'replace');
+  }
+  await settle();
+}
+
+// Applies the changes made while a board was on its way.
+async function settle() {
+  if (remakeWaiting) await remakeCurrent();
+  else if (drawAgain) await drawCurrentAgain();
 }
 
 // Black and white is a way of drawing: the board shown is drawn again as the
@@ -311,20 +329,21 @@ async function drawCurrentAgain() {
 
 async function newBoard() {
   await make(requestWords(settingsOfControls(), defaults, seedOfNow()), $('chkBlackAndWhite').checked, 'push');
-  if (drawAgain) await drawCurrentAgain();
+  await settle();
 }
 
 // Opens the board of the address's link: its request shown in the controls.
 async function openLink(how) {
-  const link = parseLink(location.hash);
-  if (link.error) {
-    showMessage(link.error);
+  const answer = await ask({ type: 'link', fragment: location.hash });
+  const link = answer.link;
+  if (!link || link.error) {
+    showMessage(link ? link.error : answer.error, true);
     return false;
   }
   const words = link.hasSeed ? link.words : [...link.words, '--seed', String(seedOfNow())];
   const made = await make(words, link.bw, how);
-  if (made) showSettings({ ...settingsOfWords(words, { ...defaults, counts: { ...defaults.counts } }), bw: link.bw });
-  drawAgain = false;
+  if (made) showEntrySettings(current.entry);
+  drawAgain = remakeWaiting = false;
   return made;
 }
 
@@ -336,6 +355,16 @@ async function showEntry(entry) {
   const shown = svgHolder();
   const answer = await ask({ type: 'draw', file: entry.file, zoom: entry.zoom, bw: entry.bw }, shown.arrived);
   present(entry, answer.drawing && !answer.drawing.error ? answer.drawing : null, shown);
+}
+
+// The controls show the settings of the board shown: a made board's request,
+// an opened board's zoom and black and white.
+function showEntrySettings(entry) {
+  const settings = entry.kind === 'made'
+    ? settingsOfWords(entry.words, { ...defaults, counts: { ...defaults.counts } })
+    : { ...settingsOfControls(), zoom: entry.zoom };
+  showSettings({ ...settings, bw: entry.bw });
+  storeSettings();
 }
 
 function updateHistoryButtons() {
@@ -414,13 +443,14 @@ function boardSvg() {
 
 function bindControls() {
   $('btnNewBoard').addEventListener('click', () => newBoard());
+  $('btnMessageNewBoard').addEventListener('click', () => newBoard());
   $('btnBack').addEventListener('click', () => history.back());
   $('btnForward').addEventListener('click', () => history.forward());
   $('frmSettings').addEventListener('change', (e) => {
     $('rowMass').hidden = $('cboShape').value !== 'random';
     storeSettings();
-    if (e.target.id === 'cboZoom') rezoomCurrent();
-    else if (e.target.id === 'chkBlackAndWhite') drawCurrentAgain();
+    if (e.target.id === 'chkBlackAndWhite') drawCurrentAgain();
+    else remakeCurrent();
   });
   $('frmSettings').addEventListener('submit', (e) => e.preventDefault());
   $('btnPieces').addEventListener('click', openPieces);
@@ -486,9 +516,13 @@ function bindControls() {
     }
   });
 
-  window.addEventListener('popstate', (event) => {
-    if (event.state && event.state.kind) showEntry(event.state);
-    else openLink('replace');
+  window.addEventListener('popstate', async (event) => {
+    if (event.state && event.state.kind) {
+      await showEntry(event.state);
+      showEntrySettings(event.state);
+    } else {
+      await openLink('replace');
+    }
   });
 }
 
@@ -507,8 +541,10 @@ async function start() {
   bindControls();
   showSettings(storedSettings());
 
-  if (history.state && history.state.kind) await showEntry(history.state);
-  else if (location.hash.length > 1) await openLink('replace');
+  if (history.state && history.state.kind) {
+    await showEntry(history.state);
+    showEntrySettings(history.state);
+  } else if (location.hash.length > 1) await openLink('replace');
   else await make(requestWords(settingsOfControls(), defaults, seedOfNow()), $('chkBlackAndWhite').checked, 'replace');
   updateHistoryButtons();
   document.body.dataset.ready = 'true';

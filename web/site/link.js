@@ -1,47 +1,12 @@
 // A board's link: the address's fragment holds the request in the tool's
 // own words, e.g. #shape=dog%20leg&mass=high&counts=Brick=5,Grain=4&fair=red,pips&zoom=75&bw=1&seed=42.
-// Words a link leaves out take the tool's defaults.
-
-const LinkWords = ['shape', 'mass', 'counts', 'fair', 'zoom', 'bw', 'seed'];
+// The core reads links (web/web_link.h); the page writes them here.
 
 export const MillisecondsPerDay = 86400000;
 
 // The seed of a new board: the time of day in milliseconds (UTC), as the desktop reseeds.
 export function seedOfNow() {
   return Date.now() % MillisecondsPerDay;
-}
-
-// The link's request as the tool's arguments, and whether the board is drawn
-// in black and white (a way of drawing, not of making); error (one line) for
-// a word the tool has no option for. The core checks the values in the tool's words.
-export function parseLink(fragment) {
-  const text = fragment.replace(/^#/, '');
-  const given = new Map();
-  for (const part of text.split('&')) {
-    if (!part) continue;
-    const equals = part.indexOf('=');
-    let word, value;
-    try {
-      word = decodeURIComponent(equals < 0 ? part : part.slice(0, equals));
-      value = decodeURIComponent(equals < 0 ? '' : part.slice(equals + 1));
-    } catch {
-      return { error: `bad link: '${printable(part)}' is not a proper link word` };
-    }
-    if (!LinkWords.includes(word)) return { error: `unknown word '${printable(word)}' in the link` };
-    if (given.has(word)) return { error: `the word '${word}' is given twice in the link` };
-    if (equals < 0 || value === '') return { error: `missing value after ${word}= in the link` };
-    given.set(word, value);
-  }
-  const bw = given.get('bw');
-  if (bw !== undefined && bw !== '0' && bw !== '1') return { error: `bad value '${printable(bw)}' for bw (0 or 1)` };
-  const words = [];
-  for (const word of ['shape', 'mass', 'counts', 'fair', 'zoom', 'seed'])
-    if (given.has(word)) words.push('--' + word, given.get(word));
-  return { words, bw: bw === '1', hasSeed: given.has('seed'), given };
-}
-
-function printable(text) {
-  return text.length > 80 ? text.slice(0, 80) + '…' : text.replace(/[\u0000-\u001f\u007f]/g, '?');
 }
 
 // The settings the controls hold, as a request for a board with the seed.
