@@ -488,6 +488,18 @@
         <source>This link gives no value for &quot;%1&quot;.</source>
         <translation>Dieser Link gibt keinen Wert für „%1“ an.</translation>
     </message>
+    <message>
+        <source>This link&apos;s version, &quot;%1&quot;, is not a whole number from 1 up.</source>
+        <translation>Die Version dieses Links, „%1“, ist keine ganze Zahl ab 1.</translation>
+    </message>
+    <message>
+        <source>This link was made by another version; the board may differ from the one shared.</source>
+        <translation>Dieser Link stammt von einer anderen Version; das Spielbrett kann sich vom geteilten unterscheiden.</translation>
+    </message>
+    <message>
+        <source>This link names an unknown piece set, &quot;%1&quot;.</source>
+        <translation>Dieser Link nennt einen unbekannten Satz Spielteile, „%1“.</translation>
+    </message>
 </context>
 <context>
     <name>TfrmAbout</name>

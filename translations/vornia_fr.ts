@@ -488,6 +488,18 @@
         <source>This link gives no value for &quot;%1&quot;.</source>
         <translation>Ce lien ne donne aucune valeur pour «&#xa0;%1&#xa0;».</translation>
     </message>
+    <message>
+        <source>This link&apos;s version, &quot;%1&quot;, is not a whole number from 1 up.</source>
+        <translation>La version de ce lien, «&#xa0;%1&#xa0;», n&apos;est pas un nombre entier à partir de 1.</translation>
+    </message>
+    <message>
+        <source>This link was made by another version; the board may differ from the one shared.</source>
+        <translation>Ce lien a été créé par une autre version&#xa0;; le plateau peut différer de celui partagé.</translation>
+    </message>
+    <message>
+        <source>This link names an unknown piece set, &quot;%1&quot;.</source>
+        <translation>Ce lien nomme un jeu de pièces inconnu, «&#xa0;%1&#xa0;».</translation>
+    </message>
 </context>
 <context>
     <name>TfrmAbout</name>

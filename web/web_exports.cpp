@@ -11,6 +11,7 @@
 
 #include "board/board_settings.h"
 #include "board/fair_rules.h"
+#include "board/generator_version.h"
 #include "board/walked_shapes.h"
 #include "core_bridge.h"
 #include "render/board_picture.h"
@@ -129,7 +130,8 @@ EMSCRIPTEN_KEEPALIVE const char* vn_tables()
     Result = "{\"shapes\":[" + shapes + "],\"masses\":[" + masses + "],\"counts\":[" + counts + "],\"rules\":[" +
              rules + "],\"pieceSets\":[" + pieceSets + "],\"fixedIslands\":[" + islands +
              "],\"maxCount\":" + std::to_string(MaxPieceCount) +
-             ",\"maxPictureSide\":" + std::to_string(MaxPictureSide) + "}";
+             ",\"maxPictureSide\":" + std::to_string(MaxPictureSide) +
+             ",\"generatorVersion\":" + std::to_string(BoardGeneratorVersion) + "}";
     return Result.c_str();
 }
 
@@ -165,7 +167,7 @@ EMSCRIPTEN_KEEPALIVE const char* vn_link(const char* fragment)
     std::string words;
     for (const auto& word : link.Words)
         words += (words.empty() ? "" : ",") + Quoted(word);
-    Result = "{\"error\":" + Quoted(link.Error) + ",\"words\":[" + words +
+    Result = "{\"error\":" + Quoted(link.Error) + ",\"notice\":" + Quoted(link.Notice) + ",\"words\":[" + words +
              "],\"bw\":" + (link.BlackAndWhite ? "true" : "false") +
              ",\"hasSeed\":" + (link.HasSeed ? "true" : "false") + "}";
     return Result.c_str();

@@ -4,6 +4,8 @@
 #include <optional>
 #include <utility>
 
+#include "board/board_settings.h"
+#include "board/generator_version.h"
 #include "board/translate.h"
 #include "cli/cli_args.h"
 
@@ -19,8 +21,10 @@ struct TLinkWord {
 
 // In the order the page writes them.
 constexpr std::array LinkWords{
+    TLinkWord{"v", VORNIA_TR_NOOP("Page", "This link's version, \"%1\", is not a whole number from 1 up.")},
     TLinkWord{"shape", VORNIA_TR_NOOP("Page", "This link names an unknown shape, \"%1\".")},
     TLinkWord{"mass", VORNIA_TR_NOOP("Page", "This link names an unknown land mass, \"%1\".")},
+    TLinkWord{"pieces", VORNIA_TR_NOOP("Page", "This link names an unknown piece set, \"%1\".")},
     TLinkWord{"counts", VORNIA_TR_NOOP("Page", "This link's piece counts, \"%1\", are not piece names each with a "
                                                "whole number from 0 to %2.")},
     TLinkWord{"fair", VORNIA_TR_NOOP("Page", "This link names unknown fair rules, \"%1\".")},
@@ -138,7 +142,10 @@ TWebLink ParseWebLink(std::string_view fragment)
             return Refused(TrFormat(VORNIA_TR_NOOP("Page", "This link gives \"%1\" twice."), {*word}));
         if (equals == std::string_view::npos || value->empty())
             return Refused(TrFormat(VORNIA_TR_NOOP("Page", "This link gives no value for \"%1\"."), {*word}));
-        const bool good = known->Word == "bw" ? *value == "0" || *value == "1" : ToolTakes(known->Word, *value);
+        int version = 0;
+        const bool good = known->Word == "bw"  ? *value == "0" || *value == "1"
+                          : known->Word == "v" ? ParseInteger(*value, version) && version >= 1
+                                               : ToolTakes(known->Word, *value);
         if (!good)
             return Refused(
                 TrFormat(known->BadValue, {Printable(*value), std::to_string(MaxPieceCount), std::to_string(MaxSeed)}));
@@ -150,10 +157,16 @@ TWebLink ParseWebLink(std::string_view fragment)
             continue;
         if (LinkWords[i].Word == "bw")
             link.BlackAndWhite = *given[i] == "1";
+        else if (LinkWords[i].Word == "v")
+            ParseInteger(*given[i], link.Version);
         else
             link.Words.insert(link.Words.end(), {"--" + std::string(LinkWords[i].Word), *given[i]});
     }
     link.HasSeed = given.back().has_value();
+    if (link.Version != BoardGeneratorVersion)
+        link.Notice = Tr(
+            "Page",
+            VORNIA_TR_NOOP("Page", "This link was made by another version; the board may differ from the one shared."));
     return link;
 }
 

@@ -13,11 +13,14 @@ struct TWebLink {
     std::vector<std::string> Words; // the request as the tool's arguments: --shape NAME ...
     bool BlackAndWhite = false;     // bw=1: how the board is drawn, not how it is made
     bool HasSeed = false;
-    std::string Error; // one line in the player's words; nothing else is set then
+    int Version = 1;    // v=N: the generator version that made the link; 1 when it has none
+    std::string Notice; // one line for the player beside the board, when the link is another version's
+    std::string Error;  // one line in the player's words; nothing else is set then
 };
 
 // The link of the fragment (with or without its '#'), every value checked as
-// the tool checks its arguments.
+// the tool checks its arguments. Every link the page writes begins with
+// v=BoardGeneratorVersion: a link of another version still opens, with a notice.
 TWebLink ParseWebLink(std::string_view fragment);
 
 } // namespace vornia

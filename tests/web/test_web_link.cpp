@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "board/generator_version.h"
 #include "web/web_link.h"
 
 namespace vornia {
@@ -21,6 +22,10 @@ TEST(WebLink, GivesTheToolsWordsInTheirOrderWithBlackAndWhiteApart)
          true,
          true},
         {"#seed=7&bw=0&&shape=Cross", {"--shape", "Cross", "--seed", "7"}, false, true},
+        {"#v=1&counts=pieSeven=2&pieces=5-6&seed=3",
+         {"--pieces", "5-6", "--counts", "pieSeven=2", "--seed", "3"},
+         false,
+         true},
         {"", {}, false, false},
         {"#zoom=50", {"--zoom", "50"}, false, false},
     };
@@ -34,6 +39,19 @@ TEST(WebLink, GivesTheToolsWordsInTheirOrderWithBlackAndWhiteApart)
     }
 }
 
+// A link keeps the version of the generator that made it: another version's
+// link still gives its board, with a notice; a link without one is version 1.
+TEST(WebLink, SaysWhenALinkWasMadeByAnotherVersion)
+{
+    const std::string current = "#v=" + std::to_string(BoardGeneratorVersion) + "&seed=5";
+    EXPECT_EQ(ParseWebLink(current).Notice, "");
+    EXPECT_EQ(ParseWebLink("#seed=5").Notice, BoardGeneratorVersion == 1 ? "" : ParseWebLink("#v=999&seed=5").Notice);
+    const TWebLink other = ParseWebLink("#v=" + std::to_string(BoardGeneratorVersion + 1) + "&seed=5");
+    EXPECT_EQ(other.Notice, "This link was made by another version; the board may differ from the one shared.");
+    EXPECT_EQ(other.Words, (TWords{"--seed", "5"}));
+    EXPECT_EQ(other.Error, "");
+}
+
 TEST(WebLink, RefusesABadLinkInOneLineOfThePlayersWords)
 {
     const std::pair<const char*, const char*> rows[] = {
@@ -42,6 +60,8 @@ TEST(WebLink, RefusesABadLinkInOneLineOfThePlayersWords)
         {"#seed=86400000", "This link's board number, \"86400000\", is not a number from 0 to 86399999."},
         {"#counts=Brick=501", "This link's piece counts, \"Brick=501\", are not piece names each with a whole number "
                               "from 0 to 500."},
+        {"#v=0&seed=1", "This link's version, \"0\", is not a whole number from 1 up."},
+        {"#pieces=7-8", "This link names an unknown piece set, \"7-8\"."},
         {"#mass=thick", "This link names an unknown land mass, \"thick\"."},
         {"#fair=blue", "This link names unknown fair rules, \"blue\"."},
         {"#zoom=60", "This link's zoom, \"60\", is not 100, 75 or 50."},

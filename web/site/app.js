@@ -9,7 +9,6 @@ const CountCaptions = ['Brick', 'Grain', 'Lumber', 'Ore', 'Wool', 'Desert', 'Pla
   '2:1 Lumber', '2:1 Ore', '2:1 Wool', '3:1 ?', 'Two', 'Three', 'Four', 'Five', 'Six', 'Seven', 'Eight', 'Nine',
   'Ten', 'Eleven', 'Twelve'];
 const LandCounts = 6, WaterCounts = 7; // then the dice
-const TraditionalLandCount = 18;
 const NoBoardText = 'There is no board to export.';
 // How many new boards this tab's visit has named: numbering goes on after a reload.
 const BoardsNamedKey = 'vornia-generator.boardsNamed';
@@ -59,6 +58,7 @@ function storedSettings() {
     if (stored && typeof stored === 'object') {
       const settings = structuredClone(defaults);
       delete settings.rules;
+      delete settings.sets;
       if (tables.shapes.includes(stored.shape)) settings.shape = stored.shape;
       if (tables.masses.includes(stored.mass)) settings.mass = stored.mass;
       if ([100, 75, 50].includes(stored.zoom)) settings.zoom = stored.zoom;
@@ -75,6 +75,7 @@ function storedSettings() {
   }
   const settings = structuredClone(defaults);
   delete settings.rules;
+  delete settings.sets;
   return settings;
 }
 
@@ -108,6 +109,18 @@ function buildControls() {
     const group$ = $(group);
     group$.insertBefore(row, group$.querySelector('.total'));
   });
+  // The piece sets' buttons fill the counts (not the shape); shown at the
+  // left, they come after OK and Cancel in the tab order.
+  $('frmPiecesForm').querySelector('.buttons').append(...defaults.sets.map((set) => {
+    const button = Object.assign(document.createElement('button'), { type: 'button', textContent: set.caption,
+      className: 'preset' });
+    button.id = 'btnPieces_' + set.word;
+    button.addEventListener('click', () => {
+      for (const edit of countEdits()) edit.value = String(set.counts[edit.dataset.key]);
+      updateCounts();
+    });
+    return button;
+  }));
 }
 
 function settingsOfControls() {
@@ -142,6 +155,7 @@ const countOf = (text) => (/^\s*\d+\s*$/.test(text) ? Number(text) : 0);
 function updateCounts() {
   const edits = countEdits();
   const shape = $('cboShape').value;
+  const island = tables.fixedIslands.find((i) => i.name === shape);
   const editable = shape === 'random' || shape === 'cross';
   edits.slice(0, LandCounts + WaterCounts).forEach((edit) => (edit.disabled = !editable));
   $('lblNote').hidden = editable;
@@ -149,7 +163,7 @@ function updateCounts() {
   const dice = edits.slice(LandCounts + WaterCounts).reduce((sum, e) => sum + countOf(e.value), 0);
   $('lblTotalLand').value = String(land);
   $('lblTotalDie').value = String(dice);
-  const needed = shape === 'traditional' ? TraditionalLandCount : land;
+  const needed = island ? island.dice : land;
   const warning = $('lblDiceWarning');
   warning.hidden = dice >= needed;
   warning.textContent = dice >= needed ? '' : `There are not enough dice tiles to cover all the land pieces that will be used (${needed}).`;
@@ -181,11 +195,13 @@ function closePieces(event) {
 
 // ---- the status line ---------------------------------------------------
 
-// offerNewBoard: a "New board" button beside the line (nothing was made).
-function showMessage(text, offerNewBoard = false) {
+// offerNewBoard: a "New board" button beside the line (nothing was made);
+// notice: a line beside a board rather than a failure.
+function showMessage(text, offerNewBoard = false, notice = false) {
   const line = $('lblMessage');
   line.textContent = text || '';
   line.hidden = !text;
+  line.classList.toggle('notice', notice);
   $('btnMessageNewBoard').hidden = !text || !offerNewBoard;
 }
 
@@ -195,7 +211,7 @@ function showTexts(entry) {
   const items = $('lstPanels').children;
   for (let i = 0; i < 4; ++i) items[i].textContent = (entry.panels && entry.panels[i]) || '';
   $('lblBalance').textContent = entry.balance || '';
-  showMessage(entry.failure || '');
+  showMessage(entry.failure || entry.notice || '', false, !entry.failure);
 }
 
 function setBusy(on, text) {
@@ -248,7 +264,7 @@ async function preparePrint() {
 function record(entry, how) {
   const index = how === 'push' && history.state ? history.state.index + 1 : (history.state ? history.state.index : 0);
   entry.index = index;
-  const address = entry.words ? linkOf(entry.words, entry.bw) : location.pathname + location.search;
+  const address = entry.words ? linkOf(entry.words, entry.bw, tables.generatorVersion) : location.pathname + location.search;
   if (how === 'push') history.pushState(entry, '', address);
   else history.replaceState(entry, '', address);
   // A new entry drops those after it; a replaced one keeps them.
@@ -343,6 +359,12 @@ async function openLink(how) {
   const words = link.hasSeed ? link.words : [...link.words, '--seed', String(seedOfNow())];
   const made = await make(words, link.bw, how);
   if (made) showEntrySettings(current.entry);
+  if (made && link.notice) {
+    // The board was made by this version: its link says so from now on.
+    current.entry.notice = link.notice;
+    history.replaceState(current.entry, '');
+    showTexts(current.entry);
+  }
   drawAgain = remakeWaiting = false;
   return made;
 }
@@ -459,10 +481,6 @@ function bindControls() {
     updateCounts();
   });
   $('frmPiecesForm').addEventListener('submit', closePieces);
-  $('btnDefaults').addEventListener('click', () => {
-    for (const edit of countEdits()) edit.value = String(defaults.counts[edit.dataset.key]);
-    updateCounts();
-  });
   $('btnCopyLink').addEventListener('click', async () => {
     try {
       await navigator.clipboard.writeText(location.href);
@@ -537,6 +555,8 @@ async function start() {
   defaults = { shape: 'traditional', mass: 'any', zoom: 100, bw: false, fair: [], counts: {},
     rules: tables.rules.map((r) => r.word) };
   for (const count of tables.counts) defaults.counts[count.key] = count.default;
+  defaults.sets = tables.pieceSets.map((set) => ({ word: set.word, caption: set.caption,
+    counts: Object.fromEntries(tables.counts.map((count, i) => [count.key, set.counts[i]])) }));
   buildControls();
   bindControls();
   showSettings(storedSettings());

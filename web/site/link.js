@@ -10,13 +10,23 @@ export function seedOfNow() {
 }
 
 // The settings the controls hold, as a request for a board with the seed.
-// settings: { shape, mass, counts: {key: n}, fair: [words], zoom }.
+// settings: { shape, mass, counts: {key: n}, fair: [words], zoom }; defaults
+// also holds the core's piece sets: [{ word, counts: {key: n} }]. The counts
+// are written against the piece set they differ from in the fewest keys (the
+// defaults when no set does better).
 export function requestWords(settings, defaults, seed) {
   const words = ['--shape', settings.shape];
   if (settings.mass !== 'any') words.push('--mass', settings.mass);
-  const counts = Object.entries(settings.counts)
-    .filter(([key, n]) => defaults.counts[key] !== n)
-    .map(([key, n]) => `${key}=${n}`);
+  const differing = (counts) => Object.keys(settings.counts).filter((key) => counts[key] !== settings.counts[key]);
+  let base = defaults.counts, setWord = null;
+  for (const set of defaults.sets || []) {
+    if (differing(set.counts).length < differing(base).length) {
+      base = set.counts;
+      setWord = set.word;
+    }
+  }
+  if (setWord) words.push('--pieces', setWord);
+  const counts = differing(base).map((key) => `${key}=${settings.counts[key]}`);
   if (counts.length) words.push('--counts', counts.join(','));
   if (settings.fair.length) words.push('--fair', settings.fair.join(','));
   if (settings.zoom !== 100) words.push('--zoom', String(settings.zoom));
@@ -24,10 +34,11 @@ export function requestWords(settings, defaults, seed) {
   return words;
 }
 
-// The fragment of the tool's arguments, drawn in black and white or not:
-// every link the page writes holds a seed, last.
-export function linkOf(words, bw) {
-  const parts = [];
+// The fragment of the tool's arguments, drawn in black and white or not;
+// version: the core's generator version, first in every link the page
+// writes, as the seed is last.
+export function linkOf(words, bw, version) {
+  const parts = version ? ['v=' + version] : [];
   for (let i = 0; i < words.length; i += 2) {
     const word = words[i].slice(2);
     if (word === 'seed' && bw) parts.push('bw=1');
@@ -48,6 +59,12 @@ export function settingsOfWords(words, defaults) {
       case '--mass': settings.mass = value; ++i; break;
       case '--zoom': settings.zoom = Number(value); ++i; break;
       case '--fair': settings.fair = fairWords(value, defaults.rules); ++i; break;
+      case '--pieces': {
+        const set = (defaults.sets || []).find((s) => s.word === value.toLowerCase());
+        if (set) settings.counts = { ...set.counts };
+        ++i;
+        break;
+      }
       case '--counts':
         for (const item of value.split(',')) {
           const [key, n] = item.split('=');
@@ -60,6 +77,7 @@ export function settingsOfWords(words, defaults) {
     }
   }
   delete settings.rules;
+  delete settings.sets;
   return settings;
 }
 
