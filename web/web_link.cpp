@@ -21,17 +21,23 @@ struct TLinkWord {
 
 // In the order the page writes them.
 constexpr std::array LinkWords{
-    TLinkWord{"v", VORNIA_TR_NOOP("Page", "This link's version, \"%1\", is not a whole number from 1 up.")},
-    TLinkWord{"shape", VORNIA_TR_NOOP("Page", "This link names an unknown shape, \"%1\".")},
-    TLinkWord{"mass", VORNIA_TR_NOOP("Page", "This link names an unknown land mass, \"%1\".")},
-    TLinkWord{"pieces", VORNIA_TR_NOOP("Page", "This link names an unknown piece set, \"%1\".")},
-    TLinkWord{"counts", VORNIA_TR_NOOP("Page", "This link's piece counts, \"%1\", are not piece names each with a "
+    TLinkWord{"v", VORNIA_TR_NOOP("Link", "This link's version, \"%1\", is not a whole number from 1 up.")},
+    TLinkWord{"shape", VORNIA_TR_NOOP("Link", "This link names an unknown shape, \"%1\".")},
+    TLinkWord{"mass", VORNIA_TR_NOOP("Link", "This link names an unknown land mass, \"%1\".")},
+    TLinkWord{"pieces", VORNIA_TR_NOOP("Link", "This link names an unknown piece set, \"%1\".")},
+    TLinkWord{"counts", VORNIA_TR_NOOP("Link", "This link's piece counts, \"%1\", are not piece names each with a "
                                                "whole number from 0 to %2.")},
-    TLinkWord{"fair", VORNIA_TR_NOOP("Page", "This link names unknown fair rules, \"%1\".")},
-    TLinkWord{"zoom", VORNIA_TR_NOOP("Page", "This link's zoom, \"%1\", is not 100, 75 or 50.")},
-    TLinkWord{"bw", VORNIA_TR_NOOP("Page", "This link's black and white, \"%1\", is not 0 or 1.")},
-    TLinkWord{"seed", VORNIA_TR_NOOP("Page", "This link's board number, \"%1\", is not a number from 0 to %3.")},
+    TLinkWord{"fair", VORNIA_TR_NOOP("Link", "This link names unknown fair rules, \"%1\".")},
+    TLinkWord{"zoom", VORNIA_TR_NOOP("Link", "This link's zoom, \"%1\", is not 100, 75 or 50.")},
+    TLinkWord{"bw", VORNIA_TR_NOOP("Link", "This link's black and white, \"%1\", is not 0 or 1.")},
+    TLinkWord{"seed", VORNIA_TR_NOOP("Link", "This link's board number, \"%1\", is not a number from 0 to %3.")},
 };
+
+// A message of the link's, in the player's language, filled.
+std::string LinkText(std::string_view templateText, std::initializer_list<std::string_view> args)
+{
+    return FormatText(Tr("Link", templateText), args);
+}
 
 // A value as the message shows it: control characters as '?', long ones cut.
 std::string Printable(std::string_view text)
@@ -132,23 +138,23 @@ TWebLink ParseWebLink(std::string_view fragment)
         const auto word = Decoded(part.substr(0, equals));
         const auto value = Decoded(equals == std::string_view::npos ? std::string_view{} : part.substr(equals + 1));
         if (!word || !value)
-            return Refused(TrFormat(VORNIA_TR_NOOP("Page", "This link is damaged at \"%1\"."), {Printable(part)}));
+            return Refused(LinkText(VORNIA_TR_NOOP("Link", "This link is damaged at \"%1\"."), {Printable(part)}));
         const TLinkWord* known = FindWord(*word);
         if (!known)
-            return Refused(TrFormat(VORNIA_TR_NOOP("Page", "This link holds a word this page does not know, \"%1\"."),
+            return Refused(LinkText(VORNIA_TR_NOOP("Link", "This link holds a word this page does not know, \"%1\"."),
                                     {Printable(*word)}));
         auto& slot = given[static_cast<std::size_t>(known - LinkWords.data())];
         if (slot)
-            return Refused(TrFormat(VORNIA_TR_NOOP("Page", "This link gives \"%1\" twice."), {*word}));
+            return Refused(LinkText(VORNIA_TR_NOOP("Link", "This link gives \"%1\" twice."), {*word}));
         if (equals == std::string_view::npos || value->empty())
-            return Refused(TrFormat(VORNIA_TR_NOOP("Page", "This link gives no value for \"%1\"."), {*word}));
+            return Refused(LinkText(VORNIA_TR_NOOP("Link", "This link gives no value for \"%1\"."), {*word}));
         int version = 0;
         const bool good = known->Word == "bw"  ? *value == "0" || *value == "1"
                           : known->Word == "v" ? ParseInteger(*value, version) && version >= 1
                                                : ToolTakes(known->Word, *value);
         if (!good)
             return Refused(
-                TrFormat(known->BadValue, {Printable(*value), std::to_string(MaxPieceCount), std::to_string(MaxSeed)}));
+                LinkText(known->BadValue, {Printable(*value), std::to_string(MaxPieceCount), std::to_string(MaxSeed)}));
         slot = *value;
     }
     TWebLink link;
@@ -165,8 +171,8 @@ TWebLink ParseWebLink(std::string_view fragment)
     link.HasSeed = given.back().has_value();
     if (link.Version != BoardGeneratorVersion)
         link.Notice = Tr(
-            "Page",
-            VORNIA_TR_NOOP("Page", "This link was made by another version; the board may differ from the one shared."));
+            "Link",
+            VORNIA_TR_NOOP("Link", "This link was made by another version; the board may differ from the one shared."));
     return link;
 }
 
