@@ -12,6 +12,7 @@
 //         ... made.FailureText ...
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -67,6 +68,10 @@ public:
     const std::string& BoardName() const { return BoardRegistry.BoardName(); }
     // Makes a registered board current; false when absent or already current.
     bool SwitchToBoard(const std::string& name);
+    // How many new boards the run has named; numbering may go on after a
+    // count kept from an earlier run of the same visit (never back).
+    int NewBoardsNamed() const { return NewBoardCount; }
+    void ContinueNumberingAfter(int count) { NewBoardCount = std::max(NewBoardCount, count); }
 
     // How many tries the last random layout took; 0 for an opened board.
     int Attempts() const { return AttemptCount; }
