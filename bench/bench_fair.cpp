@@ -42,6 +42,13 @@ TBoardSettings Default(const char* shape)
     return s;
 }
 
+TBoardSettings PieceSet(const char* shape, std::size_t set)
+{
+    TBoardSettings s = Default(shape);
+    SetPieceCounts(s, PieceSets[set].Counts);
+    return s;
+}
+
 #define FAIR_SHAPE(tag, shape)                                                                                         \
     BENCHMARK_CAPTURE(GenerateFair, tag##_plain, Default(shape), false)->Unit(benchmark::kMicrosecond);                \
     BENCHMARK_CAPTURE(GenerateFair, tag##_fair, Default(shape), true)->Unit(benchmark::kMicrosecond)
@@ -53,12 +60,17 @@ FAIR_SHAPE(coelecanth, "coelecanth");
 FAIR_SHAPE(cross, "cross");
 FAIR_SHAPE(dog_leg, "dog leg");
 FAIR_SHAPE(great_lakes, "great lakes");
+FAIR_SHAPE(large_traditional, "large traditional");
 FAIR_SHAPE(lesser_great_lakes, "lesser great lakes");
 FAIR_SHAPE(long_lake, "long lake");
 FAIR_SHAPE(pine_cone, "pine cone");
 FAIR_SHAPE(scorpion, "scorpion");
 FAIR_SHAPE(valley, "valley");
 FAIR_SHAPE(wolf, "wolf");
+
+// The pieces for five and six players on the shapes they suit.
+BENCHMARK_CAPTURE(GenerateFair, pieces56_random_fair, PieceSet("random", 1), true)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(GenerateFair, pieces56_cross_fair, PieceSet("cross", 1), true)->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_CAPTURE(GenerateFair, all500_random_plain, AllCounts("random", 500), false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(GenerateFair, all500_random_fair, AllCounts("random", 500), true)->Unit(benchmark::kMillisecond);

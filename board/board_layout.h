@@ -17,6 +17,12 @@ namespace vornia {
 class TPanelBoard;
 class TRandomSource;
 
+// The positions of a fixed island before the move into the corner: its land
+// top row first, west to east; its ring row 0 west to east, then the west and
+// the east plate of each land row, then the last row west to east.
+std::vector<TPoint> IslandLandPositions(const TFixedIsland& island, const THexMetrics& m);
+std::vector<TPoint> IslandRingPositions(const TFixedIsland& island, const THexMetrics& m);
+
 class TBoardLayout {
 public:
     // The random shape draws from random until its land mass is massDensity
@@ -29,6 +35,9 @@ public:
     // name is no shape.
     bool RunLayout(std::string_view shape);
 
+    // The fixed island's land at its land positions and its water on the
+    // ring, then the harbours turned; BuildTraditional is the first island.
+    void BuildFixedIsland(const TFixedIsland& island);
     void BuildTraditional();
     bool GrowRandomLand();
     void BuildCross();

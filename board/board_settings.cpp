@@ -6,12 +6,45 @@
 
 namespace vornia {
 
-bool TBoardSettings::IsTraditionalShape() const { return SameText(Shape, "traditional"); }
+bool TBoardSettings::IsTraditionalShape() const
+{
+    return FindFixedIsland(Shape) != nullptr;
+}
 
 void SetAllCounts(TBoardSettings& settings, int value)
 {
     for (const auto& key : CountKeys)
         settings.*(key.Field) = value;
+}
+
+void SetPieceCounts(TBoardSettings& settings, const TPieceCounts& counts)
+{
+    for (std::size_t k = 0; k < CountKeys.size(); ++k)
+        settings.*(CountKeys[k].Field) = counts[k];
+}
+
+TPieceCounts PieceCountsOf(const TBoardSettings& settings)
+{
+    TPieceCounts counts{};
+    for (std::size_t k = 0; k < CountKeys.size(); ++k)
+        counts[k] = settings.*(CountKeys[k].Field);
+    return counts;
+}
+
+const TPieceSet* FindPieceSet(std::string_view word)
+{
+    for (const TPieceSet& set : PieceSets)
+        if (SameText(word, set.Word))
+            return &set;
+    return nullptr;
+}
+
+const TFixedIsland* FindFixedIsland(std::string_view name)
+{
+    for (const TFixedIsland& island : FixedIslands)
+        if (SameText(name, island.Name))
+            return &island;
+    return nullptr;
 }
 
 int ShapeIndex(std::string_view name)

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "fair/fair_problem.h"
+#include "piece_sets.h"
 #include "walked_shapes.h"
 
 namespace vornia {
@@ -15,34 +16,37 @@ struct TBoardSettings {
     std::string MassDensity = "any";
     bool CustomPieceCounts = false;
 
-    int BrickCount = 3;
-    int GrainCount = 4;
-    int LumberCount = 4;
-    int OreCount = 3;
-    int WoolCount = 4;
-    int DesertCount = 1;
-    int WaterCount = 9;
-    int WaterBrickCount = 1;
-    int WaterGrainCount = 1;
-    int WaterLumberCount = 1;
-    int WaterOreCount = 1;
-    int WaterWoolCount = 1;
-    int WaterMarkCount = 4;
-    int PieTwoCount = 1;
-    int PieThreeCount = 2;
-    int PieFourCount = 2;
-    int PieFiveCount = 2;
-    int PieSixCount = 2;
-    int PieSevenCount = 0;
-    int PieEightCount = 2;
-    int PieNineCount = 2;
-    int PieTenCount = 2;
-    int PieElevenCount = 2;
-    int PieTwelveCount = 1;
+    // The counts in settings-file order, from the set for three or four players.
+    int BrickCount = DefaultPieceCounts[0];
+    int GrainCount = DefaultPieceCounts[1];
+    int LumberCount = DefaultPieceCounts[2];
+    int OreCount = DefaultPieceCounts[3];
+    int WoolCount = DefaultPieceCounts[4];
+    int DesertCount = DefaultPieceCounts[5];
+    int WaterCount = DefaultPieceCounts[6];
+    int WaterBrickCount = DefaultPieceCounts[7];
+    int WaterGrainCount = DefaultPieceCounts[8];
+    int WaterLumberCount = DefaultPieceCounts[9];
+    int WaterOreCount = DefaultPieceCounts[10];
+    int WaterWoolCount = DefaultPieceCounts[11];
+    int WaterMarkCount = DefaultPieceCounts[12];
+    int PieTwoCount = DefaultPieceCounts[13];
+    int PieThreeCount = DefaultPieceCounts[14];
+    int PieFourCount = DefaultPieceCounts[15];
+    int PieFiveCount = DefaultPieceCounts[16];
+    int PieSixCount = DefaultPieceCounts[17];
+    int PieSevenCount = DefaultPieceCounts[18];
+    int PieEightCount = DefaultPieceCounts[19];
+    int PieNineCount = DefaultPieceCounts[20];
+    int PieTenCount = DefaultPieceCounts[21];
+    int PieElevenCount = DefaultPieceCounts[22];
+    int PieTwelveCount = DefaultPieceCounts[23];
 
     TFairRules Fair;
 
     const std::string& GetShape() const { return Shape; }
+    // The shape is a fixed island ("traditional", "large traditional"): it
+    // is always made of its own pieces, whatever the counts say.
     bool IsTraditionalShape() const;
 
     friend bool operator==(const TBoardSettings&, const TBoardSettings&) = default;
@@ -57,7 +61,7 @@ struct TCountKey {
     int TBoardSettings::*Field;
 };
 
-inline constexpr std::array<TCountKey, 24> CountKeys{{
+inline constexpr std::array<TCountKey, PieceCountCount> CountKeys{{
     {"Brick", &TBoardSettings::BrickCount},
     {"Grain", &TBoardSettings::GrainCount},
     {"Lumber", &TBoardSettings::LumberCount},
@@ -86,6 +90,9 @@ inline constexpr std::array<TCountKey, 24> CountKeys{{
 
 // Every one of the 24 counts set to value.
 void SetAllCounts(TBoardSettings& settings, int value);
+// The 24 counts set to those of a piece set, and read back.
+void SetPieceCounts(TBoardSettings& settings, const TPieceCounts& counts);
+TPieceCounts PieceCountsOf(const TBoardSettings& settings);
 
 inline constexpr std::array<std::string_view, 4> LandMassNames{{"any", "low", "medium", "high"}};
 

@@ -44,74 +44,66 @@ namespace {
 
 const std::string ThreeForOne = "    ?";
 
-struct TTraditionalCount {
-    const char* Text;
-    int Count;
-};
+// Land and plain water go into the pool in the order of the settings keys
+// (CountKeys), but a fixed island's in the traditional order: Grain, Wool,
+// Lumber, Ore, Brick, Desert, Water.
+constexpr std::array<std::size_t, 7> CustomLandOrder{{0, 1, 2, 3, 4, 5, 6}};
+constexpr std::array<std::size_t, 7> TraditionalLandOrder{{1, 4, 2, 3, 0, 5, 6}};
 
-constexpr std::array<TTraditionalCount, 7> TraditionalLand{{
-    {"Grain", 4}, {"Wool", 4}, {"Lumber", 4}, {"Ore", 3}, {"Brick", 3}, {"Desert", 1}, {"Water", 9},
-}};
-
-// Harbours in the same order on both sides: (resource, traditional count, custom field).
+// Harbours in the same order on both sides.
 struct THarbourRow {
     const char* Resource;
     const char* Ratio;
-    int Traditional;
-    int TBoardSettings::*Custom;
+    int TBoardSettings::*Count;
 };
 
 constexpr std::array<THarbourRow, 6> HarbourRows{{
-    {"Grain", "2:1", 1, &TBoardSettings::WaterGrainCount},
-    {"Wool", "2:1", 1, &TBoardSettings::WaterWoolCount},
-    {"Lumber", "2:1", 1, &TBoardSettings::WaterLumberCount},
-    {"Brick", "2:1", 1, &TBoardSettings::WaterBrickCount},
-    {"Ore", "2:1", 1, &TBoardSettings::WaterOreCount},
-    {nullptr, "3:1", 4, &TBoardSettings::WaterMarkCount},
+    {"Grain", "2:1", &TBoardSettings::WaterGrainCount},
+    {"Wool", "2:1", &TBoardSettings::WaterWoolCount},
+    {"Lumber", "2:1", &TBoardSettings::WaterLumberCount},
+    {"Brick", "2:1", &TBoardSettings::WaterBrickCount},
+    {"Ore", "2:1", &TBoardSettings::WaterOreCount},
+    {nullptr, "3:1", &TBoardSettings::WaterMarkCount},
 }};
 
 struct TNumberRow {
     const char* Number;
-    int Traditional;
-    int TBoardSettings::*Custom;
+    int TBoardSettings::*Count;
 };
 
 constexpr std::array<TNumberRow, 11> NumberRows{{
-    {"2", 1, &TBoardSettings::PieTwoCount},
-    {"3", 2, &TBoardSettings::PieThreeCount},
-    {"4", 2, &TBoardSettings::PieFourCount},
-    {"5", 2, &TBoardSettings::PieFiveCount},
-    {"6", 2, &TBoardSettings::PieSixCount},
-    {"7", 0, &TBoardSettings::PieSevenCount},
-    {"8", 2, &TBoardSettings::PieEightCount},
-    {"9", 2, &TBoardSettings::PieNineCount},
-    {"10", 2, &TBoardSettings::PieTenCount},
-    {"11", 2, &TBoardSettings::PieElevenCount},
-    {"12", 1, &TBoardSettings::PieTwelveCount},
+    {"2", &TBoardSettings::PieTwoCount},
+    {"3", &TBoardSettings::PieThreeCount},
+    {"4", &TBoardSettings::PieFourCount},
+    {"5", &TBoardSettings::PieFiveCount},
+    {"6", &TBoardSettings::PieSixCount},
+    {"7", &TBoardSettings::PieSevenCount},
+    {"8", &TBoardSettings::PieEightCount},
+    {"9", &TBoardSettings::PieNineCount},
+    {"10", &TBoardSettings::PieTenCount},
+    {"11", &TBoardSettings::PieElevenCount},
+    {"12", &TBoardSettings::PieTwelveCount},
 }};
 
 } // namespace
 
-void TPanelBoard::FillPools(const TBoardSettings& s, TPools& pools)
+void TPanelBoard::FillPools(const TBoardSettings& settings, TPools& pools)
 {
-    const bool traditional = s.IsTraditionalShape();
+    // A fixed island always has its own pieces.
+    const TFixedIsland* island = FindFixedIsland(settings.GetShape());
+    TBoardSettings s = settings;
+    if (island)
+        SetPieceCounts(s, island->Pieces->Counts);
     std::size_t plates = 0;
     for (std::size_t k = 0; k < 13; ++k) // land, water and harbours: the first 13 counts
         plates += static_cast<std::size_t>(std::max(0, s.*(CountKeys[k].Field)));
-    pools.Plates.reserve(traditional ? 37 : plates);
-    if (traditional) {
-        for (const auto& row : TraditionalLand)
-            AddPieces(pools.Plates, row.Count, row.Text);
-    } else {
-        // Custom land in the order of the settings keys: Brick, Grain, Lumber, Ore, Wool, Desert, Water.
-        for (std::size_t k = 0; k < 7; ++k)
-            AddPieces(pools.Plates, s.*(CountKeys[k].Field), std::string(CountKeys[k].Key));
-    }
+    pools.Plates.reserve(plates);
+    for (const std::size_t k : island ? TraditionalLandOrder : CustomLandOrder)
+        AddPieces(pools.Plates, s.*(CountKeys[k].Field), std::string(CountKeys[k].Key));
     for (const auto& row : HarbourRows)
-        AddPlates(pools.Plates, traditional ? row.Traditional : s.*(row.Custom), "Water",
-                  row.Resource ? row.Resource : ThreeForOne, row.Ratio);
+        AddPlates(pools.Plates, s.*(row.Count), "Water", row.Resource ? row.Resource : ThreeForOne, row.Ratio);
     for (const auto& row : NumberRows)
-        AddNumbers(pools.Numbers, traditional ? row.Traditional : s.*(row.Custom), row.Number);
+        AddNumbers(pools.Numbers, s.*(row.Count), row.Number);
 }
 
 // Draws entries at random from the pools as a list with deletion would: the

@@ -1,4 +1,4 @@
-// The traditional island, the walked shapes and the cross.
+// The fixed islands, the walked shapes and the cross.
 #include <array>
 
 #include "board_layout.h"
@@ -16,8 +16,8 @@ const TWalkedShape* FindWalkedShape(std::string_view name)
 
 bool TBoardLayout::RunLayout(std::string_view shape)
 {
-    if (SameText(shape, "traditional")) {
-        BuildTraditional();
+    if (const TFixedIsland* island = FindFixedIsland(shape)) {
+        BuildFixedIsland(*island);
         return true;
     }
     if (SameText(shape, "random"))
@@ -49,47 +49,80 @@ void TBoardLayout::ListPlacedWaters(std::vector<int>& list) const
 
 void TBoardLayout::BuildTraditional()
 {
-    TPlateList& plates = Board.Plates();
-    const int a = Board.HalfWidth(), pitch = Board.SideLength() + Board.PeakHeight();
+    BuildFixedIsland(FixedIslands[0]);
+}
 
-    // Land rows of 3, 4, 5, 4 and 3, top row first, west to east.
-    std::int32_t x = StartX + a, y = StartY + pitch;
-    int n = 0;
-    for (int i = 0; i < plates.Count(); ++i) {
-        if (!plates.IsLandPlate(i))
-            continue;
-        plates.Place(i, x, y);
-        switch (n) {
-        case 2: case 15: x -= 5 * a; y += pitch; break;
-        case 6: case 11: x -= 7 * a; y += pitch; break;
-        default: x += 2 * a; break;
-        }
-        ++n;
+std::vector<TPoint> IslandLandPositions(const TFixedIsland& island, const THexMetrics& m)
+{
+    // Row r (from 1) of length L starts L - 1 half widths west of the
+    // centre line, which runs one half width further east than the first
+    // row is long.
+    const int a = m.HalfWidth;
+    const int centre = StartX + island.LandRows[0] * a;
+    std::vector<TPoint> positions;
+    for (int r = 0; r < island.RowCount(); ++r) {
+        const int length = island.LandRows[static_cast<std::size_t>(r)];
+        const int y = StartY + (r + 1) * m.RowPitch();
+        for (int k = 0; k < length; ++k)
+            positions.push_back({centre - (length - 1) * a + 2 * k * a, y});
     }
+    return positions;
+}
 
-    // The ring of water: row 0, the west and east ends of rows 1 to 5, row 6.
-    struct TMove {
-        int dx; // in units of a
-        bool nextRow;
+std::vector<TPoint> IslandRingPositions(const TFixedIsland& island, const THexMetrics& m)
+{
+    const int a = m.HalfWidth;
+    const int rows = island.RowCount();
+    std::vector<TPoint> positions;
+    if (rows == 0)
+        return positions;
+    const std::vector<TPoint> land = IslandLandPositions(island, m);
+    // A row of water over (or under) a land row, from half a plate west of
+    // its first plate to half a plate east of its last.
+    const auto waterRow = [&](int landRow, int y) {
+        std::size_t first = 0;
+        for (int r = 0; r < landRow; ++r)
+            first += static_cast<std::size_t>(island.LandRows[static_cast<std::size_t>(r)]);
+        const int length = island.LandRows[static_cast<std::size_t>(landRow)];
+        for (int k = 0; k <= length; ++k)
+            positions.push_back({land[first].x - a + 2 * k * a, y});
     };
-    static constexpr std::array<TMove, 14> WaterMoves{{
-        {2, false}, {2, false}, {2, false}, {-7, true}, {8, false}, {-9, true}, {10, false},
-        {-11, true}, {12, false}, {-11, true}, {10, false}, {-9, true}, {8, false}, {-7, true},
-    }};
-    x = StartX;
-    y = StartY;
-    n = 0;
-    for (int i = 0; i < plates.Count(); ++i) {
-        if (!IsWater(plates[i]))
-            continue;
-        plates.Place(i, x, y);
-        const TMove move = n < static_cast<int>(WaterMoves.size()) ? WaterMoves[static_cast<std::size_t>(n)]
-                                                                   : TMove{2, false};
-        x += move.dx * a;
-        if (move.nextRow)
-            y += pitch;
-        ++n;
+    waterRow(0, StartY);
+    std::size_t first = 0;
+    for (int r = 0; r < rows; ++r) {
+        const int length = island.LandRows[static_cast<std::size_t>(r)];
+        const TPoint west = land[first], east = land[first + static_cast<std::size_t>(length) - 1];
+        positions.push_back({west.x - 2 * a, west.y});
+        positions.push_back({east.x + 2 * a, east.y});
+        first += static_cast<std::size_t>(length);
     }
+    waterRow(rows - 1, StartY + (rows + 1) * m.RowPitch());
+    return positions;
+}
+
+void TBoardLayout::BuildFixedIsland(const TFixedIsland& island)
+{
+    TPlateList& plates = Board.Plates();
+    const THexMetrics m = Board.Metrics();
+    // Land plates in list order fill the land positions top row first, west
+    // to east; water plates the ring. A plate beyond its positions (which
+    // the island's own pieces never give) goes on east along the last row.
+    const auto placeAll = [&](const std::vector<TPoint>& positions, bool water) {
+        std::size_t n = 0;
+        for (int i = 0; i < plates.Count(); ++i) {
+            if (plates.IsLandPlate(i) == water)
+                continue;
+            TPoint p = positions.empty() ? TPoint{StartX, StartY} : positions.back();
+            if (n < positions.size())
+                p = positions[n];
+            else if (!positions.empty())
+                p.x += static_cast<std::int32_t>(n + 1 - positions.size()) * 2 * m.HalfWidth;
+            plates.Place(i, p.x, p.y);
+            ++n;
+        }
+    };
+    placeAll(IslandLandPositions(island, m), false);
+    placeAll(IslandRingPositions(island, m), true);
     SetHarbourSides();
 }
 

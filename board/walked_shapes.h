@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <string_view>
 
+#include "fixed_islands.h"
 #include "plate.h"
 
 namespace vornia {
@@ -58,8 +59,8 @@ inline constexpr auto WalkedShapes = std::to_array<TWalkedShape>({
 });
 // clang-format on
 
-// The shapes with layouts of their own; the first two lead every list.
-inline constexpr std::array<std::string_view, 3> CodedShapes{{"traditional", "random", "cross"}};
+// The shapes with layouts of their own.
+inline constexpr std::array<std::string_view, 2> CodedShapes{{"random", "cross"}};
 
 namespace detail {
 
@@ -76,10 +77,13 @@ constexpr bool IsLowerName(std::string_view name)
 // traditional and random first, then the others in alphabetical order.
 constexpr auto ListShapeNames()
 {
-    std::array<std::string_view, CodedShapes.size() + WalkedShapes.size()> names{};
+    std::array<std::string_view, FixedIslands.size() + CodedShapes.size() + WalkedShapes.size()> names{};
     std::size_t n = 0;
+    names[n++] = FixedIslands[0].Name;
     for (std::string_view name : CodedShapes)
         names[n++] = name;
+    for (std::size_t i = 1; i < FixedIslands.size(); ++i)
+        names[n++] = FixedIslands[i].Name;
     for (const TWalkedShape& shape : WalkedShapes)
         names[n++] = shape.Name;
     std::sort(names.begin() + 2, names.end());
@@ -120,7 +124,7 @@ static_assert(detail::WalkedShapeRowsAreSound());
 
 // Every shape in the order of the options dialog (its picture index).
 inline constexpr auto ShapeNames = detail::ListShapeNames();
-static_assert(ShapeNames.size() == CodedShapes.size() + WalkedShapes.size());
+static_assert(ShapeNames.size() == FixedIslands.size() + CodedShapes.size() + WalkedShapes.size());
 static_assert(ShapeNames[0] == "traditional" && ShapeNames[1] == "random");
 
 // The row of a walked shape (letter case ignored), or nullptr.

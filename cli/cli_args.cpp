@@ -50,6 +50,15 @@ std::string ShapeList()
     return list;
 }
 
+// The piece set words, "3-4 or 5-6".
+std::string PieceSetWords()
+{
+    std::string words;
+    for (std::size_t i = 0; i < PieceSets.size(); ++i)
+        words += (i == 0 ? "" : i + 1 == PieceSets.size() ? " or " : ", ") + std::string(PieceSets[i].Word);
+    return words;
+}
+
 struct TParser {
     const std::vector<std::string>& Args;
     std::size_t Next = 1;
@@ -124,6 +133,15 @@ struct TParser {
             if (!IsKnownLandMass(value))
                 return Fail("unknown land mass '" + value + "' for --mass (any, low, medium or high)");
             a.Mass = value;
+            return true;
+        }
+        if (arg == "--pieces" && generate) {
+            if (!Value(arg, value))
+                return false;
+            const TPieceSet* set = FindPieceSet(value);
+            if (!set)
+                return Fail("unknown piece set '" + value + "' for --pieces (" + PieceSetWords() + ")");
+            a.Pieces = std::string(set->Word);
             return true;
         }
         if (arg == "--counts" && generate)
@@ -253,10 +271,11 @@ TCliParse ParseCliArgs(const std::vector<std::string>& args)
 
 std::string CliUsage()
 {
-    return R"(vornia-cli: generate, measure and draw boards without a window.
+    std::string usage = R"(vornia-cli: generate, measure and draw boards without a window.
 
   vornia-cli generate [--settings FILE.ini] [--shape NAME] [--mass any|low|medium|high]
-                      [--counts KEY=N,KEY=N,...] [--zoom 100|75|50] [--seed N]
+                      [--pieces 3-4|5-6] [--counts KEY=N,KEY=N,...]
+                      [--zoom 100|75|50] [--seed N]
                       [--out FILE.mirl] [--force]
                       [--png FILE.png] [--svg FILE.svg] [--pdf FILE.pdf] [--bw]
                       [--fair red,equal,resource,pips|all|none] [--balance]
@@ -264,9 +283,14 @@ std::string CliUsage()
                       --count N --out-dir DIR [--pdf BOOKLET.pdf]
       Makes one board as the first "Generate New Board" of a fresh run would:
       the settings start at their defaults, then FILE.ini is read, then the
-      options apply. Count keys are the settings keys (Brick, Grain, Lumber,
-      Ore, Wool, Desert, Water, waterBrick ... waterMark, pieTwo ... pieTwelve),
-      each 0 to 500. --seed N (0 to 86399999) makes every reseed read N
+      options apply. NAME is one of the shapes: @SHAPES@
+      "large traditional" is the island for five and six players.
+      --pieces sets all 24 counts to the
+      pieces for three or four players (3-4, the default counts) or for five
+      or six (5-6); --counts then changes single counts. Count keys are the
+      settings keys (Brick, Grain, Lumber, Ore, Wool, Desert, Water,
+      waterBrick ... waterMark, pieTwo ... pieTwelve), each 0 to 500. The
+      traditional islands always use their own pieces. --seed N (0 to 86399999) makes every reseed read N
       milliseconds, so the same arguments give the same board. --out writes the
       board file (an existing file only with --force); --png, --svg and --pdf
       draw the board's whole picture, any one or more of them. --fair chooses
@@ -305,6 +329,28 @@ neighbour pairs that break the first three fair-board rules.
 Exit status: 0 success, 1 a file could not be read or written, 2 usage
 error, 3 the board (or a board of a batch) could not be made.
 )";
+    // The shape names from their table, the lines filled to 78 columns.
+    const std::string marker = "@SHAPES@";
+    const std::size_t at = usage.find(marker);
+    const std::size_t lineStart = usage.rfind('\n', at) + 1;
+    std::string names;
+    std::size_t column = at - lineStart;
+    for (std::size_t i = 0; i < ShapeNames.size(); ++i) {
+        const std::string word = std::string(ShapeNames[i]) + (i + 1 < ShapeNames.size() ? "," : ".");
+        if (i > 0) {
+            if (column + 1 + word.size() > 78) {
+                names += "\n      ";
+                column = 6;
+            } else {
+                names += ' ';
+                ++column;
+            }
+        }
+        names += word;
+        column += word.size();
+    }
+    usage.replace(at, marker.size(), names);
+    return usage;
 }
 
 } // namespace vornia

@@ -18,6 +18,7 @@ struct TCliArgs {
     std::string SettingsFile;                      // generate --settings
     std::optional<std::string> Shape;              // generate, stats --shape
     std::optional<std::string> Mass;               // generate, stats --mass
+    std::optional<std::string> Pieces;             // generate --pieces: the word of a piece set
     std::vector<std::pair<std::string, int>> Counts; // generate --counts (keys as in the settings file)
     std::optional<int> Zoom;                       // generate, render --zoom
     std::optional<std::uint32_t> Seed;             // generate --seed

@@ -171,6 +171,10 @@ void ApplyBoardOptions(const TCliArgs& args, TBoardSettings& settings, int& zoom
         settings.Shape = *args.Shape;
     if (args.Mass)
         settings.MassDensity = *args.Mass;
+    // A piece set first, wherever it stands: single counts change it.
+    if (args.Pieces)
+        if (const TPieceSet* set = FindPieceSet(*args.Pieces))
+            SetPieceCounts(settings, set->Counts);
     for (const auto& [key, value] : args.Counts)
         for (const auto& k : CountKeys)
             if (k.Key == key)

@@ -7,8 +7,6 @@ namespace vornia {
 
 namespace {
 
-constexpr int TraditionalLandCount = 18;
-
 long long SumCounts(const TCountTexts& counts, int first, int count)
 {
     long long total = 0;
@@ -58,7 +56,16 @@ std::string ShapeExampleCaption(std::string_view shape)
 
 long long DiceNeeded(std::string_view shape, long long landTotal)
 {
-    return SameText(shape, "traditional") ? TraditionalLandCount : landTotal;
+    const TFixedIsland* island = FindFixedIsland(shape);
+    return island ? island->NumberedLand() : landTotal;
+}
+
+TCountTexts PieceSetTexts(const TPieceSet& set)
+{
+    TCountTexts texts;
+    for (std::size_t k = 0; k < texts.size(); ++k)
+        texts[k] = std::to_string(set.Counts[k]);
+    return texts;
 }
 
 std::optional<std::string> DiceShortageQuestion(std::string_view shape, long long landTotal,

@@ -58,13 +58,17 @@ bool LandMassShown(std::string_view shape);
 // ShapeIndex(shape).
 std::string ShapeExampleCaption(std::string_view shape);
 
-// Land tiles the dice must cover: 18 for "traditional", the land total
-// otherwise.
+// Land tiles the dice must cover: a fixed island's land but the desert (18
+// for "traditional", 28 for "large traditional"), the land total otherwise.
 long long DiceNeeded(std::string_view shape, long long landTotal);
 // The question to ask before accepting fewer dice than needed, or nothing
 // when there are enough.
 std::optional<std::string> DiceShortageQuestion(std::string_view shape, long long landTotal,
                                                 long long diceTotal);
+
+// The count edits' texts for a piece set (the buttons "3–4 Players" and
+// "5–6 Players").
+TCountTexts PieceSetTexts(const TPieceSet& set);
 
 // The settings as the dialog is filled with them.
 TOptionsValues OptionsFromSettings(const TBoardSettings& settings);

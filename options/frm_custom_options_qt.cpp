@@ -138,7 +138,8 @@ TfrmCustomOptions::TfrmCustomOptions(QWidget* parent) : QDialog(parent, Qt::Tool
 void TfrmCustomOptions::CreateControls()
 {
     // Created in the order of the Tab key (Qt follows the order of creation):
-    // the shape group, Dice Tiles, Land, Water, Fair Board, then OK and Cancel.
+    // the shape group, Dice Tiles, Land, Water, Fair Board, OK and Cancel,
+    // then the piece-set buttons.
     pnlMainLeft = MakePanel(this, 0, 0, LeftWidth, ClientHeight - BottomHeight);
     pnlClient = MakePanel(pnlMainLeft, 0, 0, LeftWidth, ClientPanelHeight);
     grpShape =
@@ -203,6 +204,16 @@ void TfrmCustomOptions::CreateControls()
                            QT_TRANSLATE_NOOP("TfrmCustomOptions", "Cancel"));
     btnCancel->setGeometry(CancelLeft, 5, 80, 20);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    // At the left of the strip; never the default button, so that Enter
+    // still means OK wherever the focus is.
+    for (std::size_t i = 0; i < PieceSets.size(); ++i) {
+        const std::string_view caption = PieceSets[i].Caption;
+        btnPieceSet[i] = WithSource(new TmirlButton(ToQString(caption), pnlBottom), caption.data(), trc::Window);
+        btnPieceSet[i]->setGeometry(5 + static_cast<int>(i) * 85, 5, 80, 20);
+        btnPieceSet[i]->setAutoDefault(false);
+        connect(btnPieceSet[i], &QPushButton::clicked, this, [this, i] { btnPieceSetClick(PieceSets[i]); });
+    }
 }
 
 void TfrmCustomOptions::CreateCountEdits()
@@ -558,6 +569,15 @@ void TfrmCustomOptions::LandExit(TmirlEdit* sender)
 void TfrmCustomOptions::DieExit(TmirlEdit* sender)
 {
     sender->SetText(ToQString(NormalisedCountText(sender->Text().toStdString())));
+    UpdateDiceTotal();
+}
+
+void TfrmCustomOptions::btnPieceSetClick(const TPieceSet& set)
+{
+    const TCountTexts texts = PieceSetTexts(set);
+    for (int i = 0; i < CountEditCount; ++i)
+        CountEdits[i]->SetText(ToQString(texts[i]));
+    UpdateLandTotal();
     UpdateDiceTotal();
 }
 

@@ -68,6 +68,8 @@ public:
     QWidget* pnlBottom = nullptr;
     TmirlButton* btnOk = nullptr;
     TmirlButton* btnCancel = nullptr;
+    // One per piece set, in the order of PieceSets.
+    std::array<TmirlButton*, PieceSets.size()> btnPieceSet{};
     QWidget* pnlImage = nullptr;
     QLabel* lblShapeExample = nullptr;
     QLabel* imgBoard = nullptr;
@@ -125,6 +127,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // Fills the 24 count edits with the set's counts (the shape stays).
+    void btnPieceSetClick(const TPieceSet& set);
     void RecordDesign();
     // Widens the controls whose translated text does not fit, and with them
     // the groups, the panels and the dialog; the controls beside a widened

@@ -433,6 +433,14 @@
         <source>high</source>
         <translation>hoch</translation>
     </message>
+    <message>
+        <source>large traditional</source>
+        <translation>traditionell (groß)</translation>
+    </message>
+    <message>
+        <source>New large traditional %1</source>
+        <translation>Neues großes traditionelles Spielbrett %1</translation>
+    </message>
 </context>
 <context>
     <name>TfrmAbout</name>
@@ -775,6 +783,14 @@ Wenn Sie Nein wählen, können Sie die Suche später unter Optionen einschalten.
     <message>
         <source>Sorry, this file holds no board.</source>
         <translation>Diese Datei enthält leider kein Spielbrett.</translation>
+    </message>
+    <message>
+        <source>3–4 Players</source>
+        <translation>3–4 Spieler</translation>
+    </message>
+    <message>
+        <source>5–6 Players</source>
+        <translation>5–6 Spieler</translation>
     </message>
 </context>
 </TS>

@@ -433,6 +433,14 @@
         <source>high</source>
         <translation>forte</translation>
     </message>
+    <message>
+        <source>large traditional</source>
+        <translation>grand traditionnel</translation>
+    </message>
+    <message>
+        <source>New large traditional %1</source>
+        <translation>Nouveau grand plateau traditionnel %1</translation>
+    </message>
 </context>
 <context>
     <name>TfrmAbout</name>
@@ -775,6 +783,14 @@ Si vous choisissez Non, vous pourrez l&apos;activer plus tard dans Options.</tra
     <message>
         <source>Sorry, this file holds no board.</source>
         <translation>Désolé, ce fichier ne contient aucun plateau.</translation>
+    </message>
+    <message>
+        <source>3–4 Players</source>
+        <translation>3–4 joueurs</translation>
+    </message>
+    <message>
+        <source>5–6 Players</source>
+        <translation>5–6 joueurs</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,7 @@
 #include "core_bridge.h"
 
+#include <utility>
+
 #include "board/fair_rules.h"
 #include "board/panel_board.h"
 #include "board/random_source.h"
@@ -34,6 +36,23 @@ void TakeResult(TWebBoard& board, const TPanelBoard& panel, const TGenerationRes
     board.BoardFile = ini.ToText();
 }
 
+// The first of the tool's words that only make sense for its files and
+// exports; empty when there is none.
+std::string_view ExportWord(const TCliArgs& args)
+{
+    const std::pair<bool, std::string_view> words[] = {
+        {args.BlackAndWhite, "--bw"},     {!args.PngFile.empty(), "--png"},
+        {!args.SvgFile.empty(), "--svg"}, {!args.PdfFile.empty(), "--pdf"},
+        {!args.OutFile.empty(), "--out"}, {!args.OutDir.empty(), "--out-dir"},
+        {args.Force, "--force"},          {!args.SettingsFile.empty(), "--settings"},
+        {args.Balance, "--balance"},
+    };
+    for (const auto& [given, word] : words)
+        if (given)
+            return word;
+    return {};
+}
+
 } // namespace
 
 TWebBoard GenerateWebBoard(const std::vector<std::string>& words, TPanelBoard& panel)
@@ -47,12 +66,18 @@ TWebBoard GenerateWebBoard(const std::vector<std::string>& words, TPanelBoard& p
         return board;
     }
     const TCliArgs& args = parse.Args;
+    // A board is made from its request alone: words for files and pictures
+    // (black and white is a way of drawing, not of making) are not the
+    // module's to take.
+    if (const std::string_view word = ExportWord(args); !word.empty()) {
+        board.Error = std::string(word) + " is for the tool's files, not for making a board";
+        return board;
+    }
     // The tool's defaults rather than a settings file, then the words.
     TBoardSettings settings;
     int zoom = 100;
     ApplyBoardOptions(args, settings, zoom);
     board.Seed = *args.Seed;
-    board.BlackAndWhite = args.BlackAndWhite;
     board.Zoom = zoom;
 
     TRandomSource random;

@@ -25,12 +25,12 @@ struct TWebBoard {
     std::string Balance;
     std::string BoardFile; // the board file's bytes, as the tool's --out writes them
     int Zoom = 100;
-    bool BlackAndWhite = false;
     std::uint32_t Seed = 0;
 };
 
 // A board made as `vornia-cli generate WORDS` makes it, from the tool's
-// defaults rather than any settings file; words must hold a --seed. The
+// defaults rather than any settings file; words must hold a --seed and no
+// word of the tool's files and pictures (--bw, --png, --out, ...). The
 // panel is the visit's: it numbers the boards of the visit, as the desktop's
 // names the boards of its run ("New cross 3").
 TWebBoard GenerateWebBoard(const std::vector<std::string>& words, TPanelBoard& panel);

@@ -53,8 +53,7 @@ std::string BoardJson(const TWebBoard& board)
     return "{\"made\":" + std::string(board.Made ? "true" : "false") + ",\"error\":" + Quoted(board.Error) +
            ",\"failure\":" + Quoted(board.Failure) + ",\"name\":" + Quoted(board.Name) + ",\"panels\":[" + panels +
            "],\"attempts\":" + Quoted(board.Attempts) + ",\"balance\":" + Quoted(board.Balance) +
-           ",\"zoom\":" + std::to_string(board.Zoom) + ",\"bw\":" + (board.BlackAndWhite ? "true" : "false") +
-           ",\"seed\":" + std::to_string(board.Seed) + "}";
+           ",\"zoom\":" + std::to_string(board.Zoom) + ",\"seed\":" + std::to_string(board.Seed) + "}";
 }
 
 void Keep(TWebBoard board)
@@ -98,10 +97,13 @@ EMSCRIPTEN_KEEPALIVE int vn_board_size()
     return static_cast<int>(BoardBytes.size());
 }
 
-// The shapes, land masses, counts and rules the page offers, and its limits.
+// The shapes, land masses, counts and rules the page offers, and its limits;
+// the piece sets of the players' buttons (the 24 counts in the order of
+// "counts"); the fixed islands, which take no counts, with the number of
+// land tiles their dice cover.
 EMSCRIPTEN_KEEPALIVE const char* vn_tables()
 {
-    std::string shapes, masses, counts, rules;
+    std::string shapes, masses, counts, rules, pieceSets, islands;
     for (const auto& name : ShapeNames)
         shapes += (shapes.empty() ? "" : ",") + Quoted(name);
     for (const auto& name : LandMassNames)
@@ -113,8 +115,19 @@ EMSCRIPTEN_KEEPALIVE const char* vn_tables()
     for (const auto& row : FairRuleRows)
         rules += (rules.empty() ? "" : ",") + std::string("{\"word\":") + Quoted(row.Word) +
                  ",\"caption\":" + Quoted(row.Caption) + "}";
+    for (const auto& set : PieceSets) {
+        std::string numbers;
+        for (const int n : set.Counts)
+            numbers += (numbers.empty() ? "" : ",") + std::to_string(n);
+        pieceSets += (pieceSets.empty() ? "" : ",") + std::string("{\"word\":") + Quoted(set.Word) +
+                     ",\"caption\":" + Quoted(set.Caption) + ",\"counts\":[" + numbers + "]}";
+    }
+    for (const auto& island : FixedIslands)
+        islands += (islands.empty() ? "" : ",") + std::string("{\"name\":") + Quoted(island.Name) +
+                   ",\"dice\":" + std::to_string(island.NumberedLand()) + "}";
     Result = "{\"shapes\":[" + shapes + "],\"masses\":[" + masses + "],\"counts\":[" + counts + "],\"rules\":[" +
-             rules + "],\"maxCount\":" + std::to_string(MaxPieceCount) +
+             rules + "],\"pieceSets\":[" + pieceSets + "],\"fixedIslands\":[" + islands +
+             "],\"maxCount\":" + std::to_string(MaxPieceCount) +
              ",\"maxPictureSide\":" + std::to_string(MaxPictureSide) + "}";
     return Result.c_str();
 }

@@ -96,6 +96,44 @@ TEST_F(Generation, TraditionalBoardIsNamedCountedAndDealt)
     EXPECT_EQ(panel.Registry().Boards().size(), 2u);
 }
 
+// The island for five and six players is made of its own pieces whatever
+// the counts say, and its numbers cover every land plate but the deserts.
+TEST_F(Generation, LargeTraditionalHasItsOwnPieces)
+{
+    settings.Shape = "large traditional";
+    SetAllCounts(settings, 500);
+    const TGenerationResult made = Generate();
+    ASSERT_TRUE(made.Made);
+    EXPECT_EQ(made.Name, "[New large traditional 1]");
+    std::map<std::string, int> kinds, numbers;
+    for (const auto& e : panel.Plates().All()) {
+        const auto& p = e.Plate;
+        EXPECT_TRUE(p.Placed);
+        ++kinds[IsHarbour(p) ? p.TradeRatio + p.TradeResource : p.Kind];
+        if (IsLand(p) && !IsDesert(p))
+            ++numbers[p.Number];
+    }
+    EXPECT_EQ(kinds, (std::map<std::string, int>{{"Grain", 6},
+                                                 {"Wool", 6},
+                                                 {"Lumber", 6},
+                                                 {"Ore", 5},
+                                                 {"Brick", 5},
+                                                 {"Desert", 2},
+                                                 {"Water", 11},
+                                                 {"2:1Grain", 1},
+                                                 {"2:1Wool", 2},
+                                                 {"2:1Lumber", 1},
+                                                 {"2:1Brick", 1},
+                                                 {"2:1Ore", 1},
+                                                 {"3:1    ?", 5}}));
+    EXPECT_EQ(
+        numbers,
+        (std::map<std::string, int>{
+            {"2", 2}, {"3", 3}, {"4", 3}, {"5", 3}, {"6", 3}, {"8", 3}, {"9", 3}, {"10", 3}, {"11", 3}, {"12", 2}}));
+    EXPECT_EQ(made.Stats.PlainWaters, 11);
+    EXPECT_EQ(made.Stats.Attempts, 0);
+}
+
 TEST_F(Generation, ShapeKeepsItsCapitalsInTheName)
 {
     settings.Shape = "Dog Leg";
@@ -196,7 +234,8 @@ TEST(GenerationProperties, EveryShapeConservesPlatesAndTurnsHarboursToLand)
             panel.GenerateBoard(settings, 100, random);
             ASSERT_EQ(panel.Registry().Boards().size(), 1u);
             const TPlateList& plates = panel.Plates();
-            const int expected = shape == "traditional" ? 37 : 19 + 30 + 9;
+            // A fixed island has its own pieces whatever the counts.
+            const int expected = shape == "traditional" ? 37 : shape == "large traditional" ? 52 : 19 + 30 + 9;
             ASSERT_EQ(plates.Count(), expected);
             std::set<std::pair<int, int>> seen;
             for (const auto& e : plates.All()) {

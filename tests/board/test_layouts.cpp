@@ -167,6 +167,75 @@ TEST_F(LayoutTest, TraditionalRingAndLandPositions)
     }
 }
 
+// The island of rows 3, 4, 5, 4, 3 stands where the traditional island has
+// always stood, at every zoom: its rows written out as the game has them.
+TEST_F(LayoutTest, FixedIslandRowsGiveTheTraditionalPositionsAtEveryZoom)
+{
+    ASSERT_EQ(FixedIslands[0].Name, "traditional");
+    for (const int zoom : {100, 75, 50}) {
+        SCOPED_TRACE(zoom);
+        const THexMetrics m = MetricsAtZoom(zoom);
+        const int a = m.HalfWidth;
+        const auto at = [&](int x, int row) { return TPoint{x, 50 + row * m.RowPitch()}; };
+        const std::vector<TPoint> land{
+            at(150 + a, 1), at(150 + 3 * a, 1), at(150 + 5 * a, 1),                                         //
+            at(150, 2),     at(150 + 2 * a, 2), at(150 + 4 * a, 2), at(150 + 6 * a, 2),                     //
+            at(150 - a, 3), at(150 + a, 3),     at(150 + 3 * a, 3), at(150 + 5 * a, 3), at(150 + 7 * a, 3), //
+            at(150, 4),     at(150 + 2 * a, 4), at(150 + 4 * a, 4), at(150 + 6 * a, 4),                     //
+            at(150 + a, 5), at(150 + 3 * a, 5), at(150 + 5 * a, 5),
+        };
+        const std::vector<TPoint> ring{
+            at(150, 0),         at(150 + 2 * a, 0), at(150 + 4 * a, 0), at(150 + 6 * a, 0), //
+            at(150 - a, 1),     at(150 + 7 * a, 1), at(150 - 2 * a, 2), at(150 + 8 * a, 2), //
+            at(150 - 3 * a, 3), at(150 + 9 * a, 3), at(150 - 2 * a, 4), at(150 + 8 * a, 4), //
+            at(150 - a, 5),     at(150 + 7 * a, 5),                                         //
+            at(150, 6),         at(150 + 2 * a, 6), at(150 + 4 * a, 6), at(150 + 6 * a, 6),
+        };
+        EXPECT_EQ(IslandLandPositions(FixedIslands[0], m), land);
+        EXPECT_EQ(IslandRingPositions(FixedIslands[0], m), ring);
+
+        // The layout puts the plates there in list order, land and water apart.
+        panel.Registry().NewPlateList();
+        panel.SetZoom(zoom);
+        AddPlates(2, "Water");
+        AddPlates(19, "Wool");
+        AddPlates(16, "Water", "Brick");
+        layout.BuildTraditional();
+        for (int i = 0; i < 37; ++i) {
+            const TResourcePlate& p = panel.Plates()[i];
+            EXPECT_EQ((TPoint{p.X, p.Y}), i < 2 ? ring[i] : i < 21 ? land[i - 2] : ring[i - 19]) << i;
+        }
+    }
+}
+
+// The island for five and six players: seven land rows from 3 to 6 plates
+// in a ring of 22, every harbour facing the land.
+TEST_F(LayoutTest, LargeTraditionalRowsAndRing)
+{
+    const TFixedIsland* island = FindFixedIsland("LARGE traditional");
+    ASSERT_NE(island, nullptr);
+    AddPlates(30, "Ore");
+    AddPlates(22, "Water", "Grain");
+    layout.BuildFixedIsland(*island);
+    EXPECT_EQ(LandRows(panel.Plates()), (std::vector<int>{3, 4, 5, 6, 5, 4, 3}));
+    EXPECT_EQ(PlacedPositions().size(), 52u);
+    const int a = 39, pitch = 68;
+    // Rows start at 150 + (4 - L) half widths; the widest row has water at both ends.
+    EXPECT_EQ(panel.Plates()[12].X, 150 - 2 * a);
+    EXPECT_EQ(panel.Plates()[12].Y, 50 + 4 * pitch);
+    const std::vector<TPoint> ring = IslandRingPositions(*island, panel.Metrics());
+    EXPECT_EQ(ring[10], (TPoint{150 - 4 * a, 50 + 4 * pitch}));
+    EXPECT_EQ(ring[11], (TPoint{150 + 10 * a, 50 + 4 * pitch}));
+    EXPECT_EQ(ring.back(), (TPoint{150 + 6 * a, 50 + 8 * pitch}));
+    for (int i = 30; i < 52; ++i) {
+        const TResourcePlate& harbour = panel.Plates()[i];
+        EXPECT_EQ((TPoint{harbour.X, harbour.Y}), ring[static_cast<std::size_t>(i - 30)]);
+        const int faced = panel.Plates().IndexedLandPlateAt(StepXAtZoom(harbour.X, harbour.Border, 100),
+                                                            StepYAtZoom(harbour.Y, harbour.Border, 100));
+        EXPECT_GE(faced, 0) << i;
+    }
+}
+
 TEST_F(LayoutTest, TraditionalAtHalfZoom)
 {
     panel.SetZoom(50);

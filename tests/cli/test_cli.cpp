@@ -52,6 +52,9 @@ TEST(CliArgs, UsageErrorsNameTheBadArgument)
         {{"generate", "--counts", "Gold=3"}, "'Gold'"},
         {{"generate", "--counts", "Brick"}, "'Brick'"},
         {{"generate", "--counts", "Brick=2,"}, "''"},
+        {{"generate", "--pieces", "7-8"}, "'7-8' for --pieces (3-4 or 5-6)"},
+        {{"generate", "--pieces"}, "--pieces"},
+        {{"stats", "a.mirl", "--pieces", "5-6"}, "'--pieces'"},
         {{"generate", "--bw"}, "--bw"},
         {{"generate", "extra"}, "'extra'"},
         {{"stats"}, "missing board file"},
@@ -203,6 +206,55 @@ TEST_F(CliRun, SameSeedSameFileAndStatsReadItBack)
     }
 }
 
+// The board of the large island, as the window's status bar shows it.
+TEST_F(CliRun, LargeTraditionalPrintsItsPanels)
+{
+    std::string out;
+    ASSERT_EQ(Run({"generate", "--shape", "Large Traditional", "--seed", "1"}, &out), ExitOk);
+    EXPECT_EQ(Lines(out),
+              (std::vector<std::string>{"[New large traditional 1]", "shape: large traditional", "plain waters: 11",
+                                        "land mass: any", "mass stats: 1.93 - 4.73 - 4.73  (high)", "Attempts: 0"}));
+}
+
+// A piece set is the 24 counts written out, wherever --pieces stands; the
+// settings file comes first and --counts last.
+TEST_F(CliRun, PieceSetIsItsCountsWrittenOut)
+{
+    std::string written;
+    for (std::size_t k = 0; k < CountKeys.size(); ++k)
+        written += (k ? "," : "") + std::string(CountKeys[k].Key) + "=" + std::to_string(PieceSets[1].Counts[k]);
+    const std::string ini = Path("s.ini");
+    std::ofstream(ini) << "[settings]\r\nBrick=40\r\npieTwo=9\r\n";
+    for (const char* shape : {"random", "cross"}) {
+        SCOPED_TRACE(shape);
+        const std::string a = Path("a.mirl"), b = Path("b.mirl"), c = Path("c.mirl");
+        std::string byCounts, bySet, withSettings;
+        ASSERT_EQ(Run({"generate", "--shape", shape, "--seed", "77", "--counts", written.c_str(), "--out", a.c_str(),
+                       "--force"},
+                      &byCounts),
+                  ExitOk);
+        ASSERT_EQ(Run({"generate", "--counts", "pieTwo=2", "--shape", shape, "--pieces", "5-6", "--seed", "77", "--out",
+                       b.c_str(), "--force"},
+                      &bySet),
+                  ExitOk);
+        ASSERT_EQ(Run({"generate", "--settings", ini.c_str(), "--pieces", "5-6", "--shape", shape, "--seed", "77",
+                       "--out", c.c_str(), "--force"},
+                      &withSettings),
+                  ExitOk);
+        EXPECT_EQ(byCounts, bySet);
+        EXPECT_EQ(Read(a), Read(b));
+        EXPECT_EQ(Read(a), Read(c));
+    }
+    // 3-4 is the default set.
+    std::string defaults, set;
+    ASSERT_EQ(Run({"generate", "--shape", "cross", "--seed", "5"}, &defaults), ExitOk);
+    ASSERT_EQ(Run({"generate", "--shape", "cross", "--seed", "5", "--counts", "Brick=9", "--pieces", "3-4"}, &set),
+              ExitOk);
+    EXPECT_NE(defaults, set);
+    ASSERT_EQ(Run({"generate", "--shape", "cross", "--seed", "5", "--pieces", "3-4"}, &set), ExitOk);
+    EXPECT_EQ(defaults, set);
+}
+
 TEST_F(CliRun, SettingsFileThenOptions)
 {
     const std::string ini = Path("s.ini");
@@ -249,7 +301,7 @@ TEST_F(CliRun, MessagesSayWhatIsWrongAndShapesTakeTheTablesSpelling)
     std::string everyShape;
     for (const std::string_view shape : ShapeNames)
         everyShape += (everyShape.empty() ? "(" : ", ") + std::string(shape);
-    EXPECT_EQ(ShapeNames.size(), 13u);
+    EXPECT_EQ(ShapeNames.size(), 14u);
     EXPECT_NE(unknown.Error.find(everyShape + ")"), std::string::npos) << unknown.Error;
 
     const std::string folder = Path("boards");

@@ -289,9 +289,9 @@ INSTANTIATE_TEST_SUITE_P(Manifest, Golden, ::testing::ValuesIn(ReadManifest()),
 TEST(GoldenManifest, CoversEveryShapeLandMassAndZoom)
 {
     const auto cases = ReadManifest();
-    EXPECT_EQ(cases.size(), 60u);
+    EXPECT_EQ(cases.size(), 66u);
     std::set<std::string> names, shapes, masses, zooms;
-    bool custom = false, all500 = false;
+    bool custom = false, all500 = false, pieces = false;
     for (const auto& c : cases) {
         EXPECT_TRUE(names.insert(c.Name).second) << c.Name;
         for (std::size_t i = 0; i + 1 < c.Args.size(); ++i) {
@@ -303,6 +303,8 @@ TEST(GoldenManifest, CoversEveryShapeLandMassAndZoom)
                 masses.insert(value);
             else if (option == "--zoom")
                 zooms.insert(value);
+            else if (option == "--pieces")
+                pieces = true;
             else if (option == "--counts")
                 (value.find("pieTwelve=500") != std::string::npos ? all500 : custom) = true;
         }
@@ -314,6 +316,7 @@ TEST(GoldenManifest, CoversEveryShapeLandMassAndZoom)
     EXPECT_EQ(zooms, (std::set<std::string>{"100", "75", "50"}));
     EXPECT_TRUE(custom);
     EXPECT_TRUE(all500);
+    EXPECT_TRUE(pieces);
 }
 
 } // namespace

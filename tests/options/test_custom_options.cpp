@@ -61,9 +61,15 @@ TEST(CustomOptions, ControlsFollowTheShape)
         bool editable;
         bool landMass;
     } rows[] = {
-        {"random", true, true},       {"Random", true, true},     {"cross", true, false},
-        {"CROSS", true, false},       {"albatross", false, false}, {"traditional", false, false},
-        {"lesser great lakes", false, false}, {"", false, false},
+        {"random", true, true},
+        {"Random", true, true},
+        {"cross", true, false},
+        {"CROSS", true, false},
+        {"albatross", false, false},
+        {"traditional", false, false},
+        {"lesser great lakes", false, false},
+        {"large traditional", false, false},
+        {"", false, false},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.shape);
@@ -92,6 +98,8 @@ TEST(CustomOptions, DiceShortageQuestion)
         {"traditional needs 18 whatever the land says", "traditional", 30, 17, "18"},
         {"traditional with 18 dice is enough", "traditional", 30, 18, nullptr},
         {"traditional ignores a small land total", "Traditional", 2, 17, "18"},
+        {"the large island needs 28", "large traditional", 19, 27, "28"},
+        {"the large island with 28 dice is enough", "Large Traditional", 40, 28, nullptr},
         {"random needs its land total", "random", 19, 18, "19"},
         {"random with as many dice as land", "random", 19, 19, nullptr},
         {"more dice than land", "wolf", 10, 18, nullptr},

@@ -97,6 +97,9 @@ TEST_F(CustomOptionsDialog, LaidOutAsDesigned)
         // OK and Cancel keep their distance from the bottom-right corner.
         {"btnOk", Dialog->btnOk, {943 - 175, bottom + 5, 80, 20}},
         {"btnCancel", Dialog->btnCancel, {943 - 90, bottom + 5, 80, 20}},
+        // The player buttons at the strip's left.
+        {"btnPieceSet 3-4", Dialog->btnPieceSet[0], {5, bottom + 5, 80, 20}},
+        {"btnPieceSet 5-6", Dialog->btnPieceSet[1], {90, bottom + 5, 80, 20}},
         {"imgBoard", Dialog->imgBoard, {480 + 5, 50, 219, 187}},
         {"grpShape", Dialog->grpShape, {5, 5, 461, 51}},
         {"cboShape", Dialog->cboShape, {5 + 10, 5 + 17, 220, 23}},
@@ -129,7 +132,9 @@ TEST_F(CustomOptionsDialog, ListsInTheirOrder)
     for (auto name : ShapeNames)
         shapes.append(ToQString(name));
     EXPECT_EQ(Dialog->cboShape->Items(), shapes);
-    EXPECT_EQ(shapes.at(11), QStringLiteral("valley"));
+    // The large island among the others by the alphabet: the later indices shift.
+    EXPECT_EQ(shapes.at(7), QStringLiteral("large traditional"));
+    EXPECT_EQ(shapes.at(12), QStringLiteral("valley"));
     EXPECT_EQ(Dialog->cboLandMass->Items(),
               QStringList({QStringLiteral("any"), QStringLiteral("low"), QStringLiteral("medium"),
                            QStringLiteral("high")}));
@@ -185,16 +190,17 @@ TEST_F(CustomOptionsDialog, ControlsFollowTheChosenShape)
 TEST_F(CustomOptionsDialog, ValleyShowsItsPicture)
 {
     Open();
-    Dialog->cboShape->SetItemIndex(11);
+    const int valleyIndex = ShapeIndex("valley");
+    Dialog->cboShape->SetItemIndex(valleyIndex);
     EXPECT_EQ(Dialog->lblShapeExample->text(), QStringLiteral("valley example:"));
     // Drawn for the screen: also run at a scale factor of 2 (CMakeLists.txt).
     const qreal ratio = Dialog->imgBoard->devicePixelRatioF();
     const QImage shown = Dialog->imgBoard->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage valley = ShapeExampleImage(11, ratio).convertToFormat(QImage::Format_RGB32);
+    const QImage valley = ShapeExampleImage(valleyIndex, ratio).convertToFormat(QImage::Format_RGB32);
     ASSERT_FALSE(valley.isNull());
     EXPECT_EQ(shown, valley);
     EXPECT_EQ(shown.size(), QSize(219, 187) * ratio);
-    EXPECT_NE(shown, ShapeExampleImage(12, ratio).convertToFormat(QImage::Format_RGB32));
+    EXPECT_NE(shown, ShapeExampleImage(ShapeIndex("wolf"), ratio).convertToFormat(QImage::Format_RGB32));
 }
 
 TEST_F(CustomOptionsDialog, LandAndDiceEditsAreNormalisedWhenLeft)
@@ -242,6 +248,8 @@ TEST_F(CustomOptionsDialog, TabVisitsTheGroupsInOrder)
         expected.push_back(box);
     expected.push_back(Dialog->btnOk);
     expected.push_back(Dialog->btnCancel);
+    for (auto* button : Dialog->btnPieceSet)
+        expected.push_back(button);
 
     Dialog->cboShape->setFocus();
     for (std::size_t i = 0; i < expected.size(); ++i) {
@@ -290,6 +298,53 @@ TEST_F(CustomOptionsDialog, TraditionalAsksForEighteenDice)
     Answer = true;
     QTest::mouseClick(Dialog->btnOk, Qt::LeftButton);
     EXPECT_EQ(Questions.size(), 2);
+    EXPECT_EQ(Dialog->result(), QDialog::Accepted);
+}
+
+// "5–6 Players" and "3–4 Players" fill the 24 counts and the totals but
+// leave the shape; Enter on either still means OK.
+TEST_F(CustomOptionsDialog, PlayerButtonsFillTheCounts)
+{
+    Settings.Shape = "cross";
+    Settings.PieSevenCount = 4;
+    Open();
+    EXPECT_EQ(Dialog->btnPieceSet[1]->text(), QStringLiteral("5–6 Players"));
+    QTest::mouseClick(Dialog->btnPieceSet[1], Qt::LeftButton);
+    QStringList large;
+    for (const int n : PieceSets[1].Counts)
+        large.append(QString::number(n));
+    EXPECT_EQ(AllCountTexts(), large);
+    EXPECT_EQ(Dialog->lblTotalLandValue->text(), QStringLiteral("28"));
+    EXPECT_EQ(Dialog->lblTotalDieValue->text(), QStringLiteral("28"));
+    EXPECT_EQ(Dialog->GetShapeText(), QStringLiteral("cross"));
+
+    Dialog->btnPieceSet[0]->setFocus();
+    Press(Qt::Key_Space);
+    EXPECT_EQ(Dialog->lblTotalLandValue->text(), QStringLiteral("18"));
+    EXPECT_EQ(Dialog->GetCountText(FirstDiceCount + 5), QStringLiteral("0"));
+    for (auto* button : Dialog->btnPieceSet)
+        EXPECT_FALSE(button->isDefault() || button->autoDefault());
+    Press(Qt::Key_Return);
+    EXPECT_EQ(Dialog->result(), QDialog::Accepted);
+    TBoardSettings stored;
+    StoreOptions(Dialog->GetOptions(), stored);
+    EXPECT_EQ(PieceCountsOf(stored), DefaultPieceCounts);
+}
+
+TEST_F(CustomOptionsDialog, LargeTraditionalAsksForTwentyEightDice)
+{
+    Settings.Shape = "large traditional";
+    Open();
+    EXPECT_TRUE(LandAndWaterReadOnly());
+    EXPECT_TRUE(Dialog->lblNote->isVisible());
+    EXPECT_EQ(Dialog->lblShapeExample->text(), QStringLiteral("large traditional example:"));
+    Answer = false;
+    QTest::mouseClick(Dialog->btnOk, Qt::LeftButton);
+    ASSERT_EQ(Questions.size(), 1);
+    EXPECT_EQ(Questions.at(0), QuestionStart + QStringLiteral("28). Continue?"));
+    QTest::mouseClick(Dialog->btnPieceSet[1], Qt::LeftButton);
+    QTest::mouseClick(Dialog->btnOk, Qt::LeftButton);
+    EXPECT_EQ(Questions.size(), 1);
     EXPECT_EQ(Dialog->result(), QDialog::Accepted);
 }
 

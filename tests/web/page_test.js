@@ -32,6 +32,22 @@ async function lines(page) {
   const s = await statusOf(page);
   return [s.name, ...s.panels, s.message];
 }
+// The blue pixels of the board on the screen (water, in colour), and all
+// that are not the panel's white or grey.
+async function canvasColours(page) {
+  await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
+  return page.evaluate(() => {
+    const canvas = document.getElementById('imgBoard');
+    const data = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+    let blue = 0, drawn = 0;
+    for (let i = 0; i < data.length; i += 4) {
+      if (data[i + 3] === 0) continue;
+      if (data[i + 2] > 150 && data[i] < 100 && data[i + 1] < 100) ++blue;
+      if (data[i] < 200) ++drawn;
+    }
+    return { blue, drawn };
+  });
+}
 async function download(page, button) {
   const [file] = await Promise.all([page.waitForEvent('download'), page.click(button)]);
   return fs.readFileSync(await file.path());
@@ -65,6 +81,41 @@ const checks = {
     assert.deepStrictEqual(await lines(again), ['[New dog leg 1]', ...made.slice(1)]);
     assert.ok(bytes.equals(await download(again, '#btnDownload')), 'the link remade other bytes');
     await again.close();
+  },
+
+  async 'black and white: a link draws its board so, the box redraws the board shown'(page, url) {
+    // The README's example link.
+    await page.goto(url + '#shape=dog%20leg&mass=high&counts=Brick=5,Grain=4&fair=red,pips&zoom=75&bw=1&seed=42');
+    await ready(page);
+    assert.strictEqual((await statusOf(page)).name, '[New dog leg 1]');
+    assert.ok(await page.isChecked('#chkBlackAndWhite'));
+    let colours = await canvasColours(page);
+    assert.ok(colours.drawn > 1000 && colours.blue === 0, JSON.stringify(colours));
+
+    await page.goto(url + dogLeg.link);
+    await ready(page);
+    colours = await canvasColours(page);
+    assert.ok(colours.blue > 1000, JSON.stringify(colours));
+    const entries = await page.evaluate(() => history.length);
+    const before = await lines(page);
+    await page.check('#chkBlackAndWhite');
+    await page.waitForFunction(() => location.hash.endsWith('&bw=1&seed=1185'));
+    await ready(page);
+    colours = await canvasColours(page);
+    assert.ok(colours.drawn > 1000 && colours.blue === 0, JSON.stringify(colours));
+    assert.deepStrictEqual(await lines(page), before, 'another board');
+    assert.strictEqual(await page.evaluate(() => history.length), entries, 'a new history entry');
+    assert.ok((await download(page, '#btnDownload')).equals(fs.readFileSync(dogLeg.file)), 'another board file');
+    // New board keeps drawing in black and white.
+    await page.click('#btnNewBoard');
+    await page.waitForFunction((old) => document.getElementById('lblBoardName').textContent !== old, before[0]);
+    await ready(page);
+    const name = (await statusOf(page)).name;
+    assert.strictEqual((await canvasColours(page)).blue, 0);
+    await page.uncheck('#chkBlackAndWhite');
+    await page.waitForFunction(() => !location.hash.includes('bw='));
+    assert.ok((await canvasColours(page)).blue > 1000, 'no colours again');
+    assert.strictEqual((await statusOf(page)).name, name);
   },
 
   async 'download, open and download again give the tool\'s bytes'(page, url) {
@@ -135,8 +186,8 @@ const checks = {
       'far.mirl': Buffer.from('[settings]\r\nplateCount=2\r\nzoomSize=100\r\nplate[0]=Brick;2147483647;-2147483648;6;;;0;\r\nplate[1]=Water;0;0;;Ore;2:1;9;\r\n'),
     };
     for (const [name, bytes] of Object.entries(files)) {
+      await page.evaluate(() => { document.getElementById('lblMessage').textContent = ''; });
       await page.setInputFiles('#edtOpen', { name, mimeType: 'application/octet-stream', buffer: bytes });
-      await page.waitForTimeout(3000); console.log(name, await statusOf(page));
       await page.waitForFunction((n) => document.getElementById('lblBoardName').textContent === `[${n}]` ||
         document.getElementById('lblMessage').textContent === 'Sorry, this file holds no board.', name);
     }

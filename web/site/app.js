@@ -202,10 +202,11 @@ function setBusy(on, text) {
 
 // ---- boards and history ------------------------------------------------
 
-// The history entry of a board: the board itself, so Back shows it again.
-function entryOf(kind, board, words) {
+// The history entry of a board: the board itself and how it is drawn, so
+// Back shows it again.
+function entryOf(kind, board, words, bw) {
   return { kind, words, name: board.name, panels: board.panels, balance: board.balance, attempts: board.attempts,
-    failure: board.failure, zoom: board.zoom, bw: board.bw, file: board.file, index: 0 };
+    failure: board.failure, zoom: board.zoom, bw, file: board.file, index: 0 };
 }
 
 // shown: the holder of the board's SVG text, which arrives after the board.
@@ -242,25 +243,28 @@ async function preparePrint() {
 function record(entry, how) {
   const index = how === 'push' && history.state ? history.state.index + 1 : (history.state ? history.state.index : 0);
   entry.index = index;
-  const address = entry.words ? linkOf(entry.words) : location.pathname + location.search;
+  const address = entry.words ? linkOf(entry.words, entry.bw) : location.pathname + location.search;
   if (how === 'push') history.pushState(entry, '', address);
   else history.replaceState(entry, '', address);
-  sessionStorage.setItem('vornia-generator.last', String(index));
+  // A new entry drops those after it; a replaced one keeps them.
+  if (how === 'push' || sessionStorage.getItem('vornia-generator.last') === null)
+    sessionStorage.setItem('vornia-generator.last', String(index));
 }
 
-// Makes the board of the tool's words; how: 'push' or 'replace' the history
-// entry. name, when given, is kept: the same board made again at another zoom.
-async function make(words, how, name) {
+// Makes the board of the tool's words, drawn in black and white or not; how:
+// 'push' or 'replace' the history entry. name, when given, is kept: the same
+// board made again at another zoom.
+async function make(words, bw, how, name) {
   if (busy) return;
   setBusy(true, 'Making…');
   const shown = svgHolder();
   try {
-    const answer = await ask({ type: 'generate', words }, shown.arrived);
+    const answer = await ask({ type: 'generate', words, bw }, shown.arrived);
     if (answer.error || (answer.board && answer.board.error)) {
       showMessage(answer.error || answer.board.error);
       return false;
     }
-    const entry = entryOf('made', answer.board, words);
+    const entry = entryOf('made', answer.board, words, bw);
     if (name && answer.board.made) entry.name = name;
     record(entry, how);
     present(entry, answer.drawing && !answer.drawing.error ? answer.drawing : null, shown);
@@ -270,32 +274,44 @@ async function make(words, how, name) {
   }
 }
 
-// Zoom and black and white apply to the board shown as well: a made board
-// is made again from its link with the new words (the same seed gives the
-// same board), an opened one is drawn again, as the desktop redraws it.
-async function redrawCurrent() {
+// Zoom applies to the board shown as well: a made board is made again from
+// its link with the new words (the same seed gives the same board), an
+// opened one is drawn again, as the desktop redraws it.
+async function rezoomCurrent() {
   if (!current || !current.entry.file || busy) return;
-  const zoom = Number($('cboZoom').value), bw = $('chkBlackAndWhite').checked;
+  const zoom = Number($('cboZoom').value);
   const entry = current.entry;
   if (entry.kind === 'made') {
     const words = [];
-    for (let i = 0; i < entry.words.length; ++i) {
-      if (entry.words[i] === '--bw') continue;
-      if (entry.words[i] === '--zoom' || entry.words[i] === '--seed') { ++i; continue; }
-      words.push(entry.words[i]);
-    }
+    for (let i = 0; i < entry.words.length; i += 2)
+      if (entry.words[i] !== '--zoom' && entry.words[i] !== '--seed') words.push(entry.words[i], entry.words[i + 1]);
     if (zoom !== 100) words.push('--zoom', String(zoom));
-    if (bw) words.push('--bw');
     words.push('--seed', entry.words[entry.words.indexOf('--seed') + 1]);
-    await make(words, 'replace', entry.name);
+    await make(words, entry.bw, 'replace', entry.name);
   } else {
-    await showEntry({ ...entry, zoom, bw });
+    await showEntry({ ...entry, zoom });
     history.replaceState(current.entry, '');
   }
 }
 
-function newBoard() {
-  return make(requestWords(settingsOfControls(), defaults, seedOfNow()), 'push');
+// Black and white is a way of drawing: the board shown is drawn again as the
+// box says, the same board in the same history entry; its link says so too.
+let drawAgain = false;
+async function drawCurrentAgain() {
+  const bw = $('chkBlackAndWhite').checked;
+  if (busy) {
+    drawAgain = true; // once the board on its way is shown
+    return;
+  }
+  drawAgain = false;
+  if (!current || !current.entry.file || current.entry.bw === bw) return;
+  await showEntry({ ...current.entry, bw });
+  record(current.entry, 'replace');
+}
+
+async function newBoard() {
+  await make(requestWords(settingsOfControls(), defaults, seedOfNow()), $('chkBlackAndWhite').checked, 'push');
+  if (drawAgain) await drawCurrentAgain();
 }
 
 // Opens the board of the address's link: its request shown in the controls.
@@ -306,8 +322,9 @@ async function openLink(how) {
     return false;
   }
   const words = link.hasSeed ? link.words : [...link.words, '--seed', String(seedOfNow())];
-  const made = await make(words, how);
-  if (made) showSettings(settingsOfWords(words, { ...defaults, counts: { ...defaults.counts } }));
+  const made = await make(words, link.bw, how);
+  if (made) showSettings({ ...settingsOfWords(words, { ...defaults, counts: { ...defaults.counts } }), bw: link.bw });
+  drawAgain = false;
   return made;
 }
 
@@ -365,7 +382,7 @@ async function openFiles(files) {
       showMessage(answer.drawing ? answer.drawing.error : `Could not open ${file.name}`);
       continue;
     }
-    const entry = entryOf('opened', { ...board, bw: settings.bw }, null);
+    const entry = entryOf('opened', board, null, settings.bw);
     record(entry, 'push');
     present(entry, answer.drawing, shown);
   }
@@ -402,7 +419,8 @@ function bindControls() {
   $('frmSettings').addEventListener('change', (e) => {
     $('rowMass').hidden = $('cboShape').value !== 'random';
     storeSettings();
-    if (e.target.id === 'cboZoom' || e.target.id === 'chkBlackAndWhite') redrawCurrent();
+    if (e.target.id === 'cboZoom') rezoomCurrent();
+    else if (e.target.id === 'chkBlackAndWhite') drawCurrentAgain();
   });
   $('frmSettings').addEventListener('submit', (e) => e.preventDefault());
   $('btnPieces').addEventListener('click', openPieces);
@@ -491,7 +509,7 @@ async function start() {
 
   if (history.state && history.state.kind) await showEntry(history.state);
   else if (location.hash.length > 1) await openLink('replace');
-  else await make(requestWords(settingsOfControls(), defaults, seedOfNow()), 'replace');
+  else await make(requestWords(settingsOfControls(), defaults, seedOfNow()), $('chkBlackAndWhite').checked, 'replace');
   updateHistoryButtons();
   document.body.dataset.ready = 'true';
   performance.mark('first-board');

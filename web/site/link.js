@@ -11,8 +11,9 @@ export function seedOfNow() {
   return Date.now() % MillisecondsPerDay;
 }
 
-// The link's words as the tool's arguments; error (one line) for a word the
-// tool has no option for. The core checks the values in the tool's words.
+// The link's request as the tool's arguments, and whether the board is drawn
+// in black and white (a way of drawing, not of making); error (one line) for
+// a word the tool has no option for. The core checks the values in the tool's words.
 export function parseLink(fragment) {
   const text = fragment.replace(/^#/, '');
   const given = new Map();
@@ -36,8 +37,7 @@ export function parseLink(fragment) {
   const words = [];
   for (const word of ['shape', 'mass', 'counts', 'fair', 'zoom', 'seed'])
     if (given.has(word)) words.push('--' + word, given.get(word));
-  if (bw === '1') words.push('--bw');
-  return { words, hasSeed: given.has('seed'), given };
+  return { words, bw: bw === '1', hasSeed: given.has('seed'), given };
 }
 
 function printable(text) {
@@ -45,7 +45,7 @@ function printable(text) {
 }
 
 // The settings the controls hold, as a request for a board with the seed.
-// settings: { shape, mass, counts: {key: n}, fair: [words], zoom, bw }.
+// settings: { shape, mass, counts: {key: n}, fair: [words], zoom }.
 export function requestWords(settings, defaults, seed) {
   const words = ['--shape', settings.shape];
   if (settings.mass !== 'any') words.push('--mass', settings.mass);
@@ -55,22 +55,19 @@ export function requestWords(settings, defaults, seed) {
   if (counts.length) words.push('--counts', counts.join(','));
   if (settings.fair.length) words.push('--fair', settings.fair.join(','));
   if (settings.zoom !== 100) words.push('--zoom', String(settings.zoom));
-  if (settings.bw) words.push('--bw');
   words.push('--seed', String(seed));
   return words;
 }
 
-// The fragment of the tool's arguments: every link the page writes holds a seed.
-export function linkOf(words) {
+// The fragment of the tool's arguments, drawn in black and white or not:
+// every link the page writes holds a seed, last.
+export function linkOf(words, bw) {
   const parts = [];
-  for (let i = 0; i < words.length; ++i) {
+  for (let i = 0; i < words.length; i += 2) {
     const word = words[i].slice(2);
-    if (word === 'bw') {
-      parts.push('bw=1');
-      continue;
-    }
+    if (word === 'seed' && bw) parts.push('bw=1');
     // Commas and equals signs stay readable; all else is escaped.
-    parts.push(word + '=' + encodeURIComponent(words[++i]).replace(/%2C/g, ',').replace(/%3D/g, '='));
+    parts.push(word + '=' + encodeURIComponent(words[i + 1]).replace(/%2C/g, ',').replace(/%3D/g, '='));
   }
   return '#' + parts.join('&');
 }
@@ -85,7 +82,6 @@ export function settingsOfWords(words, defaults) {
       case '--shape': settings.shape = value.toLowerCase(); ++i; break;
       case '--mass': settings.mass = value; ++i; break;
       case '--zoom': settings.zoom = Number(value); ++i; break;
-      case '--bw': settings.bw = true; break;
       case '--fair': settings.fair = fairWords(value, defaults.rules); ++i; break;
       case '--counts':
         for (const item of value.split(',')) {

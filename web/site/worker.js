@@ -62,7 +62,7 @@ const handlers = {
   generate(core, request) {
     const board = core.generate(request.words);
     if (!board.made) return { board };
-    return { board, drawing: drawn(core, board, { zoom: board.zoom, bw: board.bw, dpr: request.dpr }) };
+    return { board, drawing: drawn(core, board, { zoom: board.zoom, bw: request.bw, dpr: request.dpr }) };
   },
   open(core, request) {
     const board = core.open(request.name, request.bytes, request.shape, request.mass, request.fair || '');
