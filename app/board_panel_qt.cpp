@@ -23,6 +23,7 @@ QImage TBoardPanelWidget::RenderImage() const
     TPaintOptions options;
     options.Zoom = Window.ZoomPercent();
     options.BlackAndWhite = Window.BlackAndWhite();
+    options.LocalLabels = Window.LocalLabels();
     options.ButtonFace = ButtonFaceColor();
     const QSize area = size().expandedTo(QSize(1, 1));
     return RenderBoardImage(Window.BoardPanel().Plates(), options, area.width(), area.height(), devicePixelRatioF());

@@ -193,6 +193,7 @@ void TfrmBoard::UpdateMenuChecks()
     MainMenu.Item(mnu::SeventyFive).Checked = Zoom == 75;
     MainMenu.Item(mnu::Fifty).Checked = Zoom == 50;
     MainMenu.Item(mnu::BlackAndWhite).Checked = DrawInBlackAndWhite;
+    MainMenu.Item(mnu::LocalLabels).Checked = Settings.LocalLabels;
     MainMenu.Item(mnu::AutoVersionCheck).Checked = Settings.AutoVersionCheck == 1;
     for (TMenuItem& item : FileMenu().Items)
         item.Checked = item.Name == CurrentBoardItem;
@@ -260,6 +261,8 @@ void TfrmBoard::LanguageChanged()
         redo();
     }
     Port.MenusChanged();
+    if (Settings.LocalLabels)
+        PaintBoard();
 }
 
 // --- status bar

@@ -95,6 +95,8 @@ public:
     TPanelBoard& BoardPanel() { return *Panel; }
     const TPanelBoard& BoardPanel() const { return *Panel; }
     bool BlackAndWhite() const { return DrawInBlackAndWhite; }
+    // The board's labels are drawn in the window's language.
+    bool LocalLabels() const { return Settings.LocalLabels; }
     // The generator the boards are drawn from: reseeded from the clock as
     // each board is made.
     TRandomSource& BoardRandom() { return Random; }
@@ -122,6 +124,7 @@ private:
     void mnuExitClick();
     void mnuCustomShapesClick();
     void mnuBlackAndWhiteClick();
+    void mnuLocalLabelsClick();
     void mnuHundredClick();
     void mnuSeventyFiveClick();
     void mnuFiftyClick();

@@ -9,7 +9,7 @@ namespace vornia {
 
 TfrmBoard::TMenuHandler TfrmBoard::HandlerOf(std::string_view item)
 {
-    static constexpr std::array<std::pair<std::string_view, TMenuHandler>, 17> Handlers{{
+    static constexpr std::array<std::pair<std::string_view, TMenuHandler>, 18> Handlers{{
         {mnu::MakeNewBoard, &TfrmBoard::mnuMakeNewBoardClick},
         {mnu::RefreshBoard, &TfrmBoard::mnuRefreshBoardClick},
         {mnu::SaveAs, &TfrmBoard::mnuSaveAsClick},
@@ -20,6 +20,7 @@ TfrmBoard::TMenuHandler TfrmBoard::HandlerOf(std::string_view item)
         {mnu::Exit, &TfrmBoard::mnuExitClick},
         {mnu::CustomShape, &TfrmBoard::mnuCustomShapesClick},
         {mnu::BlackAndWhite, &TfrmBoard::mnuBlackAndWhiteClick},
+        {mnu::LocalLabels, &TfrmBoard::mnuLocalLabelsClick},
         {mnu::Hundred, &TfrmBoard::mnuHundredClick},
         {mnu::SeventyFive, &TfrmBoard::mnuSeventyFiveClick},
         {mnu::Fifty, &TfrmBoard::mnuFiftyClick},
@@ -124,7 +125,7 @@ void TfrmBoard::mnuPrintWholeBoardClick()
         Port.MessageBox(Tr(NoBoardToPrintText), TMsgKind::Information, TMsgButtons::Ok);
         return;
     }
-    Port.PreviewWholeBoard(Panel->Plates(), ZoomPercent(), BlackAndWhite());
+    Port.PreviewWholeBoard(Panel->Plates(), ZoomPercent(), BlackAndWhite(), LocalLabels());
 }
 
 void TfrmBoard::mnuExitClick()
@@ -147,6 +148,15 @@ void TfrmBoard::mnuBlackAndWhiteClick()
     // repaints in the new mode.
     StatusBarModel.Visible = !DrawInBlackAndWhite;
     Port.SetStatusBarVisible(StatusBarModel.Visible);
+    PaintBoard();
+}
+
+// The labels in the window's language or as the board holds them: the
+// picture changes, the board does not.
+void TfrmBoard::mnuLocalLabelsClick()
+{
+    Settings.LocalLabels = !Settings.LocalLabels;
+    UpdateMenuChecks();
     PaintBoard();
 }
 

@@ -166,7 +166,7 @@ void TfrmBoard::ExportPicture()
         return;
     }
     std::string error;
-    if (!Port.ExportPicture({Panel->Plates(), ZoomPercent(), BlackAndWhite(), path, *format}, &error)) {
+    if (!Port.ExportPicture({Panel->Plates(), ZoomPercent(), BlackAndWhite(), path, *format, LocalLabels()}, &error)) {
         Port.MessageBox(TrFormat(VORNIA_TR_NOOP("Window", "Could not export the picture:\r\n%1"), {error}),
                         TMsgKind::Error, TMsgButtons::Ok);
         return;

@@ -443,11 +443,12 @@ bool TfrmBoardQt::ExportPicture(const TPictureRequest& request, std::string* err
     return written;
 }
 
-void TfrmBoardQt::PreviewWholeBoard(const TPlateList& plates, int zoom, bool blackAndWhite)
+void TfrmBoardQt::PreviewWholeBoard(const TPlateList& plates, int zoom, bool blackAndWhite, bool localLabels)
 {
     TPaintOptions options;
     options.Zoom = zoom;
     options.BlackAndWhite = blackAndWhite;
+    options.LocalLabels = localLabels;
     options.ButtonFace = ButtonFaceColor();
     options.Transparent = true;
     ShowWholeBoardPreview(this, plates, options);

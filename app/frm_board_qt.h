@@ -90,7 +90,7 @@ private:
     void ShowAboutDialog(const std::string& host) override;
     bool PrintClientArea(std::string* error) override;
     bool ExportPicture(const TPictureRequest& request, std::string* error) override;
-    void PreviewWholeBoard(const TPlateList& plates, int zoom, bool blackAndWhite) override;
+    void PreviewWholeBoard(const TPlateList& plates, int zoom, bool blackAndWhite, bool localLabels) override;
     TVersionSocketPort& VersionSocket() override { return Socket; }
     void AttachVersionCheck(TVersionCheck* check) override { Socket.Attach(check); }
 

@@ -132,6 +132,7 @@ TMainMenu BuildMainMenu()
         Command(mnu::BlackAndWhite, VORNIA_TR_NOOP("Menu", "Draw In Black And White"), "F3"),
         std::move(zoom),
         std::move(language),
+        Command(mnu::LocalLabels, VORNIA_TR_NOOP("Menu", "Labels In My Language")),
         Separator("N6"),
         Command(mnu::AutoVersionCheck, VORNIA_TR_NOOP("Menu", "Auto Check For Newer Version")),
         Separator("N5"),

@@ -61,6 +61,7 @@ inline constexpr std::string_view LanguageSystem = "mnuLanguageSystem";
 inline constexpr std::string_view LanguageEnglish = "mnuLanguageEnglish";
 inline constexpr std::string_view LanguageGerman = "mnuLanguageGerman";
 inline constexpr std::string_view LanguageFrench = "mnuLanguageFrench";
+inline constexpr std::string_view LocalLabels = "mnuLocalLabels";
 inline constexpr std::string_view AutoVersionCheck = "mnuAutoVersionCheck";
 inline constexpr std::string_view About = "mnuAbout";
 inline constexpr std::string_view ToggleMem = "mnuToggleMem";

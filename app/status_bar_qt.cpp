@@ -45,7 +45,9 @@ QSize TStatusBarWidget::sizeHint() const
 int TStatusBarWidget::PanelWidth(int panel) const
 {
     const TStatusPanel& model = Window.StatusBar().Panels[static_cast<std::size_t>(panel)];
-    if (!model.FitsText)
+    // In English the panels keep their widths unless the model asks; a
+    // translated text may need more than the English one was given.
+    if (!model.FitsText && LanguageInForce() == "en")
         return model.Width;
     // The text, a little room either side, the frame and the gap.
     const int text = fontMetrics().horizontalAdvance(ToQString(model.Text)) + 2 * TextMargin;

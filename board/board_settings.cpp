@@ -23,14 +23,6 @@ void SetPieceCounts(TBoardSettings& settings, const TPieceCounts& counts)
         settings.*(CountKeys[k].Field) = counts[k];
 }
 
-TPieceCounts PieceCountsOf(const TBoardSettings& settings)
-{
-    TPieceCounts counts{};
-    for (std::size_t k = 0; k < CountKeys.size(); ++k)
-        counts[k] = settings.*(CountKeys[k].Field);
-    return counts;
-}
-
 const TPieceSet* FindPieceSet(std::string_view word)
 {
     for (const TPieceSet& set : PieceSets)

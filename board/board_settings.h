@@ -90,9 +90,8 @@ inline constexpr std::array<TCountKey, PieceCountCount> CountKeys{{
 
 // Every one of the 24 counts set to value.
 void SetAllCounts(TBoardSettings& settings, int value);
-// The 24 counts set to those of a piece set, and read back.
+// The 24 counts set to those of a piece set.
 void SetPieceCounts(TBoardSettings& settings, const TPieceCounts& counts);
-TPieceCounts PieceCountsOf(const TBoardSettings& settings);
 
 inline constexpr std::array<std::string_view, 4> LandMassNames{{"any", "low", "medium", "high"}};
 

@@ -58,6 +58,24 @@ constexpr std::array<std::string_view, LandMassNames.size()> MarkedLandMassNames
 }};
 static_assert(MarkedLandMassNames == LandMassNames);
 
+// The board's labels: the land kinds, the first five also the resources of
+// 2:1 harbours. Each must fit its hex at 50 %, so the catalogues give short
+// names where the word for it is long.
+constexpr std::array<std::string_view, 6> MarkedLabels{{
+    //: A land hex's label; at most about 28 pixels wide in a 7-point font (5 letters or so).
+    VORNIA_TR_NOOP("Labels", "Brick"),
+    //: A land hex's label; at most about 28 pixels wide in a 7-point font (5 letters or so).
+    VORNIA_TR_NOOP("Labels", "Grain"),
+    //: A land hex's label; at most about 28 pixels wide in a 7-point font (5 letters or so).
+    VORNIA_TR_NOOP("Labels", "Lumber"),
+    //: A land hex's label; at most about 28 pixels wide in a 7-point font (5 letters or so).
+    VORNIA_TR_NOOP("Labels", "Ore"),
+    //: A land hex's label; at most about 28 pixels wide in a 7-point font (5 letters or so).
+    VORNIA_TR_NOOP("Labels", "Wool"),
+    //: A land hex's label; at most about 28 pixels wide in a 7-point font (5 letters or so).
+    VORNIA_TR_NOOP("Labels", "Desert"),
+}};
+
 bool AllDigits(std::string_view text)
 {
     if (text.empty())
@@ -132,6 +150,19 @@ std::string LandMassDisplayName(std::string_view mass)
         }
     }
     return std::string(mass);
+}
+
+std::string LabelDisplayName(std::string_view label)
+{
+    if (!Translator)
+        return std::string(label);
+    for (std::string_view name : MarkedLabels) {
+        if (SameText(name, label)) {
+            const std::string shown = Tr(trc::Labels, name);
+            return shown == name ? std::string(label) : shown;
+        }
+    }
+    return std::string(label);
 }
 
 std::string BoardDisplayName(std::string_view name)

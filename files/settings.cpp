@@ -96,6 +96,7 @@ void LoadSettings(const TIniFile& ini, TAppSettings& settings)
         settings.ExportFormat = known ? format : "png";
     }
     settings.Language = CleanLanguage(read(LanguageKey, ""));
+    settings.LocalLabels = read(LocalLabelsKey, "0") == "1";
 }
 
 std::string CleanLanguage(std::string_view code)
@@ -137,6 +138,8 @@ void SaveSettings(TIniFile& ini, const TAppSettings& settings)
     // The same for the language: the system's leaves no key.
     if (!settings.Language.empty() || ini.KeyExists(SettingsSection, LanguageKey))
         write(LanguageKey, settings.Language);
+    if (settings.LocalLabels || ini.KeyExists(SettingsSection, LocalLabelsKey))
+        write(LocalLabelsKey, FlagText(settings.LocalLabels));
 }
 
 void ReadCount(const TIniFile& ini, std::string_view section, std::string_view key, int& field)

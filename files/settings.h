@@ -24,6 +24,8 @@ constexpr int DefaultVersionPort = 80;
 // The window's language: "" follows the system's, the others are chosen.
 inline constexpr std::string_view LanguageKey = "language";
 inline constexpr std::array<std::string_view, 4> LanguageCodes{{"", "en", "de", "fr"}};
+// The board's labels in the window's language ("1") or as the board holds them.
+inline constexpr std::string_view LocalLabelsKey = "localLabels";
 // code when it is one of LanguageCodes, "" otherwise.
 std::string CleanLanguage(std::string_view code);
 
@@ -43,6 +45,7 @@ struct TAppSettings {
     std::string ExportFolder; // an absolute path
     std::string ExportFormat; // "png", "svg" or "pdf"
     std::string Language;     // one of LanguageCodes
+    bool LocalLabels = false; // the board's labels in the window's language
 
     friend bool operator==(const TAppSettings&, const TAppSettings&) = default;
 };
@@ -52,13 +55,13 @@ struct TAppSettings {
 // fair-board rules, each on only when its key is exactly "1"; the export
 // folder (one that no longer exists reads as the current folder) and format
 // (anything but "png", "svg" or "pdf" reads as "png"), when present; and the
-// language last.
+// language last, then whether the labels are in it.
 // settings must hold the start-up defaults; bad values leave them.
 void LoadSettings(const TIniFile& ini, TAppSettings& settings);
 // Writes the keys the program owns in their order and deletes "customShape",
 // then the fair-board rules that are on or already in the file, and the
 // export folder and format once there has been an export, and the language
-// when chosen or already in the file; every other
+// and the local labels when chosen or already in the file; every other
 // key and section stays. Does not touch the disk.
 void SaveSettings(TIniFile& ini, const TAppSettings& settings);
 // The field takes the key's text when it is an integer from 0 to 500.

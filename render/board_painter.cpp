@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "board/geometry.h"
+#include "board/translate.h"
 
 namespace vornia {
 
@@ -89,7 +90,7 @@ TFontSpec PlateFont(TFontSpec font, int zoom)
 // the dots; the texts start inside it and run right and down, so only a plate
 // left of or above the canvas needs its texts measured.
 bool MayReachCanvas(const TCanvas& canvas, const TResourcePlate& p, const THexMetrics& m, const TPlateSpots& s,
-                    const TFontSpec& textFont, bool shapesOnly)
+                    const TFontSpec& textFont, const std::string& label, bool shapesOnly)
 {
     const std::int64_t width = canvas.Width(), height = canvas.Height();
     const std::int64_t x = p.X, y = p.Y;
@@ -110,8 +111,8 @@ bool MayReachCanvas(const TCanvas& canvas, const TResourcePlate& p, const THexMe
         return std::int64_t{tx} + extent->Width > 0 && std::int64_t{ty} + extent->Height > 0;
     };
     if (IsWater(p))
-        return textReaches(s.NameX, s.NameY, p.TradeResource) || textReaches(s.RatioX, s.RatioY, p.TradeRatio);
-    return textReaches(s.NameX, s.NameY, p.Kind) || (HasToken(p) && textReaches(s.NumberX, s.NumberY, p.Number));
+        return textReaches(s.NameX, s.NameY, label) || textReaches(s.RatioX, s.RatioY, p.TradeRatio);
+    return textReaches(s.NameX, s.NameY, label) || (HasToken(p) && textReaches(s.NumberX, s.NumberY, p.Number));
 }
 
 void DrawOutline(TCanvas& canvas, const TResourcePlate& p, const THexMetrics& m)
@@ -129,12 +130,13 @@ void SetFontColor(TCanvas& canvas, TFontSpec& font, TColor color)
     canvas.SetFont(font);
 }
 
+// label: the harbour's resource or the land's kind, as it is drawn.
 void DrawWaterTexts(TCanvas& canvas, const TResourcePlate& p, const TPlateSpots& s, TFontSpec& font,
-                    const TPaintOptions& options, const THexMetrics& m)
+                    const TPaintOptions& options, const THexMetrics& m, const std::string& label)
 {
     if (!options.BlackAndWhite)
         SetFontColor(canvas, font, clWhite);
-    canvas.TextOut(s.NameX, s.NameY, p.TradeResource);
+    canvas.TextOut(s.NameX, s.NameY, label);
     canvas.TextOut(s.RatioX, s.RatioY, p.TradeRatio);
     SetFontColor(canvas, font, clBlack);
     if (!IsHarbour(p) || !HasHarbourDots(p))
@@ -149,9 +151,9 @@ void DrawWaterTexts(TCanvas& canvas, const TResourcePlate& p, const TPlateSpots&
 }
 
 void DrawLandTexts(TCanvas& canvas, const TResourcePlate& p, const TPlateSpots& s, TFontSpec& font,
-                   const TPaintOptions& options, const THexMetrics& m)
+                   const TPaintOptions& options, const THexMetrics& m, const std::string& label)
 {
-    canvas.TextOut(s.NameX, s.NameY, p.Kind);
+    canvas.TextOut(s.NameX, s.NameY, label);
     SetFontColor(canvas, font, clBlack);
     if (!HasToken(p))
         return;
@@ -187,7 +189,10 @@ void DrawPlate(TCanvas& canvas, const TPlateList& plates, int index, const TPain
     const THexMetrics m = options.Metrics ? *options.Metrics : MetricsAtZoom(zoom);
     const TPlateSpots spots = PlateSpots(p, m, zoom);
     const TFontSpec before = canvas.Font();
-    if (!MayReachCanvas(canvas, p, m, spots, PlateFont(before, zoom), options.ShapesOnly))
+    const std::string& stored = IsWater(p) ? p.TradeResource : p.Kind;
+    const std::string translated = options.LocalLabels ? LabelDisplayName(stored) : std::string();
+    const std::string& label = options.LocalLabels ? translated : stored;
+    if (!MayReachCanvas(canvas, p, m, spots, PlateFont(before, zoom), label, options.ShapesOnly))
         return;
 
     TFontSpec font = before;
@@ -212,9 +217,9 @@ void DrawPlate(TCanvas& canvas, const TPlateList& plates, int index, const TPain
             font.Color = p.TextColor;
         canvas.SetFont(font);
         if (IsWater(p))
-            DrawWaterTexts(canvas, p, spots, font, options, m);
+            DrawWaterTexts(canvas, p, spots, font, options, m, label);
         else
-            DrawLandTexts(canvas, p, spots, font, options, m);
+            DrawLandTexts(canvas, p, spots, font, options, m, label);
     }
 
     // Leave the canvas as the plate found it: thin black pen, button-face

@@ -22,6 +22,10 @@ struct TPaintOptions {
     // Outline and fill only: no kind names, harbour texts, tokens or dots
     // (the example pictures of the options dialog).
     bool ShapesOnly = false;
+    // The labels (land kinds, harbour resources) in the player's language
+    // (LabelDisplayName) rather than as the board holds them, for "Labels In
+    // My Language"; off, every picture is drawn as it always was.
+    bool LocalLabels = false;
     // Hex sizes other than the zoom's column (the small hexes of the example
     // pictures); the zoom still chooses the pen width and the fonts.
     std::optional<THexMetrics> Metrics;

@@ -44,6 +44,7 @@ struct TPictureRequest {
     bool BlackAndWhite;
     std::string Path;
     TPictureFormat Format = TPictureFormat::Png;
+    bool LocalLabels = false; // the labels in the player's language (TPaintOptions)
 };
 
 } // namespace vornia

@@ -99,6 +99,7 @@ bool SaveBoardPicture(const TPictureRequest& request, std::string& error)
     TPaintOptions options;
     options.Zoom = request.Zoom;
     options.BlackAndWhite = request.BlackAndWhite;
+    options.LocalLabels = request.LocalLabels;
     options.ButtonFace = ButtonFaceColor();
     options.Transparent = true;
     switch (request.Format) {

@@ -2,8 +2,9 @@
 # The catalogues in translations/: brought up to date with the program's
 # texts, or (--check) checked to be up to date and complete.
 #   scripts/translations.sh [--check] [LUPDATE LRELEASE]
-# Texts are read from the plain layers (marked with VORNIA_TR_NOOP) and the
-# Qt shell (tr, QT_TRANSLATE_NOOP).
+# Texts are read from the plain layers (marked with VORNIA_TR_NOOP), the Qt
+# shell (tr, QT_TRANSLATE_NOOP) and the web page's texts declared in web/
+# (its JavaScript is not read: C++ sources only).
 set -euo pipefail
 
 check=0
@@ -17,9 +18,9 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 catalogues=(vornia_de.ts vornia_fr.ts)
 
 update() { # folder holding the catalogues to update
-  (cd "$root" && "$lupdate" -silent -no-obsolete -locations none \
+  (cd "$root" && "$lupdate" -silent -no-obsolete -locations none -extensions cpp,h \
     -tr-function-alias QT_TRANSLATE_NOOP+=VORNIA_TR_NOOP \
-    board files app options ui render net \
+    board files app options ui render net web \
     -ts "${catalogues[@]/#/$1/}")
 }
 

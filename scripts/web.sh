@@ -23,8 +23,11 @@ rm -rf "$site"
 mkdir -p "$site"
 cp -r "$root/web/site/." "$site/"
 cp "$build/web/vornia-core.js" "$build/web/vornia-core.wasm" "$site/"
+# The page's texts, a file per language besides English.
+mkdir -p "$site/lang"
+cp "$build/web/lang/"*.json "$site/lang/"
 # The service worker keeps this version's files: a new build is a new cache.
-version=$(cat "$site"/*.js "$site"/*.wasm "$site"/*.html "$site"/*.css | sha256sum | cut -c1-12)
+version=$(cat "$site"/*.js "$site"/*.wasm "$site"/*.html "$site"/*.css "$site"/lang/*.json | sha256sum | cut -c1-12)
 [[ -f "$site/service_worker.js" ]] && sed -i "s/@SITE_VERSION@/$version/" "$site/service_worker.js"
 echo "site: $site"
 

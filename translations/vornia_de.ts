@@ -229,6 +229,39 @@
     </message>
 </context>
 <context>
+    <name>Labels</name>
+    <message>
+        <source>Brick</source>
+        <extracomment>A land hex&apos;s label; at most about 28 pixels wide in a 7-point font (5 letters or so).</extracomment>
+        <translation>Lehm</translation>
+    </message>
+    <message>
+        <source>Grain</source>
+        <extracomment>A land hex&apos;s label; at most about 28 pixels wide in a 7-point font (5 letters or so).</extracomment>
+        <translation>Korn</translation>
+    </message>
+    <message>
+        <source>Lumber</source>
+        <extracomment>A land hex&apos;s label; at most about 28 pixels wide in a 7-point font (5 letters or so).</extracomment>
+        <translation>Holz</translation>
+    </message>
+    <message>
+        <source>Ore</source>
+        <extracomment>A land hex&apos;s label; at most about 28 pixels wide in a 7-point font (5 letters or so).</extracomment>
+        <translation>Erz</translation>
+    </message>
+    <message>
+        <source>Wool</source>
+        <extracomment>A land hex&apos;s label; at most about 28 pixels wide in a 7-point font (5 letters or so).</extracomment>
+        <translation>Wolle</translation>
+    </message>
+    <message>
+        <source>Desert</source>
+        <extracomment>A land hex&apos;s label; at most about 28 pixels wide in a 7-point font (5 letters or so).</extracomment>
+        <translation>Wüste</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>&amp;File</source>
@@ -309,6 +342,10 @@
     <message>
         <source>Fill Mem</source>
         <translation>Mem füllen</translation>
+    </message>
+    <message>
+        <source>Labels In My Language</source>
+        <translation>Beschriftung in meiner Sprache</translation>
     </message>
 </context>
 <context>
@@ -440,6 +477,155 @@
     <message>
         <source>New large traditional %1</source>
         <translation>Neues großes traditionelles Spielbrett %1</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>Boards for Hexlanders Of Vornia, made in the browser, shared by link.</source>
+        <translation>Spielbretter für Hexlanders Of Vornia, im Browser erzeugt, per Link geteilt.</translation>
+    </message>
+    <message>
+        <source>Boards of this visit</source>
+        <translation>Spielbretter dieses Besuchs</translation>
+    </message>
+    <message>
+        <source>Previous board</source>
+        <translation>Vorheriges Spielbrett</translation>
+    </message>
+    <message>
+        <source>Previous board (Alt+Left)</source>
+        <translation>Vorheriges Spielbrett (Alt+Pfeil links)</translation>
+    </message>
+    <message>
+        <source>New board</source>
+        <translation>Neues Spielbrett</translation>
+    </message>
+    <message>
+        <source>Generate a new board (N)</source>
+        <translation>Neues Spielbrett erzeugen (N)</translation>
+    </message>
+    <message>
+        <source>Making…</source>
+        <translation>Wird erzeugt…</translation>
+    </message>
+    <message>
+        <source>Next board</source>
+        <translation>Nächstes Spielbrett</translation>
+    </message>
+    <message>
+        <source>Next board (Alt+Right)</source>
+        <translation>Nächstes Spielbrett (Alt+Pfeil rechts)</translation>
+    </message>
+    <message>
+        <source>%1 - Vornia Generator</source>
+        <extracomment>The page&apos;s title while a board is shown: %1 is the board&apos;s name.</extracomment>
+        <translation>%1 - Vornia Generator</translation>
+    </message>
+    <message>
+        <source>The board. Drag or use the arrow keys to move it, the wheel, a pinch or + and - to zoom, 0 to fit.</source>
+        <translation>Das Spielbrett. Ziehen oder die Pfeiltasten verschieben es, Mausrad, zwei Finger oder + und - zoomen, 0 zeigt es ganz.</translation>
+    </message>
+    <message>
+        <source>Settings and files</source>
+        <translation>Einstellungen und Dateien</translation>
+    </message>
+    <message>
+        <source>Land mass</source>
+        <translation>Landmasse</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Black and white</source>
+        <translation>Schwarzweiß</translation>
+    </message>
+    <message>
+        <source>Labels in my language</source>
+        <translation>Beschriftung in meiner Sprache</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Pieces…</source>
+        <translation>Spielteile…</translation>
+    </message>
+    <message>
+        <source>Defaults</source>
+        <translation>Standardwerte</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>Copy link</source>
+        <translation>Link kopieren</translation>
+    </message>
+    <message>
+        <source>Link copied</source>
+        <translation>Link kopiert</translation>
+    </message>
+    <message>
+        <source>Download .mirl</source>
+        <translation>.mirl herunterladen</translation>
+    </message>
+    <message>
+        <source>Open .mirl…</source>
+        <translation>.mirl öffnen…</translation>
+    </message>
+    <message>
+        <source>Export PNG</source>
+        <translation>Als PNG exportieren</translation>
+    </message>
+    <message>
+        <source>Export SVG</source>
+        <translation>Als SVG exportieren</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Drop a .mirl file on the page to open it.</source>
+        <translation>Eine .mirl-Datei auf die Seite ziehen, um sie zu öffnen.</translation>
+    </message>
+    <message>
+        <source>The board maker stopped: %1. Reload the page to go on.</source>
+        <extracomment>%1 is the reason the browser gives.</extracomment>
+        <translation>Der Spielbrett-Generator ist stehen geblieben: %1. Laden Sie die Seite neu, um weiterzumachen.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>The board maker could not start: %1</source>
+        <extracomment>%1 is the reason.</extracomment>
+        <translation>Der Spielbrett-Generator konnte nicht starten: %1</translation>
+    </message>
+    <message>
+        <source>A count is a whole number from 0 to %1.</source>
+        <extracomment>%1 is the largest count, 500.</extracomment>
+        <translation>Eine Anzahl ist eine ganze Zahl von 0 bis %1.</translation>
+    </message>
+    <message>
+        <source>Continue?</source>
+        <extracomment>After the dice warning, asking whether to keep the counts anyway.</extracomment>
+        <translation>Fortfahren?</translation>
+    </message>
+    <message>
+        <source>Could not export the picture: %1</source>
+        <extracomment>%1 is the reason.</extracomment>
+        <translation>Das Bild konnte nicht exportiert werden: %1</translation>
+    </message>
+    <message>
+        <source>Could not copy the link; copy it from the address bar.</source>
+        <translation>Der Link konnte nicht kopiert werden; kopieren Sie ihn aus der Adressleiste.</translation>
     </message>
 </context>
 <context>

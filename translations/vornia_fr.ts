@@ -229,6 +229,39 @@
     </message>
 </context>
 <context>
+    <name>Labels</name>
+    <message>
+        <source>Brick</source>
+        <extracomment>A land hex&apos;s label; at most about 28 pixels wide in a 7-point font (5 letters or so).</extracomment>
+        <translation>Argile</translation>
+    </message>
+    <message>
+        <source>Grain</source>
+        <extracomment>A land hex&apos;s label; at most about 28 pixels wide in a 7-point font (5 letters or so).</extracomment>
+        <translation>Blé</translation>
+    </message>
+    <message>
+        <source>Lumber</source>
+        <extracomment>A land hex&apos;s label; at most about 28 pixels wide in a 7-point font (5 letters or so).</extracomment>
+        <translation>Bois</translation>
+    </message>
+    <message>
+        <source>Ore</source>
+        <extracomment>A land hex&apos;s label; at most about 28 pixels wide in a 7-point font (5 letters or so).</extracomment>
+        <translation>Miner.</translation>
+    </message>
+    <message>
+        <source>Wool</source>
+        <extracomment>A land hex&apos;s label; at most about 28 pixels wide in a 7-point font (5 letters or so).</extracomment>
+        <translation>Laine</translation>
+    </message>
+    <message>
+        <source>Desert</source>
+        <extracomment>A land hex&apos;s label; at most about 28 pixels wide in a 7-point font (5 letters or so).</extracomment>
+        <translation>Désert</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>&amp;File</source>
@@ -309,6 +342,10 @@
     <message>
         <source>Fill Mem</source>
         <translation>Remplir Mem</translation>
+    </message>
+    <message>
+        <source>Labels In My Language</source>
+        <translation>Étiquettes dans ma langue</translation>
     </message>
 </context>
 <context>
@@ -440,6 +477,155 @@
     <message>
         <source>New large traditional %1</source>
         <translation>Nouveau grand plateau traditionnel %1</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>Boards for Hexlanders Of Vornia, made in the browser, shared by link.</source>
+        <translation>Des plateaux pour Hexlanders Of Vornia, créés dans le navigateur, partagés par lien.</translation>
+    </message>
+    <message>
+        <source>Boards of this visit</source>
+        <translation>Plateaux de cette visite</translation>
+    </message>
+    <message>
+        <source>Previous board</source>
+        <translation>Plateau précédent</translation>
+    </message>
+    <message>
+        <source>Previous board (Alt+Left)</source>
+        <translation>Plateau précédent (Alt+Gauche)</translation>
+    </message>
+    <message>
+        <source>New board</source>
+        <translation>Nouveau plateau</translation>
+    </message>
+    <message>
+        <source>Generate a new board (N)</source>
+        <translation>Créer un nouveau plateau (N)</translation>
+    </message>
+    <message>
+        <source>Making…</source>
+        <translation>Création…</translation>
+    </message>
+    <message>
+        <source>Next board</source>
+        <translation>Plateau suivant</translation>
+    </message>
+    <message>
+        <source>Next board (Alt+Right)</source>
+        <translation>Plateau suivant (Alt+Droite)</translation>
+    </message>
+    <message>
+        <source>%1 - Vornia Generator</source>
+        <extracomment>The page&apos;s title while a board is shown: %1 is the board&apos;s name.</extracomment>
+        <translation>%1 - Vornia Generator</translation>
+    </message>
+    <message>
+        <source>The board. Drag or use the arrow keys to move it, the wheel, a pinch or + and - to zoom, 0 to fit.</source>
+        <translation>Le plateau. Faites-le glisser ou utilisez les flèches pour le déplacer, la molette, deux doigts ou + et - pour zoomer, 0 pour le voir en entier.</translation>
+    </message>
+    <message>
+        <source>Settings and files</source>
+        <translation>Réglages et fichiers</translation>
+    </message>
+    <message>
+        <source>Land mass</source>
+        <translation>Masse terrestre</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Black and white</source>
+        <translation>Noir et blanc</translation>
+    </message>
+    <message>
+        <source>Labels in my language</source>
+        <translation>Étiquettes dans ma langue</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Pieces…</source>
+        <translation>Pièces…</translation>
+    </message>
+    <message>
+        <source>Defaults</source>
+        <translation>Valeurs par défaut</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Fichiers</translation>
+    </message>
+    <message>
+        <source>Copy link</source>
+        <translation>Copier le lien</translation>
+    </message>
+    <message>
+        <source>Link copied</source>
+        <translation>Lien copié</translation>
+    </message>
+    <message>
+        <source>Download .mirl</source>
+        <translation>Télécharger le .mirl</translation>
+    </message>
+    <message>
+        <source>Open .mirl…</source>
+        <translation>Ouvrir un .mirl…</translation>
+    </message>
+    <message>
+        <source>Export PNG</source>
+        <translation>Exporter en PNG</translation>
+    </message>
+    <message>
+        <source>Export SVG</source>
+        <translation>Exporter en SVG</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Drop a .mirl file on the page to open it.</source>
+        <translation>Déposez un fichier .mirl sur la page pour l&apos;ouvrir.</translation>
+    </message>
+    <message>
+        <source>The board maker stopped: %1. Reload the page to go on.</source>
+        <extracomment>%1 is the reason the browser gives.</extracomment>
+        <translation>Le générateur de plateaux s&apos;est arrêté&#xa0;: %1. Rechargez la page pour continuer.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>erreur inconnue</translation>
+    </message>
+    <message>
+        <source>The board maker could not start: %1</source>
+        <extracomment>%1 is the reason.</extracomment>
+        <translation>Le générateur de plateaux n&apos;a pas pu démarrer&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>A count is a whole number from 0 to %1.</source>
+        <extracomment>%1 is the largest count, 500.</extracomment>
+        <translation>Un nombre est un entier de 0 à %1.</translation>
+    </message>
+    <message>
+        <source>Continue?</source>
+        <extracomment>After the dice warning, asking whether to keep the counts anyway.</extracomment>
+        <translation>Continuer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Could not export the picture: %1</source>
+        <extracomment>%1 is the reason.</extracomment>
+        <translation>Impossible d&apos;exporter l&apos;image&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Could not copy the link; copy it from the address bar.</source>
+        <translation>Impossible de copier le lien&#xa0;; copiez-le depuis la barre d&apos;adresse.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "board/catalogue_table.h"
 #include "board/fair_rules.h"
 #include "board/panel_board.h"
 #include "board/random_source.h"
@@ -119,7 +120,7 @@ TWebBoard OpenWebBoard(const std::string& name, std::string_view bytes, const st
 }
 
 std::unique_ptr<TDisplayListCanvas> DrawWebBoard(std::string_view boardFile, int zoom, bool blackAndWhite,
-                                                 std::string& error)
+                                                 std::string& error, bool localLabels)
 {
     TBoardFileContent content = ReadBoard(TIniFile::FromText(boardFile));
     if (!content.HoldsBoard || !content.Plates) {
@@ -135,6 +136,7 @@ std::unique_ptr<TDisplayListCanvas> DrawWebBoard(std::string_view boardFile, int
     TPaintOptions options;
     options.Zoom = zoom;
     options.BlackAndWhite = blackAndWhite;
+    options.LocalLabels = localLabels;
     // The background, then a group per plate: the painter's order.
     list->SetBrushColor(blackAndWhite ? clWhite : options.ButtonFace);
     list->FillRect(0, 0, size.width, size.height);
@@ -144,6 +146,11 @@ std::unique_ptr<TDisplayListCanvas> DrawWebBoard(std::string_view boardFile, int
         list->EndGroup();
     }
     return list;
+}
+
+std::string UseWebLanguage(std::string_view language)
+{
+    return UseCatalogue(BuiltInCatalogues(), language);
 }
 
 } // namespace vornia

@@ -43,8 +43,16 @@ TWebBoard OpenWebBoard(const std::string& name, std::string_view bytes, const st
 
 // The board of a board file drawn at the zoom (moved onto its grid when the
 // file holds another), a group per plate after the background; nothing, with
-// the reason in error, when the bytes hold no board.
+// the reason in error, when the bytes hold no board. localLabels: the labels
+// in the language in force (UseWebLanguage), as the window's "Labels In My
+// Language" draws them.
 std::unique_ptr<TDisplayListCanvas> DrawWebBoard(std::string_view boardFile, int zoom, bool blackAndWhite,
-                                                 std::string& error);
+                                                 std::string& error, bool localLabels = false);
+
+// The language of the core's texts (status panels, failures, board names
+// through BoardDisplayName, local labels): its catalogue table installed as
+// the window installs Qt's translator; English, or a language without a
+// catalogue, installs none. Returns the language now in force.
+std::string UseWebLanguage(std::string_view language);
 
 } // namespace vornia

@@ -153,12 +153,14 @@ EMSCRIPTEN_KEEPALIVE const char* vn_open(const char* name, const char* bytes, in
     return Result.c_str();
 }
 
-// Draws the board file's bytes; the drawing's size in the result, or its error.
-EMSCRIPTEN_KEEPALIVE const char* vn_draw(const char* bytes, int size, int zoom, int blackAndWhite)
+// Draws the board file's bytes; the drawing's size in the result, or its
+// error. localLabels (0 when left out): the labels in the language of
+// vn_use_language.
+EMSCRIPTEN_KEEPALIVE const char* vn_draw(const char* bytes, int size, int zoom, int blackAndWhite, int localLabels)
 {
     std::string error;
     Drawing = DrawWebBoard(std::string_view(bytes, size > 0 ? static_cast<std::size_t>(size) : 0), zoom,
-                           blackAndWhite != 0, error);
+                           blackAndWhite != 0, error, localLabels != 0);
     if (!Drawing) {
         Result = "{\"error\":" + Quoted(error) + "}";
         return Result.c_str();
@@ -166,6 +168,14 @@ EMSCRIPTEN_KEEPALIVE const char* vn_draw(const char* bytes, int size, int zoom, 
     Result = "{\"width\":" + std::to_string(Drawing->Width()) + ",\"height\":" + std::to_string(Drawing->Height()) +
              ",\"opCount\":" + std::to_string(Drawing->Ops().size()) +
              ",\"textSize\":" + std::to_string(Drawing->Texts().size()) + "}";
+    return Result.c_str();
+}
+
+// The language of the core's texts: "de", "fr", or "en" (or anything
+// without a catalogue) for English; the language now in force.
+EMSCRIPTEN_KEEPALIVE const char* vn_use_language(const char* language)
+{
+    Result = UseWebLanguage(language ? language : "");
     return Result.c_str();
 }
 

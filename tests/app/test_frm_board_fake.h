@@ -27,6 +27,7 @@ struct TPictureCall {
     int Zoom;
     bool BlackAndWhite;
     int PlacedPlates;
+    bool LocalLabels = false;
 };
 
 // The fifth status panel of a run that found no newer version.
@@ -135,15 +136,15 @@ public:
     }
     bool ExportPicture(const TPictureRequest& request, std::string* error) override
     {
-        Exports.push_back(
-            {request.Path, request.Format, request.Zoom, request.BlackAndWhite, PlacedPlates(request.Plates)});
+        Exports.push_back({request.Path, request.Format, request.Zoom, request.BlackAndWhite,
+                           PlacedPlates(request.Plates), request.LocalLabels});
         if (!ExportError.empty() && error)
             *error = ExportError;
         return ExportError.empty();
     }
-    void PreviewWholeBoard(const TPlateList& plates, int zoom, bool blackAndWhite) override
+    void PreviewWholeBoard(const TPlateList& plates, int zoom, bool blackAndWhite, bool localLabels) override
     {
-        Previews.push_back({{}, TPictureFormat::Pdf, zoom, blackAndWhite, PlacedPlates(plates)});
+        Previews.push_back({{}, TPictureFormat::Pdf, zoom, blackAndWhite, PlacedPlates(plates), localLabels});
     }
     TVersionSocketPort& VersionSocket() override { return Socket; }
     void AttachVersionCheck(TVersionCheck* check) override { Attached = check; }

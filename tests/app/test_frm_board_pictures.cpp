@@ -211,5 +211,30 @@ TEST_F(Pictures, PrintWholeBoardPreviewsInTheWindowsModeWithoutAsking)
     }
 }
 
+// Labels In My Language is off at first; on, it reaches the window's
+// picture, the exported one and the preview, and the settings keep it.
+TEST_F(Pictures, LocalLabelsReachEveryPictureOfTheWindow)
+{
+    WriteIni("autoVersionCheck=0\r\n");
+    Start();
+    Generate();
+    EXPECT_FALSE(Window->Menu().Item(mnu::LocalLabels).Checked);
+    const int repaints = Port.BoardRepaints;
+    Window->ClickMenuItem(mnu::LocalLabels);
+    EXPECT_TRUE(Window->Menu().Item(mnu::LocalLabels).Checked);
+    EXPECT_TRUE(Window->LocalLabels());
+    EXPECT_GT(Port.BoardRepaints, repaints);
+
+    Port.Files = {"board.svg"};
+    Window->ClickMenuItem(mnu::ExportPicture);
+    Window->ClickMenuItem(mnu::PrintWholeBoard);
+    ASSERT_EQ(Port.Exports.size(), 1u);
+    ASSERT_EQ(Port.Previews.size(), 1u);
+    EXPECT_TRUE(Port.Exports[0].LocalLabels);
+    EXPECT_TRUE(Port.Previews[0].LocalLabels);
+    Window->FormClose();
+    EXPECT_NE(ReadText(IniPath()).find("localLabels=1\r\n"), std::string::npos);
+}
+
 } // namespace
 } // namespace vornia::test

@@ -13,10 +13,12 @@
 #include <memory>
 
 #include "app/frm_board_qt.h"
+#include "app/status_bar_qt.h"
 #include "options/frm_custom_options_qt.h"
 #include "tests/files/test_files.h"
 #include "ui/mirl_combobox_qt.h"
 #include "ui/mirl_edit_qt.h"
+#include "ui/qstring_qt.h"
 #include "wait_for_qt.h"
 
 namespace vornia::test {
@@ -114,6 +116,44 @@ TEST_F(WindowLanguage, SwitchesWhileRunningAndIsKept)
     EXPECT_EQ(FileCaption(), "&Fichier");
     Window->Action("mnuLanguageSystem")->trigger();
     EXPECT_EQ(FileCaption(), "&File");
+}
+
+// Every status panel shows its whole text in German and French: at
+// start-up, after F1 and after a switch of language, with the longest texts
+// a board gives (a fair board of the longest shape, its land-mass category).
+TEST_F(WindowLanguage, EveryStatusPanelFitsItsText)
+{
+    Open("autoVersionCheck=0\r\nlanguage=fr\r\nshape=lesser great lakes\r\nfairNoAdjacentRed=1\r\n");
+    Window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(Window.get()));
+    ASSERT_TRUE(WaitFor([this] { return Window->isMaximized(); }));
+    const TStatusBarWidget& status = *Window->StatusBarWidget();
+    auto expectFits = [&](const char* when) {
+        SCOPED_TRACE(when);
+        for (int panel = 0; panel < StatusPanelCount; ++panel) {
+            const QString text = ToQString(Window->Logic().StatusBar().Text(panel));
+            const QRect rect = status.PanelRect(panel);
+            EXPECT_GE(rect.width(), status.fontMetrics().horizontalAdvance(text))
+                << panel << " '" << text.toStdString() << "'";
+            EXPECT_LT(rect.right(), status.width()) << panel;
+        }
+    };
+    auto generate = [&] {
+        const std::size_t boards = Window->Logic().BoardPanel().Registry().Boards().size();
+        Window->Action("mnuMakeNewBoard")->trigger();
+        ASSERT_TRUE(WaitFor([&] { return Window->Logic().BoardPanel().Registry().Boards().size() > boards; }));
+    };
+    expectFits("French at start-up");
+    generate();
+    EXPECT_EQ(Window->Logic().StatusBar().Text(0), "forme\u00a0: petits grands lacs (\u00e9quitable)");
+    expectFits("French after F1");
+    Window->Action("mnuLanguageGerman")->trigger();
+    EXPECT_EQ(Window->Logic().StatusBar().Text(2), "Landmasse: beliebig");
+    expectFits("German after the switch");
+    generate();
+    expectFits("German after F1");
+    Window->Action("mnuLanguageFrench")->trigger();
+    expectFits("French after the switch");
 }
 
 } // namespace

@@ -90,13 +90,32 @@ TEST(CliArgs, UsageErrorsNameTheBadArgument)
 
 TEST(CliArgs, AcceptsTheWholeContract)
 {
-    const TCliParse parse = Parse({"generate", "--settings", "s.ini", "--shape", "Dog Leg", "--mass", "HIGH",
-                                   "--counts", "brick=0,PIETWELVE=500", "--zoom", "75", "--seed", "86399999",
-                                   "--out", "b.mirl", "--force", "--png", "b.png", "--bw"});
+    const TCliParse parse = Parse({"generate",
+                                   "--settings",
+                                   "s.ini",
+                                   "--shape",
+                                   "Dog Leg",
+                                   "--mass",
+                                   "HIGH",
+                                   "--pieces",
+                                   "5-6",
+                                   "--counts",
+                                   "brick=0,PIETWELVE=500",
+                                   "--zoom",
+                                   "75",
+                                   "--seed",
+                                   "86399999",
+                                   "--out",
+                                   "b.mirl",
+                                   "--force",
+                                   "--png",
+                                   "b.png",
+                                   "--bw"});
     ASSERT_TRUE(parse.Ok) << parse.Error;
     const TCliArgs& a = parse.Args;
     EXPECT_EQ(a.Command, TCliCommand::Generate);
     EXPECT_EQ(*a.Shape, "dog leg");
+    EXPECT_EQ(*a.Pieces, "5-6");
     EXPECT_EQ(a.Counts, (std::vector<std::pair<std::string, int>>{{"Brick", 0}, {"pieTwelve", 500}}));
     EXPECT_EQ(*a.Zoom, 75);
     EXPECT_EQ(*a.Seed, 86399999u);
@@ -206,16 +225,6 @@ TEST_F(CliRun, SameSeedSameFileAndStatsReadItBack)
     }
 }
 
-// The board of the large island, as the window's status bar shows it.
-TEST_F(CliRun, LargeTraditionalPrintsItsPanels)
-{
-    std::string out;
-    ASSERT_EQ(Run({"generate", "--shape", "Large Traditional", "--seed", "1"}, &out), ExitOk);
-    EXPECT_EQ(Lines(out),
-              (std::vector<std::string>{"[New large traditional 1]", "shape: large traditional", "plain waters: 11",
-                                        "land mass: any", "mass stats: 1.93 - 4.73 - 4.73  (high)", "Attempts: 0"}));
-}
-
 // A piece set is the 24 counts written out, wherever --pieces stands; the
 // settings file comes first and --counts last.
 TEST_F(CliRun, PieceSetIsItsCountsWrittenOut)
@@ -245,14 +254,6 @@ TEST_F(CliRun, PieceSetIsItsCountsWrittenOut)
         EXPECT_EQ(Read(a), Read(b));
         EXPECT_EQ(Read(a), Read(c));
     }
-    // 3-4 is the default set.
-    std::string defaults, set;
-    ASSERT_EQ(Run({"generate", "--shape", "cross", "--seed", "5"}, &defaults), ExitOk);
-    ASSERT_EQ(Run({"generate", "--shape", "cross", "--seed", "5", "--counts", "Brick=9", "--pieces", "3-4"}, &set),
-              ExitOk);
-    EXPECT_NE(defaults, set);
-    ASSERT_EQ(Run({"generate", "--shape", "cross", "--seed", "5", "--pieces", "3-4"}, &set), ExitOk);
-    EXPECT_EQ(defaults, set);
 }
 
 TEST_F(CliRun, SettingsFileThenOptions)

@@ -153,6 +153,27 @@ TEST(Settings, SavingKeepsForeignKeysAndSectionsAndDropsCustomShape)
     EXPECT_EQ(again.Zoom, 50);
 }
 
+TEST(Settings, LocalLabelsAreWrittenOnlyOnceTurnedOn)
+{
+    TIniFile ini;
+    TAppSettings settings;
+    SaveSettings(ini, settings);
+    EXPECT_FALSE(ini.KeyExists("settings", "localLabels"));
+
+    settings.LocalLabels = true;
+    SaveSettings(ini, settings);
+    EXPECT_EQ(ini.ReadString("settings", "localLabels", ""), "1");
+    TAppSettings again;
+    LoadSettings(TIniFile::FromText(ini.ToText()), again);
+    EXPECT_TRUE(again.LocalLabels);
+
+    // Off again, the key stays and says so; anything but "1" reads as off.
+    settings.LocalLabels = false;
+    SaveSettings(ini, settings);
+    EXPECT_EQ(ini.ReadString("settings", "localLabels", ""), "0");
+    EXPECT_FALSE(Load("localLabels=yes\r\n").LocalLabels);
+}
+
 } // namespace
 } // namespace vornia
 

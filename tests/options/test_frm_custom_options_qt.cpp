@@ -326,26 +326,6 @@ TEST_F(CustomOptionsDialog, PlayerButtonsFillTheCounts)
         EXPECT_FALSE(button->isDefault() || button->autoDefault());
     Press(Qt::Key_Return);
     EXPECT_EQ(Dialog->result(), QDialog::Accepted);
-    TBoardSettings stored;
-    StoreOptions(Dialog->GetOptions(), stored);
-    EXPECT_EQ(PieceCountsOf(stored), DefaultPieceCounts);
-}
-
-TEST_F(CustomOptionsDialog, LargeTraditionalAsksForTwentyEightDice)
-{
-    Settings.Shape = "large traditional";
-    Open();
-    EXPECT_TRUE(LandAndWaterReadOnly());
-    EXPECT_TRUE(Dialog->lblNote->isVisible());
-    EXPECT_EQ(Dialog->lblShapeExample->text(), QStringLiteral("large traditional example:"));
-    Answer = false;
-    QTest::mouseClick(Dialog->btnOk, Qt::LeftButton);
-    ASSERT_EQ(Questions.size(), 1);
-    EXPECT_EQ(Questions.at(0), QuestionStart + QStringLiteral("28). Continue?"));
-    QTest::mouseClick(Dialog->btnPieceSet[1], Qt::LeftButton);
-    QTest::mouseClick(Dialog->btnOk, Qt::LeftButton);
-    EXPECT_EQ(Questions.size(), 1);
-    EXPECT_EQ(Dialog->result(), QDialog::Accepted);
 }
 
 TEST_F(CustomOptionsDialog, TraditionalIgnoresTheLandCounts)
