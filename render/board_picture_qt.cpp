@@ -56,12 +56,13 @@ private:
     QList<QRgb> Colors;
 };
 
-// Turns rows of an RGB32 or ARGB32 band into palette indexes; false when the
-// palette is full.
+// Turns rows of an RGB32 band, or of an ARGB32 band whose pixels outside the
+// board are marked by an alpha below 255, into palette indexes; false when
+// the palette is full.
 bool IndexRows(const QImage& band, int bandLine, QImage& picture, int first, int count, TPalette& palette)
 {
     const int width = band.width();
-    const QRgb opaque = band.hasAlphaChannel() ? 0 : 0xFF000000u;
+    const bool marked = band.hasAlphaChannel();
     for (int row = 0; row < count; ++row) {
         const auto* in = reinterpret_cast<const QRgb*>(band.constScanLine(bandLine + row));
         uchar* out = picture.scanLine(first + row);
@@ -71,7 +72,8 @@ bool IndexRows(const QImage& band, int bandLine, QImage& picture, int first, int
             int end = x + 1;
             while (end < width && in[end] == color)
                 ++end;
-            const int index = palette.IndexOf(color | opaque);
+            const QRgb shown = !marked ? color | 0xFF000000u : color >= 0xFF000000u ? color : 0u;
+            const int index = palette.IndexOf(shown);
             if (index < 0)
                 return false;
             std::memset(out + x, index, static_cast<std::size_t>(end - x));
@@ -184,6 +186,7 @@ bool RenderBoardBands(const TPlateList& plates, const TPaintOptions& options, in
         QImage band(buffer.bits(), width, bottom - top, buffer.bytesPerLine(), QImage::Format_RGB32);
         {
             TQImageCanvas canvas(band, options.Transparent);
+            canvas.LeaveOutsideMarked(); // IndexRows clears them as it reads them
             PaintBoard(canvas, moved, options);
         }
         if (!sink(band, first - top, first, count))

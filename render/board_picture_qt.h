@@ -29,7 +29,10 @@ QImage RenderBoardArea(const TPlateList& plates, const TPaintOptions& options, i
 QImage BoardPictureImage(const TPlateList& plates, const TPaintOptions& options, std::string* error);
 
 // Receives rows [first, first + count) of a picture drawn band by band; band
-// holds them from its line bandLine on. False stops the drawing.
+// holds them from its line bandLine on. A transparent picture's band is
+// ARGB32 and its pixels outside the board, which the picture leaves
+// transparent, still have their colour with an alpha below 255. False stops
+// the drawing.
 using TBandSink = std::function<bool(const QImage& band, int bandLine, int first, int count)>;
 constexpr int PictureBandRows = 512;
 

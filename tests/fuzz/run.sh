@@ -16,7 +16,7 @@ root=$(cd "$here/../.." && pwd)
 seconds=${1:?usage: run.sh SECONDS [TARGET...]}
 shift
 targets=("$@")
-((${#targets[@]})) || targets=(ini board_file settings cli_args)
+((${#targets[@]})) || targets=(ini board_file settings cli_args fair)
 out=${VORNIA_FUZZ_BUILD_DIR:-"$root/build-fuzz"}
 
 cxx=${CXX_FUZZ:-clang++-14}
@@ -37,13 +37,15 @@ else
 fi
 
 # Longest input per target: a few hundred plates, a long settings file, a
-# long command line.
+# long command line, a board request (fair reads 32 bytes; more would only
+# mutate bytes it never reads).
 max_len() {
   case $1 in
     board_file) echo 16384 ;;
     ini) echo 4096 ;;
     settings) echo 8192 ;;
     cli_args) echo 2048 ;;
+    fair) echo 32 ;;
   esac
 }
 
