@@ -172,7 +172,7 @@ void CheckTraditionalSet(const TPlateList& plates, const TLand& land)
         if (!plates[i].Number.empty())
             ++numbers[plates[i].Number];
     }
-    const std::map<std::string, int> traditionalKinds{{"Brick", 3}, {"Desert", 1}, {"Grain", 4},
+    const std::map<std::string, int> traditionalKinds{{"Brick", 3},  {"Desert", 1}, {"Grain", 4},
                                                       {"Lumber", 4}, {"Ore", 3},    {"Wool", 4}};
     const std::map<std::string, int> traditionalNumbers{{"2", 1}, {"3", 2}, {"4", 2},  {"5", 2},  {"6", 2},
                                                         {"8", 2}, {"9", 2}, {"10", 2}, {"11", 2}, {"12", 1}};
