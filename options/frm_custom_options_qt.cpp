@@ -14,6 +14,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
@@ -63,6 +64,8 @@ constexpr int GroupGap = 6;
 constexpr QMargins UsualFrame(4, 28, 4, 4);
 // The least client area of a dialog that scrolls, when it is made smaller.
 constexpr QSize LeastScrolledSize(240, BottomHeight + 80);
+// How long after showing the dialog its frame is known.
+constexpr int FrameKnownMs = 100;
 
 // The context the dialog's texts are filed under in the catalogues.
 constexpr const char* Context = "TfrmCustomOptions";
@@ -573,9 +576,25 @@ void TfrmCustomOptions::resizeEvent(QResizeEvent* event)
 
 void TfrmCustomOptions::setVisible(bool visible)
 {
-    if (visible && !isVisible())
+    const bool showing = visible && !isVisible();
+    if (showing)
         FitScreen(ScreenRoom());
     QDialog::setVisible(visible);
+    // Placed before the window manager framed it, a dialog as high as the
+    // screen may have its title bar above the screen: once the frame is
+    // known, the whole of it is brought onto the screen.
+    if (showing)
+        QTimer::singleShot(FrameKnownMs, this, [this] {
+            const QScreen* where = screen();
+            const QRect frame = frameGeometry();
+            if (where == nullptr || where->availableGeometry().contains(frame))
+                return;
+            const QRect room = where->availableGeometry();
+            const QPoint inside(
+                std::clamp(frame.left(), room.left(), std::max(room.left(), room.right() - frame.width() + 1)),
+                std::clamp(frame.top(), room.top(), std::max(room.top(), room.bottom() - frame.height() + 1)));
+            move(inside);
+        });
 }
 
 void TfrmCustomOptions::changeEvent(QEvent* event)
