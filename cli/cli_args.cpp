@@ -13,8 +13,6 @@ namespace vornia {
 
 namespace {
 
-constexpr int MaxSeed = 86399999; // the last millisecond of a day
-
 // The message as one printable line: an argument may hold line ends or
 // terminal control characters, which are shown as escapes instead.
 std::string PrintableLine(const std::string& text)

@@ -39,6 +39,7 @@ struct TCliArgs {
 };
 
 constexpr int MaxBatchCount = 10000;
+constexpr int MaxSeed = 86399999; // --seed: the last millisecond of a day
 // True when any of --png, --svg and --pdf was given.
 inline bool WantsPicture(const TCliArgs& args)
 {

@@ -262,6 +262,65 @@
     </message>
 </context>
 <context>
+    <name>Link</name>
+    <message>
+        <source>This link&apos;s version, &quot;%1&quot;, is not a whole number from 1 up.</source>
+        <translation>Die Version dieses Links, „%1“, ist keine ganze Zahl ab 1.</translation>
+    </message>
+    <message>
+        <source>This link names an unknown shape, &quot;%1&quot;.</source>
+        <translation>Dieser Link nennt eine unbekannte Form, „%1“.</translation>
+    </message>
+    <message>
+        <source>This link names an unknown land mass, &quot;%1&quot;.</source>
+        <translation>Dieser Link nennt eine unbekannte Landmasse, „%1“.</translation>
+    </message>
+    <message>
+        <source>This link names an unknown piece set, &quot;%1&quot;.</source>
+        <translation>Dieser Link nennt einen unbekannten Satz Spielteile, „%1“.</translation>
+    </message>
+    <message>
+        <source>This link&apos;s piece counts, &quot;%1&quot;, are not piece names each with a whole number from 0 to %2.</source>
+        <translation>Die Anzahlen der Spielteile in diesem Link, „%1“, sind keine Namen von Spielteilen mit je einer ganzen Zahl von 0 bis %2.</translation>
+    </message>
+    <message>
+        <source>This link names unknown fair rules, &quot;%1&quot;.</source>
+        <translation>Dieser Link nennt unbekannte Regeln für ein faires Spielbrett, „%1“.</translation>
+    </message>
+    <message>
+        <source>This link&apos;s zoom, &quot;%1&quot;, is not 100, 75 or 50.</source>
+        <translation>Der Zoom dieses Links, „%1“, ist nicht 100, 75 oder 50.</translation>
+    </message>
+    <message>
+        <source>This link&apos;s black and white, &quot;%1&quot;, is not 0 or 1.</source>
+        <translation>Schwarzweiß in diesem Link, „%1“, ist nicht 0 oder 1.</translation>
+    </message>
+    <message>
+        <source>This link&apos;s board number, &quot;%1&quot;, is not a number from 0 to %3.</source>
+        <translation>Die Spielbrettnummer dieses Links, „%1“, ist keine Zahl von 0 bis %3.</translation>
+    </message>
+    <message>
+        <source>This link is damaged at &quot;%1&quot;.</source>
+        <translation>Dieser Link ist bei „%1“ beschädigt.</translation>
+    </message>
+    <message>
+        <source>This link holds a word this page does not know, &quot;%1&quot;.</source>
+        <translation>Dieser Link enthält ein Wort, das diese Seite nicht kennt, „%1“.</translation>
+    </message>
+    <message>
+        <source>This link gives &quot;%1&quot; twice.</source>
+        <translation>Dieser Link gibt „%1“ zweimal an.</translation>
+    </message>
+    <message>
+        <source>This link gives no value for &quot;%1&quot;.</source>
+        <translation>Dieser Link gibt keinen Wert für „%1“ an.</translation>
+    </message>
+    <message>
+        <source>This link was made by another version; the board may differ from the one shared.</source>
+        <translation>Dieser Link stammt von einer anderen Version; das Spielbrett kann sich vom geteilten unterscheiden.</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>&amp;File</source>

@@ -262,6 +262,65 @@
     </message>
 </context>
 <context>
+    <name>Link</name>
+    <message>
+        <source>This link&apos;s version, &quot;%1&quot;, is not a whole number from 1 up.</source>
+        <translation>La version de ce lien, «&#xa0;%1&#xa0;», n&apos;est pas un nombre entier à partir de 1.</translation>
+    </message>
+    <message>
+        <source>This link names an unknown shape, &quot;%1&quot;.</source>
+        <translation>Ce lien nomme une forme inconnue, «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>This link names an unknown land mass, &quot;%1&quot;.</source>
+        <translation>Ce lien nomme une masse terrestre inconnue, «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>This link names an unknown piece set, &quot;%1&quot;.</source>
+        <translation>Ce lien nomme un jeu de pièces inconnu, «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>This link&apos;s piece counts, &quot;%1&quot;, are not piece names each with a whole number from 0 to %2.</source>
+        <translation>Les nombres de pièces de ce lien, «&#xa0;%1&#xa0;», ne sont pas des noms de pièces suivis chacun d&apos;un nombre entier de 0 à %2.</translation>
+    </message>
+    <message>
+        <source>This link names unknown fair rules, &quot;%1&quot;.</source>
+        <translation>Ce lien nomme des règles de plateau équitable inconnues, «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>This link&apos;s zoom, &quot;%1&quot;, is not 100, 75 or 50.</source>
+        <translation>Le zoom de ce lien, «&#xa0;%1&#xa0;», n&apos;est pas 100, 75 ou 50.</translation>
+    </message>
+    <message>
+        <source>This link&apos;s black and white, &quot;%1&quot;, is not 0 or 1.</source>
+        <translation>Le noir et blanc de ce lien, «&#xa0;%1&#xa0;», n&apos;est pas 0 ou 1.</translation>
+    </message>
+    <message>
+        <source>This link&apos;s board number, &quot;%1&quot;, is not a number from 0 to %3.</source>
+        <translation>Le numéro de plateau de ce lien, «&#xa0;%1&#xa0;», n&apos;est pas un nombre de 0 à %3.</translation>
+    </message>
+    <message>
+        <source>This link is damaged at &quot;%1&quot;.</source>
+        <translation>Ce lien est endommagé à «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>This link holds a word this page does not know, &quot;%1&quot;.</source>
+        <translation>Ce lien contient un mot que cette page ne connaît pas, «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>This link gives &quot;%1&quot; twice.</source>
+        <translation>Ce lien donne «&#xa0;%1&#xa0;» deux fois.</translation>
+    </message>
+    <message>
+        <source>This link gives no value for &quot;%1&quot;.</source>
+        <translation>Ce lien ne donne aucune valeur pour «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>This link was made by another version; the board may differ from the one shared.</source>
+        <translation>Ce lien a été créé par une autre version&#xa0;; le plateau peut différer de celui partagé.</translation>
+    </message>
+</context>
+<context>
     <name>Menu</name>
     <message>
         <source>&amp;File</source>

@@ -11,9 +11,11 @@
 
 #include "board/board_settings.h"
 #include "board/fair_rules.h"
+#include "board/generator_version.h"
 #include "board/walked_shapes.h"
 #include "core_bridge.h"
 #include "render/board_picture.h"
+#include "web_link.h"
 
 namespace vornia {
 namespace {
@@ -128,7 +130,8 @@ EMSCRIPTEN_KEEPALIVE const char* vn_tables()
     Result = "{\"shapes\":[" + shapes + "],\"masses\":[" + masses + "],\"counts\":[" + counts + "],\"rules\":[" +
              rules + "],\"pieceSets\":[" + pieceSets + "],\"fixedIslands\":[" + islands +
              "],\"maxCount\":" + std::to_string(MaxPieceCount) +
-             ",\"maxPictureSide\":" + std::to_string(MaxPictureSide) + "}";
+             ",\"maxPictureSide\":" + std::to_string(MaxPictureSide) +
+             ",\"generatorVersion\":" + std::to_string(BoardGeneratorVersion) + "}";
     return Result.c_str();
 }
 
@@ -139,10 +142,34 @@ EMSCRIPTEN_KEEPALIVE void vn_new_visit()
     Visit = std::make_unique<TPanelBoard>();
 }
 
+// Numbering goes on after the boards a page of this visit named before a
+// reload, so that no two boards of a visit share a name.
+EMSCRIPTEN_KEEPALIVE void vn_continue_numbering(int boardsNamed)
+{
+    Visit->ContinueNumberingAfter(boardsNamed);
+}
+
 // words: the arguments of `vornia-cli generate`, each ended by a zero byte.
+// boardsNamed in the result: how many new boards the visit has named.
 EMSCRIPTEN_KEEPALIVE const char* vn_generate(const char* words, int size)
 {
     Keep(GenerateWebBoard(SplitWords(words, size), *Visit));
+    Result.back() = ',';
+    Result += "\"boardsNamed\":" + std::to_string(Visit->NewBoardsNamed()) + "}";
+    return Result.c_str();
+}
+
+// The request of a link's fragment: the tool's words and black and white, or
+// the error in the player's words.
+EMSCRIPTEN_KEEPALIVE const char* vn_link(const char* fragment)
+{
+    const TWebLink link = ParseWebLink(fragment);
+    std::string words;
+    for (const auto& word : link.Words)
+        words += (words.empty() ? "" : ",") + Quoted(word);
+    Result = "{\"error\":" + Quoted(link.Error) + ",\"notice\":" + Quoted(link.Notice) + ",\"words\":[" + words +
+             "],\"bw\":" + (link.BlackAndWhite ? "true" : "false") +
+             ",\"hasSeed\":" + (link.HasSeed ? "true" : "false") + "}";
     return Result.c_str();
 }
 

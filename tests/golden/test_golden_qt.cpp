@@ -27,6 +27,7 @@
 #include <unistd.h>
 
 #include "board/board_settings.h"
+#include "board/generator_version.h"
 #include "cli/cli_args.h"
 #include "cli/cli_run.h"
 #include "cli/picture_qt.h"
@@ -241,6 +242,20 @@ std::string Difference(const std::string& expected, const std::string& actual)
            " lines differ)\n  expected: " + line(want, first) + "\n  actual:   " + line(got, first) + "\n";
 }
 
+// The generator version the golden boards were made with.
+const fs::path VersionPath = GoldenDir / "generator_version.txt";
+int RecordedGeneratorVersion()
+{
+    return std::atoi(ReadBytes(VersionPath).c_str());
+}
+
+// The "board:" line of a case's result.
+std::string BoardLine(const std::string& result)
+{
+    const std::size_t at = result.find("\nboard: ");
+    return at == std::string::npos ? "" : result.substr(at + 1, result.find('\n', at + 1) - at - 1);
+}
+
 class Golden : public ::testing::TestWithParam<TGoldenCase> {
 protected:
     fs::path dir;
@@ -263,13 +278,23 @@ TEST_P(Golden, BoardTextsPicturesAndFileAreUnchanged)
     const fs::path resultPath = GoldenDir / (c.Name + ".out"), boardPath = GoldenDir / (c.Name + ".mirl");
     if (const char* write = std::getenv("VORNIA_GOLDEN_WRITE"); write && *write) {
         WriteBytes(resultPath, result);
+        WriteBytes(VersionPath, std::to_string(BoardGeneratorVersion) + "\n");
         fs::remove(boardPath);
         if (!boardFile.empty())
             WriteBytes(boardPath, boardFile);
         return;
     }
     ASSERT_TRUE(fs::exists(resultPath)) << resultPath << " is missing; see scripts/golden.sh";
-    if (const std::string diff = Difference(ReadBytes(resultPath), result); !diff.empty())
+    const std::string kept = ReadBytes(resultPath);
+    const bool boardChanged =
+        BoardLine(kept) != BoardLine(result) || (!boardFile.empty() && ReadBytes(boardPath) != boardFile);
+    if (boardChanged && RecordedGeneratorVersion() == BoardGeneratorVersion)
+        ADD_FAILURE() << c.Name << " makes another board than the golden one, while BoardGeneratorVersion is still "
+                      << BoardGeneratorVersion
+                      << ": links made before would silently give other boards. If the change is meant, raise "
+                         "BoardGeneratorVersion (board/generator_version.h) and rewrite the golden data with "
+                         "scripts/golden.sh.";
+    if (const std::string diff = Difference(kept, result); !diff.empty())
         ADD_FAILURE() << c.Name << ".out differs from the kept one at " << diff;
     if (const std::string diff = boardFile.empty() ? "" : Difference(ReadBytes(boardPath), boardFile); !diff.empty())
         ADD_FAILURE() << c.Name << ".mirl differs from the kept one at " << diff;
@@ -284,12 +309,19 @@ INSTANTIATE_TEST_SUITE_P(Manifest, Golden, ::testing::ValuesIn(ReadManifest()),
                              return name;
                          });
 
+// Raising the generator version means new golden boards, made with it.
+TEST(GoldenManifest, RecordsTheBoardGeneratorVersion)
+{
+    EXPECT_EQ(RecordedGeneratorVersion(), BoardGeneratorVersion)
+        << "the golden data was made with another BoardGeneratorVersion: rewrite it with scripts/golden.sh";
+}
+
 // The set must go on covering the whole range of the tool, each case under a
 // name of its own (names are file names).
 TEST(GoldenManifest, CoversEveryShapeLandMassAndZoom)
 {
     const auto cases = ReadManifest();
-    EXPECT_EQ(cases.size(), 66u);
+    EXPECT_EQ(cases.size(), 72u);
     std::set<std::string> names, shapes, masses, zooms;
     bool custom = false, all500 = false, pieces = false;
     for (const auto& c : cases) {

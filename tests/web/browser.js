@@ -45,10 +45,13 @@ async function startBrowser(options = {}) {
   return { context, close };
 }
 
-// A page that fails the test on any uncaught exception or console error.
+// A page that fails the test on any uncaught exception, console error or
+// breach of the page's Content-Security-Policy.
 async function watchedPage(context) {
   const page = await context.newPage();
   page.problems = [];
+  await page.addInitScript(() => document.addEventListener('securitypolicyviolation', (e) =>
+    console.error(`CSP: ${e.violatedDirective} refused ${e.blockedURI || 'inline code'}`)));
   page.on('pageerror', (error) => page.problems.push('uncaught: ' + error.message));
   page.on('console', (message) => {
     if (message.type() === 'error') page.problems.push('console: ' + message.text());

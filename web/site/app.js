@@ -1,6 +1,6 @@
 // The page: its controls, the boards of the visit in the browser's history,
 // links, files and the status line. The core runs in worker.js.
-import { linkOf, parseLink, requestWords, seedOfNow, settingsOfWords } from './link.js';
+import { linkOf, requestWords, seedOfNow, settingsOfWords } from './link.js';
 import { BoardView } from './view.js';
 
 const $ = (id) => document.getElementById(id);
@@ -9,8 +9,9 @@ const CountCaptions = ['Brick', 'Grain', 'Lumber', 'Ore', 'Wool', 'Desert', 'Pla
   '2:1 Lumber', '2:1 Ore', '2:1 Wool', '3:1 ?', 'Two', 'Three', 'Four', 'Five', 'Six', 'Seven', 'Eight', 'Nine',
   'Ten', 'Eleven', 'Twelve'];
 const LandCounts = 6, WaterCounts = 7; // then the dice
-const TraditionalLandCount = 18;
 const NoBoardText = 'There is no board to export.';
+// How many new boards this tab's visit has named: numbering goes on after a reload.
+const BoardsNamedKey = 'vornia-generator.boardsNamed';
 
 // ---- the worker --------------------------------------------------------
 
@@ -57,6 +58,7 @@ function storedSettings() {
     if (stored && typeof stored === 'object') {
       const settings = structuredClone(defaults);
       delete settings.rules;
+      delete settings.sets;
       if (tables.shapes.includes(stored.shape)) settings.shape = stored.shape;
       if (tables.masses.includes(stored.mass)) settings.mass = stored.mass;
       if ([100, 75, 50].includes(stored.zoom)) settings.zoom = stored.zoom;
@@ -73,6 +75,7 @@ function storedSettings() {
   }
   const settings = structuredClone(defaults);
   delete settings.rules;
+  delete settings.sets;
   return settings;
 }
 
@@ -106,6 +109,18 @@ function buildControls() {
     const group$ = $(group);
     group$.insertBefore(row, group$.querySelector('.total'));
   });
+  // The piece sets' buttons fill the counts (not the shape); shown at the
+  // left, they come after OK and Cancel in the tab order.
+  $('frmPiecesForm').querySelector('.buttons').append(...defaults.sets.map((set) => {
+    const button = Object.assign(document.createElement('button'), { type: 'button', textContent: set.caption,
+      className: 'preset' });
+    button.id = 'btnPieces_' + set.word;
+    button.addEventListener('click', () => {
+      for (const edit of countEdits()) edit.value = String(set.counts[edit.dataset.key]);
+      updateCounts();
+    });
+    return button;
+  }));
 }
 
 function settingsOfControls() {
@@ -140,6 +155,7 @@ const countOf = (text) => (/^\s*\d+\s*$/.test(text) ? Number(text) : 0);
 function updateCounts() {
   const edits = countEdits();
   const shape = $('cboShape').value;
+  const island = tables.fixedIslands.find((i) => i.name === shape);
   const editable = shape === 'random' || shape === 'cross';
   edits.slice(0, LandCounts + WaterCounts).forEach((edit) => (edit.disabled = !editable));
   $('lblNote').hidden = editable;
@@ -147,7 +163,7 @@ function updateCounts() {
   const dice = edits.slice(LandCounts + WaterCounts).reduce((sum, e) => sum + countOf(e.value), 0);
   $('lblTotalLand').value = String(land);
   $('lblTotalDie').value = String(dice);
-  const needed = shape === 'traditional' ? TraditionalLandCount : land;
+  const needed = island ? island.dice : land;
   const warning = $('lblDiceWarning');
   warning.hidden = dice >= needed;
   warning.textContent = dice >= needed ? '' : `There are not enough dice tiles to cover all the land pieces that will be used (${needed}).`;
@@ -174,14 +190,19 @@ function closePieces(event) {
   }
   for (const edit of countEdits()) shownCounts[edit.dataset.key] = countOf(edit.value);
   storeSettings();
+  remakeCurrent();
 }
 
 // ---- the status line ---------------------------------------------------
 
-function showMessage(text) {
+// offerNewBoard: a "New board" button beside the line (nothing was made);
+// notice: a line beside a board rather than a failure.
+function showMessage(text, offerNewBoard = false, notice = false) {
   const line = $('lblMessage');
   line.textContent = text || '';
   line.hidden = !text;
+  line.classList.toggle('notice', notice);
+  $('btnMessageNewBoard').hidden = !text || !offerNewBoard;
 }
 
 function showTexts(entry) {
@@ -190,7 +211,7 @@ function showTexts(entry) {
   const items = $('lstPanels').children;
   for (let i = 0; i < 4; ++i) items[i].textContent = (entry.panels && entry.panels[i]) || '';
   $('lblBalance').textContent = entry.balance || '';
-  showMessage(entry.failure || '');
+  showMessage(entry.failure || entry.notice || '', false, !entry.failure);
 }
 
 function setBusy(on, text) {
@@ -243,7 +264,7 @@ async function preparePrint() {
 function record(entry, how) {
   const index = how === 'push' && history.state ? history.state.index + 1 : (history.state ? history.state.index : 0);
   entry.index = index;
-  const address = entry.words ? linkOf(entry.words, entry.bw) : location.pathname + location.search;
+  const address = entry.words ? linkOf(entry.words, entry.bw, tables.generatorVersion) : location.pathname + location.search;
   if (how === 'push') history.pushState(entry, '', address);
   else history.replaceState(entry, '', address);
   // A new entry drops those after it; a replaced one keeps them.
@@ -259,11 +280,13 @@ async function make(words, bw, how, name) {
   setBusy(true, 'Making…');
   const shown = svgHolder();
   try {
-    const answer = await ask({ type: 'generate', words, bw }, shown.arrived);
+    const boardsNamed = Number(sessionStorage.getItem(BoardsNamedKey)) || 0;
+    const answer = await ask({ type: 'generate', words, bw, boardsNamed }, shown.arrived);
     if (answer.error || (answer.board && answer.board.error)) {
       showMessage(answer.error || answer.board.error);
       return false;
     }
+    sessionStorage.setItem(BoardsNamedKey, String(answer.board.boardsNamed));
     const entry = entryOf('made', answer.board, words, bw);
     if (name && answer.board.made) entry.name = name;
     record(entry, how);
@@ -274,24 +297,35 @@ async function make(words, bw, how, name) {
   }
 }
 
-// Zoom applies to the board shown as well: a made board is made again from
-// its link with the new words (the same seed gives the same board), an
-// opened one is drawn again, as the desktop redraws it.
-async function rezoomCurrent() {
-  if (!current || !current.entry.file || busy) return;
-  const zoom = Number($('cboZoom').value);
-  const entry = current.entry;
-  if (entry.kind === 'made') {
-    const words = [];
-    for (let i = 0; i < entry.words.length; i += 2)
-      if (entry.words[i] !== '--zoom' && entry.words[i] !== '--seed') words.push(entry.words[i], entry.words[i + 1]);
-    if (zoom !== 100) words.push('--zoom', String(zoom));
-    words.push('--seed', entry.words[entry.words.indexOf('--seed') + 1]);
-    await make(words, entry.bw, 'replace', entry.name);
-  } else {
-    await showEntry({ ...entry, zoom });
-    history.replaceState(current.entry, '');
+// What the page shows always matches its controls: a change of shape, land
+// mass, zoom, rules or counts makes the board shown again from its seed with
+// the new settings, as a new history entry (Back returns to the board before
+// the change). An opened board has no request: it is drawn at the new zoom,
+// as the desktop redraws it, and the other settings wait for the next board.
+let remakeWaiting = false;
+async function remakeCurrent() {
+  if (busy) {
+    remakeWaiting = true; // once the board on its way is shown
+    return;
   }
+  remakeWaiting = false;
+  const entry = current && current.entry;
+  if (!entry) return;
+  if (entry.kind === 'made') {
+    const seed = entry.words[entry.words.indexOf('--seed') + 1];
+    const words = requestWords(settingsOfControls(), defaults, seed);
+    if (linkOf(words) !== linkOf(entry.words)) await make(words, $('chkBlackAndWhite').checked, 'push');
+  } else if (entry.file && entry.zoom !== Number($('cboZoom').value)) {
+    await showEntry({ ...entry, zoom: Number($('cboZoom').value) });
+    record(current.entry, 'replace');
+  }
+  await settle();
+}
+
+// Applies the changes made while a board was on its way.
+async function settle() {
+  if (remakeWaiting) await remakeCurrent();
+  else if (drawAgain) await drawCurrentAgain();
 }
 
 // Black and white is a way of drawing: the board shown is drawn again as the
@@ -311,20 +345,27 @@ async function drawCurrentAgain() {
 
 async function newBoard() {
   await make(requestWords(settingsOfControls(), defaults, seedOfNow()), $('chkBlackAndWhite').checked, 'push');
-  if (drawAgain) await drawCurrentAgain();
+  await settle();
 }
 
 // Opens the board of the address's link: its request shown in the controls.
 async function openLink(how) {
-  const link = parseLink(location.hash);
-  if (link.error) {
-    showMessage(link.error);
+  const answer = await ask({ type: 'link', fragment: location.hash });
+  const link = answer.link;
+  if (!link || link.error) {
+    showMessage(link ? link.error : answer.error, true);
     return false;
   }
   const words = link.hasSeed ? link.words : [...link.words, '--seed', String(seedOfNow())];
   const made = await make(words, link.bw, how);
-  if (made) showSettings({ ...settingsOfWords(words, { ...defaults, counts: { ...defaults.counts } }), bw: link.bw });
-  drawAgain = false;
+  if (made) showEntrySettings(current.entry);
+  if (made && link.notice) {
+    // The board was made by this version: its link says so from now on.
+    current.entry.notice = link.notice;
+    history.replaceState(current.entry, '');
+    showTexts(current.entry);
+  }
+  drawAgain = remakeWaiting = false;
   return made;
 }
 
@@ -336,6 +377,16 @@ async function showEntry(entry) {
   const shown = svgHolder();
   const answer = await ask({ type: 'draw', file: entry.file, zoom: entry.zoom, bw: entry.bw }, shown.arrived);
   present(entry, answer.drawing && !answer.drawing.error ? answer.drawing : null, shown);
+}
+
+// The controls show the settings of the board shown: a made board's request,
+// an opened board's zoom and black and white.
+function showEntrySettings(entry) {
+  const settings = entry.kind === 'made'
+    ? settingsOfWords(entry.words, { ...defaults, counts: { ...defaults.counts } })
+    : { ...settingsOfControls(), zoom: entry.zoom };
+  showSettings({ ...settings, bw: entry.bw });
+  storeSettings();
 }
 
 function updateHistoryButtons() {
@@ -414,13 +465,14 @@ function boardSvg() {
 
 function bindControls() {
   $('btnNewBoard').addEventListener('click', () => newBoard());
+  $('btnMessageNewBoard').addEventListener('click', () => newBoard());
   $('btnBack').addEventListener('click', () => history.back());
   $('btnForward').addEventListener('click', () => history.forward());
   $('frmSettings').addEventListener('change', (e) => {
     $('rowMass').hidden = $('cboShape').value !== 'random';
     storeSettings();
-    if (e.target.id === 'cboZoom') rezoomCurrent();
-    else if (e.target.id === 'chkBlackAndWhite') drawCurrentAgain();
+    if (e.target.id === 'chkBlackAndWhite') drawCurrentAgain();
+    else remakeCurrent();
   });
   $('frmSettings').addEventListener('submit', (e) => e.preventDefault());
   $('btnPieces').addEventListener('click', openPieces);
@@ -429,10 +481,6 @@ function bindControls() {
     updateCounts();
   });
   $('frmPiecesForm').addEventListener('submit', closePieces);
-  $('btnDefaults').addEventListener('click', () => {
-    for (const edit of countEdits()) edit.value = String(defaults.counts[edit.dataset.key]);
-    updateCounts();
-  });
   $('btnCopyLink').addEventListener('click', async () => {
     try {
       await navigator.clipboard.writeText(location.href);
@@ -486,9 +534,13 @@ function bindControls() {
     }
   });
 
-  window.addEventListener('popstate', (event) => {
-    if (event.state && event.state.kind) showEntry(event.state);
-    else openLink('replace');
+  window.addEventListener('popstate', async (event) => {
+    if (event.state && event.state.kind) {
+      await showEntry(event.state);
+      showEntrySettings(event.state);
+    } else {
+      await openLink('replace');
+    }
   });
 }
 
@@ -503,12 +555,16 @@ async function start() {
   defaults = { shape: 'traditional', mass: 'any', zoom: 100, bw: false, fair: [], counts: {},
     rules: tables.rules.map((r) => r.word) };
   for (const count of tables.counts) defaults.counts[count.key] = count.default;
+  defaults.sets = tables.pieceSets.map((set) => ({ word: set.word, caption: set.caption,
+    counts: Object.fromEntries(tables.counts.map((count, i) => [count.key, set.counts[i]])) }));
   buildControls();
   bindControls();
   showSettings(storedSettings());
 
-  if (history.state && history.state.kind) await showEntry(history.state);
-  else if (location.hash.length > 1) await openLink('replace');
+  if (history.state && history.state.kind) {
+    await showEntry(history.state);
+    showEntrySettings(history.state);
+  } else if (location.hash.length > 1) await openLink('replace');
   else await make(requestWords(settingsOfControls(), defaults, seedOfNow()), $('chkBlackAndWhite').checked, 'replace');
   updateHistoryButtons();
   document.body.dataset.ready = 'true';

@@ -25,6 +25,9 @@
     return {
       tables: () => json(module._vn_tables()),
       newVisit: () => module._vn_new_visit(),
+      continueNumbering: (boardsNamed) => module._vn_continue_numbering(boardsNamed),
+      // A link's fragment as { error, words, bw, hasSeed }.
+      link: (fragment) => withText(fragment, (p) => json(module._vn_link(p))),
 
       // words: the arguments of `vornia-cli generate`; board.file holds the
       // board file's bytes when a board was made.

@@ -1,8 +1,6 @@
 // A board's link: the address's fragment holds the request in the tool's
 // own words, e.g. #shape=dog%20leg&mass=high&counts=Brick=5,Grain=4&fair=red,pips&zoom=75&bw=1&seed=42.
-// Words a link leaves out take the tool's defaults.
-
-const LinkWords = ['shape', 'mass', 'counts', 'fair', 'zoom', 'bw', 'seed'];
+// The core reads links (web/web_link.h); the page writes them here.
 
 export const MillisecondsPerDay = 86400000;
 
@@ -11,47 +9,24 @@ export function seedOfNow() {
   return Date.now() % MillisecondsPerDay;
 }
 
-// The link's request as the tool's arguments, and whether the board is drawn
-// in black and white (a way of drawing, not of making); error (one line) for
-// a word the tool has no option for. The core checks the values in the tool's words.
-export function parseLink(fragment) {
-  const text = fragment.replace(/^#/, '');
-  const given = new Map();
-  for (const part of text.split('&')) {
-    if (!part) continue;
-    const equals = part.indexOf('=');
-    let word, value;
-    try {
-      word = decodeURIComponent(equals < 0 ? part : part.slice(0, equals));
-      value = decodeURIComponent(equals < 0 ? '' : part.slice(equals + 1));
-    } catch {
-      return { error: `bad link: '${printable(part)}' is not a proper link word` };
-    }
-    if (!LinkWords.includes(word)) return { error: `unknown word '${printable(word)}' in the link` };
-    if (given.has(word)) return { error: `the word '${word}' is given twice in the link` };
-    if (equals < 0 || value === '') return { error: `missing value after ${word}= in the link` };
-    given.set(word, value);
-  }
-  const bw = given.get('bw');
-  if (bw !== undefined && bw !== '0' && bw !== '1') return { error: `bad value '${printable(bw)}' for bw (0 or 1)` };
-  const words = [];
-  for (const word of ['shape', 'mass', 'counts', 'fair', 'zoom', 'seed'])
-    if (given.has(word)) words.push('--' + word, given.get(word));
-  return { words, bw: bw === '1', hasSeed: given.has('seed'), given };
-}
-
-function printable(text) {
-  return text.length > 80 ? text.slice(0, 80) + '…' : text.replace(/[\u0000-\u001f\u007f]/g, '?');
-}
-
 // The settings the controls hold, as a request for a board with the seed.
-// settings: { shape, mass, counts: {key: n}, fair: [words], zoom }.
+// settings: { shape, mass, counts: {key: n}, fair: [words], zoom }; defaults
+// also holds the core's piece sets: [{ word, counts: {key: n} }]. The counts
+// are written against the piece set they differ from in the fewest keys (the
+// defaults when no set does better).
 export function requestWords(settings, defaults, seed) {
   const words = ['--shape', settings.shape];
   if (settings.mass !== 'any') words.push('--mass', settings.mass);
-  const counts = Object.entries(settings.counts)
-    .filter(([key, n]) => defaults.counts[key] !== n)
-    .map(([key, n]) => `${key}=${n}`);
+  const differing = (counts) => Object.keys(settings.counts).filter((key) => counts[key] !== settings.counts[key]);
+  let base = defaults.counts, setWord = null;
+  for (const set of defaults.sets || []) {
+    if (differing(set.counts).length < differing(base).length) {
+      base = set.counts;
+      setWord = set.word;
+    }
+  }
+  if (setWord) words.push('--pieces', setWord);
+  const counts = differing(base).map((key) => `${key}=${settings.counts[key]}`);
   if (counts.length) words.push('--counts', counts.join(','));
   if (settings.fair.length) words.push('--fair', settings.fair.join(','));
   if (settings.zoom !== 100) words.push('--zoom', String(settings.zoom));
@@ -59,10 +34,11 @@ export function requestWords(settings, defaults, seed) {
   return words;
 }
 
-// The fragment of the tool's arguments, drawn in black and white or not:
-// every link the page writes holds a seed, last.
-export function linkOf(words, bw) {
-  const parts = [];
+// The fragment of the tool's arguments, drawn in black and white or not;
+// version: the core's generator version, first in every link the page
+// writes, as the seed is last.
+export function linkOf(words, bw, version) {
+  const parts = version ? ['v=' + version] : [];
   for (let i = 0; i < words.length; i += 2) {
     const word = words[i].slice(2);
     if (word === 'seed' && bw) parts.push('bw=1');
@@ -83,6 +59,12 @@ export function settingsOfWords(words, defaults) {
       case '--mass': settings.mass = value; ++i; break;
       case '--zoom': settings.zoom = Number(value); ++i; break;
       case '--fair': settings.fair = fairWords(value, defaults.rules); ++i; break;
+      case '--pieces': {
+        const set = (defaults.sets || []).find((s) => s.word === value.toLowerCase());
+        if (set) settings.counts = { ...set.counts };
+        ++i;
+        break;
+      }
       case '--counts':
         for (const item of value.split(',')) {
           const [key, n] = item.split('=');
@@ -95,6 +77,7 @@ export function settingsOfWords(words, defaults) {
     }
   }
   delete settings.rules;
+  delete settings.sets;
   return settings;
 }
 

@@ -3,7 +3,7 @@
 // build is a new cache, and the old one is dropped once the new one is ready.
 const Cache = 'vornia-generator-@SITE_VERSION@';
 const Files = ['./', 'index.html', 'style.css', 'app.js', 'link.js', 'view.js', 'picture.js', 'worker.js',
-  'core_calls.js', 'vornia-core.js', 'vornia-core.wasm', 'manifest.webmanifest', 'icon.svg'];
+  'core_calls.js', 'start.js', 'vornia-core.js', 'vornia-core.wasm', 'manifest.webmanifest', 'icon.svg'];
 
 self.addEventListener('install', (event) => {
   event.waitUntil(caches.open(Cache).then((cache) => cache.addAll(Files)).then(() => self.skipWaiting()));

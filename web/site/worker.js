@@ -59,7 +59,9 @@ function overviewOf(drawing) {
 
 const handlers = {
   tables: (core) => ({ tables: core.tables() }),
+  link: (core, request) => ({ link: core.link(request.fragment) }),
   generate(core, request) {
+    core.continueNumbering(request.boardsNamed || 0);
     const board = core.generate(request.words);
     if (!board.made) return { board };
     return { board, drawing: drawn(core, board, { zoom: board.zoom, bw: request.bw, dpr: request.dpr }) };

@@ -1,0 +1,26 @@
+// A board's link: the address's fragment holds the request in the tool's own
+// words, e.g. #shape=dog%20leg&mass=high&counts=Brick=5,Grain=4&fair=red,pips&zoom=75&bw=1&seed=42.
+// Words a link leaves out take the tool's defaults.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vornia {
+
+struct TWebLink {
+    std::vector<std::string> Words; // the request as the tool's arguments: --shape NAME ...
+    bool BlackAndWhite = false;     // bw=1: how the board is drawn, not how it is made
+    bool HasSeed = false;
+    int Version = 1;    // v=N: the generator version that made the link; 1 when it has none
+    std::string Notice; // one line for the player beside the board, when the link is another version's
+    std::string Error;  // one line in the player's words; nothing else is set then
+};
+
+// The link of the fragment (with or without its '#'), every value checked as
+// the tool checks its arguments. Every link the page writes begins with
+// v=BoardGeneratorVersion: a link of another version still opens, with a notice.
+TWebLink ParseWebLink(std::string_view fragment);
+
+} // namespace vornia
