@@ -282,7 +282,8 @@ TEST(RenderBoardArea, EveryPartHasThePixelsOfTheWholePicture)
         {0, 0, size.width, size.height}, {37, 53, 1, 1},      {101, 0, 17, size.height},
         {0, 211, size.width, 9},         {250, 190, 333, 77}, {size.width - 50, size.height - 30, 50, 30},
     };
-    for (const auto& [ratio, cornerPips] : {std::pair{1.0, false}, std::pair{1.5, false}, std::pair{2.0, false}, std::pair{1.0, true}}) {
+    for (const auto& [ratio, cornerPips] :
+         {std::pair{1.0, false}, std::pair{1.5, false}, std::pair{2.0, false}, std::pair{1.0, true}}) {
         options.CornerPips = cornerPips; // the whole board's, also in a part
         const QImage whole = Argb(RenderBoardImage(plates, options, size.width, size.height, ratio));
         for (const QRect& part : parts) {
