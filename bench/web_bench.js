@@ -109,7 +109,10 @@ async function wasmAgainstNative(words) {
     console.log(`  ${name.padEnd(24)} ${(bytes / 1024).toFixed(1).padStart(7)} KB`);
   }
   console.log(`  ${'total'.padEnd(24)} ${(total / 1024).toFixed(1).padStart(7)} KB`);
-  const unsent = fs.readdirSync(site).filter((f) => !first.sent.has('/' + f) && !(f === 'index.html' && first.sent.has('/')));
+  // Files in folders too: the languages' catalogues (lang/de.json), fetched only in their language.
+  const unsent = fs.readdirSync(site, { recursive: true })
+    .filter((f) => fs.statSync(path.join(site, f)).isFile())
+    .filter((f) => !first.sent.has('/' + f) && !(f === 'index.html' && first.sent.has('/')));
   for (const f of unsent) console.log(`  not fetched: ${f} (${(zlib.gzipSync(fs.readFileSync(path.join(site, f)), { level: 9 }).length / 1024).toFixed(1)} KB)`);
 
   const fair = ['--shape', 'random', '--counts', all500, '--fair', 'all', '--seed', '4242'];
