@@ -129,6 +129,8 @@ void TfrmBoard::StartVersionCheck()
 
 void TfrmBoard::FormClose()
 {
+    // A board being made is given up: the program ends now, not after it.
+    Closing = true;
     if (!Ini)
         return;
     Settings.Zoom = ZoomPercent();
@@ -318,6 +320,7 @@ void TfrmBoard::ShowMadeBoard(const TGenerationResult& made)
     SetBoardCaption(made.Name);
     AddBoardMenuItem(made.Name);
     DisplayStats(made.Stats);
+    Port.ScrollBoardHome();
     PaintBoard();
 }
 
@@ -327,6 +330,7 @@ void TfrmBoard::ShowSwitchedBoard(const std::string& name)
         return;
     SetBoardCaption(name);
     DisplayStats(Panel->ComputeStats());
+    Port.ScrollBoardHome();
     PaintBoard();
 }
 

@@ -106,6 +106,8 @@ public:
     bool NewerVersionFound() const;
     bool DebugMode() const { return Settings.DebugMode; }
     bool DeferredMaximize() const { return Deferred; }
+    // A board is being made: the current list is not yet a board to draw.
+    bool MakingBoard() const { return Making; }
     int AutoVersionCheck() const { return Settings.AutoVersionCheck; }
 
 private:
@@ -154,8 +156,9 @@ private:
     void SaveBoard();
     void OpenBoard();
     // OpenBoard for a file already chosen: the same checks, messages and
-    // result. A missing file named on the command line is named in the
-    // message, on a line of its own, as one of several may be.
+    // result. A file named on the command line that is missing or holds no
+    // board is named in the message, on a line of its own, as one of
+    // several may be.
     void OpenBoardFile(const std::string& chosen, bool namedOnCommandLine = false);
     void ExportPicture();
     // Sets the menu's check marks from the state they show (zoom, black and
@@ -218,6 +221,8 @@ private:
     // Fills the status bar again as it was last filled, in the language in force.
     std::function<void()> RedoStatus;
     int NextBoardItem = 1;
+    bool Making = false;
+    bool Closing = false; // FormClose has run
     std::vector<std::string> StartupBoardFiles;
 };
 

@@ -63,7 +63,16 @@ void TfrmBoard::timMakeBoardTimer()
     Port.StopTimer(TWindowTimer::MakeBoard);
     EnableMenus(false);
     SetBoardCaption("");
-    const TGenerationResult made = Panel->GenerateBoard(Settings.Board, ZoomPercent(), Random);
+    // A long search lets the window's own events through now and then, so
+    // that closing the window is not kept waiting for it.
+    Making = true;
+    const TGenerationResult made = Panel->GenerateBoard(Settings.Board, ZoomPercent(), Random, [this] {
+        Port.HandlePendingEvents();
+        return !Closing;
+    });
+    Making = false;
+    if (made.Stopped)
+        return; // the window has closed: nothing is left to show it in
     // After a failure the caption stays blank and the attempt's empty list
     // is current: Save As refuses it.
     if (made.Made)

@@ -117,9 +117,10 @@ bool TfrmBoard::DropBoardFiles(const std::vector<std::string>& paths)
 void TfrmBoard::OpenBoardFile(const std::string& chosen, bool namedOnCommandLine)
 {
     const std::string path = FullPath(chosen);
+    // Which of several files a message is about.
+    const std::string named = namedOnCommandLine ? "\r\n" + path : std::string();
     if (!CheckFileExists(path)) {
-        Port.MessageBox(Tr(CouldNotFindText) + (namedOnCommandLine ? "\r\n" + path : std::string()), TMsgKind::Plain,
-                        TMsgButtons::Ok);
+        Port.MessageBox(Tr(CouldNotFindText) + named, TMsgKind::Plain, TMsgButtons::Ok);
         return;
     }
     std::unique_ptr<TIniFile> ini = OpenIniFile(path, *this);
@@ -129,7 +130,7 @@ void TfrmBoard::OpenBoardFile(const std::string& chosen, bool namedOnCommandLine
     ini.reset();
     // Any readable file reads as some board; only one with a board's keys is one.
     if (!content.HoldsBoard) {
-        Port.MessageBox(Tr(NoBoardInFileText), TMsgKind::Plain, TMsgButtons::Ok);
+        Port.MessageBox(Tr(NoBoardInFileText) + named, TMsgKind::Plain, TMsgButtons::Ok);
         return;
     }
 

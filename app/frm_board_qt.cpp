@@ -33,6 +33,10 @@ namespace vornia {
 namespace {
 
 constexpr int MemWidth = 150;
+// How often a board being made lets the window's own events through: often
+// enough that closing the window takes effect at once, seldom enough to cost
+// the search nothing worth measuring.
+constexpr int PendingEventsIntervalMs = 50;
 
 // "svg" of "SVG pictures (*.svg)": the extension a filter's first pattern names.
 QString SuffixOfFilter(const QString& filter)
@@ -96,14 +100,15 @@ TfrmBoardQt::TfrmBoardQt(int osProduct, std::string settingsFolder, TShellHooks 
     auto* row = new QHBoxLayout();
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
-    Panel = new TBoardPanelWidget(Form, client);
+    View = new TBoardView(Form, client);
+    Panel = View->Panel();
     Mem = new QPlainTextEdit(client);
     Mem->setObjectName("mem");
     Mem->setFixedWidth(MemWidth);
     Mem->setReadOnly(true);
     Mem->setLineWrapMode(QPlainTextEdit::NoWrap);
     Mem->hide();
-    row->addWidget(Panel, 1);
+    row->addWidget(View, 1);
     row->addWidget(Mem);
     column->addLayout(row, 1);
     Status = new TStatusBarWidget(Form, client);
@@ -371,7 +376,24 @@ void TfrmBoardQt::CloseWindow()
 
 void TfrmBoardQt::RepaintBoard()
 {
+    View->BoardChanged();
     Panel->update();
+}
+
+void TfrmBoardQt::HandlePendingEvents()
+{
+    if (PendingEventsClock.isValid() && PendingEventsClock.elapsed() < PendingEventsIntervalMs)
+        return;
+    // All of them: the window manager's request to close the window counts
+    // as the player's input.
+    QCoreApplication::processEvents();
+    PendingEventsClock.start();
+}
+
+void TfrmBoardQt::ScrollBoardHome()
+{
+    View->BoardChanged();
+    View->ScrollHome();
 }
 
 void TfrmBoardQt::RepaintStatusBar()

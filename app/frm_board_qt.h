@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 
 #include "frm_board.h"
@@ -22,6 +23,7 @@ class QTimer;
 namespace vornia {
 
 class TBoardPanelWidget;
+class TBoardView;
 class TStatusBarWidget;
 
 // Stand-ins for the modal parts, so that tests can drive the window without
@@ -47,6 +49,7 @@ public:
 
     TfrmBoard& Logic() { return Form; }
     TBoardPanelWidget* BoardPanelWidget() const { return Panel; }
+    TBoardView* BoardView() const { return View; }
     TStatusBarWidget* StatusBarWidget() const { return Status; }
     QPlainTextEdit* MemWidget() const { return Mem; }
     // The action of a menu item, or the menu of a menu, by item name.
@@ -81,6 +84,8 @@ private:
     void Maximize() override;
     void CloseWindow() override;
     void RepaintBoard() override;
+    void ScrollBoardHome() override;
+    void HandlePendingEvents() override;
     void RepaintStatusBar() override;
     void SetStatusBarVisible(bool visible) override;
     void MenusChanged() override;
@@ -106,6 +111,7 @@ private:
     TfrmBoard Form;
     TMenuBarMirror MenuBar;
 
+    TBoardView* View = nullptr;
     TBoardPanelWidget* Panel = nullptr;
     TStatusBarWidget* Status = nullptr;
     QPlainTextEdit* Mem = nullptr;
@@ -113,6 +119,7 @@ private:
     QTimer* timSize = nullptr;
     // The outer size asked for, kept until the frame is known; empty: none.
     QSize PendingOuterSize;
+    QElapsedTimer PendingEventsClock;
     bool Created = false;
     bool Shown = false;
     bool Closed = false;

@@ -64,6 +64,13 @@ public:
 
     // The board panel is repainted from the logic's current board.
     virtual void RepaintBoard() = 0;
+    // Another board comes to the panel: where the board is larger than the
+    // panel, its top-left corner is shown first.
+    virtual void ScrollBoardHome() {}
+    // Called now and then while a board is being made: the events that are
+    // waiting, a request to close the window above all, are handled now. The
+    // menus are disabled meanwhile, so no command can start.
+    virtual void HandlePendingEvents() {}
     // The status bar is redrawn from TfrmBoard::StatusBar().
     virtual void RepaintStatusBar() = 0;
     virtual void SetStatusBarVisible(bool visible) = 0;

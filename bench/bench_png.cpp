@@ -24,6 +24,7 @@ public:
         random.UseFixedClock(1);
         Panel.GenerateBoard(AllCounts("random", 500), 50, random);
         Options.Zoom = 50;
+        Options.Transparent = true; // as the tool and the window export it
     }
     const TPlateList& Plates() const { return Panel.Plates(); }
     TPaintOptions Options;

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "fair/fair_problem.h"
 #include "geometry.h"
 #include "plate_list.h"
 #include "walked_shapes.h"
@@ -34,6 +35,11 @@ public:
     // Lays out the named shape; false when the random shape gives up or the
     // name is no shape.
     bool RunLayout(std::string_view shape);
+
+    // Asked before each try of the random shape; once it says no, the
+    // random shape gives up at once, with Stopped set.
+    TKeepGoing KeepGoing;
+    bool Stopped = false;
 
     // The fixed island's land at its land positions and its water on the
     // ring, then the harbours turned; BuildTraditional is the first island.

@@ -156,11 +156,11 @@ bool FairRulesHold(const TPlateList& plates, int zoom, const TFairRules& rules)
 }
 
 TFairOutcome ApplyFairRules(TPlateList& plates, int zoom, const TFairRules& rules, TRandomSource& random,
-                            TFairEffort* effort)
+                            TFairEffort* effort, const TKeepGoing& keepGoing)
 {
     TBoardProblem b = BuildProblem(plates, zoom, rules);
     const TDraw draw = [&random](int n) { return random.Next(n); };
-    const TFairOutcome outcome = SolveFair(b.Problem, draw, effort);
+    const TFairOutcome outcome = SolveFair(b.Problem, draw, effort, keepGoing);
     if (outcome != TFairOutcome::Found)
         return outcome;
     for (std::size_t p = 0; p < b.Graph.Plates.size(); ++p) {
@@ -183,7 +183,8 @@ std::string_view FairFailureText(TFairOutcome outcome)
     switch (outcome) {
     case TFairOutcome::Impossible: return FairImpossibleText;
     case TFairOutcome::GaveUp: return FairGaveUpText;
-    case TFairOutcome::Found: break;
+    case TFairOutcome::Found:
+    case TFairOutcome::Stopped: break;
     }
     return {};
 }

@@ -56,11 +56,11 @@ bool FairRulesHold(const TPlateList& plates, int zoom, const TFairRules& rules);
 
 // Rearranges the kinds (with their colours) and the numbers of the placed land
 // plates so that the rules hold; nothing else of any plate changes. On a
-// failure the board is left as it was.
+// failure the board is left as it was. keepGoing: see SolveFair.
 TFairOutcome ApplyFairRules(TPlateList& plates, int zoom, const TFairRules& rules, TRandomSource& random,
-                            TFairEffort* effort = nullptr);
+                            TFairEffort* effort = nullptr, const TKeepGoing& keepGoing = {});
 
-// The failure text of an outcome; empty for Found.
+// The failure text of an outcome; empty for Found and Stopped.
 std::string_view FairFailureText(TFairOutcome outcome);
 
 inline constexpr std::array<std::string_view, ResourceCount> ResourceNames{{"Brick", "Grain", "Lumber", "Ore", "Wool"}};

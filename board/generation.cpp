@@ -132,18 +132,21 @@ void TPanelBoard::Deal(TPools& pools, TRandomSource& random)
     }
 }
 
-std::string TPanelBoard::ApplyFairRules(const TFairRules& rules, TRandomSource& random)
+std::string TPanelBoard::ApplyFairRules(const TFairRules& rules, TRandomSource& random, const TKeepGoing& keepGoing,
+                                        bool& stopped)
 {
     if (!rules.Any())
         return {};
-    const TFairOutcome outcome = vornia::ApplyFairRules(Plates(), Zoom(), rules, random);
+    const TFairOutcome outcome = vornia::ApplyFairRules(Plates(), Zoom(), rules, random, nullptr, keepGoing);
     if (outcome == TFairOutcome::Found)
         return {};
+    stopped = outcome == TFairOutcome::Stopped;
     Plates().UnplaceAll(); // nothing of it is drawn, as after a random layout that gives up
     return std::string(FairFailureText(outcome));
 }
 
-TGenerationResult TPanelBoard::GenerateBoard(const TBoardSettings& settings, int zoom, TRandomSource& random)
+TGenerationResult TPanelBoard::GenerateBoard(const TBoardSettings& settings, int zoom, TRandomSource& random,
+                                             const TKeepGoing& keepGoing)
 {
     ZoomPercent = zoom;
     BoardRegistry.NewPlateList();
@@ -154,13 +157,16 @@ TGenerationResult TPanelBoard::GenerateBoard(const TBoardSettings& settings, int
     }
     TGenerationResult result;
     TBoardLayout layout(*this, random, settings.MassDensity);
+    layout.KeepGoing = keepGoing;
     if (!layout.RunLayout(settings.GetShape())) {
-        result.FailureText = FailedBoardText;
+        result.Stopped = layout.Stopped;
+        if (!result.Stopped)
+            result.FailureText = FailedBoardText;
         return result;
     }
     // A board that cannot be fair is no board, as a random one that gives up.
-    result.FailureText = ApplyFairRules(settings.Fair, random);
-    if (!result.FailureText.empty())
+    result.FailureText = ApplyFairRules(settings.Fair, random, keepGoing, result.Stopped);
+    if (!result.FailureText.empty() || result.Stopped)
         return result;
     layout.MoveToCorner();
     ++NewBoardCount;

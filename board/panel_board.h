@@ -21,6 +21,7 @@
 
 #include "board_registry.h"
 #include "board_settings.h"
+#include "fair/fair_problem.h"
 #include "geometry.h"
 #include "plate_list.h"
 #include "reference_lookup.h"
@@ -43,6 +44,7 @@ struct TGenerationResult {
     std::string Name;        // its name
     TStats Stats;            // its statistics at the panel's zoom
     std::string FailureText; // when none was made: why, as the status bar shows it
+    bool Stopped = false;    // none was made because the caller asked to stop
 };
 
 constexpr int MaxRandomAttempts = 267;
@@ -103,8 +105,11 @@ public:
     // A new board of the settings at the zoom, drawn from random: when made it
     // is current, named "New <shape> <n>" and registered. When none is made
     // the current list is that attempt's, nothing placed, and the board's
-    // name stays the one before.
-    TGenerationResult GenerateBoard(const TBoardSettings& settings, int zoom, TRandomSource& random);
+    // name stays the one before. keepGoing is asked now and then while the
+    // random shape and the fair-board rules search; once it says no, the
+    // generation ends Stopped, as one that failed but with no failure text.
+    TGenerationResult GenerateBoard(const TBoardSettings& settings, int zoom, TRandomSource& random,
+                                    const TKeepGoing& keepGoing = {});
     // One line per placed plate: Kind - X,Y - Number,TradeResource,TradeRatio.
     void ListPlates(const std::function<void(const std::string&)>& addLine) const;
     TStats ComputeStats() const;
@@ -118,7 +123,8 @@ private:
     void Deal(TPools& pools, TRandomSource& random);
     // The fair-board rules on the laid-out board: empty when met, else the
     // failure text (nothing is left placed).
-    std::string ApplyFairRules(const TFairRules& rules, TRandomSource& random);
+    std::string ApplyFairRules(const TFairRules& rules, TRandomSource& random, const TKeepGoing& keepGoing,
+                               bool& stopped);
 
     const TLookupMode Lookup;
     int ZoomPercent = 100;

@@ -34,6 +34,10 @@ bool TBoardLayout::GrowRandomLand()
     Board.AttemptCount = 0;
     bool success = false;
     while (Board.AttemptCount < MaxRandomAttempts && !success) {
+        if (KeepGoing && !KeepGoing()) {
+            Stopped = true;
+            return false;
+        }
         ++Board.AttemptCount;
         std::int32_t x = StartX, y = StartY;
         const int count = plates.Count();

@@ -367,7 +367,7 @@ int TDepthFirstSearch::DrawValue(TFairMask candidates)
 // when the run ends at this node, end saying how.
 bool TDepthFirstSearch::Enter(int cursor, TDepthFirstEnd& end)
 {
-    if (++Nodes > Budget) {
+    if (++Nodes > Budget || ((Nodes & 1023) == 0 && KeepGoing && *KeepGoing && !(*KeepGoing)())) {
         end = TDepthFirstEnd::OutOfBudget;
         return false;
     }
@@ -445,9 +445,10 @@ std::vector<int> SpreadOrder(const TFairProblem& problem)
 }
 
 TDepthFirstEnd DepthFirstRun(TFairProblem& problem, const std::vector<int>& order, const TDraw& draw, long long budget,
-                             long long& nodes)
+                             long long& nodes, const TKeepGoing& keepGoing)
 {
     TDepthFirstSearch search(problem, order, draw);
+    search.KeepGoing = &keepGoing;
     const TDepthFirstEnd end = search.Run(budget);
     nodes = search.Nodes;
     if (end == TDepthFirstEnd::Found)

@@ -21,8 +21,8 @@ std::vector<int> SpreadOrder(const TFairProblem& problem);
 // budget nodes (nodes receives how many it took). Found leaves the
 // arrangement in the problem; Failed means the whole tree was searched in
 // vain. The run keeps its own stack, so any number of positions fits in a
-// small thread stack.
+// small thread stack. keepGoing false cuts the run short as a spent budget.
 TDepthFirstEnd DepthFirstRun(TFairProblem& problem, const std::vector<int>& order, const TDraw& draw, long long budget,
-                             long long& nodes);
+                             long long& nodes, const TKeepGoing& keepGoing = {});
 
 } // namespace vornia

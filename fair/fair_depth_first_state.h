@@ -27,6 +27,8 @@ public:
     TDepthFirstEnd Run(long long budget);
     void Store(TFairProblem& problem) const;
     long long Nodes = 0;
+    // Asked every 1024 nodes; false ends the run as a spent budget does.
+    const TKeepGoing* KeepGoing = nullptr;
 
     // The independent-set bound works on position masks.
     static constexpr int MaxCoverPositions = 64;

@@ -52,7 +52,11 @@ struct TFairProblem {
     TFairRules Rules;
 };
 
-enum class TFairOutcome { Found, Impossible, GaveUp };
+// Stopped: the caller asked the search to stop before it ended.
+enum class TFairOutcome { Found, Impossible, GaveUp, Stopped };
+
+// Asked now and then during a search; false stops it.
+using TKeepGoing = std::function<bool()>;
 
 // Up to this many positions the search is exhaustive: it fails only when no
 // arrangement exists.

@@ -20,7 +20,7 @@ constexpr int KindsMove = 1, TokensMove = 2, BothMove = 3;
 class TRepair {
 public:
     TRepair(TFairProblem& problem, const TDraw& draw);
-    bool Run(long long steps, long long& used);
+    bool Run(long long steps, long long& used, const TKeepGoing& keepGoing);
 
 private:
     int Pair(int p, int q) const;
@@ -178,12 +178,14 @@ int TRepair::PickPlace()
     return -1;
 }
 
-bool TRepair::Run(long long steps, long long& used)
+bool TRepair::Run(long long steps, long long& used, const TKeepGoing& keepGoing)
 {
     if (N < 2)
         return TotalConflicts == 0 && PipsCost() == 0;
     const long long pairWeight = std::max(1LL, Band.TotalNumbers);
     for (used = 0; used < steps; ++used) {
+        if ((used & 1023) == 1023 && keepGoing && !keepGoing())
+            return false;
         const int p = PickPlace();
         if (p < 0)
             return true;
@@ -221,11 +223,12 @@ bool TRepair::Run(long long steps, long long& used)
 
 } // namespace
 
-bool RepairFair(TFairProblem& problem, const TDraw& draw, long long steps, TFairEffort* effort)
+bool RepairFair(TFairProblem& problem, const TDraw& draw, long long steps, TFairEffort* effort,
+                const TKeepGoing& keepGoing)
 {
     TRepair repair(problem, draw);
     long long used = 0;
-    const bool done = repair.Run(steps, used);
+    const bool done = repair.Run(steps, used, keepGoing);
     if (effort)
         effort->Nodes += used;
     return done && MeetsFairRules(problem);

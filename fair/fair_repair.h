@@ -10,6 +10,7 @@ namespace vornia {
 // True when the arrangement in the problem keeps the rules after at most the
 // given number of steps; otherwise the problem may hold any arrangement of the
 // same pieces.
-bool RepairFair(TFairProblem& problem, const TDraw& draw, long long steps, TFairEffort* effort);
+bool RepairFair(TFairProblem& problem, const TDraw& draw, long long steps, TFairEffort* effort,
+                const TKeepGoing& keepGoing = {});
 
 } // namespace vornia

@@ -133,8 +133,9 @@ long long Luby(int i)
 // subtree, while ever longer runs come round in between. A run that ends
 // without a budget cut has searched the whole tree, so the search stays
 // exhaustive as long as the total budget lasts.
-TFairOutcome Search(TFairProblem& problem, const TDraw& draw, TFairEffort* effort)
+TFairOutcome Search(TFairProblem& problem, const TDraw& draw, TFairEffort* effort, const TKeepGoing& keepGoing)
 {
+    auto stopped = [&keepGoing] { return keepGoing && !keepGoing(); };
     if (problem.Kinds.size() + problem.Tokens.size() > static_cast<std::size_t>(MaxFairValues))
         return TFairOutcome::GaveUp;
     const std::vector<int> order = SpreadOrder(problem);
@@ -150,14 +151,16 @@ TFairOutcome Search(TFairProblem& problem, const TDraw& draw, TFairEffort* effor
         // are repaired by swaps before the search goes on.
         if (!exact && run == 2) {
             TFairProblem repaired = problem;
-            if (RepairFair(repaired, draw, std::min(RepairSteps, 20 * n + 20'000), effort)) {
+            if (RepairFair(repaired, draw, std::min(RepairSteps, 20 * n + 20'000), effort, keepGoing)) {
                 problem = std::move(repaired);
                 return TFairOutcome::Found;
             }
+            if (stopped())
+                return TFairOutcome::Stopped;
         }
         long long nodes = 0;
         const TDepthFirstEnd end =
-            DepthFirstRun(problem, order, draw, std::min(unit * Luby(run), total - spent), nodes);
+            DepthFirstRun(problem, order, draw, std::min(unit * Luby(run), total - spent), nodes, keepGoing);
         spent += nodes;
         if (effort) {
             effort->Nodes += nodes;
@@ -167,6 +170,8 @@ TFairOutcome Search(TFairProblem& problem, const TDraw& draw, TFairEffort* effor
             return TFairOutcome::Impossible; // the whole tree was searched
         if (end == TDepthFirstEnd::Found)
             return TFairOutcome::Found;
+        if (stopped())
+            return TFairOutcome::Stopped;
         if (spent >= total)
             return TFairOutcome::GaveUp;
     }
@@ -211,7 +216,7 @@ void Unmerge(std::vector<int>& values, const std::vector<int>& merged, const std
 
 } // namespace
 
-TFairOutcome SolveFair(TFairProblem& problem, const TDraw& draw, TFairEffort* effort)
+TFairOutcome SolveFair(TFairProblem& problem, const TDraw& draw, TFairEffort* effort, const TKeepGoing& keepGoing)
 {
     if (MeetsFairRules(problem))
         return TFairOutcome::Found;
@@ -237,7 +242,7 @@ TFairOutcome SolveFair(TFairProblem& problem, const TDraw& draw, TFairEffort* ef
         search.Tokens.assign(tokenBack.size(), TFairToken{0, false, false, true});
         search.Tokens[0].DesertMark = false;
     }
-    const TFairOutcome outcome = Search(search, draw, effort);
+    const TFairOutcome outcome = Search(search, draw, effort, keepGoing);
     if (outcome != TFairOutcome::Found)
         return outcome;
     TFairProblem arranged = problem;

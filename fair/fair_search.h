@@ -10,6 +10,8 @@ namespace vornia {
 // desert) until every chosen rule holds. Found leaves the arrangement in the
 // problem; otherwise the problem is as it came. An arrangement that already
 // keeps the rules stays and draws nothing; otherwise the value order is drawn.
-TFairOutcome SolveFair(TFairProblem& problem, const TDraw& draw, TFairEffort* effort = nullptr);
+// keepGoing is asked now and then; once it says no, the search ends Stopped.
+TFairOutcome SolveFair(TFairProblem& problem, const TDraw& draw, TFairEffort* effort = nullptr,
+                       const TKeepGoing& keepGoing = {});
 
 } // namespace vornia

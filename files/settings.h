@@ -18,7 +18,7 @@ inline constexpr std::string_view SettingsFileName = "VorniaGenerator.ini";
 // The maker's web server for the version check and the About links. The
 // settings file may name another host and port ("versionHost",
 // "versionPort"); the program reads those keys and never writes them.
-inline constexpr std::string_view DefaultVersionHost = "www.vornia.example";
+inline constexpr std::string_view DefaultVersionHost = MakerWebHost;
 constexpr int DefaultVersionPort = 80;
 
 // The window's language: "" follows the system's, the others are chosen.

@@ -1,6 +1,7 @@
 #include "frm_custom_options_qt.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
@@ -9,6 +10,12 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 #include <map>
@@ -47,6 +54,18 @@ constexpr int PieceCountsHeight = ClientHeight - BottomHeight - ClientPanelHeigh
 constexpr int LabelledHeight = 23;
 constexpr int EditStep = 25;
 constexpr int TotalTop = 185;
+constexpr int ContentHeight = ClientHeight - BottomHeight;
+// Below the counts, the fair-board group lines up with the count groups,
+// a little below them.
+constexpr int GroupMargin = 5;
+constexpr int GroupGap = 6;
+// The frame a window manager puts round a dialog, until the main window's
+// tells better.
+constexpr QMargins UsualFrame(4, 28, 4, 4);
+// The least client area of a dialog that scrolls, when it is made smaller.
+constexpr QSize LeastScrolledSize(240, BottomHeight + 80);
+// How long after showing the dialog its frame is known.
+constexpr int FrameKnownMs = 100;
 
 // The context the dialog's texts are filed under in the catalogues.
 constexpr const char* Context = "TfrmCustomOptions";
@@ -133,6 +152,12 @@ TfrmCustomOptions::TfrmCustomOptions(QWidget* parent) : QDialog(parent, Qt::Tool
     RecordDesign();
     Retranslate();
     cboShape->setFocus();
+    // Where the dialog scrolls, the control that takes the focus, by Tab or
+    // by its shortcut, is scrolled into view.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now != nullptr && pnlContent->isAncestorOf(now))
+            scrContent->ensureWidgetVisible(now);
+    });
 }
 
 void TfrmCustomOptions::CreateControls()
@@ -140,7 +165,21 @@ void TfrmCustomOptions::CreateControls()
     // Created in the order of the Tab key (Qt follows the order of creation):
     // the shape group, Dice Tiles, Land, Water, Fair Board, OK and Cancel,
     // then the piece-set buttons.
-    pnlMainLeft = MakePanel(this, 0, 0, LeftWidth, ClientHeight - BottomHeight);
+    // Plain until the screen asks for scrolling: no frame, no focus of its
+    // own, the dialog's background.
+    scrContent = new QScrollArea(this);
+    scrContent->setObjectName(QStringLiteral("scrContent"));
+    scrContent->setFrameShape(QFrame::NoFrame);
+    scrContent->setFocusPolicy(Qt::NoFocus);
+    scrContent->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scrContent->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scrContent->setGeometry(0, 0, ClientWidth, ContentHeight);
+    pnlContent = new QWidget;
+    pnlContent->setObjectName(QStringLiteral("pnlContent"));
+    pnlContent->resize(ClientWidth, ContentHeight);
+    scrContent->setWidget(pnlContent);
+
+    pnlMainLeft = MakePanel(pnlContent, 0, 0, LeftWidth, ContentHeight);
     pnlClient = MakePanel(pnlMainLeft, 0, 0, LeftWidth, ClientPanelHeight);
     grpShape =
         WithSource(new QGroupBox(QStringLiteral("Shape"), pnlClient), QT_TRANSLATE_NOOP("TfrmCustomOptions", "Shape"));
@@ -176,7 +215,7 @@ void TfrmCustomOptions::CreateControls()
     lblTotalLand = MakeLabel(grpLand, QT_TRANSLATE_NOOP("TfrmCustomOptions", "Total - Desert ="), 10, TotalTop);
     lblTotalLandValue = MakeLabel(grpLand, "", 85, TotalTop);
 
-    pnlFair = MakePanel(this, FormWidth, 0, FairWidth, ClientHeight - BottomHeight);
+    pnlFair = MakePanel(pnlContent, FormWidth, 0, FairWidth, ContentHeight);
     grpFair = WithSource(new QGroupBox(QStringLiteral("Fair Board"), pnlFair),
                          QT_TRANSLATE_NOOP("TfrmCustomOptions", "Fair Board"));
     grpFair->setGeometry(0, 5, FairWidth - 5, 20 + static_cast<int>(FairRuleRows.size()) * FairBoxStep);
@@ -187,15 +226,18 @@ void TfrmCustomOptions::CreateControls()
                                 chkFair[i]->sizeHint().height());
     }
 
-    pnlImage = MakePanel(this, LeftWidth, 0, ImageWidth, ClientHeight - BottomHeight);
+    pnlImage = MakePanel(pnlContent, LeftWidth, 0, ImageWidth, ContentHeight);
     lblShapeExample = MakeLabel(pnlImage, QT_TRANSLATE_NOOP("TfrmCustomOptions", "Shape Example:"), 10, 25);
     lblShapeExample->resize(161, lblShapeExample->height());
     // A label paints no background of its own: where there is no picture
     // the panel shows through.
     imgBoard = new QLabel(pnlImage);
     imgBoard->setGeometry(5, 50, ShapeExampleWidth, ShapeExampleHeight);
+    // In one column the panel's empty top reaches over the counts' last row:
+    // it shows them, and lets their clicks through.
+    pnlImage->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    pnlBottom = MakePanel(this, 0, ClientHeight - BottomHeight, ClientWidth, BottomHeight);
+    pnlBottom = MakePanel(this, 0, ContentHeight, ClientWidth, BottomHeight);
     btnOk = WithSource(new TmirlButton(QStringLiteral("OK"), pnlBottom), QT_TRANSLATE_NOOP("TfrmCustomOptions", "OK"));
     btnOk->setGeometry(OkLeft, 5, 80, 20);
     btnOk->setDefault(true);
@@ -276,7 +318,10 @@ void TfrmCustomOptions::FormCreate()
 void TfrmCustomOptions::RecordDesign()
 {
     Design.clear();
-    for (QWidget* widget : findChildren<QWidget*>()) {
+    // The scroll area places its own parts, and the fit places the content.
+    QList<QWidget*> placed = pnlContent->findChildren<QWidget*>();
+    placed << pnlBottom << pnlBottom->findChildren<QWidget*>();
+    for (QWidget* widget : placed) {
         QWidget* parent = widget->parentWidget();
         // The parts of a composite control place themselves.
         if (qobject_cast<TmirlLabelledPanel*>(parent) || qobject_cast<QComboBox*>(parent) ||
@@ -296,6 +341,7 @@ void TfrmCustomOptions::Retranslate()
     setWindowTitle(QCoreApplication::translate(Context, DialogCaption));
     // Back to the form as designed, then every text in the language in force.
     setFixedSize(ClientWidth, ClientHeight);
+    pnlContent->resize(ClientWidth, ContentHeight);
     for (const TDesignedPlace& place : Design) {
         place.Widget->setGeometry(place.Geometry);
         if (auto* labelled = qobject_cast<TmirlLabelledPanel*>(place.Widget))
@@ -417,17 +463,138 @@ int TfrmCustomOptions::FitChildren(QWidget* container)
 
 void TfrmCustomOptions::FitTexts()
 {
-    const int extra = FitChildren(this);
-    const int width = ClientWidth + extra;
-    setFixedSize(width, ClientHeight);
-    // The bottom strip spans the dialog; its buttons keep their distance
-    // from its right edge.
+    const int extra = FitChildren(pnlContent);
+    WideSize = QSize(ClientWidth + extra, ContentHeight);
+    WideImageAt = pnlImage->pos();
+    WideFairAt = pnlFair->pos();
+    // OK and Cancel keep their distance from the bottom strip's right edge,
+    // however wide the dialog is (LayOutClient).
     const int cancelRight = btnCancel->x() + btnCancel->width();
-    pnlBottom->resize(width, pnlBottom->height());
     FitChildren(pnlBottom);
-    const int shift = cancelRight + extra - (btnCancel->x() + btnCancel->width());
+    const int shift = cancelRight - (btnCancel->x() + btnCancel->width());
     for (QWidget* button : {static_cast<QWidget*>(btnOk), static_cast<QWidget*>(btnCancel)})
         button->move(button->x() + shift, button->y());
+    Arrange();
+}
+
+void TfrmCustomOptions::FitScreen(std::optional<QSize> room)
+{
+    Room = room;
+    Arrange();
+}
+
+QSize TfrmCustomOptions::ScreenRoom() const
+{
+    // A dialog not yet shown knows neither its screen for sure nor its
+    // frame: those of the window it opens over are the best guess.
+    const QWidget* over = parentWidget() != nullptr ? parentWidget()->window() : this;
+    const QScreen* where = over->screen();
+    if (where == nullptr)
+        return {};
+    // A maximised window may have lost its borders: its frame is a guess
+    // no smaller than the usual one.
+    QMargins frame = UsualFrame;
+    if (over != this && over->windowHandle() != nullptr) {
+        const QMargins known = over->windowHandle()->frameMargins();
+        frame = QMargins(std::max(frame.left(), known.left()), std::max(frame.top(), known.top()),
+                         std::max(frame.right(), known.right()), std::max(frame.bottom(), known.bottom()));
+    }
+    return where->availableGeometry().size().shrunkBy(frame);
+}
+
+QSize TfrmCustomOptions::PlaceParts(TOptionsArrangement arrangement)
+{
+    if (arrangement == TOptionsArrangement::Wide) {
+        pnlImage->move(WideImageAt);
+        pnlFair->move(WideFairAt);
+        return WideSize;
+    }
+    const QPoint countsBottom = grpPie->mapTo(pnlContent, QPoint(0, grpPie->height()));
+    const QPoint fairGroupAt(GroupMargin, countsBottom.y() + GroupGap);
+    pnlFair->move(fairGroupAt - grpFair->pos());
+    const int fairRight = fairGroupAt.x() + grpFair->width() + GroupMargin;
+    const int fairBottom = fairGroupAt.y() + grpFair->height() + GroupMargin;
+    const int pictureBottom = imgBoard->y() + imgBoard->height() + GroupMargin;
+    if (arrangement == TOptionsArrangement::FairBelowCounts) {
+        pnlImage->move(WideImageAt);
+        return QSize(std::max(WideImageAt.x() + pnlImage->width(), fairRight),
+                     std::max({ContentHeight, WideImageAt.y() + pictureBottom, fairBottom}));
+    }
+    // One column: the picture beside the rules, its caption level with their
+    // group's title.
+    pnlImage->move(fairRight - imgBoard->x(), fairGroupAt.y() - lblShapeExample->y());
+    return QSize(std::max(pnlMainLeft->width(), pnlImage->x() + pnlImage->width()),
+                 std::max(fairBottom, pnlImage->y() + pictureBottom));
+}
+
+void TfrmCustomOptions::Arrange()
+{
+    std::array<TBox, OptionsArrangementCount> content;
+    for (int i = 0; i < OptionsArrangementCount; ++i) {
+        const QSize size = PlaceParts(static_cast<TOptionsArrangement>(i));
+        content[static_cast<std::size_t>(i)] = {size.width(), size.height()};
+    }
+    const int bar = scrContent->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scrContent);
+    std::optional<TBox> room;
+    if (Room && !Room->isEmpty())
+        room = TBox{Room->width(), Room->height()};
+    CurrentFit = FitOptions(content, BottomHeight, bar, room);
+
+    pnlContent->resize(PlaceParts(CurrentFit.Arrangement));
+    scrContent->setHorizontalScrollBarPolicy(CurrentFit.ScrollsAcross ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    scrContent->setVerticalScrollBarPolicy(CurrentFit.ScrollsDown ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    const QSize client(CurrentFit.Client.Width, CurrentFit.Client.Height);
+    if (CurrentFit.ScrollsAcross || CurrentFit.ScrollsDown) {
+        // The player may make it larger, up to the whole of it, or smaller.
+        const QSize whole = pnlContent->size() + QSize(CurrentFit.ScrollsDown ? bar : 0,
+                                                       BottomHeight + (CurrentFit.ScrollsAcross ? bar : 0));
+        setMinimumSize(LeastScrolledSize.boundedTo(client));
+        setMaximumSize(whole.expandedTo(client));
+        resize(client);
+    } else {
+        setFixedSize(client);
+    }
+    LayOutClient();
+}
+
+void TfrmCustomOptions::LayOutClient()
+{
+    const int shift = width() - pnlBottom->width();
+    scrContent->setGeometry(0, 0, width(), height() - BottomHeight);
+    pnlBottom->setGeometry(0, height() - BottomHeight, width(), BottomHeight);
+    if (shift != 0)
+        for (QWidget* button : {static_cast<QWidget*>(btnOk), static_cast<QWidget*>(btnCancel)})
+            button->move(button->x() + shift, button->y());
+}
+
+void TfrmCustomOptions::resizeEvent(QResizeEvent* event)
+{
+    QDialog::resizeEvent(event);
+    if (pnlBottom != nullptr)
+        LayOutClient();
+}
+
+void TfrmCustomOptions::setVisible(bool visible)
+{
+    const bool showing = visible && !isVisible();
+    if (showing)
+        FitScreen(ScreenRoom());
+    QDialog::setVisible(visible);
+    // Placed before the window manager framed it, a dialog as high as the
+    // screen may have its title bar above the screen: once the frame is
+    // known, the whole of it is brought onto the screen.
+    if (showing)
+        QTimer::singleShot(FrameKnownMs, this, [this] {
+            const QScreen* where = screen();
+            const QRect frame = frameGeometry();
+            if (where == nullptr || where->availableGeometry().contains(frame))
+                return;
+            const QRect room = where->availableGeometry();
+            const QPoint inside(
+                std::clamp(frame.left(), room.left(), std::max(room.left(), room.right() - frame.width() + 1)),
+                std::clamp(frame.top(), room.top(), std::max(room.top(), room.bottom() - frame.height() + 1)));
+            move(inside);
+        });
 }
 
 void TfrmCustomOptions::changeEvent(QEvent* event)

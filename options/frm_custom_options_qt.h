@@ -8,13 +8,16 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "board/board_settings.h"
 #include "options/custom_options.h"
+#include "options/options_fit.h"
 
 class QGroupBox;
 class QLabel;
+class QScrollArea;
 
 namespace vornia {
 
@@ -57,6 +60,11 @@ public:
     // fit; in English the form is as designed.
     void Retranslate();
 
+    // Arranges the dialog for a client area of at most room (none: as
+    // designed). Showing the dialog fits it to the room its screen leaves.
+    void FitScreen(std::optional<QSize> room);
+    const TOptionsFit& Fit() const { return CurrentFit; }
+
     void RefreshControls();
     void UpdateLandTotal();
     void UpdateDiceTotal();
@@ -64,7 +72,10 @@ public:
     void UpdateLandMassControl();
     void UpdateShapeExample();
 
-    // The controls, by their names on the form.
+    // The controls, by their names on the form. The panels above the bottom
+    // strip lie on pnlContent, which scrolls where the screen is too small.
+    QScrollArea* scrContent = nullptr;
+    QWidget* pnlContent = nullptr;
     QWidget* pnlBottom = nullptr;
     TmirlButton* btnOk = nullptr;
     TmirlButton* btnCancel = nullptr;
@@ -123,8 +134,12 @@ private slots:
     void DieExit(vornia::TmirlEdit* sender);
     void btnOkClick();
 
+public:
+    void setVisible(bool visible) override;
+
 protected:
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // Fills the 24 count edits with the set's counts (the shape stays).
@@ -136,6 +151,14 @@ private:
     void FitTexts();
     // Fits the controls of a panel or group; returns how much wider it must be.
     int FitChildren(QWidget* container);
+    // The parts in the arrangement the fit chose, the dialog at its size.
+    void Arrange();
+    // Where the parts lie in an arrangement, and the size they take.
+    QSize PlaceParts(TOptionsArrangement arrangement);
+    // The scroll area above the bottom strip, both across the client area.
+    void LayOutClient();
+    // The client area the dialog's screen leaves it.
+    QSize ScreenRoom() const;
     void CreateControls();
     void CreateCountEdits();
     void FormCreate();
@@ -150,6 +173,12 @@ private:
         int CaptionWidth; // of a labelled control
     };
     std::vector<TDesignedPlace> Design;
+    std::optional<QSize> Room;
+    TOptionsFit CurrentFit;
+    // Where the example picture and the fair-board rules lie in the form as
+    // designed, once its texts are fitted.
+    QPoint WideImageAt, WideFairAt;
+    QSize WideSize;
 };
 
 // Shows the options dialog modally, filled from settings. On OK stores the

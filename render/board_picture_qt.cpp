@@ -56,12 +56,13 @@ private:
     QList<QRgb> Colors;
 };
 
-// Turns rows of an RGB32 or ARGB32 band into palette indexes; false when the
-// palette is full.
+// Turns rows of an RGB32 band, or of an ARGB32 band whose pixels outside the
+// board are marked by an alpha below 255, into palette indexes; false when
+// the palette is full.
 bool IndexRows(const QImage& band, int bandLine, QImage& picture, int first, int count, TPalette& palette)
 {
     const int width = band.width();
-    const QRgb opaque = band.hasAlphaChannel() ? 0 : 0xFF000000u;
+    const bool marked = band.hasAlphaChannel();
     for (int row = 0; row < count; ++row) {
         const auto* in = reinterpret_cast<const QRgb*>(band.constScanLine(bandLine + row));
         uchar* out = picture.scanLine(first + row);
@@ -71,7 +72,8 @@ bool IndexRows(const QImage& band, int bandLine, QImage& picture, int first, int
             int end = x + 1;
             while (end < width && in[end] == color)
                 ++end;
-            const int index = palette.IndexOf(color | opaque);
+            const QRgb shown = !marked ? color | 0xFF000000u : color >= 0xFF000000u ? color : 0u;
+            const int index = palette.IndexOf(shown);
             if (index < 0)
                 return false;
             std::memset(out + x, index, static_cast<std::size_t>(end - x));
@@ -92,6 +94,40 @@ QImage RenderBoardImage(const TPlateList& plates, const TPaintOptions& options, 
         TQImageCanvas canvas(image, options.Transparent);
         PaintBoard(canvas, plates, options);
     }
+    return image;
+}
+
+QImage RenderBoardArea(const TPlateList& plates, const TPaintOptions& options, int width, int height, const QRect& area,
+                       qreal ratio)
+{
+    // Every plate whose hexagon reaches the area lies whole on the canvas,
+    // so that its fill is the whole picture's; the texts, which run right
+    // and down from inside a hexagon, the painter measures for the plates
+    // left of or above the canvas. The canvas ends where the picture does,
+    // and starts on a multiple of 4 pixels, whole pixels at the usual ratios.
+    const THexMetrics m = options.Metrics ? *options.Metrics : MetricsAtZoom(options.Zoom);
+    const int across = 2 * m.HalfWidth + 8;
+    const int down = BandMargin(options);
+    const QRect picture(0, 0, std::max(width, 0), std::max(height, 0));
+    QRect canvas = area.adjusted(-across, -down, across, down).intersected(picture);
+    canvas.setLeft(canvas.left() / 4 * 4);
+    canvas.setTop(canvas.top() / 4 * 4);
+    if (canvas == picture)
+        return RenderBoardImage(plates, options, width, height, ratio);
+
+    TPlateList near;
+    for (int i = 0; i < plates.Count(); ++i) {
+        const TResourcePlate& plate = plates[i];
+        if (!plate.Placed || plate.X > std::int64_t{canvas.right()} + 2 ||
+            plate.Y < std::int64_t{canvas.top()} - down || plate.Y > std::int64_t{canvas.bottom()} + down)
+            continue;
+        TResourcePlate moved = plate;
+        moved.X -= canvas.left();
+        moved.Y -= canvas.top();
+        near.Add(plates.Text(i), std::move(moved));
+    }
+    QImage image = RenderBoardImage(near, options, canvas.width(), canvas.height(), ratio);
+    image.setOffset(canvas.topLeft());
     return image;
 }
 
@@ -150,6 +186,7 @@ bool RenderBoardBands(const TPlateList& plates, const TPaintOptions& options, in
         QImage band(buffer.bits(), width, bottom - top, buffer.bytesPerLine(), QImage::Format_RGB32);
         {
             TQImageCanvas canvas(band, options.Transparent);
+            canvas.LeaveOutsideMarked(); // IndexRows clears them as it reads them
             PaintBoard(canvas, moved, options);
         }
         if (!sink(band, first - top, first, count))

@@ -15,13 +15,24 @@ namespace vornia {
 // there is not enough memory for it.
 QImage RenderBoardImage(const TPlateList& plates, const TPaintOptions& options, int width, int height, qreal ratio = 1);
 
+// The part area of the picture RenderBoardImage would give at width x
+// height, drawn with only the plates that can reach it, as the image's
+// offset says: the image may take in more than area around it, and within
+// area its pixels are those of the whole picture. A null image when there
+// is not enough memory for it.
+QImage RenderBoardArea(const TPlateList& plates, const TPaintOptions& options, int width, int height, const QRect& area,
+                       qreal ratio = 1);
+
 // The board's picture at BoardPictureSize for options.Zoom; a null image, with
 // the reason in error (when given), for a picture larger than MaxPictureSide
 // on a side or one there is not enough memory for.
 QImage BoardPictureImage(const TPlateList& plates, const TPaintOptions& options, std::string* error);
 
 // Receives rows [first, first + count) of a picture drawn band by band; band
-// holds them from its line bandLine on. False stops the drawing.
+// holds them from its line bandLine on. A transparent picture's band is
+// ARGB32 and its pixels outside the board, which the picture leaves
+// transparent, still have their colour with an alpha below 255. False stops
+// the drawing.
 using TBandSink = std::function<bool(const QImage& band, int bandLine, int first, int count)>;
 constexpr int PictureBandRows = 512;
 

@@ -4,6 +4,8 @@
 #include <QPolygon>
 #include <QString>
 #include <QStringList>
+#include <QTransform>
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstring>
@@ -55,6 +57,25 @@ bool SameFace(const TFontSpec& a, const TFontSpec& b)
     return a.Name == b.Name && a.Size == b.Size && a.Bold == b.Bold;
 }
 
+// The alpha byte of a pixel that nothing covers yet. Painting an RGB32 image
+// writes opaque pixels, and the flood fill's own mark is 0, so this value
+// only ever stands for "not covered".
+constexpr std::uint32_t AlphaMask = 0xFF000000u;
+constexpr std::uint32_t Uncovered = 0x01000000u;
+
+// Applies change to every pixel of a row, eight at a time where it can, a
+// shape of loop that the compiler turns into vector instructions.
+template <typename TChange>
+void ChangeRow(std::uint32_t* row, int width, const TChange& change)
+{
+    int x = 0;
+    for (; x + 8 <= width; x += 8)
+        for (int k = 0; k < 8; ++k)
+            row[x + k] = change(row[x + k]);
+    for (; x < width; ++x)
+        row[x] = change(row[x]);
+}
+
 } // namespace
 
 TQImageCanvas::TQImageCanvas(QImage& image, bool clearOutside) : Image(image)
@@ -64,15 +85,8 @@ TQImageCanvas::TQImageCanvas(QImage& image, bool clearOutside) : Image(image)
     Painter.begin(&Image);
     Painter.setRenderHint(QPainter::Antialiasing, false);
     Painter.setRenderHint(QPainter::TextAntialiasing, false);
-    if (clearOutside) {
-        Covered = QImage(Image.size(), QImage::Format_Alpha8);
-        if (!Covered.isNull()) {
-            Covered.fill(0);
-            Covered.setDevicePixelRatio(Image.devicePixelRatio());
-            CoverPainter.begin(&Covered);
-            CoverPainter.setRenderHint(QPainter::Antialiasing, false);
-        }
-    }
+    ClearOutside = clearOutside && !Image.isNull();
+    Fresh = ClearOutside;
     Pixels = reinterpret_cast<std::uint32_t*>(Image.bits());
     Stride = static_cast<int>(Image.bytesPerLine() / 4);
     // The painter scales by the ratio itself; the layout keeps whole pixels
@@ -85,22 +99,130 @@ TQImageCanvas::TQImageCanvas(QImage& image, bool clearOutside) : Image(image)
 TQImageCanvas::~TQImageCanvas()
 {
     Painter.end();
-    if (CoverPainter.isActive()) {
-        CoverPainter.end();
-        ClearUncovered();
+    if (MaskPainter.isActive())
+        MaskPainter.end();
+    if (ClearOutside) {
+        MarkFresh();
+        if (!OutsideMarkedOnly)
+            ClearUncovered();
+        Image.reinterpretAsFormat(QImage::Format_ARGB32);
+    }
+}
+
+std::uint32_t* TQImageCanvas::PixelRow(int y) const
+{
+    return Pixels + static_cast<std::size_t>(y) * static_cast<std::size_t>(Stride);
+}
+
+bool TQImageCanvas::MarkFresh(const QRect* fill)
+{
+    if (!Fresh)
+        return false;
+    Fresh = false;
+    const int width = Image.width(), height = Image.height();
+    if (fill && Ratio == 1 && fill->contains(QRect(0, 0, width, height))) {
+        const std::uint32_t value = (PixelOf(BrushColor) & ~AlphaMask) | Uncovered;
+        for (int y = 0; y < height; ++y)
+            ChangeRow(PixelRow(y), width, [value](std::uint32_t) { return value; });
+        return true;
+    }
+    for (int y = 0; y < height; ++y)
+        ChangeRow(PixelRow(y), width, [](std::uint32_t pixel) { return (pixel & ~AlphaMask) | Uncovered; });
+    return false;
+}
+
+template <typename TPaint>
+void TQImageCanvas::PaintUncovering(QRect bounds, const TPaint& paint)
+{
+    if (!ClearOutside) {
+        paint();
+        return;
+    }
+    MarkFresh();
+    bounds &= QRect(0, 0, Image.width(), Image.height());
+    if (bounds.isEmpty()) {
+        paint();
+        return;
+    }
+    KeptAlpha.resize(static_cast<std::size_t>(bounds.width()) * static_cast<std::size_t>(bounds.height()));
+    std::uint8_t* kept = KeptAlpha.data();
+    for (int y = bounds.top(); y <= bounds.bottom(); ++y) {
+        const std::uint32_t* row = PixelRow(y);
+        for (int x = bounds.left(); x <= bounds.right(); ++x)
+            *kept++ = static_cast<std::uint8_t>(row[x] >> 24);
+    }
+    paint();
+    kept = KeptAlpha.data();
+    for (int y = bounds.top(); y <= bounds.bottom(); ++y) {
+        std::uint32_t* row = PixelRow(y);
+        for (int x = bounds.left(); x <= bounds.right(); ++x)
+            row[x] = (row[x] & ~AlphaMask) | (static_cast<std::uint32_t>(*kept++) << 24);
+    }
+}
+
+QRect TQImageCanvas::DeviceBounds(int x1, int y1, int x2, int y2, int margin) const
+{
+    const auto low = [&](int v) { return std::floor((static_cast<double>(v) - margin) * Ratio) - 1; };
+    const auto high = [&](int v) { return std::ceil((static_cast<double>(v) + margin) * Ratio) + 1; };
+    const double left = std::max(low(x1), -1.0), top = std::max(low(y1), -1.0);
+    const double right = std::min(high(x2), static_cast<double>(Image.width()));
+    const double bottom = std::min(high(y2), static_cast<double>(Image.height()));
+    if (right <= left || bottom <= top)
+        return {};
+    return QRect(QPoint(static_cast<int>(left), static_cast<int>(top)),
+                 QPoint(static_cast<int>(right), static_cast<int>(bottom)));
+}
+
+void TQImageCanvas::CoverPolygon(const QPolygon& polygon)
+{
+    const QRect box = DeviceBounds(polygon.boundingRect().left(), polygon.boundingRect().top(),
+                                   polygon.boundingRect().right(), polygon.boundingRect().bottom(), 1) &
+                      QRect(0, 0, Image.width(), Image.height());
+    if (box.isEmpty())
+        return;
+    if (Mask.width() < box.width() || Mask.height() < box.height()) {
+        if (MaskPainter.isActive())
+            MaskPainter.end();
+        Mask =
+            QImage(std::max(Mask.width(), box.width()), std::max(Mask.height(), box.height()), QImage::Format_Alpha8);
+        if (Mask.isNull())
+            return;
+    }
+    if (!MaskPainter.isActive()) {
+        MaskPainter.begin(&Mask);
+        MaskPainter.setRenderHint(QPainter::Antialiasing, false);
+        MaskPainter.setPen(Qt::NoPen);
+        MaskPainter.setBrush(Qt::black);
+    }
+    for (int y = 0; y < box.height(); ++y)
+        std::memset(Mask.scanLine(y), 0, static_cast<std::size_t>(box.width()));
+    // The image's painter scales by the ratio; the mask is the same grid
+    // moved by whole pixels, which moves the filled pixels and nothing else.
+    MaskPainter.setTransform(QTransform(Ratio, 0, 0, Ratio, -box.left(), -box.top()));
+    MaskPainter.drawPolygon(polygon);
+    for (int y = 0; y < box.height(); ++y) {
+        const uchar* mask = Mask.constScanLine(y);
+        std::uint32_t* row = PixelRow(box.top() + y) + box.left();
+        const int width = box.width();
+        int x = 0;
+        for (; x + 8 <= width; x += 8) // eight at a time, as ChangeRow
+            for (int k = 0; k < 8; ++k)
+                row[x + k] |= mask[x + k] != 0 ? AlphaMask : 0u;
+        for (; x < width; ++x)
+            row[x] |= mask[x] != 0 ? AlphaMask : 0u;
     }
 }
 
 void TQImageCanvas::ClearUncovered()
 {
-    for (int y = 0; y < Image.height(); ++y) {
-        auto* line = reinterpret_cast<std::uint32_t*>(Image.scanLine(y));
-        const uchar* cover = Covered.constScanLine(y);
-        for (int x = 0; x < Image.width(); ++x)
-            if (cover[x] == 0)
-                line[x] = 0;
+    const int width = Image.width(), height = Image.height();
+    // Most pixels are covered: only reading them leaves their memory clean.
+    for (int y = 0; y < height; ++y) {
+        std::uint32_t* row = PixelRow(y);
+        for (int x = 0; x < width; ++x)
+            if (row[x] < AlphaMask)
+                row[x] = 0;
     }
-    Image.reinterpretAsFormat(QImage::Format_ARGB32);
 }
 
 int TQImageCanvas::Width() const
@@ -144,15 +266,17 @@ void TQImageCanvas::ApplyPen()
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
     Painter.setPen(pen);
-    if (CoverPainter.isActive())
-        CoverPainter.setPen(pen);
     PenDirty = false;
 }
 
 void TQImageCanvas::FillRect(int x1, int y1, int x2, int y2)
 {
-    if (x2 > x1 && y2 > y1)
-        Painter.fillRect(QRect(x1, y1, x2 - x1, y2 - y1), QColorOf(BrushColor));
+    if (x2 <= x1 || y2 <= y1)
+        return;
+    const QRect rect(x1, y1, x2 - x1, y2 - y1);
+    if (ClearOutside && MarkFresh(&rect))
+        return;
+    PaintUncovering(DeviceBounds(x1, y1, x2, y2, 0), [&] { Painter.fillRect(rect, QColorOf(BrushColor)); });
 }
 
 void TQImageCanvas::MoveTo(int x, int y)
@@ -165,18 +289,15 @@ void TQImageCanvas::MoveTo(int x, int y)
 void TQImageCanvas::LineTo(int x, int y)
 {
     ApplyPen();
+    if (ClearOutside)
+        MarkFresh();
     Painter.drawLine(CurrentX, CurrentY, x, y);
-    if (CoverPainter.isActive()) {
-        CoverPainter.drawLine(CurrentX, CurrentY, x, y);
+    if (ClearOutside) {
         if (Outline.isEmpty())
             Outline.append(QPoint(CurrentX, CurrentY));
         if (QPoint(x, y) == Outline.first() && Outline.size() > 2) {
             // A closed outline: its inside belongs to the board too.
-            CoverPainter.save();
-            CoverPainter.setPen(Qt::NoPen);
-            CoverPainter.setBrush(Qt::black);
-            CoverPainter.drawPolygon(Outline);
-            CoverPainter.restore();
+            CoverPolygon(Outline);
             Outline.clear();
         } else {
             Outline.append(QPoint(x, y));
@@ -210,6 +331,8 @@ void TQImageCanvas::FloodFill(int layoutX, int layoutY, TColor border)
         const std::uint32_t value = pixel(px, py);
         return (value & Opaque) != 0 && (value & ~Opaque) != borderRgb;
     };
+    if (ClearOutside)
+        MarkFresh();
     if (!open(x, y))
         return;
 
@@ -245,24 +368,16 @@ void TQImageCanvas::FloodFill(int layoutX, int layoutY, TColor border)
     for (const TRun& run : Runs)
         for (int px = run.Left; px <= run.Right; ++px)
             pixel(px, run.Y) |= Opaque;
-    if (CoverPainter.isActive())
-        for (const TRun& run : Runs)
-            std::memset(Covered.scanLine(run.Y) + run.Left, 0xFF, static_cast<std::size_t>(run.Right - run.Left + 1));
 }
 
 void TQImageCanvas::FillPolygon(std::span<const TPoint> points)
 {
+    if (ClearOutside)
+        MarkFresh();
     Painter.setPen(Qt::NoPen);
     Painter.setBrush(QColorOf(BrushColor));
     Painter.drawPolygon(QPolygonOf(points));
     PenDirty = true;
-    if (CoverPainter.isActive()) {
-        CoverPainter.save();
-        CoverPainter.setPen(Qt::NoPen);
-        CoverPainter.setBrush(Qt::black);
-        CoverPainter.drawPolygon(QPolygonOf(points));
-        CoverPainter.restore();
-    }
 }
 
 void TQImageCanvas::Ellipse(int x1, int y1, int x2, int y2)
@@ -273,7 +388,9 @@ void TQImageCanvas::Ellipse(int x1, int y1, int x2, int y2)
     Painter.setBrush(QColorOf(BrushColor));
     // The outline stays inside [x1, x2) x [y1, y2), as the rectangle's pixels.
     const double inset = std::max(1, PenWidth) / 2.0;
-    Painter.drawEllipse(QRectF(x1 + inset, y1 + inset, x2 - x1 - 2 * inset, y2 - y1 - 2 * inset));
+    PaintUncovering(DeviceBounds(x1, y1, x2, y2, std::max(1, PenWidth)), [&] {
+        Painter.drawEllipse(QRectF(x1 + inset, y1 + inset, x2 - x1 - 2 * inset, y2 - y1 - 2 * inset));
+    });
 }
 
 const TQImageCanvas::TCachedFont& TQImageCanvas::CachedFont(const TFontSpec& face) const
@@ -301,13 +418,23 @@ void TQImageCanvas::TextOut(int x, int y, const std::string& text)
     const TCachedFont& cached = CachedFont(CurrentFont);
     const QString qtext = QString::fromStdString(text);
     const int advance = cached.Metrics.horizontalAdvance(qtext);
-    Painter.fillRect(QRect(x, y, advance, cached.Metrics.height()), QColorOf(BrushColor));
-    if (PainterFont != &cached) {
-        Painter.setFont(cached.Font);
-        PainterFont = &cached;
+    const int height = cached.Metrics.height();
+    QRect box;
+    if (ClearOutside) {
+        // The glyphs may reach a little beyond the box they stand on.
+        box = QRect(x, y, advance, height) |
+              cached.Metrics.boundingRect(qtext).translated(x, y + cached.Metrics.ascent());
+        box = DeviceBounds(box.left(), box.top(), box.right() + 1, box.bottom() + 1, 2);
     }
-    Painter.setPen(QColorOf(CurrentFont.Color));
-    Painter.drawText(QPoint(x, y + cached.Metrics.ascent()), qtext);
+    PaintUncovering(box, [&] {
+        Painter.fillRect(QRect(x, y, advance, height), QColorOf(BrushColor));
+        if (PainterFont != &cached) {
+            Painter.setFont(cached.Font);
+            PainterFont = &cached;
+        }
+        Painter.setPen(QColorOf(CurrentFont.Color));
+        Painter.drawText(QPoint(x, y + cached.Metrics.ascent()), qtext);
+    });
     PenDirty = true;
 }
 

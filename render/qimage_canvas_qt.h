@@ -42,14 +42,23 @@ public:
     // image may hold anything.
     //
     // With clearOutside, the canvas keeps track of what the board covers:
-    // every line, every pixel a flood fill reaches and the inside of every
-    // closed run of lines (a hexagon's outline, with whatever later drawing
-    // lies on it). When the canvas is destroyed, every other pixel becomes
-    // transparent (0x00000000) and the image Format_ARGB32.
+    // every line, every pixel a flood fill reaches, every filled polygon and
+    // the inside of every closed run of lines (a hexagon's outline, with
+    // whatever later drawing lies on it); rectangles, ellipses and texts
+    // cover nothing by themselves. When the canvas is destroyed, every other
+    // pixel becomes transparent (0x00000000) and the image Format_ARGB32.
+    // The mark is the pixels' own alpha byte, so this costs no memory: a
+    // covered pixel is opaque as painting leaves it, an uncovered one keeps
+    // Uncovered, which no painting and no flood fill writes.
     explicit TQImageCanvas(QImage& image, bool clearOutside = false);
     ~TQImageCanvas() override;
     TQImageCanvas(const TQImageCanvas&) = delete;
     TQImageCanvas& operator=(const TQImageCanvas&) = delete;
+
+    // With clearOutside: the pixels outside the board keep their colour with
+    // an alpha below 255 instead of being cleared, for a reader that clears
+    // them as it reads them anyway (the picture drawn in bands does).
+    void LeaveOutsideMarked() { OutsideMarkedOnly = true; }
 
     int Width() const override;
     int Height() const override;
@@ -79,7 +88,20 @@ private:
     void ApplyPen();
     // The image's pixel that holds the centre of layout pixel v.
     int DevicePixel(int v) const;
-    // Leaves transparent every pixel that Covered does not mark.
+    // Row y of the image's pixels.
+    std::uint32_t* PixelRow(int y) const;
+    // With clearOutside: the first drawing marks the whole image uncovered;
+    // true when this FillRect did it on the way (a background over all).
+    bool MarkFresh(const QRect* fill = nullptr);
+    // Runs paint without changing which pixels are covered, within the device
+    // rectangle bounds that paint stays in.
+    template <typename TPaint>
+    void PaintUncovering(QRect bounds, const TPaint& paint);
+    // The device pixels that a rectangle of the layout may touch, with a margin.
+    QRect DeviceBounds(int x1, int y1, int x2, int y2, int margin) const;
+    // Marks covered the inside of the polygon, as QPainter fills it.
+    void CoverPolygon(const QPolygon& polygon);
+    // Leaves transparent every pixel that is not marked covered.
     void ClearUncovered();
 
     QImage& Image;
@@ -98,12 +120,18 @@ private:
     int CurrentY = 0;
     TFontSpec CurrentFont;
 
-    // What the board covers, one byte a pixel of the image (only with
-    // clearOutside), drawn with the same pens as the image; the lines since
-    // the last MoveTo, to fill when they close.
-    QImage Covered;
-    QPainter CoverPainter;
+    // Only with clearOutside: whether the image's alpha bytes still hold
+    // whatever it came with; the lines since the last MoveTo, to cover their
+    // inside when they close; a small mask, a polygon's bounding box, that
+    // QPainter fills so that its inside is exactly what the painter's own
+    // fill would give; alpha bytes kept while something paints uncovering.
+    bool ClearOutside = false;
+    bool Fresh = false;
+    bool OutsideMarkedOnly = false;
     QPolygon Outline;
+    QImage Mask;
+    QPainter MaskPainter;
+    std::vector<std::uint8_t> KeptAlpha;
 
     mutable std::deque<TCachedFont> Fonts; // a deque: its elements never move
     const TCachedFont* PainterFont = nullptr;

@@ -26,7 +26,7 @@ public:
     static constexpr int ClientWidth = 465;
     static constexpr int ClientHeight = 292;
 
-    // host: the maker's web server, whose page "/vorniaboard.shtml" the web
+    // host: the maker's web server, whose page (AboutWebPagePath) the web
     // link opens. An empty opener uses QDesktopServices::openUrl.
     TfrmAbout(QWidget* parent, const std::string& host, TUrlOpener opener = {});
 

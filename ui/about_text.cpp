@@ -21,7 +21,9 @@ const std::vector<THistoryBlock>& HistoryBlocks() {
     // clang-format off
     static const std::vector<THistoryBlock> blocks = {
         // This release's block. When the version changes, write this number
-        // out here and put the new release's block above.
+        // out here and put the new release's block above. The releases of
+        // the AppStream entry list the same versions and dates (the test
+        // packaging_metadata compares them).
         {VORNIA_TR_NOOP("About", "version %1   (October 8, 2007)"),
          {VORNIA_TR_NOOP("About", "Added the predefined board shapes to the Shape And Piece Options dialog, each with an example picture.")},
          false},

@@ -18,7 +18,7 @@ inline const std::string AboutVersionText = "version " + std::string(ProgramVers
 inline constexpr std::string_view AboutCopyrightCaption =
     VORNIA_TR_NOOP("About", "Copyright \u00A9 2007 the Vornia Generator authors");
 inline constexpr std::string_view AboutEmailAddress = "generator@vornia.example";
-inline constexpr std::string_view AboutWebPagePath = "/vorniaboard.shtml";
+inline constexpr std::string_view AboutWebPagePath = MakerWebPagePath;
 
 // caption with its first "2007" widened to "2007-<currentYear>"; unchanged
 // when it holds no "2007" or the year is not after 2007.
@@ -26,7 +26,7 @@ std::string CopyrightText(std::string_view caption, int currentYear);
 // The same for the dialog's own copyright line, in the language in force.
 std::string CopyrightText(int currentYear);
 
-// "http://" + host + "/vorniaboard.shtml": the maker's web page.
+// "http://" + host + AboutWebPagePath: the maker's web page.
 std::string WebSiteAddress(std::string_view host);
 
 // The Notes tab, one entry per line; an empty entry is a blank line. Both

@@ -2,6 +2,8 @@
 // printing, the version check and the debug menu.
 #include "test_frm_board_fake.h"
 
+#include <algorithm>
+
 #include "board/fair_rules.h"
 
 namespace vornia::test {
@@ -421,6 +423,57 @@ TEST_F(FairCommands, AnImpossibleFairBoardFailsAsARandomBoardDoesAndTakesNoNumbe
     Window->EditableBoardSettings().Fair = {};
     Generate();
     EXPECT_EQ(Window->Caption(), "Hexlanders Of Vornia Board Generator [New random 2]");
+}
+
+} // namespace
+} // namespace vornia::test
+
+namespace vornia::test {
+namespace {
+
+using LongSearches = WindowTest;
+
+// A fair board of many pieces takes seconds to search for; the window that
+// is closed meanwhile ends at once: the search stops, nothing of it is shown,
+// and the settings are written as at any close.
+TEST_F(LongSearches, ClosingTheWindowWhileABoardIsMadeStopsTheSearch)
+{
+    WriteIni("shape=random\r\nBrick=500\r\nGrain=500\r\nLumber=500\r\nOre=500\r\nWool=500\r\n"
+             "pieSix=500\r\npieEight=500\r\npieFive=500\r\nfairNoAdjacentRed=1\r\n");
+    Start();
+    int checksAtClose = 0;
+    Port.OnPendingEvents = [&] {
+        if (Port.PendingEventChecks == 3) {
+            checksAtClose = Port.PendingEventChecks;
+            Window->FormClose(); // the window's close box
+        }
+    };
+    const std::size_t shown = Port.Shown.size();
+    Generate();
+    EXPECT_EQ(checksAtClose, 3);
+    EXPECT_LE(Port.PendingEventChecks, checksAtClose + 1) << "stopped once closed";
+    EXPECT_TRUE(Window->BoardPanel().Registry().Boards().empty());
+    EXPECT_NE(Panel(4), std::string(FairGaveUpText)) << "no failure text";
+    EXPECT_EQ(std::count(Port.Shown.begin() + static_cast<std::ptrdiff_t>(shown), Port.Shown.end(), "paint"), 0);
+    EXPECT_NE(ReadText(IniPath()).find("fairNoAdjacentRed=1"), std::string::npos);
+    EXPECT_FALSE(Window->MakingBoard());
+}
+
+// A board that comes to the panel, made or switched to, is shown from its
+// top-left corner; a new zoom or a refresh keeps the view where it is.
+TEST_F(LongSearches, AnotherBoardIsShownFromItsTopLeftCorner)
+{
+    Start();
+    Generate();
+    EXPECT_EQ(Port.ScrollsHome, 1);
+    Generate();
+    Window->FormKeyDown(TKey::F4, false);
+    EXPECT_EQ(Port.ScrollsHome, 3);
+    Window->ClickMenuItem(mnu::Fifty);
+    Window->ClickMenuItem(mnu::RefreshBoard);
+    Window->ClickMenuItem(mnu::BlackAndWhite);
+    EXPECT_EQ(Port.ScrollsHome, 3);
+    EXPECT_EQ(Port.PendingEventChecks, 0) << "a traditional board needs no search";
 }
 
 } // namespace

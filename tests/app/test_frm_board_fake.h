@@ -108,6 +108,13 @@ public:
         if (OnRepaintBoard)
             OnRepaintBoard();
     }
+    void ScrollBoardHome() override { ++ScrollsHome; }
+    void HandlePendingEvents() override
+    {
+        ++PendingEventChecks;
+        if (OnPendingEvents)
+            OnPendingEvents();
+    }
     void RepaintStatusBar() override
     {
         ++StatusRepaints;
@@ -177,6 +184,9 @@ public:
     int CloseRequests = 0;
     int BoardRepaints = 0;
     std::function<void()> OnRepaintBoard;
+    int ScrollsHome = 0;
+    int PendingEventChecks = 0;
+    std::function<void()> OnPendingEvents; // what arrives while a board is being made
     int StatusRepaints = 0;
     bool StatusBarVisible = true;
     int MenuChanges = 0;

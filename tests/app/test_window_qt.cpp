@@ -8,12 +8,15 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QScrollBar>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <functional>
 #include <memory>
@@ -26,6 +29,8 @@
 #include "app/status_bar_qt.h"
 #include "board/random_source.h"
 #include "render/board_picture.h"
+#include "render/board_picture_qt.h"
+#include "render/button_face_qt.h"
 #include "tests/files/test_files.h"
 #include "tests/render/image_probe_qt.h"
 #include "tests/scoped_locale.h"
@@ -402,11 +407,117 @@ TEST_F(QtWindow, BoardIsDrawnAtTheScreensResolution)
             EXPECT_GT(testing::SplitBlocks(board), 1000) << "the board is a picture scaled up";
         }
 
+        // The printer gets what the view shows of the board (all of it when
+        // it fits).
         const QImage printed = Window->CaptureClientArea();
         EXPECT_EQ(printed.devicePixelRatio(), ratio);
-        const QRect where(panel->mapTo(Window->centralWidget(), QPoint(0, 0)) * ratio, board.size());
-        EXPECT_TRUE(printed.copy(where).convertToFormat(board.format()) == board);
+        QWidget* view = Window->BoardView()->viewport();
+        const QImage shown = view->grab().toImage();
+        const QRect where(view->mapTo(Window->centralWidget(), QPoint(0, 0)) * ratio, shown.size());
+        EXPECT_TRUE(printed.copy(where).convertToFormat(shown.format()) == shown);
     }
+}
+
+// A board larger than the panel scrolls over the whole of its picture, by
+// the scroll bars, the wheel (Shift+wheel sideways) and dragging; one that
+// fits is drawn as it always was. Run at scale factor 2 too.
+TEST_F(QtWindow, ABoardLargerThanThePanelScrollsAndOneThatFitsDoesNot)
+{
+    Open("autoVersionCheck=0\r\nzoomSize=75\r\n");
+    Generate();
+    TBoardView* view = Window->BoardView();
+    TBoardPanelWidget* panel = Window->BoardPanelWidget();
+    QWidget* viewport = view->viewport();
+    const qreal ratio = panel->devicePixelRatioF();
+    auto picture = [&](int width, int height) {
+        TPaintOptions options;
+        options.Zoom = Window->Logic().ZoomPercent();
+        options.ButtonFace = ButtonFaceColor();
+        return RenderBoardImage(Window->Logic().BoardPanel().Plates(), options, width, height, ratio)
+            .convertToFormat(QImage::Format_RGB32);
+    };
+    auto shown = [&] { return viewport->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+
+    // The traditional board at 75 per cent fits: the panel is the whole view
+    // at the client area's corner, with the picture it always had.
+    EXPECT_FALSE(view->horizontalScrollBar()->isVisible());
+    EXPECT_FALSE(view->verticalScrollBar()->isVisible());
+    EXPECT_EQ(panel->size(), viewport->size());
+    EXPECT_EQ(panel->mapTo(Window->centralWidget(), QPoint(0, 0)), QPoint(0, 0));
+    EXPECT_TRUE(shown() == picture(panel->width(), panel->height()));
+
+    // A random board of 60 land plates at 100 per cent does not.
+    TBoardSettings& settings = Window->Logic().EditableBoardSettings();
+    settings.Shape = "random";
+    for (int* count :
+         {&settings.BrickCount, &settings.GrainCount, &settings.LumberCount, &settings.OreCount, &settings.WoolCount})
+        *count = 12;
+    Press(Qt::Key_1, Qt::ControlModifier);
+    Generate();
+    Generate();
+    const TPictureSize board = BoardPictureSize(Window->Logic().BoardPanel().Plates(), 100);
+    ASSERT_TRUE(board.width > viewport->width() || board.height > viewport->height());
+    EXPECT_EQ(panel->size(), QSize(board.width, board.height).expandedTo(viewport->size()));
+    QScrollBar* across = view->horizontalScrollBar();
+    QScrollBar* down = view->verticalScrollBar();
+    EXPECT_EQ(across->maximum(), panel->width() - viewport->width());
+    EXPECT_EQ(down->maximum(), panel->height() - viewport->height());
+    EXPECT_EQ(across->isVisible(), across->maximum() > 0);
+    EXPECT_EQ(down->isVisible(), down->maximum() > 0);
+    ASSERT_GT(across->maximum(), 40);
+    ASSERT_GT(down->maximum(), 30);
+
+    // The wheel scrolls down, Shift+wheel sideways.
+    auto wheel = [&](Qt::KeyboardModifiers modifiers) {
+        const QPointF at(viewport->width() / 2, viewport->height() / 2);
+        QWheelEvent event(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton, modifiers,
+                          Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(viewport, &event);
+    };
+    wheel(Qt::NoModifier);
+    EXPECT_EQ(across->value(), 0);
+    EXPECT_GT(down->value(), 0);
+    down->setValue(0);
+    wheel(Qt::ShiftModifier);
+    EXPECT_GT(across->value(), 0);
+    EXPECT_EQ(down->value(), 0);
+    across->setValue(0);
+
+    // The board follows the mouse that drags it.
+    // Positions on the screen, where the panel was when the drag began.
+    const QPoint start = panel->mapToGlobal(QPoint(0, 0));
+    auto mouse = [&](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, panel->mapFromGlobal(start + at), start + at,
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons, Qt::NoModifier);
+        QCoreApplication::sendEvent(panel, &event);
+    };
+    mouse(QEvent::MouseButtonPress, QPoint(100, 100), Qt::LeftButton);
+    mouse(QEvent::MouseMove, QPoint(80, 90), Qt::LeftButton);
+    mouse(QEvent::MouseMove, QPoint(60, 70), Qt::LeftButton);
+    mouse(QEvent::MouseButtonRelease, QPoint(60, 70), Qt::NoButton);
+    EXPECT_EQ(across->value(), 40);
+    EXPECT_EQ(down->value(), 30);
+
+    // At the far corner the view shows the picture's corner, and Ctrl+P
+    // prints what the window shows.
+    across->setValue(across->maximum());
+    down->setValue(down->maximum());
+    const QPoint corner(across->value(), down->value());
+    const QImage whole = picture(panel->width(), panel->height());
+    EXPECT_TRUE(shown() == whole.copy(QRect(corner * ratio, viewport->size() * ratio)));
+    Answer = TMsgAnswer::Yes;
+    Press(Qt::Key_P, Qt::ControlModifier);
+    ASSERT_EQ(Printed.size(), 1u);
+    const QRect viewed(viewport->mapTo(Window->centralWidget(), QPoint(0, 0)) * ratio, viewport->size() * ratio);
+    EXPECT_TRUE(Printed[0].copy(viewed).convertToFormat(QImage::Format_RGB32) == shown());
+
+    // Alt+Left, pressed in the panel, still steps to the board before; it
+    // is shown from its top-left corner.
+    ASSERT_EQ(QApplication::focusWidget(), panel);
+    QTest::keyClick(panel, Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(Current(), "[New random 2]");
+    EXPECT_EQ(across->value(), 0);
+    EXPECT_EQ(down->value(), 0);
 }
 
 // QApplication puts the C library into the user's locale, where these write a

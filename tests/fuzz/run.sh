@@ -16,7 +16,7 @@ root=$(cd "$here/../.." && pwd)
 seconds=${1:?usage: run.sh SECONDS [TARGET...]}
 shift
 targets=("$@")
-((${#targets[@]})) || targets=(ini board_file settings cli_args)
+((${#targets[@]})) || targets=(ini board_file settings cli_args fair)
 out=${VORNIA_FUZZ_BUILD_DIR:-"$root/build-fuzz"}
 
 cxx=${CXX_FUZZ:-clang++-14}
@@ -37,13 +37,24 @@ else
 fi
 
 # Longest input per target: a few hundred plates, a long settings file, a
-# long command line.
+# long command line, a board request (fair reads 32 bytes; more would only
+# mutate bytes it never reads).
 max_len() {
   case $1 in
     board_file) echo 16384 ;;
     ini) echo 4096 ;;
     settings) echo 8192 ;;
     cli_args) echo 2048 ;;
+    fair) echo 32 ;;
+  esac
+}
+
+# Seconds one input may take: the fair search under the sanitizers can take
+# several seconds on a board of sixty plates on a busy machine.
+input_timeout() {
+  case $1 in
+    fair) echo 60 ;;
+    *) echo 10 ;;
   esac
 }
 
@@ -55,7 +66,7 @@ for t in "${targets[@]}"; do
   mkdir -p "$corpus"
   cp -n "$here/corpus/$t"/* "$corpus"/ 2>/dev/null || true
   options=(-max_total_time="$seconds" -rss_limit_mb=2048 -max_len="$(max_len "$t")"
-           -timeout=10 -print_final_stats=1 -artifact_prefix="$out/artifacts/$t-")
+           -timeout="$(input_timeout "$t")" -print_final_stats=1 -artifact_prefix="$out/artifacts/$t-")
   [[ -f "$here/$t.dict" ]] && options+=(-dict="$here/$t.dict")
   log="$out/fuzz_$t.log"
   echo "== fuzz_$t for ${seconds} s"

@@ -1,4 +1,5 @@
 #include "options/custom_options.h"
+#include "options/options_fit.h"
 
 #include <gtest/gtest.h>
 
@@ -169,6 +170,39 @@ TEST(CustomOptions, StoreKeepsShapeAndLandMassWhenNoneIsSelected)
     StoreOptions(values, settings);
     EXPECT_EQ(settings.Shape, "wolf");
     EXPECT_EQ(settings.MassDensity, "medium");
+}
+
+} // namespace
+} // namespace vornia
+
+namespace vornia {
+namespace {
+
+// The dialog's parts as the English form gives them: 943 x 300 side by side,
+// 713 x 408 with the rules below the counts, 480 x 512 in one column.
+TEST(OptionsFit, TheFormAsDesignedWhereTheScreenHasRoomForIt)
+{
+    const std::array<TBox, OptionsArrangementCount> content{{{943, 300}, {713, 408}, {480, 512}}};
+    constexpr int Bottom = 35, Bar = 15;
+    using enum TOptionsArrangement;
+    const struct {
+        const char* Name;
+        std::optional<TBox> Room;
+        TOptionsFit Fit;
+    } rows[] = {
+        {"not on a screen yet", std::nullopt, {Wide, {943, 335}}},
+        {"a wide screen", TBox{1272, 772}, {Wide, {943, 335}}},
+        {"exactly wide enough", TBox{943, 335}, {Wide, {943, 335}}},
+        {"800 x 600", TBox{792, 568}, {FairBelowCounts, {713, 443}}},
+        {"1280 x 800 at scale 2", TBox{632, 368}, {OneColumn, {480 + Bar, 368}, false, true}},
+        {"too low for the rules below", TBox{800, 400}, {FairBelowCounts, {713 + Bar, 400}, false, true}},
+        {"narrower than any", TBox{300, 200}, {OneColumn, {300, 200}, true, true}},
+        {"narrow but high enough", TBox{300, 1000}, {OneColumn, {300, 512 + Bottom + Bar}, true, false}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        EXPECT_EQ(FitOptions(content, Bottom, Bar, row.Room), row.Fit);
+    }
 }
 
 } // namespace

@@ -6,6 +6,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -42,6 +44,9 @@ protected:
         });
         Dialog->SetOptions(OptionsFromSettings(Settings));
         Dialog->show();
+        // The offscreen platform's screen is 800 x 600: these tests look at
+        // the form as designed, on a screen with room for it.
+        Dialog->FitScreen(QSize(1600, 1000));
         Dialog->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(Dialog.get()));
     }
@@ -495,6 +500,48 @@ TEST(RunShapeAndPieceOptions, FairBoardRulesAreStoredOnOkOnly)
         expected.Fair.BalancedPips = row.ok;
         EXPECT_EQ(settings, expected);
     }
+}
+
+} // namespace
+} // namespace vornia
+
+namespace vornia {
+namespace {
+
+// Run on the offscreen platform's 800 x 600 screen, and in CTest on one of
+// 1280 x 800 at scale factor 2 as well: the dialog lies on the screen, and
+// every control on it, scrolled into view as it takes the focus.
+TEST(CustomOptionsOnASmallScreen, EveryControlLiesOnTheScreen)
+{
+    TBoardSettings settings;
+    settings.Shape = "random"; // every control shown, the land mass too
+    TfrmCustomOptions dialog;
+    dialog.SetOptions(OptionsFromSettings(settings));
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    const QRect screen = dialog.screen()->availableGeometry();
+    ASSERT_LT(screen.width(), 943) << "a screen narrower than the form as designed";
+    EXPECT_TRUE(screen.contains(dialog.frameGeometry())) << "the dialog is larger than the screen";
+    EXPECT_NE(dialog.Fit().Arrangement, TOptionsArrangement::Wide);
+
+    int controls = 0;
+    for (QWidget* control : dialog.findChildren<QWidget*>()) {
+        const bool input = qobject_cast<QLineEdit*>(control) || qobject_cast<QComboBox*>(control) ||
+                           qobject_cast<QAbstractButton*>(control);
+        if (!input || !control->isVisibleTo(&dialog) || qobject_cast<QScrollBar*>(control->parentWidget()))
+            continue;
+        SCOPED_TRACE(control->objectName().toStdString() + " " + control->parentWidget()->objectName().toStdString());
+        ++controls;
+        control->setFocus(Qt::TabFocusReason);
+        QCoreApplication::processEvents();
+        ASSERT_EQ(QApplication::focusWidget(), control);
+        // Shown whole: on the screen, and not cut off by the scrolled area.
+        EXPECT_TRUE(screen.contains(QRect(control->mapToGlobal(QPoint(0, 0)), control->size())));
+        EXPECT_EQ(control->visibleRegion().boundingRect(), control->rect());
+    }
+    // 24 counts, 2 lists, 4 rules, OK and Cancel.
+    EXPECT_GE(controls, 32);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPainter>
 #include <QTemporaryDir>
 
 #include "board/panel_board.h"
@@ -10,6 +11,7 @@
 #include "image_probe_qt.h"
 #include "plates_for_tests.h"
 #include "render/board_picture_qt.h"
+#include "render/qimage_canvas_qt.h"
 
 namespace vornia {
 namespace {
@@ -122,11 +124,17 @@ TEST(RenderBoardPaletteImage, EveryBandHeightGivesThePixelsOfTheWholePicture)
         bool blackAndWhite;
         int bandRows;
         int heightCut; // rows taken off the picture's bottom
+        bool transparent = false;
     };
     const TRow rows[] = {
-        {"100, three rows a band", 100, false, 3, 0},   {"100, odd bands", 100, false, 37, 0},
-        {"75, black and white", 75, true, 64, 0},       {"50, default bands", 50, false, PictureBandRows, 0},
-        {"50, one band for all", 50, false, 100000, 0}, {"100, bottom cut through hexes", 100, false, 29, 40},
+        {"100, three rows a band", 100, false, 3, 0},
+        {"100, odd bands", 100, false, 37, 0},
+        {"75, black and white", 75, true, 64, 0},
+        {"50, default bands", 50, false, PictureBandRows, 0},
+        {"50, one band for all", 50, false, 100000, 0},
+        {"100, bottom cut through hexes", 100, false, 29, 40},
+        {"50, transparent, odd bands", 50, false, 37, 0, true},
+        {"75, transparent black and white, bottom cut", 75, true, 23, 30, true},
     };
     for (const TRow& row : rows) {
         SCOPED_TRACE(row.name);
@@ -135,6 +143,7 @@ TEST(RenderBoardPaletteImage, EveryBandHeightGivesThePixelsOfTheWholePicture)
         TPaintOptions options;
         options.Zoom = row.zoom;
         options.BlackAndWhite = row.blackAndWhite;
+        options.Transparent = row.transparent;
         const TPictureSize size = BoardPictureSize(plates, row.zoom);
         const int height = size.height - row.heightCut;
         const QImage whole = RenderBoardImage(plates, options, size.width, height);
@@ -142,6 +151,57 @@ TEST(RenderBoardPaletteImage, EveryBandHeightGivesThePixelsOfTheWholePicture)
         ASSERT_FALSE(banded.isNull());
         EXPECT_EQ(banded.format(), QImage::Format_Indexed8);
         EXPECT_TRUE(Argb(banded) == Argb(whole));
+    }
+}
+
+// On a finer screen the board covers the same hexes: every pixel inside
+// them is the opaque picture's, the corners around them are clear, and
+// nothing is changed but cleared. That holds for the part of a hex that its
+// flood fill cannot reach, too (a board file's hex over another's side).
+TEST(RenderBoardImage, ATransparentPictureForAFinerScreenClearsOnlyAroundTheHexes)
+{
+    TPlateList random, overlapping;
+    RandomBoard(random, 50);
+    AddPlate(overlapping, Land("Grain", "6", 40, 33));
+    AddPlate(overlapping, Land("Ore", "5", 30, 38));
+    for (const auto& [plates, zoom] : {std::pair{&random, 50}, std::pair{&overlapping, 100}}) {
+        const THexMetrics m = MetricsAtZoom(zoom);
+        TPaintOptions options;
+        options.Zoom = zoom;
+        const TPictureSize size = BoardPictureSize(*plates, zoom);
+        for (const double ratio : {1.5, 2.0}) {
+            SCOPED_TRACE("zoom " + std::to_string(zoom) + " ratio " + std::to_string(ratio));
+            options.Transparent = false;
+            const QImage opaque = Argb(RenderBoardImage(*plates, options, size.width, size.height, ratio));
+            options.Transparent = true;
+            const QImage clear = Argb(RenderBoardImage(*plates, options, size.width, size.height, ratio));
+            ASSERT_EQ(clear.size(), opaque.size());
+            // The hexes less a band of two pixels along their sides.
+            QImage inside(clear.size(), QImage::Format_ARGB32);
+            inside.fill(Qt::transparent);
+            {
+                QPainter painter(&inside);
+                painter.setPen(QPen(Qt::transparent, 4 * ratio));
+                painter.setBrush(Qt::black);
+                painter.setCompositionMode(QPainter::CompositionMode_Source);
+                painter.scale(ratio, ratio);
+                for (const TPlateEntry& entry : plates->All())
+                    if (entry.Plate.Placed)
+                        painter.drawPolygon(QPolygonOf(HexOutline(entry.Plate.X, entry.Plate.Y, m)));
+            }
+            int cleared = 0, changed = 0, clearedInside = 0;
+            for (int y = 0; y < clear.height(); ++y)
+                for (int x = 0; x < clear.width(); ++x) {
+                    const QRgb pixel = clear.pixel(x, y);
+                    cleared += pixel == 0;
+                    changed += pixel != 0 && pixel != opaque.pixel(x, y);
+                    clearedInside += pixel == 0 && qAlpha(inside.pixel(x, y)) != 0;
+                }
+            EXPECT_GT(cleared, clear.width() * 2);
+            EXPECT_EQ(clear.pixel(0, 0), 0u);
+            EXPECT_EQ(changed, 0);
+            EXPECT_EQ(clearedInside, 0);
+        }
     }
 }
 
@@ -158,10 +218,50 @@ TEST(RenderBoardPaletteImage, OverlappingPlatesFromABoardFileDrawAsOnTheWholePic
     AddPlate(plates, testing::PlainWater(50, 140));
     TPaintOptions options;
     const TPictureSize size = BoardPictureSize(plates, 100);
-    for (const int bandRows : {1, 5, 20}) {
-        SCOPED_TRACE(bandRows);
-        EXPECT_TRUE(Argb(RenderBoardPaletteImage(plates, options, size.width, size.height, bandRows)) ==
-                    Argb(RenderBoardImage(plates, options, size.width, size.height)));
+    for (const bool transparent : {false, true})
+        for (const int bandRows : {1, 5, 20}) {
+            SCOPED_TRACE(std::to_string(bandRows) + (transparent ? " transparent" : ""));
+            options.Transparent = transparent;
+            EXPECT_TRUE(Argb(RenderBoardPaletteImage(plates, options, size.width, size.height, bandRows)) ==
+                        Argb(RenderBoardImage(plates, options, size.width, size.height)));
+        }
+}
+
+// The window's panel, larger than its view, draws only the part uncovered:
+// at the usual pixel ratios, that part has the whole picture's pixels, also
+// where it cuts through hexes and their texts, and at the picture's edges.
+TEST(RenderBoardArea, EveryPartHasThePixelsOfTheWholePicture)
+{
+    TPlateList plates;
+    RandomBoard(plates, 100);
+    // From a board file: a text that runs on over the hexes far to its right.
+    AddPlate(plates, testing::Harbour("Grain Grain Grain Grain Grain Grain Grain", "2:1", btEast, 5, 200));
+    TPaintOptions options;
+    const TPictureSize size = BoardPictureSize(plates, 100);
+    const QRect parts[] = {
+        {0, 0, size.width, size.height}, {37, 53, 1, 1},      {101, 0, 17, size.height},
+        {0, 211, size.width, 9},         {250, 190, 333, 77}, {size.width - 50, size.height - 30, 50, 30},
+    };
+    for (const qreal ratio : {1.0, 1.5, 2.0}) {
+        const QImage whole = Argb(RenderBoardImage(plates, options, size.width, size.height, ratio));
+        for (const QRect& part : parts) {
+            SCOPED_TRACE(QStringLiteral("%1 at %2,%3 %4 x %5")
+                             .arg(ratio)
+                             .arg(part.x())
+                             .arg(part.y())
+                             .arg(part.width())
+                             .arg(part.height())
+                             .toStdString());
+            const QImage drawn = Argb(RenderBoardArea(plates, options, size.width, size.height, part, ratio));
+            ASSERT_FALSE(drawn.isNull());
+            const QRect taken(drawn.offset(), drawn.deviceIndependentSize().toSize());
+            ASSERT_TRUE(taken.contains(part));
+            auto pixels = [ratio](const QImage& image, const QRect& area, QPoint origin) {
+                const QRect inDevice(((area.topLeft() - origin) * ratio), area.size() * ratio);
+                return image.copy(inDevice);
+            };
+            EXPECT_TRUE(pixels(drawn, part, taken.topLeft()) == pixels(whole, part, QPoint(0, 0)));
+        }
     }
 }
 
