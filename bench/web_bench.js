@@ -86,7 +86,8 @@ async function wasmAgainstNative(words) {
   // The .wasm handed in: Emscripten's own loading would need --no-experimental-fetch,
   // which playwright-core cannot run under.
   const wasmBinary = require('fs').readFileSync(path.join(site, 'vornia-core.wasm'));
-  const core = require(path.join(site, 'core_calls.js'))(await createCore({ wasmBinary }));
+  const { wrapCore } = require(path.join(site, 'core_calls.js'));
+  const core = wrapCore(await createCore({ wasmBinary }));
   core.generate(words); // warm-up
   const times = [];
   for (let i = 0; i < 5; ++i) {
