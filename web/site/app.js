@@ -1,467 +1,18 @@
-// The page: its controls, the boards of the visit in the browser's history,
-// links, files and the status line. The core runs in worker.js.
-import { linkOf, requestWords, seedOfNow, settingsOfWords } from './link.js';
+// The page: the core's tables turned into controls, the keys and the
+// browser's history bound, then the first board. The core runs in worker.js
+// (reached through core_client.js); the board shown and the visit's boards
+// are board.js's, the counts dialog counts_dialog.js's, files files.js's and
+// the settings settings.js's, around the one state object of state.js.
+import { drawCurrentAgain, makeNew, newBoard, openLink, remakeCurrent, showEntry, showEntrySettings, showMessage,
+  updateHistoryButtons } from './board.js';
+import { ask, whenCoreStops } from './core_client.js';
+import { bindCountsDialog, buildCountsDialog } from './counts_dialog.js';
+import { bindFiles } from './files.js';
+import { buildSettingsControls, showMassRow, showSettings, storeSettings, storedSettings, takeTables } from './settings.js';
+import { $, state } from './state.js';
 import { BoardView } from './view.js';
 
-const $ = (id) => document.getElementById(id);
-const SettingsKey = 'vornia-generator.settings';
-const CountCaptions = ['Brick', 'Grain', 'Lumber', 'Ore', 'Wool', 'Desert', 'Plain', '2:1 Brick', '2:1 Grain',
-  '2:1 Lumber', '2:1 Ore', '2:1 Wool', '3:1 ?', 'Two', 'Three', 'Four', 'Five', 'Six', 'Seven', 'Eight', 'Nine',
-  'Ten', 'Eleven', 'Twelve'];
-const LandCounts = 6, WaterCounts = 7; // then the dice
-const NoBoardText = 'There is no board to export.';
-// How many new boards this tab's visit has named: numbering goes on after a reload.
-const BoardsNamedKey = 'vornia-generator.boardsNamed';
-
-// ---- the worker --------------------------------------------------------
-
-const worker = window.coreWorker || new Worker('worker.js');
-const waiting = new Map();
-let nextId = 1;
-worker.onmessage = (event) => {
-  const answer = event.data;
-  const entry = waiting.get(answer.id);
-  if (!entry) return;
-  if (answer.svg !== undefined) {
-    waiting.delete(answer.id);
-    entry.svg(answer.svg);
-  } else {
-    if (!answer.svgFollows) waiting.delete(answer.id);
-    entry.resolve(answer);
-  }
-};
-worker.onerror = (event) => {
-  event.preventDefault();
-  showMessage('The board maker stopped: ' + (event.message || 'unknown error') + '. Reload the page to go on.');
-};
-
-// Sends a request; svg (when given) receives the board's SVG text later.
-function ask(request, svg) {
-  const id = nextId++;
-  return new Promise((resolve) => {
-    waiting.set(id, { resolve, svg: svg || (() => {}) });
-    worker.postMessage({ ...request, id, svg: Boolean(svg), dpr: window.devicePixelRatio || 1 });
-  });
-}
-
-// ---- state -------------------------------------------------------------
-
-let tables = null;
-let defaults = null; // the tool's defaults, as settings
-let current = null; // the board shown: { entry, drawing, svg }
-let busy = false;
-let view = null;
-
-function storedSettings() {
-  try {
-    const stored = JSON.parse(localStorage.getItem(SettingsKey) || 'null');
-    if (stored && typeof stored === 'object') {
-      const settings = structuredClone(defaults);
-      delete settings.rules;
-      delete settings.sets;
-      if (tables.shapes.includes(stored.shape)) settings.shape = stored.shape;
-      if (tables.masses.includes(stored.mass)) settings.mass = stored.mass;
-      if ([100, 75, 50].includes(stored.zoom)) settings.zoom = stored.zoom;
-      settings.bw = stored.bw === true;
-      if (Array.isArray(stored.fair)) settings.fair = defaults.rules.filter((r) => stored.fair.includes(r));
-      for (const key of Object.keys(settings.counts)) {
-        const n = stored.counts && stored.counts[key];
-        if (Number.isInteger(n) && n >= 0 && n <= tables.maxCount) settings.counts[key] = n;
-      }
-      return settings;
-    }
-  } catch {
-    // unreadable settings: the defaults
-  }
-  const settings = structuredClone(defaults);
-  delete settings.rules;
-  delete settings.sets;
-  return settings;
-}
-
-function storeSettings() {
-  try {
-    localStorage.setItem(SettingsKey, JSON.stringify(settingsOfControls()));
-  } catch {
-    // storage full or refused: the settings last for this visit only
-  }
-}
-
-// ---- controls ----------------------------------------------------------
-
-function buildControls() {
-  const option = (value) => Object.assign(document.createElement('option'), { value, textContent: value });
-  $('cboShape').append(...tables.shapes.map(option));
-  $('cboMass').append(...tables.masses.map(option));
-  for (const rule of tables.rules) {
-    const row = document.createElement('div');
-    row.className = 'row check';
-    row.innerHTML = `<input type="checkbox" id="chkFair_${rule.word}" value="${rule.word}"><label for="chkFair_${rule.word}"></label>`;
-    row.querySelector('label').textContent = rule.caption;
-    $('grpFair').append(row);
-  }
-  tables.counts.forEach((count, i) => {
-    const group = i < LandCounts ? 'grpLand' : i < LandCounts + WaterCounts ? 'grpWater' : 'grpPie';
-    const row = document.createElement('div');
-    row.className = 'count';
-    row.innerHTML = `<label for="edt_${count.key}"></label><input type="number" inputmode="numeric" min="0" max="${tables.maxCount}" id="edt_${count.key}" data-key="${count.key}">`;
-    row.querySelector('label').textContent = CountCaptions[i] + ':';
-    const group$ = $(group);
-    group$.insertBefore(row, group$.querySelector('.total'));
-  });
-  // The piece sets' buttons fill the counts (not the shape); shown at the
-  // left, they come after OK and Cancel in the tab order.
-  $('frmPiecesForm').querySelector('.buttons').append(...defaults.sets.map((set) => {
-    const button = Object.assign(document.createElement('button'), { type: 'button', textContent: set.caption,
-      className: 'preset' });
-    button.id = 'btnPieces_' + set.word;
-    button.addEventListener('click', () => {
-      for (const edit of countEdits()) edit.value = String(set.counts[edit.dataset.key]);
-      updateCounts();
-    });
-    return button;
-  }));
-}
-
-function settingsOfControls() {
-  return {
-    shape: $('cboShape').value,
-    mass: $('cboMass').value,
-    zoom: Number($('cboZoom').value),
-    bw: $('chkBlackAndWhite').checked,
-    fair: tables.rules.map((r) => r.word).filter((w) => $('chkFair_' + w).checked),
-    counts: { ...shownCounts },
-  };
-}
-
-let shownCounts = {};
-function showSettings(settings) {
-  $('cboShape').value = settings.shape;
-  $('cboMass').value = settings.mass;
-  $('cboZoom').value = String(settings.zoom);
-  $('chkBlackAndWhite').checked = settings.bw;
-  for (const rule of tables.rules) $('chkFair_' + rule.word).checked = settings.fair.includes(rule.word);
-  shownCounts = { ...settings.counts };
-  $('rowMass').hidden = settings.shape !== 'random';
-}
-
-// The counts dialog, with the desktop's rules: land and water counts only for
-// "random" and "cross", running totals, a question when the dice are short.
-function countEdits() {
-  return [...document.querySelectorAll('#frmPieces input[data-key]')];
-}
-const countOf = (text) => (/^\s*\d+\s*$/.test(text) ? Number(text) : 0);
-
-function updateCounts() {
-  const edits = countEdits();
-  const shape = $('cboShape').value;
-  const island = tables.fixedIslands.find((i) => i.name === shape);
-  const editable = shape === 'random' || shape === 'cross';
-  edits.slice(0, LandCounts + WaterCounts).forEach((edit) => (edit.disabled = !editable));
-  $('lblNote').hidden = editable;
-  const land = edits.slice(0, LandCounts - 1).reduce((sum, e) => sum + countOf(e.value), 0);
-  const dice = edits.slice(LandCounts + WaterCounts).reduce((sum, e) => sum + countOf(e.value), 0);
-  $('lblTotalLand').value = String(land);
-  $('lblTotalDie').value = String(dice);
-  const needed = island ? island.dice : land;
-  const warning = $('lblDiceWarning');
-  warning.hidden = dice >= needed;
-  warning.textContent = dice >= needed ? '' : `There are not enough dice tiles to cover all the land pieces that will be used (${needed}).`;
-}
-
-function openPieces() {
-  for (const edit of countEdits()) edit.value = String(shownCounts[edit.dataset.key]);
-  updateCounts();
-  $('frmPieces').showModal();
-}
-
-function closePieces(event) {
-  if (event.submitter && event.submitter.value !== 'ok') return;
-  const bad = countEdits().find((e) => !/^\s*\d+\s*$/.test(e.value) || countOf(e.value) > tables.maxCount);
-  if (bad) {
-    event.preventDefault();
-    bad.setCustomValidity(`A count is a whole number from 0 to ${tables.maxCount}.`);
-    bad.reportValidity();
-    return;
-  }
-  if (!$('lblDiceWarning').hidden && !window.confirm($('lblDiceWarning').textContent + ' Continue?')) {
-    event.preventDefault();
-    return;
-  }
-  for (const edit of countEdits()) shownCounts[edit.dataset.key] = countOf(edit.value);
-  storeSettings();
-  remakeCurrent();
-}
-
-// ---- the status line ---------------------------------------------------
-
-// offerNewBoard: a "New board" button beside the line (nothing was made);
-// notice: a line beside a board rather than a failure.
-function showMessage(text, offerNewBoard = false, notice = false) {
-  const line = $('lblMessage');
-  line.textContent = text || '';
-  line.hidden = !text;
-  line.classList.toggle('notice', notice);
-  $('btnMessageNewBoard').hidden = !text || !offerNewBoard;
-}
-
-function showTexts(entry) {
-  $('lblBoardName').textContent = entry.name || '\u00a0';
-  document.title = entry.name ? `${entry.name.replace(/^\[|\]$/g, '')} - Vornia Generator` : 'Vornia Generator';
-  const items = $('lstPanels').children;
-  for (let i = 0; i < 4; ++i) items[i].textContent = (entry.panels && entry.panels[i]) || '';
-  $('lblBalance').textContent = entry.balance || '';
-  showMessage(entry.failure || entry.notice || '', false, !entry.failure);
-}
-
-function setBusy(on, text) {
-  busy = on;
-  $('btnNewBoard').disabled = on;
-  $('btnNewBoard').textContent = on ? text : 'New board';
-  document.body.setAttribute('aria-busy', String(on));
-}
-
-// ---- boards and history ------------------------------------------------
-
-// The history entry of a board: the board itself and how it is drawn, so
-// Back shows it again.
-function entryOf(kind, board, words, bw) {
-  return { kind, words, name: board.name, panels: board.panels, balance: board.balance, attempts: board.attempts,
-    failure: board.failure, zoom: board.zoom, bw, file: board.file, index: 0 };
-}
-
-// shown: the holder of the board's SVG text, which arrives after the board.
-function present(entry, drawing, shown = svgHolder()) {
-  const image = $('imgPrint');
-  if (image.src) URL.revokeObjectURL(image.src);
-  image.removeAttribute('src');
-  current = Object.assign(shown, { entry, drawing });
-  showTexts(entry);
-  view.show(drawing || null);
-  updateHistoryButtons();
-}
-
-function svgHolder() {
-  const holder = { svg: null, svgWaiters: [] };
-  holder.arrived = (svg) => {
-    holder.svg = svg;
-    for (const wake of holder.svgWaiters.splice(0)) wake(svg);
-  };
-  return holder;
-}
-
-// The printed page shows the whole board as its SVG picture, loaded only
-// for printing: decoding a large board's picture takes a while.
-async function preparePrint() {
-  const image = $('imgPrint');
-  if (image.src) URL.revokeObjectURL(image.src);
-  image.removeAttribute('src');
-  if (!current || !current.drawing) return;
-  image.src = URL.createObjectURL(new Blob([await boardSvg()], { type: 'image/svg+xml' }));
-  await image.decode().catch(() => {});
-}
-
-function record(entry, how) {
-  const index = how === 'push' && history.state ? history.state.index + 1 : (history.state ? history.state.index : 0);
-  entry.index = index;
-  const address = entry.words ? linkOf(entry.words, entry.bw, tables.generatorVersion) : location.pathname + location.search;
-  if (how === 'push') history.pushState(entry, '', address);
-  else history.replaceState(entry, '', address);
-  // A new entry drops those after it; a replaced one keeps them.
-  if (how === 'push' || sessionStorage.getItem('vornia-generator.last') === null)
-    sessionStorage.setItem('vornia-generator.last', String(index));
-}
-
-// Makes the board of the tool's words, drawn in black and white or not; how:
-// 'push' or 'replace' the history entry. name, when given, is kept: the same
-// board made again at another zoom.
-async function make(words, bw, how, name) {
-  if (busy) return;
-  setBusy(true, 'Making…');
-  const shown = svgHolder();
-  try {
-    const boardsNamed = Number(sessionStorage.getItem(BoardsNamedKey)) || 0;
-    const answer = await ask({ type: 'generate', words, bw, boardsNamed }, shown.arrived);
-    if (answer.error || (answer.board && answer.board.error)) {
-      showMessage(answer.error || answer.board.error);
-      return false;
-    }
-    sessionStorage.setItem(BoardsNamedKey, String(answer.board.boardsNamed));
-    const entry = entryOf('made', answer.board, words, bw);
-    if (name && answer.board.made) entry.name = name;
-    record(entry, how);
-    present(entry, answer.drawing && !answer.drawing.error ? answer.drawing : null, shown);
-    return true;
-  } finally {
-    setBusy(false);
-  }
-}
-
-// What the page shows always matches its controls: a change of shape, land
-// mass, zoom, rules or counts makes the board shown again from its seed with
-// the new settings, as a new history entry (Back returns to the board before
-// the change). An opened board has no request: it is drawn at the new zoom,
-// as the desktop redraws it, and the other settings wait for the next board.
-let remakeWaiting = false;
-async function remakeCurrent() {
-  if (busy) {
-    remakeWaiting = true; // once the board on its way is shown
-    return;
-  }
-  remakeWaiting = false;
-  const entry = current && current.entry;
-  if (!entry) return;
-  if (entry.kind === 'made') {
-    const seed = entry.words[entry.words.indexOf('--seed') + 1];
-    const words = requestWords(settingsOfControls(), defaults, seed);
-    if (linkOf(words) !== linkOf(entry.words)) await make(words, $('chkBlackAndWhite').checked, 'push');
-  } else if (entry.file && entry.zoom !== Number($('cboZoom').value)) {
-    await showEntry({ ...entry, zoom: Number($('cboZoom').value) });
-    record(current.entry, 'replace');
-  }
-  await settle();
-}
-
-// Applies the changes made while a board was on its way.
-async function settle() {
-  if (remakeWaiting) await remakeCurrent();
-  else if (drawAgain) await drawCurrentAgain();
-}
-
-// Black and white is a way of drawing: the board shown is drawn again as the
-// box says, the same board in the same history entry; its link says so too.
-let drawAgain = false;
-async function drawCurrentAgain() {
-  const bw = $('chkBlackAndWhite').checked;
-  if (busy) {
-    drawAgain = true; // once the board on its way is shown
-    return;
-  }
-  drawAgain = false;
-  if (!current || !current.entry.file || current.entry.bw === bw) return;
-  await showEntry({ ...current.entry, bw });
-  record(current.entry, 'replace');
-}
-
-async function newBoard() {
-  await make(requestWords(settingsOfControls(), defaults, seedOfNow()), $('chkBlackAndWhite').checked, 'push');
-  await settle();
-}
-
-// Opens the board of the address's link: its request shown in the controls.
-async function openLink(how) {
-  const answer = await ask({ type: 'link', fragment: location.hash });
-  const link = answer.link;
-  if (!link || link.error) {
-    showMessage(link ? link.error : answer.error, true);
-    return false;
-  }
-  const words = link.hasSeed ? link.words : [...link.words, '--seed', String(seedOfNow())];
-  const made = await make(words, link.bw, how);
-  if (made) showEntrySettings(current.entry);
-  if (made && link.notice) {
-    // The board was made by this version: its link says so from now on.
-    current.entry.notice = link.notice;
-    history.replaceState(current.entry, '');
-    showTexts(current.entry);
-  }
-  drawAgain = remakeWaiting = false;
-  return made;
-}
-
-async function showEntry(entry) {
-  if (!entry.file) {
-    present(entry, null);
-    return;
-  }
-  const shown = svgHolder();
-  const answer = await ask({ type: 'draw', file: entry.file, zoom: entry.zoom, bw: entry.bw }, shown.arrived);
-  present(entry, answer.drawing && !answer.drawing.error ? answer.drawing : null, shown);
-}
-
-// The controls show the settings of the board shown: a made board's request,
-// an opened board's zoom and black and white.
-function showEntrySettings(entry) {
-  const settings = entry.kind === 'made'
-    ? settingsOfWords(entry.words, { ...defaults, counts: { ...defaults.counts } })
-    : { ...settingsOfControls(), zoom: entry.zoom };
-  showSettings({ ...settings, bw: entry.bw });
-  storeSettings();
-}
-
-function updateHistoryButtons() {
-  const index = history.state ? history.state.index : 0;
-  const last = Number(sessionStorage.getItem('vornia-generator.last') || index);
-  $('btnBack').disabled = index <= 0;
-  $('btnForward').disabled = index >= last;
-}
-
-// ---- files -------------------------------------------------------------
-
-function download(blob, name) {
-  const link = Object.assign(document.createElement('a'), { href: URL.createObjectURL(blob), download: name });
-  document.body.append(link);
-  link.click();
-  link.remove();
-  setTimeout(() => URL.revokeObjectURL(link.href), 10000);
-}
-
-function fileStem() {
-  const name = (current && current.entry.name) || 'board';
-  return name.replace(/^\[|\]$/g, '').replace(/\.mirl$/i, '').replace(/[^\w .-]+/g, '_').trim() || 'board';
-}
-
-function hasBoard() {
-  if (current && current.entry.file && current.drawing) return true;
-  showMessage(NoBoardText);
-  return false;
-}
-
-async function openFiles(files) {
-  for (const file of files) {
-    const bytes = new Uint8Array(await file.arrayBuffer());
-    const settings = settingsOfControls();
-    const shown = svgHolder();
-    const answer = await ask({ type: 'open', name: file.name, bytes, shape: settings.shape, mass: settings.mass,
-      fair: settings.fair.join(','), bw: settings.bw }, shown.arrived);
-    const board = answer.board;
-    if (answer.error || !board || board.error || !board.made) {
-      showMessage((board && (board.error || board.failure)) || answer.error || `Could not open ${file.name}`);
-      continue;
-    }
-    if (!answer.drawing || answer.drawing.error) {
-      showMessage(answer.drawing ? answer.drawing.error : `Could not open ${file.name}`);
-      continue;
-    }
-    const entry = entryOf('opened', board, null, settings.bw);
-    record(entry, 'push');
-    present(entry, answer.drawing, shown);
-  }
-}
-
-function exportPng() {
-  if (!hasBoard()) return;
-  const drawing = current.drawing;
-  if (drawing.pngError) {
-    showMessage('Could not export the picture: ' + drawing.pngError);
-    return;
-  }
-  const ratio = window.devicePixelRatio || 1;
-  const canvas = document.createElement('canvas');
-  canvas.width = Math.ceil(drawing.width * ratio);
-  canvas.height = Math.ceil(drawing.height * ratio);
-  const context = canvas.getContext('2d');
-  context.scale(ratio, ratio);
-  globalThis.VorniaPicture.replay(context, drawing, { transparent: true });
-  canvas.toBlob((blob) => (blob ? download(blob, fileStem() + '.png') : showMessage('Could not export the picture.')), 'image/png');
-}
-
-function boardSvg() {
-  if (current.svg) return Promise.resolve(current.svg);
-  return new Promise((resolve) => current.svgWaiters.push(resolve));
-}
-
-// ---- start -------------------------------------------------------------
+whenCoreStops((reason) => showMessage('The board maker stopped: ' + (reason || 'unknown error') + '. Reload the page to go on.'));
 
 function bindControls() {
   $('btnNewBoard').addEventListener('click', () => newBoard());
@@ -469,58 +20,17 @@ function bindControls() {
   $('btnBack').addEventListener('click', () => history.back());
   $('btnForward').addEventListener('click', () => history.forward());
   $('frmSettings').addEventListener('change', (e) => {
-    $('rowMass').hidden = $('cboShape').value !== 'random';
+    showMassRow();
     storeSettings();
     if (e.target.id === 'chkBlackAndWhite') drawCurrentAgain();
     else remakeCurrent();
   });
   $('frmSettings').addEventListener('submit', (e) => e.preventDefault());
-  $('btnPieces').addEventListener('click', openPieces);
-  $('frmPiecesForm').addEventListener('input', (e) => {
-    e.target.setCustomValidity && e.target.setCustomValidity('');
-    updateCounts();
+  bindCountsDialog(() => {
+    storeSettings();
+    remakeCurrent();
   });
-  $('frmPiecesForm').addEventListener('submit', closePieces);
-  $('btnCopyLink').addEventListener('click', async () => {
-    try {
-      await navigator.clipboard.writeText(location.href);
-      const button = $('btnCopyLink');
-      button.textContent = 'Link copied';
-      setTimeout(() => (button.textContent = 'Copy link'), 2000);
-    } catch {
-      showMessage('Could not copy the link; copy it from the address bar.');
-    }
-  });
-  $('btnDownload').addEventListener('click', () => {
-    if (hasBoard()) download(new Blob([current.entry.file], { type: 'application/x-vornia-board' }), fileStem() + '.mirl');
-  });
-  $('edtOpen').addEventListener('change', async (e) => {
-    await openFiles([...e.target.files]);
-    e.target.value = '';
-  });
-  $('btnExportPng').addEventListener('click', exportPng);
-  $('btnExportSvg').addEventListener('click', async () => {
-    if (hasBoard()) download(new Blob([await boardSvg()], { type: 'image/svg+xml' }), fileStem() + '.svg');
-  });
-  $('btnPrint').addEventListener('click', async () => {
-    if (!hasBoard()) return;
-    await preparePrint();
-    window.print();
-  });
-  window.addEventListener('beforeprint', () => {
-    if (!$('imgPrint').src) preparePrint();
-  });
-
-  document.addEventListener('dragover', (e) => {
-    e.preventDefault();
-    document.body.classList.add('dropping');
-  });
-  document.addEventListener('dragleave', () => document.body.classList.remove('dropping'));
-  document.addEventListener('drop', (e) => {
-    e.preventDefault();
-    document.body.classList.remove('dropping');
-    openFiles([...e.dataTransfer.files]);
-  });
+  bindFiles();
 
   document.addEventListener('keydown', (e) => {
     const typing = e.target.closest && e.target.closest('input, select, textarea, dialog');
@@ -545,19 +55,15 @@ function bindControls() {
 }
 
 async function start() {
-  view = new BoardView($('pnlImage'), $('imgBoard'));
+  state.view = new BoardView($('pnlImage'), $('imgBoard'));
   const answer = await ask({ type: 'tables' });
   if (answer.error) {
     showMessage('The board maker could not start: ' + answer.error);
     return;
   }
-  tables = answer.tables;
-  defaults = { shape: 'traditional', mass: 'any', zoom: 100, bw: false, fair: [], counts: {},
-    rules: tables.rules.map((r) => r.word) };
-  for (const count of tables.counts) defaults.counts[count.key] = count.default;
-  defaults.sets = tables.pieceSets.map((set) => ({ word: set.word, caption: set.caption,
-    counts: Object.fromEntries(tables.counts.map((count, i) => [count.key, set.counts[i]])) }));
-  buildControls();
+  takeTables(answer.tables);
+  buildSettingsControls();
+  buildCountsDialog();
   bindControls();
   showSettings(storedSettings());
 
@@ -565,7 +71,7 @@ async function start() {
     await showEntry(history.state);
     showEntrySettings(history.state);
   } else if (location.hash.length > 1) await openLink('replace');
-  else await make(requestWords(settingsOfControls(), defaults, seedOfNow()), $('chkBlackAndWhite').checked, 'replace');
+  else await makeNew('replace');
   updateHistoryButtons();
   document.body.dataset.ready = 'true';
   performance.mark('first-board');
