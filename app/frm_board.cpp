@@ -222,21 +222,10 @@ void TfrmBoard::SetBoardCaption(const std::string& name)
 
 // --- language
 
-namespace {
-
-constexpr std::array<std::pair<std::string_view, std::string_view>, 4> LanguageItems{{
-    {mnu::LanguageSystem, ""},
-    {mnu::LanguageEnglish, "en"},
-    {mnu::LanguageGerman, "de"},
-    {mnu::LanguageFrench, "fr"},
-}};
-
-} // namespace
-
 bool TfrmBoard::ClickLanguageItem(std::string_view name)
 {
-    for (const auto& [item, code] : LanguageItems) {
-        if (item == name) {
+    for (const std::string_view code : LanguageCodes) {
+        if (LanguageItem(code) == name) {
             ChooseLanguage(std::string(code));
             return true;
         }
@@ -247,8 +236,8 @@ bool TfrmBoard::ClickLanguageItem(std::string_view name)
 void TfrmBoard::ChooseLanguage(const std::string& code)
 {
     Settings.Language = CleanLanguage(code);
-    for (const auto& [item, itemCode] : LanguageItems)
-        MainMenu.Item(item).Checked = itemCode == Settings.Language;
+    for (const std::string_view itemCode : LanguageCodes)
+        MainMenu.Item(LanguageItem(itemCode)).Checked = itemCode == Settings.Language;
     Port.MenusChanged();
     Port.SetLanguage(Settings.Language);
 }

@@ -5,9 +5,11 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <algorithm>
 #include <memory>
 
 #include "board/translate.h"
+#include "catalogue_languages.h"
 
 namespace vornia {
 
@@ -27,7 +29,8 @@ std::string TranslateWithQt(const char* context, const std::string& source)
 
 bool Spoken(const std::string& language)
 {
-    return language == "en" || language == "de" || language == "fr";
+    return language == "en" || std::any_of(CatalogueLanguages.begin(), CatalogueLanguages.end(),
+                                           [&](const TCatalogueLanguage& c) { return c.Code == language; });
 }
 
 void Unload(std::unique_ptr<QTranslator>& catalogue)

@@ -7,7 +7,7 @@
 
 namespace vornia {
 
-// The language a choice stands for: "de" or "fr" when chosen, and for ""
+// The language a choice stands for: a catalogue's ("de") when chosen, and for ""
 // the first of the system's languages (LANGUAGE, LC_ALL, LC_MESSAGES, LANG as
 // Qt reads them) that the program speaks; "en" otherwise.
 std::string ResolveLanguage(const std::string& code);
@@ -17,7 +17,7 @@ std::string ResolveLanguage(const std::string& code);
 // the change. Returns the language now in force.
 std::string UseLanguage(const std::string& code);
 
-// "en", "de" or "fr": the language the window shows now.
+// "en" or a catalogue's language: the language the window shows now.
 const std::string& LanguageInForce();
 
 } // namespace vornia

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "board/translate.h"
+#include "catalogue_languages.h"
 
 namespace vornia {
 
@@ -90,6 +91,15 @@ bool TMainMenu::IsReachable(std::string_view name) const
     return true;
 }
 
+std::string LanguageItem(std::string_view code)
+{
+    if (code.empty())
+        return std::string(mnu::LanguageSystem);
+    if (code == "en")
+        return std::string(mnu::LanguageEnglish);
+    return std::string(mnu::Language) + "_" + std::string(code);
+}
+
 TMainMenu BuildMainMenu()
 {
     TMenuItem file = Command(mnu::File, VORNIA_TR_NOOP("Menu", "&File"));
@@ -116,13 +126,16 @@ TMainMenu BuildMainMenu()
     zoom.Items[0].Checked = true;
 
     // The languages are named in their own; "System" follows the desktop's.
+    // A catalogue names its language by its translation of "English" in the
+    // context Language (never shown translated: the menu's context is Menu).
     TMenuItem language = Command(mnu::Language, VORNIA_TR_NOOP("Menu", "&Language"));
     language.Items = {
         Command(mnu::LanguageSystem, VORNIA_TR_NOOP("Menu", "System")),
-        Command(mnu::LanguageEnglish, "English"),
-        Command(mnu::LanguageGerman, "Deutsch"),
-        Command(mnu::LanguageFrench, "Fran\u00E7ais"),
+        //: Not "English" in your language: the name of your language in itself, as the Language menu lists it
+        Command(mnu::LanguageEnglish, VORNIA_TR_NOOP("Language", "English")),
     };
+    for (const TCatalogueLanguage& catalogue : CatalogueLanguages)
+        language.Items.push_back(Command(LanguageItem(catalogue.Code), std::string(catalogue.Name)));
     language.Items[0].Checked = true;
 
     TMenuItem options = Command(mnu::Options, VORNIA_TR_NOOP("Menu", "&Options"));

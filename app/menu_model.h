@@ -60,14 +60,17 @@ inline constexpr std::string_view Fifty = "mnuFifty";
 inline constexpr std::string_view Language = "mnuLanguage";
 inline constexpr std::string_view LanguageSystem = "mnuLanguageSystem";
 inline constexpr std::string_view LanguageEnglish = "mnuLanguageEnglish";
-inline constexpr std::string_view LanguageGerman = "mnuLanguageGerman";
-inline constexpr std::string_view LanguageFrench = "mnuLanguageFrench";
 inline constexpr std::string_view LocalLabels = "mnuLocalLabels";
 inline constexpr std::string_view AutoVersionCheck = "mnuAutoVersionCheck";
 inline constexpr std::string_view About = "mnuAbout";
 inline constexpr std::string_view ToggleMem = "mnuToggleMem";
 inline constexpr std::string_view DebugFillMem = "mnuDebugFillMem";
 } // namespace mnu
+
+// The Language menu's item of a language code (LanguageCodes): "" the
+// system's (mnu::LanguageSystem), "en" (mnu::LanguageEnglish), or the
+// language of a catalogue, "mnuLanguage_de".
+std::string LanguageItem(std::string_view code);
 
 // The window's menu bar as it is created: "&File", "&Options" and the hidden
 // "Debug" menu, with every fixed item, caption and shortcut; "100%" and the

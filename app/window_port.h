@@ -81,7 +81,7 @@ public:
     virtual void SetMemVisible(bool visible) = 0;
     virtual void SetMemLines(const std::vector<std::string>& lines) = 0;
 
-    // The window's language: "" the system's, or "en", "de", "fr". The shell
+    // The window's language: "" the system's, or one of LanguageCodes. The shell
     // loads its catalogues and then calls TfrmBoard::LanguageChanged, and
     // rebuilds its menus and any open dialog in it.
     virtual void SetLanguage(const std::string& code) { (void)code; }

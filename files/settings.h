@@ -3,10 +3,12 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 #include "board/board_settings.h"
+#include "catalogue_languages.h"
 #include "ini_file.h"
 #include "program_version.h"
 
@@ -23,7 +25,13 @@ constexpr int DefaultVersionPort = 80;
 
 // The window's language: "" follows the system's, the others are chosen.
 inline constexpr std::string_view LanguageKey = "language";
-inline constexpr std::array<std::string_view, 4> LanguageCodes{{"", "en", "de", "fr"}};
+// "" (the system's), "en" and the language of every catalogue.
+inline constexpr auto LanguageCodes = [] {
+    std::array<std::string_view, 2 + CatalogueLanguages.size()> codes{"", "en"};
+    for (std::size_t i = 0; i < CatalogueLanguages.size(); ++i)
+        codes[2 + i] = CatalogueLanguages[i].Code;
+    return codes;
+}();
 // The board's labels in the window's language ("1") or as the board holds them.
 inline constexpr std::string_view LocalLabelsKey = "localLabels";
 // code when it is one of LanguageCodes, "" otherwise.

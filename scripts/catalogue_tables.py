@@ -10,6 +10,11 @@ without Qt's translator reads, made at build time:
       OUT_DIR/<language>.json per catalogue: {"language": "de", "texts":
       {context: {source: translation}}} for the web page, which fetches only
       the file of the language it shows.
+  catalogue_tables.py languages OUT.h TS...
+      a C++ header defining CatalogueLanguages: per catalogue, its language
+      and that language's name in itself (the translation of "English" in
+      the context Language), for the window's Language menu and the
+      settings. OUT.h is left untouched when it would not change.
 
 The language is the catalogue's file name after "vornia_". A message without
 a finished translation is left out: the program then shows the English text,
@@ -148,9 +153,57 @@ def write_json(out_dir, contexts, catalogues):
         write_text(os.path.join(out_dir, language + ".json"), text)
 
 
+def write_languages(out, files):
+    names = []
+    for path in sorted(files, key=language_of):
+        texts = read_catalogue(path, [LanguageContext])[LanguageContext]
+        name = dict(texts).get("English")
+        if not name:
+            fail(f'{path}: the name of its language (the translation of "English" in the context '
+                 f"{LanguageContext}) is missing or unfinished")
+        names.append((language_of(path), name))
+    lines = [
+        "// Made by scripts/catalogue_tables.py from translations/*.ts; do not edit.",
+        "// The languages of the catalogues besides English, each with its name in",
+        "// itself, in the order of their codes.",
+        "#pragma once",
+        "",
+        "#include <array>",
+        "#include <string_view>",
+        "",
+        "namespace vornia {",
+        "",
+        "struct TCatalogueLanguage {",
+        "    std::string_view Code; // \"de\", as the catalogue's file name says",
+        "    std::string_view Name; // \"Deutsch\"",
+        "};",
+        "",
+        f"inline constexpr std::array<TCatalogueLanguage, {len(names)}> CatalogueLanguages{{{{",
+    ]
+    lines += [f"    {{{cpp_literal(code)}, {cpp_literal(name)}}}," for code, name in names]
+    lines += ["}};", "", "} // namespace vornia", ""]
+    text = "\n".join(lines)
+    try:
+        with open(out, encoding="utf-8") as old:
+            if old.read() == text:
+                return
+    except OSError:
+        pass
+    write_text(out, text)
+
+
+# The context of the message whose translation names the catalogue's language.
+LanguageContext = "Language"
+
+
 def main(argv):
+    if len(argv) >= 2 and argv[0] == "languages":
+        if len({language_of(path) for path in argv[2:]}) != len(argv[2:]):
+            fail("two catalogues of one language")
+        write_languages(argv[1], argv[2:])
+        return
     if len(argv) < 5 or argv[0] not in ("cpp", "json") or argv[2] != "--contexts":
-        fail("usage: catalogue_tables.py cpp|json OUT --contexts A,B TS...")
+        fail("usage: catalogue_tables.py cpp|json OUT --contexts A,B TS... | languages OUT.h TS...")
     mode, out, contexts, files = argv[0], argv[1], [c for c in argv[3].split(",") if c], argv[4:]
     catalogues = sorted((language_of(path), read_catalogue(path, contexts)) for path in files)
     if len({language for language, _ in catalogues}) != len(catalogues):

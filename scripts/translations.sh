@@ -15,7 +15,13 @@ fi
 lupdate=${1:-/usr/lib/qt6/bin/lupdate}
 lrelease=${2:-/usr/lib/qt6/bin/lrelease}
 root=$(cd "$(dirname "$0")/.." && pwd)
-catalogues=(vornia_de.ts vornia_fr.ts)
+# Every catalogue present, one a language: adding translations/vornia_xx.ts
+# adds the language (its name in itself is its translation of "English" in
+# the context Language).
+catalogues=()
+for ts in "$root"/translations/vornia_*.ts; do
+  [[ -e "$ts" ]] && catalogues+=("$(basename "$ts")")
+done
 
 update() { # folder holding the catalogues to update
   (cd "$root" && "$lupdate" -silent -no-obsolete -locations none -extensions cpp,h \

@@ -262,6 +262,14 @@
     </message>
 </context>
 <context>
+    <name>Language</name>
+    <message>
+        <source>English</source>
+        <extracomment>Not &quot;English&quot; in your language: the name of your language in itself, as the Language menu lists it</extracomment>
+        <translation>Français</translation>
+    </message>
+</context>
+<context>
     <name>Link</name>
     <message>
         <source>This link&apos;s version, &quot;%1&quot;, is not a whole number from 1 up.</source>
