@@ -673,11 +673,6 @@
         <translation>Eine Anzahl ist eine ganze Zahl von 0 bis %1.</translation>
     </message>
     <message>
-        <source>Continue?</source>
-        <extracomment>After the dice warning, asking whether to keep the counts anyway.</extracomment>
-        <translation>Fortfahren?</translation>
-    </message>
-    <message>
         <source>Could not export the picture: %1</source>
         <extracomment>%1 is the reason.</extracomment>
         <translation>Das Bild konnte nicht exportiert werden: %1</translation>
@@ -685,6 +680,10 @@
     <message>
         <source>Could not copy the link; copy it from the address bar.</source>
         <translation>Der Link konnte nicht kopiert werden; kopieren Sie ihn aus der Adressleiste.</translation>
+    </message>
+    <message>
+        <source>Fair board</source>
+        <translation>Faires Spielbrett</translation>
     </message>
 </context>
 <context>

@@ -673,11 +673,6 @@
         <translation>Un nombre est un entier de 0 à %1.</translation>
     </message>
     <message>
-        <source>Continue?</source>
-        <extracomment>After the dice warning, asking whether to keep the counts anyway.</extracomment>
-        <translation>Continuer&#xa0;?</translation>
-    </message>
-    <message>
         <source>Could not export the picture: %1</source>
         <extracomment>%1 is the reason.</extracomment>
         <translation>Impossible d&apos;exporter l&apos;image&#xa0;: %1</translation>
@@ -685,6 +680,10 @@
     <message>
         <source>Could not copy the link; copy it from the address bar.</source>
         <translation>Impossible de copier le lien&#xa0;; copiez-le depuis la barre d&apos;adresse.</translation>
+    </message>
+    <message>
+        <source>Fair board</source>
+        <translation>Plateau équitable</translation>
     </message>
 </context>
 <context>

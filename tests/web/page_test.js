@@ -253,6 +253,18 @@ const checks = {
     await page.fill('#edt_pieSeven', '2');
     await page.click('#btnOk');
     await page.waitForFunction(() => location.hash === '#v=1&shape=cross&mass=medium&pieces=5-6&counts=pieSeven=2&zoom=75&seed=3368');
+    // The core's rules: too few dice are asked about, and the dialog stays
+    // open when the answer is no.
+    await page.click('#btnPieces');
+    await page.fill('#edt_pieTwo', '0');
+    await page.fill('#edt_Brick', '9');
+    const question = 'There are not enough dice tiles to cover all the land pieces that will be used (32). Continue?';
+    await page.waitForFunction((q) => document.getElementById('lblDiceWarning').textContent === q, question);
+    const asked = new Promise((resolve) => page.once('dialog', (d) => d.dismiss().then(() => resolve(d.message()))));
+    await page.click('#btnOk');
+    assert.strictEqual(await asked, question);
+    assert.ok(await page.isVisible('#frmPieces'), 'the dialog closed on no');
+    await page.click('#btnCancel');
     // Enter in the dialog is still OK, and Tab reaches the sets after OK.
     await page.click('#btnPieces');
     await page.focus('#btnOk');

@@ -8,7 +8,8 @@ import { drawCurrentAgain, makeNew, newBoard, openLink, remakeCurrent, showEntry
 import { ask, whenCoreStops } from './core_client.js';
 import { bindCountsDialog, buildCountsDialog } from './counts_dialog.js';
 import { bindFiles } from './files.js';
-import { buildSettingsControls, showMassRow, showSettings, storeSettings, storedSettings, takeTables } from './settings.js';
+import { buildSettingsControls, drawsOnly, showControlsInUse, showSettings, storeSettings, storedSettings,
+  takeTables } from './settings.js';
 import { $, state } from './state.js';
 import { BoardView } from './view.js';
 
@@ -20,9 +21,9 @@ function bindControls() {
   $('btnBack').addEventListener('click', () => history.back());
   $('btnForward').addEventListener('click', () => history.forward());
   $('frmSettings').addEventListener('change', (e) => {
-    showMassRow();
+    showControlsInUse();
     storeSettings();
-    if (e.target.id === 'chkBlackAndWhite') drawCurrentAgain();
+    if (drawsOnly(e.target)) drawCurrentAgain();
     else remakeCurrent();
   });
   $('frmSettings').addEventListener('submit', (e) => e.preventDefault());
@@ -65,7 +66,7 @@ async function start() {
   buildSettingsControls();
   buildCountsDialog();
   bindControls();
-  showSettings(storedSettings());
+  showSettings(await storedSettings());
 
   if (history.state && history.state.kind) {
     await showEntry(history.state);

@@ -2,8 +2,8 @@
 // or a link, the status line, and the browser's history, in which every board
 // is an entry that Back and Forward show again.
 import { ask } from './core_client.js';
-import { linkOf, requestWords, seedOfNow, settingsOfWords } from './link.js';
-import { settingsOfControls, showSettings, storeSettings } from './settings.js';
+import { linkOf, seedOfNow } from './link.js';
+import { drawingOf, settingsOfControls, showSettings, storeSettings } from './settings.js';
 import { $, state } from './state.js';
 
 // How many new boards this tab's visit has named: numbering goes on after a reload.
@@ -41,11 +41,13 @@ function setBusy(on, text) {
 
 // ---- the board shown ---------------------------------------------------
 
-// The history entry of a board: the board itself and how it is drawn, so
-// Back shows it again.
-export function entryOf(kind, board, words, bw) {
-  return { kind, words, name: board.name, panels: board.panels, balance: board.balance, attempts: board.attempts,
-    failure: board.failure, zoom: board.zoom, bw, file: board.file, index: 0 };
+// The history entry of a board: the board itself and how it is drawn
+// (drawing: { bw }), so Back shows it again; a made board's request too, as
+// the tool's words and as the settings they stand for.
+export function entryOf(kind, board, words, drawing) {
+  return { kind, words, settings: board.settings, seed: board.seed, name: board.name, panels: board.panels,
+    balance: board.balance, attempts: board.attempts, failure: board.failure, zoom: board.zoom, drawing,
+    file: board.file, index: 0 };
 }
 
 // shown: the holder of the board's SVG text, which arrives after the board.
@@ -91,7 +93,8 @@ export async function preparePrint() {
 export function record(entry, how) {
   const index = how === 'push' && history.state ? history.state.index + 1 : (history.state ? history.state.index : 0);
   entry.index = index;
-  const address = entry.words ? linkOf(entry.words, entry.bw, state.tables.generatorVersion) : location.pathname + location.search;
+  const address = entry.words ? linkOf(entry.words, entry.drawing, state.tables.generatorVersion)
+    : location.pathname + location.search;
   if (how === 'push') history.pushState(entry, '', address);
   else history.replaceState(entry, '', address);
   // A new entry drops those after it; a replaced one keeps them.
@@ -108,22 +111,22 @@ export function updateHistoryButtons() {
 
 // ---- making boards -----------------------------------------------------
 
-// Makes the board of the tool's words, drawn in black and white or not; how:
+// Makes the board of the tool's words, drawn as drawing says ({ bw }); how:
 // 'push' or 'replace' the history entry. name, when given, is kept: the same
 // board made again at another zoom.
-export async function make(words, bw, how, name) {
+export async function make(words, drawing, how, name) {
   if (state.busy) return;
   setBusy(true, 'Making…');
   const shown = svgHolder();
   try {
     const boardsNamed = Number(sessionStorage.getItem(BoardsNamedKey)) || 0;
-    const answer = await ask({ type: 'generate', words, bw, boardsNamed }, shown.arrived);
+    const answer = await ask({ type: 'generate', words, drawing, boardsNamed }, shown.arrived);
     if (answer.error || (answer.board && answer.board.error)) {
       showMessage(answer.error || answer.board.error);
       return false;
     }
     sessionStorage.setItem(BoardsNamedKey, String(answer.board.boardsNamed));
-    const entry = entryOf('made', answer.board, words, bw);
+    const entry = entryOf('made', answer.board, words, drawing);
     if (name && answer.board.made) entry.name = name;
     record(entry, how);
     present(entry, answer.drawing && !answer.drawing.error ? answer.drawing : null, shown);
@@ -147,9 +150,9 @@ export async function remakeCurrent() {
   const entry = state.current && state.current.entry;
   if (!entry) return;
   if (entry.kind === 'made') {
-    const seed = entry.words[entry.words.indexOf('--seed') + 1];
-    const words = requestWords(settingsOfControls(), state.defaults, seed);
-    if (linkOf(words) !== linkOf(entry.words)) await make(words, $('chkBlackAndWhite').checked, 'push');
+    const settings = settingsOfControls();
+    const { words } = await ask({ type: 'request', settings, seed: entry.seed });
+    if (words && linkOf(words) !== linkOf(entry.words)) await make(words, drawingOf(settings), 'push');
   } else if (entry.file && entry.zoom !== Number($('cboZoom').value)) {
     await showEntry({ ...entry, zoom: Number($('cboZoom').value) });
     record(state.current.entry, 'replace');
@@ -166,22 +169,25 @@ async function settle() {
 // Black and white is a way of drawing: the board shown is drawn again as the
 // box says, the same board in the same history entry; its link says so too.
 export async function drawCurrentAgain() {
-  const bw = $('chkBlackAndWhite').checked;
+  const drawing = drawingOf(settingsOfControls());
   if (state.busy) {
     state.drawAgain = true; // once the board on its way is shown
     return;
   }
   state.drawAgain = false;
   const current = state.current;
-  if (!current || !current.entry.file || current.entry.bw === bw) return;
-  await showEntry({ ...current.entry, bw });
+  if (!current || !current.entry.file || JSON.stringify(current.entry.drawing) === JSON.stringify(drawing)) return;
+  await showEntry({ ...current.entry, drawing });
   record(state.current.entry, 'replace');
 }
 
 // A new board of the settings in force, with a seed of its own.
 // how: as make's; a new board pushes an entry, the page's first replaces its own.
-export function makeNew(how) {
-  return make(requestWords(settingsOfControls(), state.defaults, seedOfNow()), $('chkBlackAndWhite').checked, how);
+export async function makeNew(how) {
+  const settings = settingsOfControls();
+  const answer = await ask({ type: 'request', settings, seed: seedOfNow(state.tables.seeds.max) });
+  if (answer.error) showMessage(answer.error);
+  else await make(answer.words, drawingOf(settings), how);
 }
 
 export async function newBoard() {
@@ -191,14 +197,13 @@ export async function newBoard() {
 
 // Opens the board of the address's link: its request shown in the controls.
 export async function openLink(how) {
-  const answer = await ask({ type: 'link', fragment: location.hash });
+  const answer = await ask({ type: 'link', fragment: location.hash, seed: seedOfNow(state.tables.seeds.max) });
   const link = answer.link;
   if (!link || link.error) {
     showMessage(link ? link.error : answer.error, true);
     return false;
   }
-  const words = link.hasSeed ? link.words : [...link.words, '--seed', String(seedOfNow())];
-  const made = await make(words, link.bw, how);
+  const made = await make(link.words, link.drawing, how);
   if (made) showEntrySettings(state.current.entry);
   if (made && link.notice) {
     // The board was made by this version: its link says so from now on.
@@ -217,17 +222,14 @@ export async function showEntry(entry) {
     return;
   }
   const shown = svgHolder();
-  const answer = await ask({ type: 'draw', file: entry.file, zoom: entry.zoom, bw: entry.bw }, shown.arrived);
+  const answer = await ask({ type: 'draw', file: entry.file, zoom: entry.zoom, drawing: entry.drawing }, shown.arrived);
   present(entry, answer.drawing && !answer.drawing.error ? answer.drawing : null, shown);
 }
 
 // The controls show the settings of the board shown: a made board's request,
 // an opened board's zoom and black and white.
 export function showEntrySettings(entry) {
-  const defaults = state.defaults;
-  const settings = entry.kind === 'made'
-    ? settingsOfWords(entry.words, { ...defaults, counts: { ...defaults.counts } })
-    : { ...settingsOfControls(), zoom: entry.zoom };
-  showSettings({ ...settings, bw: entry.bw });
+  const settings = entry.kind === 'made' && entry.settings ? entry.settings : { ...settingsOfControls(), zoom: entry.zoom };
+  showSettings({ ...settings, ...entry.drawing });
   storeSettings();
 }

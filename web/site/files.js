@@ -3,10 +3,8 @@
 import { boardSvg, entryOf, preparePrint, present, record, showMessage, svgHolder } from './board.js';
 import { ask } from './core_client.js';
 import { replay } from './picture.js';
-import { settingsOfControls } from './settings.js';
+import { drawingOf, settingsOfControls } from './settings.js';
 import { $, state } from './state.js';
-
-const NoBoardText = 'There is no board to export.';
 
 function download(blob, name) {
   const link = Object.assign(document.createElement('a'), { href: URL.createObjectURL(blob), download: name });
@@ -24,27 +22,28 @@ function fileStem() {
 
 function hasBoard() {
   if (state.current && state.current.entry.file && state.current.drawing) return true;
-  showMessage(NoBoardText);
+  showMessage(state.tables.messages.noBoardToExport);
   return false;
 }
 
 async function openFiles(files) {
+  const couldNotOpen = (name) => state.tables.messages.couldNotOpen.replace('%1', name);
   for (const file of files) {
     const bytes = new Uint8Array(await file.arrayBuffer());
     const settings = settingsOfControls();
     const shown = svgHolder();
-    const answer = await ask({ type: 'open', name: file.name, bytes, shape: settings.shape, mass: settings.mass,
-      fair: settings.fair.join(','), bw: settings.bw }, shown.arrived);
+    const answer = await ask({ type: 'open', name: file.name, bytes, settings, drawing: drawingOf(settings) },
+      shown.arrived);
     const board = answer.board;
     if (answer.error || !board || board.error || !board.made) {
-      showMessage((board && (board.error || board.failure)) || answer.error || `Could not open ${file.name}`);
+      showMessage((board && (board.error || board.failure)) || answer.error || couldNotOpen(file.name));
       continue;
     }
     if (!answer.drawing || answer.drawing.error) {
-      showMessage(answer.drawing ? answer.drawing.error : `Could not open ${file.name}`);
+      showMessage(answer.drawing ? answer.drawing.error : couldNotOpen(file.name));
       continue;
     }
-    const entry = entryOf('opened', board, null, settings.bw);
+    const entry = entryOf('opened', board, null, drawingOf(settings));
     record(entry, 'push');
     present(entry, answer.drawing, shown);
   }

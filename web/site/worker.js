@@ -34,7 +34,7 @@ const loadPicture = () => picture || (picture = import('./picture.js'));
 
 // The drawing of a board file, with the texts for the status line.
 async function drawn(core, board, request) {
-  const drawing = core.draw(board.file, request.zoom, request.bw);
+  const drawing = core.draw(board.file, request.zoom, request.drawing);
   if (drawing.error) return { error: drawing.error };
   const dpr = request.dpr || 1;
   drawing.pngError = core.pictureError(Math.ceil(drawing.width * dpr), Math.ceil(drawing.height * dpr));
@@ -59,17 +59,20 @@ async function overviewOf(drawing) {
 
 const handlers = {
   tables: (core) => ({ tables: core.tables() }),
-  link: (core, request) => ({ link: core.link(request.fragment) }),
+  link: (core, request) => ({ link: core.link(request.fragment, request.seed) }),
+  request: (core, request) => core.request(request.settings, request.seed),
+  settings: (core, request) => ({ settings: core.settings(request.settings) }),
+  counts: (core, request) => ({ counts: core.counts(request.shape, request.texts) }),
   async generate(core, request) {
     core.continueNumbering(request.boardsNamed || 0);
     const board = core.generate(request.words);
     if (!board.made) return { board };
-    return { board, drawing: await drawn(core, board, { zoom: board.zoom, bw: request.bw, dpr: request.dpr }) };
+    return { board, drawing: await drawn(core, board, { zoom: board.zoom, drawing: request.drawing, dpr: request.dpr }) };
   },
   async open(core, request) {
-    const board = core.open(request.name, request.bytes, request.shape, request.mass, request.fair || '');
+    const board = core.open(request.name, request.bytes, request.settings);
     if (!board.made) return { board };
-    return { board, drawing: await drawn(core, board, { zoom: board.zoom, bw: request.bw, dpr: request.dpr }) };
+    return { board, drawing: await drawn(core, board, { zoom: board.zoom, drawing: request.drawing, dpr: request.dpr }) };
   },
   draw: async (core, request) => ({ drawing: await drawn(core, { file: request.file }, request) }),
 };
