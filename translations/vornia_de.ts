@@ -686,6 +686,50 @@
         <source>Could not copy the link; copy it from the address bar.</source>
         <translation>Der Link konnte nicht kopiert werden; kopieren Sie ihn aus der Adressleiste.</translation>
     </message>
+    <message>
+        <source>Board number</source>
+        <extracomment>The seed a board is made from, which the player may type to make it again.</extracomment>
+        <translation>Spielbrettnummer</translation>
+    </message>
+    <message>
+        <source>A board number is a whole number from 0 to %1.</source>
+        <extracomment>%1 is the largest board number.</extracomment>
+        <translation>Eine Spielbrettnummer ist eine ganze Zahl von 0 bis %1.</translation>
+    </message>
+    <message>
+        <source>As the browser</source>
+        <extracomment>The language choice that follows the browser&apos;s languages.</extracomment>
+        <translation>Wie der Browser</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <extracomment>Opens the system&apos;s share sheet with the board&apos;s link.</extracomment>
+        <translation>Teilen</translation>
+    </message>
+    <message>
+        <source>Recent boards…</source>
+        <translation>Letzte Spielbretter…</translation>
+    </message>
+    <message>
+        <source>Recent boards</source>
+        <translation>Letzte Spielbretter</translation>
+    </message>
+    <message>
+        <source>The boards made or opened on this device, newest first. They are kept in this browser only.</source>
+        <translation>Die auf diesem Gerät erzeugten oder geöffneten Spielbretter, das neueste zuerst. Sie bleiben nur in diesem Browser gespeichert.</translation>
+    </message>
+    <message>
+        <source>No boards yet.</source>
+        <translation>Noch keine Spielbretter.</translation>
+    </message>
+    <message>
+        <source>Clear the list</source>
+        <translation>Liste leeren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
 </context>
 <context>
     <name>TfrmAbout</name>

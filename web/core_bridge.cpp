@@ -7,6 +7,7 @@
 #include "board/panel_board.h"
 #include "board/random_source.h"
 #include "board/status_texts.h"
+#include "board/translate.h"
 #include "cli/cli_args.h"
 #include "cli/cli_run.h"
 #include "files/board_file.h"
@@ -98,7 +99,7 @@ TWebBoard OpenWebBoard(const std::string& name, std::string_view bytes, const st
 {
     TWebBoard board;
     if (bytes.size() > MaxIniFileBytes) {
-        board.Error = "Could not open " + name;
+        board.Error = TrFormat(VORNIA_TR_NOOP("Window", "Could not open %1"), {name});
         return board;
     }
     TBoardSettings settings;
@@ -110,7 +111,7 @@ TWebBoard OpenWebBoard(const std::string& name, std::string_view bytes, const st
         ParseFairWords(fair, settings.Fair); // unknown words leave the rules off
     TBoardFileContent content = ReadBoard(TIniFile::FromText(bytes));
     if (!content.HoldsBoard) {
-        board.Error = std::string(NoBoardText);
+        board.Error = Tr(NoBoardText);
         return board;
     }
     TPanelBoard panel;

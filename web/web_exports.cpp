@@ -12,7 +12,9 @@
 #include "board/board_settings.h"
 #include "board/fair_rules.h"
 #include "board/generator_version.h"
+#include "board/translate.h"
 #include "board/walked_shapes.h"
+#include "cli/cli_args.h"
 #include "core_bridge.h"
 #include "render/board_picture.h"
 #include "web_link.h"
@@ -116,13 +118,13 @@ EMSCRIPTEN_KEEPALIVE const char* vn_tables()
                   ",\"default\":" + std::to_string(defaults.*(k.Field)) + "}";
     for (const auto& row : FairRuleRows)
         rules += (rules.empty() ? "" : ",") + std::string("{\"word\":") + Quoted(row.Word) +
-                 ",\"caption\":" + Quoted(row.Caption) + "}";
+                 ",\"caption\":" + Quoted(Tr(row.Caption)) + "}";
     for (const auto& set : PieceSets) {
         std::string numbers;
         for (const int n : set.Counts)
             numbers += (numbers.empty() ? "" : ",") + std::to_string(n);
         pieceSets += (pieceSets.empty() ? "" : ",") + std::string("{\"word\":") + Quoted(set.Word) +
-                     ",\"caption\":" + Quoted(set.Caption) + ",\"counts\":[" + numbers + "]}";
+                     ",\"caption\":" + Quoted(Tr(set.Caption)) + ",\"counts\":[" + numbers + "]}";
     }
     for (const auto& island : FixedIslands)
         islands += (islands.empty() ? "" : ",") + std::string("{\"name\":") + Quoted(island.Name) +
@@ -130,7 +132,7 @@ EMSCRIPTEN_KEEPALIVE const char* vn_tables()
     Result = "{\"shapes\":[" + shapes + "],\"masses\":[" + masses + "],\"counts\":[" + counts + "],\"rules\":[" +
              rules + "],\"pieceSets\":[" + pieceSets + "],\"fixedIslands\":[" + islands +
              "],\"maxCount\":" + std::to_string(MaxPieceCount) +
-             ",\"maxPictureSide\":" + std::to_string(MaxPictureSide) +
+             ",\"maxPictureSide\":" + std::to_string(MaxPictureSide) + ",\"maxSeed\":" + std::to_string(MaxSeed) +
              ",\"generatorVersion\":" + std::to_string(BoardGeneratorVersion) + "}";
     return Result.c_str();
 }
@@ -203,6 +205,15 @@ EMSCRIPTEN_KEEPALIVE const char* vn_draw(const char* bytes, int size, int zoom, 
 EMSCRIPTEN_KEEPALIVE const char* vn_use_language(const char* language)
 {
     Result = UseWebLanguage(language ? language : "");
+    return Result.c_str();
+}
+
+// A board's name as the page shows it, in the language of vn_use_language:
+// "[New cross 3]" is "[Neues Kreuz 3]" in German; the name itself stays the
+// board's data.
+EMSCRIPTEN_KEEPALIVE const char* vn_board_display_name(const char* name)
+{
+    Result = BoardDisplayName(name ? name : "");
     return Result.c_str();
 }
 

@@ -1,13 +1,16 @@
 // The page: its controls, the boards of the visit in the browser's history,
 // links, files and the status line. The core runs in worker.js.
 import { linkOf, requestWords, seedOfNow, settingsOfWords } from './link.js';
+import { bindRecentDialog, bytesOf, rememberFile, rememberLink } from './recent.js';
+import { shareCaption, shareLink } from './share.js';
+import { chooseLanguage, chosenLanguage, language, languageChoices, textsReady, tr, trCaption, trFormat } from './texts.js';
 import { BoardView } from './view.js';
 
 const $ = (id) => document.getElementById(id);
 const SettingsKey = 'vornia-generator.settings';
-const CountCaptions = ['Brick', 'Grain', 'Lumber', 'Ore', 'Wool', 'Desert', 'Plain', '2:1 Brick', '2:1 Grain',
-  '2:1 Lumber', '2:1 Ore', '2:1 Wool', '3:1 ?', 'Two', 'Three', 'Four', 'Five', 'Six', 'Seven', 'Eight', 'Nine',
-  'Ten', 'Eleven', 'Twelve'];
+const CountCaptions = ['&Brick:', 'Grain:', 'Lumber:', 'Ore:', 'Wool:', 'Desert:', '&Plain:', '2:1 Brick:', '2:1 Grain:',
+  '2:1 Lumber:', '2:1 Ore:', '2:1 Wool:', '3:1 ?:', '&Two:', 'Three:', 'Four:', 'Five:', 'Six:', 'Seven:', 'Eight:', 'Nine:',
+  'Ten:', 'Eleven:', 'Twelve:'];
 const LandCounts = 6, WaterCounts = 7; // then the dice
 const NoBoardText = 'There is no board to export.';
 // How many new boards this tab's visit has named: numbering goes on after a reload.
@@ -32,7 +35,7 @@ worker.onmessage = (event) => {
 };
 worker.onerror = (event) => {
   event.preventDefault();
-  showMessage('The board maker stopped: ' + (event.message || 'unknown error') + '. Reload the page to go on.');
+  showMessage(trFormat('The board maker stopped: %1. Reload the page to go on.', [event.message || tr('unknown error')]));
 };
 
 // Sends a request; svg (when given) receives the board's SVG text later.
@@ -40,7 +43,8 @@ function ask(request, svg) {
   const id = nextId++;
   return new Promise((resolve) => {
     waiting.set(id, { resolve, svg: svg || (() => {}) });
-    worker.postMessage({ ...request, id, svg: Boolean(svg), dpr: window.devicePixelRatio || 1 });
+    worker.postMessage({ ...request, id, svg: Boolean(svg), dpr: window.devicePixelRatio || 1,
+      localLabels: $('chkLocalLabels').checked });
   });
 }
 
@@ -63,6 +67,7 @@ function storedSettings() {
       if (tables.masses.includes(stored.mass)) settings.mass = stored.mass;
       if ([100, 75, 50].includes(stored.zoom)) settings.zoom = stored.zoom;
       settings.bw = stored.bw === true;
+      settings.localLabels = stored.localLabels === true;
       if (Array.isArray(stored.fair)) settings.fair = defaults.rules.filter((r) => stored.fair.includes(r));
       for (const key of Object.keys(settings.counts)) {
         const n = stored.counts && stored.counts[key];
@@ -90,7 +95,7 @@ function storeSettings() {
 // ---- controls ----------------------------------------------------------
 
 function buildControls() {
-  const option = (value) => Object.assign(document.createElement('option'), { value, textContent: value });
+  const option = (value) => Object.assign(document.createElement('option'), { value, textContent: tr(value, 'Names') });
   $('cboShape').append(...tables.shapes.map(option));
   $('cboMass').append(...tables.masses.map(option));
   for (const rule of tables.rules) {
@@ -105,7 +110,7 @@ function buildControls() {
     const row = document.createElement('div');
     row.className = 'count';
     row.innerHTML = `<label for="edt_${count.key}"></label><input type="number" inputmode="numeric" min="0" max="${tables.maxCount}" id="edt_${count.key}" data-key="${count.key}">`;
-    row.querySelector('label').textContent = CountCaptions[i] + ':';
+    row.querySelector('label').textContent = trCaption(CountCaptions[i]);
     const group$ = $(group);
     group$.insertBefore(row, group$.querySelector('.total'));
   });
@@ -129,6 +134,7 @@ function settingsOfControls() {
     mass: $('cboMass').value,
     zoom: Number($('cboZoom').value),
     bw: $('chkBlackAndWhite').checked,
+    localLabels: $('chkLocalLabels').checked,
     fair: tables.rules.map((r) => r.word).filter((w) => $('chkFair_' + w).checked),
     counts: { ...shownCounts },
   };
@@ -140,6 +146,7 @@ function showSettings(settings) {
   $('cboMass').value = settings.mass;
   $('cboZoom').value = String(settings.zoom);
   $('chkBlackAndWhite').checked = settings.bw;
+  $('chkLocalLabels').checked = settings.localLabels === true;
   for (const rule of tables.rules) $('chkFair_' + rule.word).checked = settings.fair.includes(rule.word);
   shownCounts = { ...settings.counts };
   $('rowMass').hidden = settings.shape !== 'random';
@@ -180,11 +187,11 @@ function closePieces(event) {
   const bad = countEdits().find((e) => !/^\s*\d+\s*$/.test(e.value) || countOf(e.value) > tables.maxCount);
   if (bad) {
     event.preventDefault();
-    bad.setCustomValidity(`A count is a whole number from 0 to ${tables.maxCount}.`);
+    bad.setCustomValidity(trFormat('A count is a whole number from 0 to %1.', [tables.maxCount]));
     bad.reportValidity();
     return;
   }
-  if (!$('lblDiceWarning').hidden && !window.confirm($('lblDiceWarning').textContent + ' Continue?')) {
+  if (!$('lblDiceWarning').hidden && !window.confirm($('lblDiceWarning').textContent + ' ' + tr('Continue?'))) {
     event.preventDefault();
     return;
   }
@@ -206,8 +213,11 @@ function showMessage(text, offerNewBoard = false, notice = false) {
 }
 
 function showTexts(entry) {
-  $('lblBoardName').textContent = entry.name || '\u00a0';
-  document.title = entry.name ? `${entry.name.replace(/^\[|\]$/g, '')} - Vornia Generator` : 'Vornia Generator';
+  const title = entry.title || entry.name;
+  $('lblBoardName').textContent = title || '\u00a0';
+  document.title = title ? trFormat('%1 - Vornia Generator', [title.replace(/^\[|\]$/g, '')]) : 'Vornia Generator';
+  $('edtSeed').value = entry.kind === 'made' ? seedOf(entry.words) : '';
+  $('edtSeed').setCustomValidity('');
   const items = $('lstPanels').children;
   for (let i = 0; i < 4; ++i) items[i].textContent = (entry.panels && entry.panels[i]) || '';
   $('lblBalance').textContent = entry.balance || '';
@@ -217,7 +227,7 @@ function showTexts(entry) {
 function setBusy(on, text) {
   busy = on;
   $('btnNewBoard').disabled = on;
-  $('btnNewBoard').textContent = on ? text : 'New board';
+  $('btnNewBoard').textContent = on ? text : tr('New board');
   document.body.setAttribute('aria-busy', String(on));
 }
 
@@ -226,8 +236,9 @@ function setBusy(on, text) {
 // The history entry of a board: the board itself and how it is drawn, so
 // Back shows it again.
 function entryOf(kind, board, words, bw) {
-  return { kind, words, name: board.name, panels: board.panels, balance: board.balance, attempts: board.attempts,
-    failure: board.failure, zoom: board.zoom, bw, file: board.file, index: 0 };
+  return { kind, words, name: board.name, title: board.title || board.name, panels: board.panels,
+    balance: board.balance, attempts: board.attempts, failure: board.failure, zoom: board.zoom, bw,
+    localLabels: $('chkLocalLabels').checked, file: board.file, index: 0, language };
 }
 
 // shown: the holder of the board's SVG text, which arrives after the board.
@@ -277,7 +288,7 @@ function record(entry, how) {
 // board made again at another zoom.
 async function make(words, bw, how, name) {
   if (busy) return;
-  setBusy(true, 'Making…');
+  setBusy(true, tr('Making…'));
   const shown = svgHolder();
   try {
     const boardsNamed = Number(sessionStorage.getItem(BoardsNamedKey)) || 0;
@@ -291,6 +302,7 @@ async function make(words, bw, how, name) {
     if (name && answer.board.made) entry.name = name;
     record(entry, how);
     present(entry, answer.drawing && !answer.drawing.error ? answer.drawing : null, shown);
+    rememberLink(entry.title, linkOf(words, bw, tables.generatorVersion));
     return true;
   } finally {
     setBusy(false);
@@ -338,9 +350,50 @@ async function drawCurrentAgain() {
     return;
   }
   drawAgain = false;
-  if (!current || !current.entry.file || current.entry.bw === bw) return;
-  await showEntry({ ...current.entry, bw });
+  const localLabels = $('chkLocalLabels').checked;
+  if (!current || !current.entry.file || (current.entry.bw === bw && current.entry.localLabels === localLabels)) return;
+  await showEntry({ ...current.entry, bw, localLabels });
   record(current.entry, 'replace');
+}
+
+// The seed of a made board's words.
+const seedOf = (words) => words[words.indexOf('--seed') + 1];
+
+// The board of the controls' settings with the seed typed in, as a new entry.
+async function makeOfSeed() {
+  const edit = $('edtSeed');
+  const text = edit.value.trim();
+  if (!/^\d{1,9}$/.test(text) || Number(text) > tables.maxSeed) {
+    edit.setCustomValidity(trFormat('A board number is a whole number from 0 to %1.', [tables.maxSeed]));
+    edit.reportValidity();
+    return;
+  }
+  if (current && current.entry.kind === 'made' && seedOf(current.entry.words) === String(Number(text))) return;
+  await make(requestWords(settingsOfControls(), defaults, Number(text)), $('chkBlackAndWhite').checked, 'push');
+  await settle();
+}
+
+// A board shown before the page's language changed, shown with its texts in
+// the page's language: a made board made again from its words under its
+// name, an opened one opened again from its file. False when that cannot be.
+async function textsAgain(entry) {
+  const shown = svgHolder();
+  let answer;
+  if (entry.kind === 'made') {
+    // Numbering goes on from the visit's count at the next new board, not from this one.
+    answer = await ask({ type: 'generate', words: entry.words, bw: entry.bw, keepName: entry.name, boardsNamed: 0 },
+      shown.arrived);
+  } else if (entry.openedWith) {
+    const o = entry.openedWith;
+    answer = await ask({ type: 'open', name: o.name, bytes: entry.file, shape: o.shape, mass: o.mass, fair: o.fair,
+      bw: entry.bw }, shown.arrived);
+  }
+  const board = answer && answer.board;
+  if (!board || !board.made || !answer.drawing || answer.drawing.error) return false;
+  const again = { ...entryOf(entry.kind, board, entry.words, entry.bw), openedWith: entry.openedWith, index: entry.index };
+  history.replaceState(again, '');
+  present(again, answer.drawing, shown);
+  return true;
 }
 
 async function newBoard() {
@@ -349,8 +402,8 @@ async function newBoard() {
 }
 
 // Opens the board of the address's link: its request shown in the controls.
-async function openLink(how) {
-  const answer = await ask({ type: 'link', fragment: location.hash });
+async function openLink(how, fragment = location.hash) {
+  const answer = await ask({ type: 'link', fragment });
   const link = answer.link;
   if (!link || link.error) {
     showMessage(link ? link.error : answer.error, true);
@@ -375,7 +428,12 @@ async function showEntry(entry) {
     return;
   }
   const shown = svgHolder();
+  if ((entry.language || 'en') !== language) {
+    // Shown before the page's language changed: its texts made again in this one.
+    if (await textsAgain(entry)) return;
+  }
   const answer = await ask({ type: 'draw', file: entry.file, zoom: entry.zoom, bw: entry.bw }, shown.arrived);
+  entry.localLabels = $('chkLocalLabels').checked;
   present(entry, answer.drawing && !answer.drawing.error ? answer.drawing : null, shown);
 }
 
@@ -385,7 +443,7 @@ function showEntrySettings(entry) {
   const settings = entry.kind === 'made'
     ? settingsOfWords(entry.words, { ...defaults, counts: { ...defaults.counts } })
     : { ...settingsOfControls(), zoom: entry.zoom };
-  showSettings({ ...settings, bw: entry.bw });
+  showSettings({ ...settings, bw: entry.bw, localLabels: $('chkLocalLabels').checked });
   storeSettings();
 }
 
@@ -413,7 +471,7 @@ function fileStem() {
 
 function hasBoard() {
   if (current && current.entry.file && current.drawing) return true;
-  showMessage(NoBoardText);
+  showMessage(tr(NoBoardText, 'Window'));
   return false;
 }
 
@@ -426,16 +484,18 @@ async function openFiles(files) {
       fair: settings.fair.join(','), bw: settings.bw }, shown.arrived);
     const board = answer.board;
     if (answer.error || !board || board.error || !board.made) {
-      showMessage((board && (board.error || board.failure)) || answer.error || `Could not open ${file.name}`);
+      showMessage((board && (board.error || board.failure)) || answer.error || trFormat('Could not open %1', [file.name], 'Window'));
       continue;
     }
     if (!answer.drawing || answer.drawing.error) {
-      showMessage(answer.drawing ? answer.drawing.error : `Could not open ${file.name}`);
+      showMessage(answer.drawing ? answer.drawing.error : trFormat('Could not open %1', [file.name], 'Window'));
       continue;
     }
     const entry = entryOf('opened', board, null, settings.bw);
+    entry.openedWith = { name: file.name, shape: settings.shape, mass: settings.mass, fair: settings.fair.join(',') };
     record(entry, 'push');
     present(entry, answer.drawing, shown);
+    rememberFile(entry.title, file.name, bytes);
   }
 }
 
@@ -443,7 +503,7 @@ function exportPng() {
   if (!hasBoard()) return;
   const drawing = current.drawing;
   if (drawing.pngError) {
-    showMessage('Could not export the picture: ' + drawing.pngError);
+    showMessage(trFormat('Could not export the picture: %1', [drawing.pngError]));
     return;
   }
   const ratio = window.devicePixelRatio || 1;
@@ -453,7 +513,8 @@ function exportPng() {
   const context = canvas.getContext('2d');
   context.scale(ratio, ratio);
   globalThis.VorniaPicture.replay(context, drawing, { transparent: true });
-  canvas.toBlob((blob) => (blob ? download(blob, fileStem() + '.png') : showMessage('Could not export the picture.')), 'image/png');
+  canvas.toBlob((blob) => (blob ? download(blob, fileStem() + '.png') :
+    showMessage(trFormat('Could not export the picture: %1', [tr('unknown error')]))), 'image/png');
 }
 
 function boardSvg() {
@@ -469,28 +530,45 @@ function bindControls() {
   $('btnBack').addEventListener('click', () => history.back());
   $('btnForward').addEventListener('click', () => history.forward());
   $('frmSettings').addEventListener('change', (e) => {
+    if (e.target.id === 'cboLanguage') {
+      chooseLanguage(e.target.value);
+      location.reload();
+      return;
+    }
+    if (e.target.id === 'edtSeed') {
+      makeOfSeed();
+      return;
+    }
     $('rowMass').hidden = $('cboShape').value !== 'random';
     storeSettings();
-    if (e.target.id === 'chkBlackAndWhite') drawCurrentAgain();
+    if (e.target.id === 'chkBlackAndWhite' || e.target.id === 'chkLocalLabels') drawCurrentAgain();
     else remakeCurrent();
   });
   $('frmSettings').addEventListener('submit', (e) => e.preventDefault());
+  $('edtSeed').addEventListener('input', () => $('edtSeed').setCustomValidity(''));
+  $('edtSeed').addEventListener('keydown', (e) => {
+    if (e.key === 'Enter') makeOfSeed();
+  });
   $('btnPieces').addEventListener('click', openPieces);
   $('frmPiecesForm').addEventListener('input', (e) => {
     e.target.setCustomValidity && e.target.setCustomValidity('');
     updateCounts();
   });
   $('frmPiecesForm').addEventListener('submit', closePieces);
-  $('btnCopyLink').addEventListener('click', async () => {
-    try {
-      await navigator.clipboard.writeText(location.href);
-      const button = $('btnCopyLink');
-      button.textContent = 'Link copied';
-      setTimeout(() => (button.textContent = 'Copy link'), 2000);
-    } catch {
-      showMessage('Could not copy the link; copy it from the address bar.');
-    }
+  $('btnShare').textContent = shareCaption();
+  $('btnShare').addEventListener('click', async () => {
+    const name = current && current.entry.title ? current.entry.title.replace(/^\[|\]$/g, '') : document.title;
+    const failure = await shareLink($('btnShare'), location.href, name);
+    if (failure) showMessage(failure);
   });
+  bindRecentDialog({ button: $('btnRecent'), dialog: $('frmRecent'), list: $('lstRecent'), empty: $('lblNoRecent'),
+    clear: $('btnClearRecent'), language, open: (entry) => {
+      if (entry.link) {
+        openLink('push', entry.link);
+      } else {
+        openFiles([new File([bytesOf(entry)], entry.fileName)]);
+      }
+    } });
   $('btnDownload').addEventListener('click', () => {
     if (hasBoard()) download(new Blob([current.entry.file], { type: 'application/x-vornia-board' }), fileStem() + '.mirl');
   });
@@ -544,11 +622,25 @@ function bindControls() {
   });
 }
 
+// The language choice: the browser's, or one the page speaks, named in itself.
+function buildLanguages() {
+  const choice = $('cboLanguage');
+  choice.append(...languageChoices().map(({ code, name }) =>
+    Object.assign(document.createElement('option'), { value: code, textContent: name, lang: code })));
+  choice.value = chosenLanguage();
+  if (choice.selectedIndex < 0) choice.value = '';
+  // In English the labels are in the player's language anyway.
+  $('rowLocalLabels').hidden = language === 'en';
+}
+
 async function start() {
   view = new BoardView($('pnlImage'), $('imgBoard'));
+  await textsReady;
+  buildLanguages();
+  if (language !== 'en') await ask({ type: 'language', language });
   const answer = await ask({ type: 'tables' });
   if (answer.error) {
-    showMessage('The board maker could not start: ' + answer.error);
+    showMessage(trFormat('The board maker could not start: %1', [answer.error]));
     return;
   }
   tables = answer.tables;

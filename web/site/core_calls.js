@@ -26,6 +26,10 @@
       tables: () => json(module._vn_tables()),
       newVisit: () => module._vn_new_visit(),
       continueNumbering: (boardsNamed) => module._vn_continue_numbering(boardsNamed),
+      // The language of the core's texts ('de'); answers the language now in force.
+      useLanguage: (language) => withText(language, (p) => module.UTF8ToString(module._vn_use_language(p))),
+      // A board's name in the language in force.
+      displayName: (name) => withText(name, (p) => module.UTF8ToString(module._vn_board_display_name(p))),
       // A link's fragment as { error, words, bw, hasSeed }.
       link: (fragment) => withText(fragment, (p) => json(module._vn_link(p))),
 
@@ -48,9 +52,11 @@
         return board;
       },
 
-      // The drawing as numbers (see web/display_list.h) and the bytes of its texts.
-      draw(file, zoom, blackAndWhite) {
-        const drawing = withBytes(file, (p, n) => json(module._vn_draw(p, n, zoom, blackAndWhite ? 1 : 0)));
+      // The drawing as numbers (see web/display_list.h) and the bytes of its
+      // texts; localLabels: the labels in the language in force.
+      draw(file, zoom, blackAndWhite, localLabels = false) {
+        const drawing = withBytes(file, (p, n) =>
+          json(module._vn_draw(p, n, zoom, blackAndWhite ? 1 : 0, localLabels ? 1 : 0)));
         if (drawing.error) return drawing;
         const ops = module._vn_ops() >> 2;
         drawing.ops = module.HEAP32.slice(ops, ops + drawing.opCount);

@@ -34,7 +34,7 @@ function loadPicture() {
 
 // The drawing of a board file, with the texts for the status line.
 function drawn(core, board, request) {
-  const drawing = core.draw(board.file, request.zoom, request.bw);
+  const drawing = core.draw(board.file, request.zoom, request.bw, request.localLabels);
   if (drawing.error) return { error: drawing.error };
   const dpr = request.dpr || 1;
   drawing.pngError = core.pictureError(Math.ceil(drawing.width * dpr), Math.ceil(drawing.height * dpr));
@@ -58,18 +58,23 @@ function overviewOf(drawing) {
 }
 
 const handlers = {
+  language: (core, request) => ({ language: core.useLanguage(request.language) }),
   tables: (core) => ({ tables: core.tables() }),
   link: (core, request) => ({ link: core.link(request.fragment) }),
   generate(core, request) {
     core.continueNumbering(request.boardsNamed || 0);
     const board = core.generate(request.words);
     if (!board.made) return { board };
-    return { board, drawing: drawn(core, board, { zoom: board.zoom, bw: request.bw, dpr: request.dpr }) };
+    // The same board made again under the name it had (its texts in another language).
+    if (request.keepName) board.name = request.keepName;
+    board.title = core.displayName(board.name);
+    return { board, drawing: drawn(core, board, { zoom: board.zoom, bw: request.bw, localLabels: request.localLabels, dpr: request.dpr }) };
   },
   open(core, request) {
     const board = core.open(request.name, request.bytes, request.shape, request.mass, request.fair || '');
     if (!board.made) return { board };
-    return { board, drawing: drawn(core, board, { zoom: board.zoom, bw: request.bw, dpr: request.dpr }) };
+    board.title = core.displayName(board.name);
+    return { board, drawing: drawn(core, board, { zoom: board.zoom, bw: request.bw, localLabels: request.localLabels, dpr: request.dpr }) };
   },
   draw: (core, request) => ({ drawing: drawn(core, { file: request.file }, request) }),
 };
