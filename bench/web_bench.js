@@ -86,7 +86,8 @@ async function wasmAgainstNative(words) {
   // The .wasm handed in: Emscripten's own loading would need --no-experimental-fetch,
   // which playwright-core cannot run under.
   const wasmBinary = require('fs').readFileSync(path.join(site, 'vornia-core.wasm'));
-  const core = require(path.join(site, 'core_calls.js'))(await createCore({ wasmBinary }));
+  const { wrapCore } = require(path.join(site, 'core_calls.js'));
+  const core = wrapCore(await createCore({ wasmBinary }));
   core.generate(words); // warm-up
   const times = [];
   for (let i = 0; i < 5; ++i) {
@@ -109,7 +110,10 @@ async function wasmAgainstNative(words) {
     console.log(`  ${name.padEnd(24)} ${(bytes / 1024).toFixed(1).padStart(7)} KB`);
   }
   console.log(`  ${'total'.padEnd(24)} ${(total / 1024).toFixed(1).padStart(7)} KB`);
-  const unsent = fs.readdirSync(site).filter((f) => !first.sent.has('/' + f) && !(f === 'index.html' && first.sent.has('/')));
+  // Files in folders too: the languages' catalogues (lang/de.json), fetched only in their language.
+  const unsent = fs.readdirSync(site, { recursive: true })
+    .filter((f) => fs.statSync(path.join(site, f)).isFile())
+    .filter((f) => !first.sent.has('/' + f) && !(f === 'index.html' && first.sent.has('/')));
   for (const f of unsent) console.log(`  not fetched: ${f} (${(zlib.gzipSync(fs.readFileSync(path.join(site, f)), { level: 9 }).length / 1024).toFixed(1)} KB)`);
 
   const fair = ['--shape', 'random', '--counts', all500, '--fair', 'all', '--seed', '4242'];

@@ -15,7 +15,7 @@ packages=(
   shared-mime-info xdg-utils libfile-mimeinfo-perl desktop-file-utils
   dpkg-dev file lintian appstream librsvg2-bin
   python3
-  emscripten node-acorn chromium
+  emscripten node-acorn chromium nlohmann-json3-dev
 )
 
 missing=()

@@ -12,7 +12,7 @@ const path = require('path');
 
 const root = path.join(__dirname, '..', '..');
 const golden = path.join(root, 'tests', 'data', 'golden');
-const wrapCore = require(path.join(root, 'web', 'site', 'core_calls.js'));
+const { wrapCore } = require(path.join(root, 'web', 'site', 'core_calls.js'));
 const createCore = require(path.resolve(process.argv[2]));
 
 // The manifest's arguments, as a shell splits them (single quotes only).

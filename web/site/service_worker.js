@@ -2,8 +2,9 @@
 // boards without the network. The build writes its version below: a new
 // build is a new cache, and the old one is dropped once the new one is ready.
 const Cache = 'vornia-generator-@SITE_VERSION@';
-const Files = ['./', 'index.html', 'style.css', 'app.js', 'link.js', 'view.js', 'picture.js', 'worker.js',
-  'core_calls.js', 'start.js', 'language_start.js', 'texts.js', 'recent.js', 'vornia-core.js', 'vornia-core.wasm',
+const Files = ['./', 'index.html', 'style.css', 'app.js', 'state.js', 'settings.js', 'board.js', 'link.js',
+  'counts_dialog.js', 'files.js', 'view.js', 'picture.js', 'core_client.js', 'worker.js', 'core_calls.js',
+  'language_start.js', 'texts.js', 'recent.js', 'share.js', 'vornia-core.js', 'vornia-core.wasm',
   'manifest.webmanifest', 'icon.svg', 'icon-192.png', 'icon-512.png', 'icon-maskable-512.png'];
 // The page's language file (lang/<language>.json) is not among them: the page
 // fetches only its own, and this worker keeps it when it passes.

@@ -2,6 +2,8 @@
 // pixel ratio, onto which only the plates in view are replayed. Dragging,
 // the wheel, a pinch and the keys + - 0 and the arrows zoom and move it.
 
+import { replay } from './picture.js';
+
 const MinTextPixels = 4; // smaller texts are specks: left out while zoomed far out
 
 export class BoardView {
@@ -82,7 +84,7 @@ export class BoardView {
       return;
     }
     const view = { x: this.x, y: this.y, w: width / this.scale, h: height / this.scale };
-    globalThis.VorniaPicture.replay(context, this.drawing, { view, scale: this.scale, minTextPixels: MinTextPixels });
+    replay(context, this.drawing, { view, scale: this.scale, minTextPixels: MinTextPixels });
   }
 
   pointerDown(e) {

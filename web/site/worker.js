@@ -1,11 +1,14 @@
 // The page's worker: it owns the WebAssembly core, so that making a large
 // board never holds up the page. Each message is one request; each answer
 // carries the request's id, and an error text rather than a thrown error.
-/* global importScripts, createVorniaCore, wrapCore, boardSvg */
+// A classic worker, since the core's glue script is one (it also serves the
+// Node.js tests); the page's own modules come in by import().
+/* global importScripts, createVorniaCore */
 'use strict';
 // The module's code is fetched while its glue script loads, not after it.
 let wasmResponse = fetch('vornia-core.wasm');
-importScripts('vornia-core.js', 'core_calls.js');
+importScripts('vornia-core.js');
+const calls = import('./core_calls.js');
 
 function startCore() {
   const response = wasmResponse || fetch('vornia-core.wasm');
@@ -21,24 +24,21 @@ function startCore() {
       return {};
     },
   });
-  return Promise.race([core, failure]).then(wrapCore);
+  return Promise.all([Promise.race([core, failure]), calls]).then(([module, { wrapCore }]) => wrapCore(module));
 }
 let ready = startCore();
 
 // The picture code (SVG, overview) is loaded once the first board is on its way.
-let pictureLoaded = false;
-function loadPicture() {
-  if (!pictureLoaded) importScripts('picture.js');
-  pictureLoaded = true;
-}
+let picture = null;
+const loadPicture = () => picture || (picture = import('./picture.js'));
 
 // The drawing of a board file, with the texts for the status line.
-function drawn(core, board, request) {
+async function drawn(core, board, request) {
   const drawing = core.draw(board.file, request.zoom, request.bw, request.localLabels);
   if (drawing.error) return { error: drawing.error };
   const dpr = request.dpr || 1;
   drawing.pngError = core.pictureError(Math.ceil(drawing.width * dpr), Math.ceil(drawing.height * dpr));
-  drawing.overview = overviewOf(drawing);
+  drawing.overview = await overviewOf(drawing);
   return drawing;
 }
 
@@ -46,14 +46,14 @@ function drawn(core, board, request) {
 // OverviewSide pixels a side, which the page then only scales: filling
 // thousands of hexagons stays off the page's thread.
 const OverviewSide = 4096;
-function overviewOf(drawing) {
+async function overviewOf(drawing) {
   const scale = Math.min(OverviewSide / drawing.width, OverviewSide / drawing.height);
   if (typeof OffscreenCanvas !== 'function' || scale >= 1 / 4) return null;
-  loadPicture();
+  const { replay } = await loadPicture();
   const canvas = new OffscreenCanvas(Math.ceil(drawing.width * scale), Math.ceil(drawing.height * scale));
   const context = canvas.getContext('2d');
   context.scale(scale, scale);
-  self.VorniaPicture.replay(context, drawing, { scale, minTextPixels: 4 });
+  replay(context, drawing, { scale, minTextPixels: 4 });
   return { bitmap: canvas.transferToImageBitmap(), scale };
 }
 
@@ -61,22 +61,22 @@ const handlers = {
   language: (core, request) => ({ language: core.useLanguage(request.language) }),
   tables: (core) => ({ tables: core.tables() }),
   link: (core, request) => ({ link: core.link(request.fragment) }),
-  generate(core, request) {
+  async generate(core, request) {
     core.continueNumbering(request.boardsNamed || 0);
     const board = core.generate(request.words);
     if (!board.made) return { board };
     // The same board made again under the name it had (its texts in another language).
     if (request.keepName) board.name = request.keepName;
     board.title = core.displayName(board.name);
-    return { board, drawing: drawn(core, board, { zoom: board.zoom, bw: request.bw, localLabels: request.localLabels, dpr: request.dpr }) };
+    return { board, drawing: await drawn(core, board, { ...request, zoom: board.zoom }) };
   },
-  open(core, request) {
+  async open(core, request) {
     const board = core.open(request.name, request.bytes, request.shape, request.mass, request.fair || '');
     if (!board.made) return { board };
     board.title = core.displayName(board.name);
-    return { board, drawing: drawn(core, board, { zoom: board.zoom, bw: request.bw, localLabels: request.localLabels, dpr: request.dpr }) };
+    return { board, drawing: await drawn(core, board, { ...request, zoom: board.zoom }) };
   },
-  draw: (core, request) => ({ drawing: drawn(core, { file: request.file }, request) }),
+  draw: async (core, request) => ({ drawing: await drawn(core, { file: request.file }, request) }),
 };
 
 self.onmessage = async (event) => {
@@ -84,7 +84,7 @@ self.onmessage = async (event) => {
   let answer;
   try {
     const core = await ready;
-    answer = handlers[request.type](core, request);
+    answer = await handlers[request.type](core, request);
   } catch (error) {
     // The core ran out of memory or trapped: the page says so and stays
     // usable, with a fresh core for the next request.
@@ -100,7 +100,7 @@ self.onmessage = async (event) => {
     answer.svgFollows = true;
     const ops = drawing.ops.slice(), texts = drawing.texts.slice();
     self.postMessage(answer, transfer);
-    loadPicture();
+    const { boardSvg } = await loadPicture();
     self.postMessage({ id: request.id, svg: boardSvg({ width: drawing.width, height: drawing.height, ops, texts }, measureText) });
     return;
   }
