@@ -50,16 +50,11 @@ TJson TablesJson()
         sets.push_back({{"word", set.Word}, {"caption", Tr(set.Caption)}, {"counts", set.Counts}});
     for (const auto& island : FixedIslands)
         islands.push_back({{"name", island.Name}, {"dice", island.NumberedLand()}});
-    return {{"shapes", shapes},
-            {"masses", masses},
-            {"counts", counts},
-            {"rules", rules},
-            {"pieceSets", sets},
-            {"fixedIslands", islands},
-            {"maxCount", MaxPieceCount},
-            {"maxPictureSide", MaxPictureSide},
-            {"maxSeed", MaxSeed},
-            {"generatorVersion", BoardGeneratorVersion}};
+    return {{"shapes", shapes},          {"masses", masses},
+            {"counts", counts},          {"rules", rules},
+            {"pieceSets", sets},         {"fixedIslands", islands},
+            {"maxCount", MaxPieceCount}, {"maxPictureSide", MaxPictureSide},
+            {"maxSeed", MaxSeed},        {"generatorVersion", BoardGeneratorVersion}};
 }
 
 } // namespace vornia
