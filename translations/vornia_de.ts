@@ -403,6 +403,10 @@
         <translation>Mem füllen</translation>
     </message>
     <message>
+        <source>Show Corner Pips</source>
+        <translation>Punkte an den Ecken zeigen</translation>
+    </message>
+    <message>
         <source>Labels In My Language</source>
         <translation>Beschriftung in meiner Sprache</translation>
     </message>
@@ -1072,6 +1076,14 @@ Wenn Sie Nein wählen, können Sie die Suche später unter Optionen einschalten.
     <message>
         <source>Sorry, this file holds no board.</source>
         <translation>Diese Datei enthält leider kein Spielbrett.</translation>
+    </message>
+    <message>
+        <source>Score: %1 of 100</source>
+        <translation>Wertung: %1 von 100</translation>
+    </message>
+    <message>
+        <source>Best corners: %1 pips</source>
+        <translation>Beste Ecken: %1 Punkte</translation>
     </message>
     <message>
         <source>3–4 Players</source>

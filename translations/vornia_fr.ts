@@ -403,6 +403,10 @@
         <translation>Remplir Mem</translation>
     </message>
     <message>
+        <source>Show Corner Pips</source>
+        <translation>Afficher les points des coins</translation>
+    </message>
+    <message>
         <source>Labels In My Language</source>
         <translation>Étiquettes dans ma langue</translation>
     </message>
@@ -1072,6 +1076,14 @@ Si vous choisissez Non, vous pourrez l&apos;activer plus tard dans Options.</tra
     <message>
         <source>Sorry, this file holds no board.</source>
         <translation>Désolé, ce fichier ne contient aucun plateau.</translation>
+    </message>
+    <message>
+        <source>Score: %1 of 100</source>
+        <translation>Note : %1 sur 100</translation>
+    </message>
+    <message>
+        <source>Best corners: %1 pips</source>
+        <translation>Meilleurs coins : %1 points</translation>
     </message>
     <message>
         <source>3–4 Players</source>
