@@ -135,7 +135,7 @@ void TfrmBoard::mnuPrintWholeBoardClick()
         Port.MessageBox(Tr(NoBoardToPrintText), TMsgKind::Information, TMsgButtons::Ok);
         return;
     }
-    Port.PreviewWholeBoard(Panel->Plates(), ZoomPercent(), BlackAndWhite(), LocalLabels());
+    Port.PreviewWholeBoard(Panel->Plates(), ZoomPercent(), BlackAndWhite(), LocalLabels(), ShowCornerPips());
 }
 
 void TfrmBoard::mnuExitClick()

@@ -470,6 +470,15 @@ TEST_F(CornerPipsCommands, CtrlKShowsThePipsAndTheScoreWhichFollowTheBoardsAndIs
     Window->FormKeyDown(TKey::Left, true);
     EXPECT_EQ(Window->StatusBar().Hint(MassStatsPanel), second);
 
+    // The exported picture and the print preview show them too.
+    Port.Files = {"board.pdf"};
+    Window->ClickMenuItem(mnu::ExportPicture);
+    Window->ClickMenuItem(mnu::PrintWholeBoard);
+    ASSERT_EQ(Port.Exports.size(), 1u);
+    ASSERT_EQ(Port.Previews.size(), 1u);
+    EXPECT_TRUE(Port.Exports[0].CornerPips);
+    EXPECT_TRUE(Port.Previews[0].CornerPips);
+
     Window->FormClose();
     EXPECT_NE(ReadText(IniPath()).find("showCornerPips=1\r\n"), std::string::npos);
     Window.reset();
