@@ -38,7 +38,12 @@ void TBoardPanelWidget::paintEvent(QPaintEvent* event)
     // While a board is being made its list is no board yet: the panel stays
     // empty until it is made.
     static const TPlateList NoBoard;
-    const TPlateList& plates = Window.MakingBoard() ? NoBoard : Window.BoardPanel().Plates();
+    const bool making = Window.MakingBoard();
+    const TPlateList& plates = making ? NoBoard : Window.BoardPanel().Plates();
+    if (Window.ShowCornerPips() && !making) {
+        options.CornerPips = true;
+        options.Analysis = Window.CurrentAnalysis();
+    }
     // A panel larger than the view is drawn only where it is uncovered.
     const QImage image =
         RenderBoardArea(plates, options, whole.width(), whole.height(), event->rect(), devicePixelRatioF());

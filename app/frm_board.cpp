@@ -195,6 +195,7 @@ void TfrmBoard::UpdateMenuChecks()
     MainMenu.Item(mnu::SeventyFive).Checked = Zoom == 75;
     MainMenu.Item(mnu::Fifty).Checked = Zoom == 50;
     MainMenu.Item(mnu::BlackAndWhite).Checked = DrawInBlackAndWhite;
+    MainMenu.Item(mnu::CornerPips).Checked = Settings.ShowCornerPips;
     MainMenu.Item(mnu::LocalLabels).Checked = Settings.LocalLabels;
     MainMenu.Item(mnu::AutoVersionCheck).Checked = Settings.AutoVersionCheck == 1;
     for (TMenuItem& item : FileMenu().Items)
@@ -297,9 +298,15 @@ void TfrmBoard::ShowFailure(std::string_view reason)
 void TfrmBoard::DisplayStats(const TStats& stats)
 {
     RedoStatus = [this, stats] { DisplayStats(stats); };
+    Analysis.reset();
+    std::string hint = BalanceLine(ComputeBalance(Panel->Plates(), ZoomPercent()));
+    if (Settings.ShowCornerPips)
+        for (const std::string& line : AnalysisSummary(*CurrentAnalysis()))
+            if (!line.empty())
+                hint += "\n" + line;
     ShowStatsPanels(StatusBarModel, stats,
-                    {Settings.Board.Shape, Settings.Board.MassDensity, Settings.DebugMode, VersionText(),
-                     BalanceLine(ComputeBalance(Panel->Plates(), ZoomPercent())), Settings.Board.Fair.Any()});
+                    {Settings.Board.Shape, Settings.Board.MassDensity, Settings.DebugMode, VersionText(), hint,
+                     Settings.Board.Fair.Any()});
     Port.RepaintStatusBar();
 }
 
@@ -312,7 +319,15 @@ TPanelStyle TfrmBoard::StatusPanelStyle(int panel, TColor fontColor, TColor brus
 
 void TfrmBoard::PaintBoard()
 {
+    Analysis.reset();
     Port.RepaintBoard();
+}
+
+std::shared_ptr<const TBoardAnalysis> TfrmBoard::CurrentAnalysis() const
+{
+    if (!Analysis)
+        Analysis = std::make_shared<const TBoardAnalysis>(AnalyseBoard(Panel->Plates(), ZoomPercent()));
+    return Analysis;
 }
 
 void TfrmBoard::ShowMadeBoard(const TGenerationResult& made)

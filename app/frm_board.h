@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "board/board_analysis.h"
 #include "board/panel_board.h"
 #include "board/random_source.h"
 #include "board/translate.h"
@@ -94,6 +95,10 @@ public:
     TPanelBoard& BoardPanel() { return *Panel; }
     const TPanelBoard& BoardPanel() const { return *Panel; }
     bool BlackAndWhite() const { return DrawInBlackAndWhite; }
+    bool ShowCornerPips() const { return Settings.ShowCornerPips; }
+    // The analysis of the board shown, made when first asked for after the
+    // board changed (a generation, an opening, a switch, a new zoom).
+    std::shared_ptr<const TBoardAnalysis> CurrentAnalysis() const;
     // The board's labels are drawn in the window's language.
     bool LocalLabels() const { return Settings.LocalLabels; }
     // The generator the boards are drawn from: reseeded from the clock as
@@ -125,6 +130,7 @@ private:
     void mnuExitClick();
     void mnuCustomShapesClick();
     void mnuBlackAndWhiteClick();
+    void mnuCornerPipsClick();
     void mnuLocalLabelsClick();
     void mnuHundredClick();
     void mnuSeventyFiveClick();
@@ -223,6 +229,7 @@ private:
     bool Making = false;
     bool Closing = false; // FormClose has run
     std::vector<std::string> StartupBoardFiles;
+    mutable std::shared_ptr<const TBoardAnalysis> Analysis; // of the board shown; empty when it is to be made
 };
 
 } // namespace vornia

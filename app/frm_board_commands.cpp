@@ -9,7 +9,7 @@ namespace vornia {
 
 TfrmBoard::TMenuHandler TfrmBoard::HandlerOf(std::string_view item)
 {
-    static constexpr std::array<std::pair<std::string_view, TMenuHandler>, 18> Handlers{{
+    static constexpr std::array<std::pair<std::string_view, TMenuHandler>, 19> Handlers{{
         {mnu::MakeNewBoard, &TfrmBoard::mnuMakeNewBoardClick},
         {mnu::RefreshBoard, &TfrmBoard::mnuRefreshBoardClick},
         {mnu::SaveAs, &TfrmBoard::mnuSaveAsClick},
@@ -20,6 +20,7 @@ TfrmBoard::TMenuHandler TfrmBoard::HandlerOf(std::string_view item)
         {mnu::Exit, &TfrmBoard::mnuExitClick},
         {mnu::CustomShape, &TfrmBoard::mnuCustomShapesClick},
         {mnu::BlackAndWhite, &TfrmBoard::mnuBlackAndWhiteClick},
+        {mnu::CornerPips, &TfrmBoard::mnuCornerPipsClick},
         {mnu::LocalLabels, &TfrmBoard::mnuLocalLabelsClick},
         {mnu::Hundred, &TfrmBoard::mnuHundredClick},
         {mnu::SeventyFive, &TfrmBoard::mnuSeventyFiveClick},
@@ -134,7 +135,7 @@ void TfrmBoard::mnuPrintWholeBoardClick()
         Port.MessageBox(Tr(NoBoardToPrintText), TMsgKind::Information, TMsgButtons::Ok);
         return;
     }
-    Port.PreviewWholeBoard(Panel->Plates(), ZoomPercent(), BlackAndWhite(), LocalLabels());
+    Port.PreviewWholeBoard(Panel->Plates(), ZoomPercent(), BlackAndWhite(), LocalLabels(), ShowCornerPips());
 }
 
 void TfrmBoard::mnuExitClick()
@@ -157,6 +158,18 @@ void TfrmBoard::mnuBlackAndWhiteClick()
     // repaints in the new mode.
     StatusBarModel.Visible = !DrawInBlackAndWhite;
     Port.SetStatusBarVisible(StatusBarModel.Visible);
+    PaintBoard();
+}
+
+void TfrmBoard::mnuCornerPipsClick()
+{
+    Settings.ShowCornerPips = !Settings.ShowCornerPips;
+    UpdateMenuChecks();
+    // The statistics panel's tooltip gains or loses the score.
+    if (RedoStatus) {
+        const std::function<void()> redo = RedoStatus;
+        redo();
+    }
     PaintBoard();
 }
 

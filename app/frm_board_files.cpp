@@ -167,7 +167,9 @@ void TfrmBoard::ExportPicture()
         return;
     }
     std::string error;
-    if (!Port.ExportPicture({Panel->Plates(), ZoomPercent(), BlackAndWhite(), path, *format, LocalLabels()}, &error)) {
+    if (!Port.ExportPicture(
+            {Panel->Plates(), ZoomPercent(), BlackAndWhite(), path, *format, LocalLabels(), ShowCornerPips()},
+            &error)) {
         Port.MessageBox(TrFormat(VORNIA_TR_NOOP("Window", "Could not export the picture:\r\n%1"), {error}),
                         TMsgKind::Error, TMsgButtons::Ok);
         return;

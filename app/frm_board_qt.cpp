@@ -465,12 +465,14 @@ bool TfrmBoardQt::ExportPicture(const TPictureRequest& request, std::string* err
     return written;
 }
 
-void TfrmBoardQt::PreviewWholeBoard(const TPlateList& plates, int zoom, bool blackAndWhite, bool localLabels)
+void TfrmBoardQt::PreviewWholeBoard(const TPlateList& plates, int zoom, bool blackAndWhite, bool localLabels,
+                                    bool cornerPips)
 {
     TPaintOptions options;
     options.Zoom = zoom;
     options.BlackAndWhite = blackAndWhite;
     options.LocalLabels = localLabels;
+    options.CornerPips = cornerPips;
     options.ButtonFace = ButtonFaceColor();
     options.Transparent = true;
     ShowWholeBoardPreview(this, plates, options);

@@ -95,7 +95,8 @@ private:
     void ShowAboutDialog(const std::string& host) override;
     bool PrintClientArea(std::string* error) override;
     bool ExportPicture(const TPictureRequest& request, std::string* error) override;
-    void PreviewWholeBoard(const TPlateList& plates, int zoom, bool blackAndWhite, bool localLabels) override;
+    void PreviewWholeBoard(const TPlateList& plates, int zoom, bool blackAndWhite, bool localLabels,
+                           bool cornerPips) override;
     TVersionSocketPort& VersionSocket() override { return Socket; }
     void AttachVersionCheck(TVersionCheck* check) override { Socket.Attach(check); }
 

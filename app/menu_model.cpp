@@ -130,6 +130,7 @@ TMainMenu BuildMainMenu()
         Command(mnu::CustomShape, VORNIA_TR_NOOP("Menu", "Shape And Piece Options..."), "F2"),
         Separator("N2"),
         Command(mnu::BlackAndWhite, VORNIA_TR_NOOP("Menu", "Draw In Black And White"), "F3"),
+        Command(mnu::CornerPips, VORNIA_TR_NOOP("Menu", "Show Corner Pips"), "Ctrl+K"),
         std::move(zoom),
         std::move(language),
         Command(mnu::LocalLabels, VORNIA_TR_NOOP("Menu", "Labels In My Language")),

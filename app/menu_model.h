@@ -52,6 +52,7 @@ inline constexpr std::string_view PrintWholeBoard = "mnuPrintWholeBoard";
 inline constexpr std::string_view Exit = "mnuExit";
 inline constexpr std::string_view CustomShape = "mnuCustomShape";
 inline constexpr std::string_view BlackAndWhite = "mnuBlackAndWhite";
+inline constexpr std::string_view CornerPips = "mnuCornerPips";
 inline constexpr std::string_view Zoom = "mnuZoom";
 inline constexpr std::string_view Hundred = "mnuHundred";
 inline constexpr std::string_view SeventyFive = "mnuSeventyFive";

@@ -55,8 +55,9 @@ struct TStatsContext {
     std::string MassDensity;
     bool DebugMode = false;
     std::string VersionText;
-    std::string Balance; // the board's balance line, the hint of the "mass stats" panel
-    bool Fair = false;   // a fair-board rule is on: panel 0 says so and fits its text
+    std::string
+        Balance;       // the hint of the "mass stats" panel: the balance line, and the score while the corner pips show
+    bool Fair = false; // a fair-board rule is on: panel 0 says so and fits its text
 };
 constexpr int MassStatsPanel = 3;
 void ShowStatsPanels(TStatusBar& bar, const TStats& stats, const TStatsContext& context);

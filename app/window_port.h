@@ -98,7 +98,8 @@ public:
     virtual bool ExportPicture(const TPictureRequest& request, std::string* error) = 0;
     // A print preview of the whole board fitted to one page, from which the
     // user prints (or not).
-    virtual void PreviewWholeBoard(const TPlateList& plates, int zoom, bool blackAndWhite, bool localLabels) = 0;
+    virtual void PreviewWholeBoard(const TPlateList& plates, int zoom, bool blackAndWhite, bool localLabels,
+                                   bool cornerPips) = 0;
 
     // The socket and the time-out of the version check; TfrmBoard's
     // TVersionCheck drives them.

@@ -19,13 +19,6 @@ int ResourceOf(std::string_view kind)
     return -1;
 }
 
-int PipsOfText(std::string_view number)
-{
-    int n = 0;
-    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), n);
-    return (ec == std::errc{} && end == number.data() + number.size()) ? PipsOfNumber(n) : 0;
-}
-
 bool IsRedNumber(std::string_view number)
 {
     return SameText(number, "6") || SameText(number, "8");
@@ -82,7 +75,7 @@ TBoardProblem BuildProblem(const TPlateList& plates, int zoom, const TFairRules&
             TFairToken token;
             token.DesertMark = desert;
             token.Number = !desert && !plate.Number.empty();
-            token.Pips = token.Number ? PipsOfText(plate.Number) : 0;
+            token.Pips = token.Number ? PipsOfNumberText(plate.Number) : 0;
             token.Red = token.Number && IsRedNumber(plate.Number);
             p.Tokens.push_back(token);
         }
@@ -91,6 +84,13 @@ TBoardProblem BuildProblem(const TPlateList& plates, int zoom, const TFairRules&
 }
 
 } // namespace
+
+int PipsOfNumberText(std::string_view number)
+{
+    int n = 0;
+    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), n);
+    return (ec == std::errc{} && end == number.data() + number.size()) ? PipsOfNumber(n) : 0;
+}
 
 bool ParseFairWords(std::string_view list, TFairRules& rules)
 {
@@ -197,7 +197,7 @@ TBalance ComputeBalance(const TPlateList& plates, int zoom)
         const TResourcePlate& a = plates[graph.Plates[p]];
         const int resource = ResourceOf(a.Kind);
         if (resource >= 0 && !a.Number.empty())
-            balance.Pips[static_cast<std::size_t>(resource)] += PipsOfText(a.Number);
+            balance.Pips[static_cast<std::size_t>(resource)] += PipsOfNumberText(a.Number);
         for (int q : graph.Neighbours[p]) {
             if (q <= static_cast<int>(p))
                 continue;

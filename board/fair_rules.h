@@ -39,6 +39,10 @@ inline constexpr std::array<TFairRuleRow, 4> FairRuleRows{{
     {"fairBalancedPips", "pips", VORNIA_TR_NOOP("Window", "Balance pips per resource"), &TFairRules::BalancedPips},
 }};
 
+// The pips of a number text: those of the whole number it is in digits, 0
+// for any other text.
+int PipsOfNumberText(std::string_view number);
+
 // A comma list of rule words, "all" or "none"; false (rules untouched) on
 // anything else.
 bool ParseFairWords(std::string_view list, TFairRules& rules);

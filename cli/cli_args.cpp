@@ -175,6 +175,18 @@ struct TParser {
             a.Balance = true;
             return true;
         }
+        if (arg == "--analyse" && generate) {
+            a.Analyse = true;
+            return true;
+        }
+        if (arg == "--json" && (generate || c == TCliCommand::Analyse)) {
+            a.Json = true;
+            return true;
+        }
+        if (arg == "--corners" && (generate || c == TCliCommand::Render)) {
+            a.CornerPips = true;
+            return true;
+        }
         if (arg == "--out" && generate)
             return Value(arg, a.OutFile);
         if (arg == "--out-dir" && generate)
@@ -207,7 +219,7 @@ struct TParser {
     bool Run()
     {
         if (Args.size() < 2)
-            return Fail("missing command (generate, stats or render); see --help");
+            return Fail("missing command (generate, stats, render or analyse); see --help");
         const std::string& command = Args[1];
         Next = 2;
         TCliArgs& a = Result.Args;
@@ -222,6 +234,8 @@ struct TParser {
             a.Command = TCliCommand::Stats;
         else if (command == "render")
             a.Command = TCliCommand::Render;
+        else if (command == "analyse")
+            a.Command = TCliCommand::Analyse;
         else
             return Fail("unknown command '" + command + "'");
 
@@ -247,6 +261,14 @@ struct TParser {
             return Fail("missing --png FILE.png, --svg FILE.svg or --pdf FILE.pdf for render");
         if (a.BlackAndWhite && !WantsPicture(a))
             return Fail("--bw needs --png, --svg or --pdf");
+        if (a.CornerPips && !WantsPicture(a))
+            return Fail("--corners needs --png, --svg or --pdf");
+        if (a.Command == TCliCommand::Analyse)
+            a.Analyse = true;
+        if (a.Json && !a.Analyse)
+            return Fail("--json needs --analyse");
+        if (a.Analyse && !a.OutDir.empty())
+            return Fail("--analyse cannot be used with --out-dir (analyse the boards one by one)");
         if (CountGiven && a.OutDir.empty())
             return Fail("--count needs --out-dir DIR");
         if (!a.OutDir.empty() && !a.OutFile.empty())
@@ -277,7 +299,8 @@ std::string CliUsage()
                       [--out FILE.mirl] [--force]
                       [--png FILE.png] [--svg FILE.svg] [--pdf FILE.pdf] [--bw]
                       [--fair red,equal,resource,pips|all|none] [--balance]
-  vornia-cli generate [the options above but --out, --png and --svg]
+                      [--corners] [--analyse [--json]]
+  vornia-cli generate [the options above but --out, --png, --svg and --analyse]
                       --count N --out-dir DIR [--pdf BOOKLET.pdf]
       Makes one board as the first "Generate New Board" of a fresh run would:
       the settings start at their defaults, then FILE.ini is read, then the
@@ -295,6 +318,10 @@ std::string CliUsage()
       the fair-board rules instead of the settings file: no 6 and 8 side by
       side (red), no equal numbers side by side (equal), no equal resources
       side by side (resource), pips balanced per resource (pips).
+      --corners draws the corner pips over the pictures: every corner with a
+      pip shows its pips in a disc, the best starting corners are ringed
+      with their rank. --analyse prints the board's analysis after the six
+      lines, as analyse does (with --json, the JSON object alone).
       With --out-dir, makes N boards (1 to 10000, default 1) as the first N
       "Generate New Board" of a run would, named "New <shape> 1" to N, saved
       as DIR/board-0001.mirl and so on; board i uses seed (S + i - 1) modulo
@@ -313,12 +340,23 @@ std::string CliUsage()
       the requested shape and land mass that the status panels show.
 
   vornia-cli render FILE.mirl [--png FILE.png] [--svg FILE.svg] [--pdf FILE.pdf]
-                    [--bw] [--zoom 100|75|50]
+                    [--bw] [--zoom 100|75|50] [--corners]
       Draws a saved board, rescaled to --zoom as the zoom menu would, into
       any one or more of the three (at least one). PNG is pixels, at most
       16384 on a side; SVG and PDF are shapes and text, of any size (a PDF
       page is scaled down only past the 200 inches a PDF page may have).
-      --bw draws in black and white.
+      --bw draws in black and white; --corners adds the corner pips.
+
+  vornia-cli analyse FILE.mirl [--json]
+      Opens a board file and prints what the board is worth to its players:
+      per resource its plates, numbered plates, pips and its share of the
+      pips against its share of the numbered plates; the best starting
+      corners (most pips, then most resources, none next to another, at
+      most 12) with their pips, resources, harbour and position; and a score
+      from 0 to 100 for how fair the board is, with what it lost to the
+      spread of the eight best corners, to pips that stray from the
+      resources' shares and to red and equal neighbours. --json prints one
+      JSON object instead, with every corner of the board.
 
 Both generate (of one board) and stats print six lines: the board name, the
 four status panels (shape, plain waters, land mass, mass stats) and the

@@ -11,7 +11,7 @@
 
 namespace vornia {
 
-enum class TCliCommand { Help, Generate, Stats, Render };
+enum class TCliCommand { Help, Generate, Stats, Render, Analyse };
 
 struct TCliArgs {
     TCliCommand Command = TCliCommand::Help;
@@ -28,11 +28,14 @@ struct TCliArgs {
     std::string SvgFile;                           // generate, render --svg
     std::string PdfFile;                           // generate, render --pdf
     bool BlackAndWhite = false;                    // --bw
-    std::string BoardFile;                         // stats, render FILE.mirl
+    std::string BoardFile;                         // stats, render, analyse FILE.mirl
     std::string OutDir;                            // generate --out-dir: a batch of boards
     int Count = 1;                                 // generate --count: boards in the batch
     std::optional<TFairRules> Fair;                // generate --fair
     bool Balance = false;                          // generate, stats --balance
+    bool Analyse = false;                          // generate --analyse; always for analyse
+    bool Json = false;                             // analyse, generate --analyse --json
+    bool CornerPips = false;                       // generate, render --corners
 };
 
 constexpr int MaxBatchCount = 10000;

@@ -150,7 +150,10 @@ int GenerateBatch(const TCliArgs& args, const TBoardSettings& settings, int zoom
             std::string error;
             if (!ini.UpdateFile(&error))
                 return cannotWrite(ini.Path(), error);
-            if (booklet && !booklet->AddBoard(row.Name, {panel.Plates(), zoom, args.BlackAndWhite, {}}, error))
+            if (booklet &&
+                !booklet->AddBoard(
+                    row.Name,
+                    {panel.Plates(), zoom, args.BlackAndWhite, {}, TPictureFormat::Pdf, false, args.CornerPips}, error))
                 return cannotWrite(args.PdfFile, error);
         }
         table += TableLine(row, shape);

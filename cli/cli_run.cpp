@@ -4,10 +4,12 @@
 #include <optional>
 #include <system_error>
 
+#include "board/board_analysis.h"
 #include "board/fair_rules.h"
 #include "board/panel_board.h"
 #include "board/random_source.h"
 #include "board/status_texts.h"
+#include "cli_analysis.h"
 #include "cli_batch.h"
 #include "files/board_file.h"
 #include "files/file_utils.h"
@@ -17,6 +19,15 @@
 namespace vornia {
 
 namespace {
+
+void PrintBoardAnalysis(std::ostream& out, const TPanelBoard& panel, const std::string& name, bool json)
+{
+    const TBoardAnalysis analysis = AnalyseBoard(panel.Plates(), panel.Zoom());
+    if (json)
+        out << AnalysisJson(analysis, name, panel.Zoom()) << '\n';
+    else
+        PrintAnalysis(out, analysis);
+}
 
 // The board's name and the status panels as the window shows them for the settings.
 void PrintPanels(std::ostream& out, const TPanelBoard& panel, const TGenerationResult& made,
@@ -52,7 +63,8 @@ int WritePictures(const TCliArgs& args, const TPlateList& plates, int zoom, cons
         if (path->empty())
             continue;
         std::string error;
-        if (!writePicture || !writePicture({plates, zoom, args.BlackAndWhite, *path, format}, error)) {
+        if (!writePicture ||
+            !writePicture({plates, zoom, args.BlackAndWhite, *path, format, false, args.CornerPips}, error)) {
             err << "vornia-cli: cannot write " << *path << ": " << error << '\n';
             return ExitFileError;
         }
@@ -117,7 +129,10 @@ int Generate(const TCliArgs& args, std::ostream& out, std::ostream& err, const T
     }
     if (const int status = WritePictures(args, panel.Plates(), zoom, writePicture, err); status != ExitOk)
         return status;
-    PrintPanels(out, panel, made, settings, args.Balance);
+    if (!args.Json)
+        PrintPanels(out, panel, made, settings, args.Balance);
+    if (args.Analyse)
+        PrintBoardAnalysis(out, panel, made.Name, args.Json);
     return ExitOk;
 }
 
@@ -148,6 +163,18 @@ int Stats(const TCliArgs& args, std::ostream& out, std::ostream& err)
     if (!opened)
         return ExitFileError;
     PrintPanels(out, panel, *opened, settings, args.Balance);
+    return ExitOk;
+}
+
+int Analyse(const TCliArgs& args, std::ostream& out, std::ostream& err)
+{
+    TPanelBoard panel;
+    const std::optional<TGenerationResult> opened = OpenBoardFile(args.BoardFile, panel, err);
+    if (!opened)
+        return ExitFileError;
+    if (!args.Json)
+        out << opened->Name << '\n';
+    PrintBoardAnalysis(out, panel, opened->Name, args.Json);
     return ExitOk;
 }
 
@@ -193,6 +220,7 @@ int RunCli(const TCliArgs& args, std::ostream& out, std::ostream& err, const TPi
     case TCliCommand::Generate: return Generate(args, out, err, writePicture, progress, makeBooklet);
     case TCliCommand::Stats: return Stats(args, out, err);
     case TCliCommand::Render: return Render(args, err, writePicture);
+    case TCliCommand::Analyse: return Analyse(args, out, err);
     }
     return ExitUsage;
 }

@@ -16,6 +16,7 @@ TPaintOptions PictureOptions(const TPictureRequest& request)
     options.BlackAndWhite = request.BlackAndWhite;
     options.ButtonFace = ButtonFaceColor();
     options.Transparent = true;
+    options.CornerPips = request.CornerPips;
     return options;
 }
 

@@ -18,6 +18,7 @@ constexpr int MaxWindowHeight = 4100;
 constexpr int MaxPort = 65535;
 constexpr std::string_view ExportFolderKey = "exportFolder";
 constexpr std::string_view ExportFormatKey = "exportFormat";
+constexpr std::string_view CornerPipsKey = "showCornerPips";
 
 // Files written by versions after this one up to and including the last
 // one below keep the shape choice in "customShape".
@@ -95,6 +96,7 @@ void LoadSettings(const TIniFile& ini, TAppSettings& settings)
         const bool known = format == "png" || format == "svg" || format == "pdf";
         settings.ExportFormat = known ? format : "png";
     }
+    settings.ShowCornerPips = read(CornerPipsKey, "0") == "1";
     settings.Language = CleanLanguage(read(LanguageKey, ""));
     settings.LocalLabels = read(LocalLabelsKey, "0") == "1";
 }
@@ -135,6 +137,8 @@ void SaveSettings(TIniFile& ini, const TAppSettings& settings)
         write(ExportFolderKey, settings.ExportFolder);
     if (!settings.ExportFormat.empty())
         write(ExportFormatKey, settings.ExportFormat);
+    if (settings.ShowCornerPips || ini.KeyExists(SettingsSection, CornerPipsKey))
+        write(CornerPipsKey, FlagText(settings.ShowCornerPips));
     // The same for the language: the system's leaves no key.
     if (!settings.Language.empty() || ini.KeyExists(SettingsSection, LanguageKey))
         write(LanguageKey, settings.Language);

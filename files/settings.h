@@ -42,10 +42,11 @@ struct TAppSettings {
     std::string VersionHost = std::string(DefaultVersionHost);
     int VersionPort = DefaultVersionPort;
     // Where and as what the last picture was exported; empty until then.
-    std::string ExportFolder; // an absolute path
-    std::string ExportFormat; // "png", "svg" or "pdf"
-    std::string Language;     // one of LanguageCodes
-    bool LocalLabels = false; // the board's labels in the window's language
+    std::string ExportFolder;    // an absolute path
+    std::string ExportFormat;    // "png", "svg" or "pdf"
+    std::string Language;        // one of LanguageCodes
+    bool LocalLabels = false;    // the board's labels in the window's language
+    bool ShowCornerPips = false; // the corner pips over the board
 
     friend bool operator==(const TAppSettings&, const TAppSettings&) = default;
 };
@@ -54,14 +55,16 @@ struct TAppSettings {
 // converting files of versions after "0.0" up to "1.5" ("customShape"); the
 // fair-board rules, each on only when its key is exactly "1"; the export
 // folder (one that no longer exists reads as the current folder) and format
-// (anything but "png", "svg" or "pdf" reads as "png"), when present; and the
-// language last, then whether the labels are in it.
+// (anything but "png", "svg" or "pdf" reads as "png"), when present; the
+// corner pips, on only when "showCornerPips" is exactly "1"; and the language
+// last, then whether the labels are in it.
 // settings must hold the start-up defaults; bad values leave them.
 void LoadSettings(const TIniFile& ini, TAppSettings& settings);
 // Writes the keys the program owns in their order and deletes "customShape",
 // then the fair-board rules that are on or already in the file, and the
-// export folder and format once there has been an export, and the language
-// and the local labels when chosen or already in the file; every other
+// export folder and format once there has been an export, the corner pips
+// when on or already in the file, and the language and the local labels when
+// chosen or already in the file; every other
 // key and section stays. Does not touch the disk.
 void SaveSettings(TIniFile& ini, const TAppSettings& settings);
 // The field takes the key's text when it is an integer from 0 to 500.

@@ -174,6 +174,8 @@ void PaintBoard(TCanvas& canvas, const TPlateList& plates, const TPaintOptions& 
     }
     for (int i = 0; i < plates.Count(); ++i)
         DrawPlate(canvas, plates, i, options);
+    if (options.CornerPips)
+        DrawCornerPips(canvas, plates, options);
 }
 
 void DrawPlate(TCanvas& canvas, const TPlateList& plates, int index, const TPaintOptions& options)

@@ -37,7 +37,8 @@ enum class TPictureFormat { Png, Svg, Pdf };
 std::optional<TPictureFormat> PictureFormatOf(std::string_view path);
 
 // One picture of a board to be written: the plates at a zoom, in colour or
-// black and white, as a file of the format at path.
+// black and white, as a file of the format at path, with or without the
+// corner pips over it.
 struct TPictureRequest {
     const TPlateList& Plates;
     int Zoom;
@@ -45,6 +46,7 @@ struct TPictureRequest {
     std::string Path;
     TPictureFormat Format = TPictureFormat::Png;
     bool LocalLabels = false; // the labels in the player's language (TPaintOptions)
+    bool CornerPips = false;  // the corner pips over the board (TPaintOptions)
 };
 
 } // namespace vornia

@@ -126,7 +126,15 @@ QImage RenderBoardArea(const TPlateList& plates, const TPaintOptions& options, i
         moved.Y -= canvas.top();
         near.Add(plates.Text(i), std::move(moved));
     }
-    QImage image = RenderBoardImage(near, options, canvas.width(), canvas.height(), ratio);
+    // The corner pips are the whole board's, moved as its plates are.
+    TPaintOptions areaOptions = options;
+    if (options.CornerPips) {
+        if (!options.Analysis)
+            areaOptions.Analysis = std::make_shared<const TBoardAnalysis>(AnalyseBoard(plates, options.Zoom));
+        areaOptions.AnalysisOffset = {WrapInt32(std::int64_t{options.AnalysisOffset.x} - canvas.left()),
+                                      WrapInt32(std::int64_t{options.AnalysisOffset.y} - canvas.top())};
+    }
+    QImage image = RenderBoardImage(near, areaOptions, canvas.width(), canvas.height(), ratio);
     image.setOffset(canvas.topLeft());
     return image;
 }
@@ -161,6 +169,10 @@ bool RenderBoardBands(const TPlateList& plates, const TPaintOptions& options, in
             byRow.emplace_back(plates[i].Y, i);
     std::sort(byRow.begin(), byRow.end());
     std::vector<int> near;
+    // The corner pips are the whole board's, whatever plates a band holds.
+    TPaintOptions bandOptions = options;
+    if (options.CornerPips && !options.Analysis)
+        bandOptions.Analysis = std::make_shared<const TBoardAnalysis>(AnalyseBoard(plates, options.Zoom));
 
     for (int first = 0; first < height; first += bandRows) {
         const int count = std::min(bandRows, height - first);
@@ -187,7 +199,9 @@ bool RenderBoardBands(const TPlateList& plates, const TPaintOptions& options, in
         {
             TQImageCanvas canvas(band, options.Transparent);
             canvas.LeaveOutsideMarked(); // IndexRows clears them as it reads them
-            PaintBoard(canvas, moved, options);
+            bandOptions.AnalysisOffset = {options.AnalysisOffset.x,
+                                          WrapInt32(std::int64_t{options.AnalysisOffset.y} - top)};
+            PaintBoard(canvas, moved, bandOptions);
         }
         if (!sink(band, first - top, first, count))
             return false;

@@ -4,9 +4,43 @@
 #include <QPen>
 #include <QString>
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace vornia {
+
+namespace {
+
+// Takes down the ellipses drawn on it, grown as the hexagons are, and draws
+// nothing: the corner pips' discs as BoardArea adds them.
+class TEllipseArea final : public TCanvas {
+public:
+    TEllipseArea(QPainterPath& area, double grow) : Area(area), Grow(grow) {}
+    int Width() const override { return INT_MAX; }
+    int Height() const override { return INT_MAX; }
+    void SetPenColor(TColor) override {}
+    void SetPenWidth(int) override {}
+    void SetBrushColor(TColor) override {}
+    void FillRect(int, int, int, int) override {}
+    void MoveTo(int, int) override {}
+    void LineTo(int, int) override {}
+    void FloodFill(int, int, TColor) override {}
+    void FillPolygon(std::span<const TPoint>) override {}
+    // Clockwise, as the hexagons turn, so that the winding rule adds them up.
+    void Ellipse(int x1, int y1, int x2, int y2) override
+    {
+        Area.addEllipse(QRectF(x1 - Grow, y1 - Grow, x2 - x1 + 2 * Grow, y2 - y1 + 2 * Grow));
+    }
+    void TextOut(int, int, const std::string&) override {}
+    TFontSpec Font() const override { return {}; }
+    void SetFont(const TFontSpec&) override {}
+
+private:
+    QPainterPath& Area;
+    double Grow;
+};
+
+} // namespace
 
 QPainterPath BoardArea(const TPlateList& plates, const TPaintOptions& options)
 {
@@ -31,6 +65,11 @@ QPainterPath BoardArea(const TPlateList& plates, const TPaintOptions& options)
             hexagon.append(middle + (QPointF(corner.x, corner.y) - middle) * scale);
         hexagon.append(hexagon.first());
         area.addPolygon(hexagon);
+    }
+    // The corner pips' discs reach past the board's edge.
+    if (options.CornerPips) {
+        TEllipseArea discs(area, 0.5);
+        DrawCornerPips(discs, plates, options);
     }
     return area;
 }

@@ -20,9 +20,10 @@ namespace vornia {
 // colour as wide as its advance and as high as the font's line, the same
 // box the picture's canvas draws. The coordinates are the board's pixels;
 // whatever transform the painter has (a page's scale, margins) applies.
-// The area the board's placed hexagons cover, their outlines included, in the
-// board's pixels: what a PDF or printed page clips to, so that nothing (a
-// text longer than its hex) is drawn outside the board. The SVG generator
+// The area the board's placed hexagons cover, their outlines included, and
+// with CornerPips the corner pips' discs, in the board's pixels: what a PDF
+// or printed page clips to, so that nothing (a text longer than its hex) is
+// drawn outside the board. The SVG generator
 // cannot clip: an SVG shows such a text whole.
 QPainterPath BoardArea(const TPlateList& plates, const TPaintOptions& options);
 

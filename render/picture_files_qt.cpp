@@ -102,6 +102,7 @@ bool SaveBoardPicture(const TPictureRequest& request, std::string& error)
     options.LocalLabels = request.LocalLabels;
     options.ButtonFace = ButtonFaceColor();
     options.Transparent = true;
+    options.CornerPips = request.CornerPips;
     switch (request.Format) {
     case TPictureFormat::Svg: return SaveBoardSvg(request.Plates, options, request.Path, &error);
     case TPictureFormat::Pdf: return SaveBoardPdf(request.Plates, options, request.Path, &error);

@@ -388,9 +388,11 @@ void TQImageCanvas::Ellipse(int x1, int y1, int x2, int y2)
     Painter.setBrush(QColorOf(BrushColor));
     // The outline stays inside [x1, x2) x [y1, y2), as the rectangle's pixels.
     const double inset = std::max(1, PenWidth) / 2.0;
-    PaintUncovering(DeviceBounds(x1, y1, x2, y2, std::max(1, PenWidth)), [&] {
-        Painter.drawEllipse(QRectF(x1 + inset, y1 + inset, x2 - x1 - 2 * inset, y2 - y1 - 2 * inset));
-    });
+    // An ellipse covers what it paints, as painting leaves its pixels
+    // opaque: the corner pips' discs reach past the board's edge.
+    if (ClearOutside)
+        MarkFresh();
+    Painter.drawEllipse(QRectF(x1 + inset, y1 + inset, x2 - x1 - 2 * inset, y2 - y1 - 2 * inset));
 }
 
 const TQImageCanvas::TCachedFont& TQImageCanvas::CachedFont(const TFontSpec& face) const

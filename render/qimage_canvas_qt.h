@@ -42,9 +42,9 @@ public:
     // image may hold anything.
     //
     // With clearOutside, the canvas keeps track of what the board covers:
-    // every line, every pixel a flood fill reaches, every filled polygon and
-    // the inside of every closed run of lines (a hexagon's outline, with
-    // whatever later drawing lies on it); rectangles, ellipses and texts
+    // every line, every pixel a flood fill reaches, every filled polygon,
+    // every ellipse and the inside of every closed run of lines (a hexagon's
+    // outline, with whatever later drawing lies on it); rectangles and texts
     // cover nothing by themselves. When the canvas is destroyed, every other
     // pixel becomes transparent (0x00000000) and the image Format_ARGB32.
     // The mark is the pixels' own alpha byte, so this costs no memory: a

@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   googletest libgtest-dev libgmock-dev libbenchmark-dev
+  nlohmann-json3-dev
   clang libclang-rt-14-dev clang-format-14
   fonts-liberation fonts-dejavu-core
   xvfb xauth xdotool x11-utils imagemagick openbox

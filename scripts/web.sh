@@ -26,8 +26,17 @@ cp "$build/web/vornia-core.js" "$build/web/vornia-core.wasm" "$site/"
 # The page's texts, a file per language besides English.
 mkdir -p "$site/lang"
 cp "$build/web/lang/"*.json "$site/lang/"
+# The page names the languages it speaks besides English: a catalogue each.
+languages=$(cd "$site/lang" && ls -- *.json | sed 's/\.json$//' | tr '\n' ' ' | sed 's/ $//')
+sed -i "s/@LANGUAGES@/$languages/" "$site/index.html"
+# The icons a browser installs the page with, drawn from icon.svg; the
+# maskable one fills its square, since the system cuts its own shape out of
+# it (the hexagon keeps inside the middle 80 % that every shape leaves).
+rsvg-convert -w 192 -h 192 -o "$site/icon-192.png" "$site/icon.svg"
+rsvg-convert -w 512 -h 512 -o "$site/icon-512.png" "$site/icon.svg"
+sed 's/ rx="[0-9]*"//' "$site/icon.svg" | rsvg-convert -w 512 -h 512 -o "$site/icon-maskable-512.png"
 # The service worker keeps this version's files: a new build is a new cache.
-version=$(cat "$site"/*.js "$site"/*.wasm "$site"/*.html "$site"/*.css "$site"/lang/*.json | sha256sum | cut -c1-12)
+version=$(cat "$site"/*.js "$site"/*.wasm "$site"/*.html "$site"/*.css "$site"/*.png "$site"/lang/*.json | sha256sum | cut -c1-12)
 [[ -f "$site/service_worker.js" ]] && sed -i "s/@SITE_VERSION@/$version/" "$site/service_worker.js"
 echo "site: $site"
 

@@ -403,6 +403,10 @@
         <translation>Mem füllen</translation>
     </message>
     <message>
+        <source>Show Corner Pips</source>
+        <translation>Punkte an den Ecken zeigen</translation>
+    </message>
+    <message>
         <source>Labels In My Language</source>
         <translation>Beschriftung in meiner Sprache</translation>
     </message>
@@ -682,8 +686,48 @@
         <translation>Der Link konnte nicht kopiert werden; kopieren Sie ihn aus der Adressleiste.</translation>
     </message>
     <message>
-        <source>Fair board</source>
-        <translation>Faires Spielbrett</translation>
+        <source>Board number</source>
+        <extracomment>The seed a board is made from, which the player may type to make it again.</extracomment>
+        <translation>Spielbrettnummer</translation>
+    </message>
+    <message>
+        <source>A board number is a whole number from 0 to %1.</source>
+        <extracomment>%1 is the largest board number.</extracomment>
+        <translation>Eine Spielbrettnummer ist eine ganze Zahl von 0 bis %1.</translation>
+    </message>
+    <message>
+        <source>As the browser</source>
+        <extracomment>The language choice that follows the browser&apos;s languages.</extracomment>
+        <translation>Wie der Browser</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <extracomment>Opens the system&apos;s share sheet with the board&apos;s link.</extracomment>
+        <translation>Teilen</translation>
+    </message>
+    <message>
+        <source>Recent boards…</source>
+        <translation>Letzte Spielbretter…</translation>
+    </message>
+    <message>
+        <source>Recent boards</source>
+        <translation>Letzte Spielbretter</translation>
+    </message>
+    <message>
+        <source>The boards made or opened on this device, newest first. They are kept in this browser only.</source>
+        <translation>Die auf diesem Gerät erzeugten oder geöffneten Spielbretter, das neueste zuerst. Sie bleiben nur in diesem Browser gespeichert.</translation>
+    </message>
+    <message>
+        <source>No boards yet.</source>
+        <translation>Noch keine Spielbretter.</translation>
+    </message>
+    <message>
+        <source>Clear the list</source>
+        <translation>Liste leeren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -1027,6 +1071,14 @@ Wenn Sie Nein wählen, können Sie die Suche später unter Optionen einschalten.
     <message>
         <source>Sorry, this file holds no board.</source>
         <translation>Diese Datei enthält leider kein Spielbrett.</translation>
+    </message>
+    <message>
+        <source>Score: %1 of 100</source>
+        <translation>Wertung: %1 von 100</translation>
+    </message>
+    <message>
+        <source>Best corners: %1 pips</source>
+        <translation>Beste Ecken: %1 Punkte</translation>
     </message>
     <message>
         <source>3–4 Players</source>

@@ -403,6 +403,10 @@
         <translation>Remplir Mem</translation>
     </message>
     <message>
+        <source>Show Corner Pips</source>
+        <translation>Afficher les points des coins</translation>
+    </message>
+    <message>
         <source>Labels In My Language</source>
         <translation>Étiquettes dans ma langue</translation>
     </message>
@@ -682,8 +686,48 @@
         <translation>Impossible de copier le lien&#xa0;; copiez-le depuis la barre d&apos;adresse.</translation>
     </message>
     <message>
-        <source>Fair board</source>
-        <translation>Plateau équitable</translation>
+        <source>Board number</source>
+        <extracomment>The seed a board is made from, which the player may type to make it again.</extracomment>
+        <translation>Numéro du plateau</translation>
+    </message>
+    <message>
+        <source>A board number is a whole number from 0 to %1.</source>
+        <extracomment>%1 is the largest board number.</extracomment>
+        <translation>Un numéro de plateau est un nombre entier de 0 à %1.</translation>
+    </message>
+    <message>
+        <source>As the browser</source>
+        <extracomment>The language choice that follows the browser&apos;s languages.</extracomment>
+        <translation>Comme le navigateur</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <extracomment>Opens the system&apos;s share sheet with the board&apos;s link.</extracomment>
+        <translation>Partager</translation>
+    </message>
+    <message>
+        <source>Recent boards…</source>
+        <translation>Plateaux récents…</translation>
+    </message>
+    <message>
+        <source>Recent boards</source>
+        <translation>Plateaux récents</translation>
+    </message>
+    <message>
+        <source>The boards made or opened on this device, newest first. They are kept in this browser only.</source>
+        <translation>Les plateaux créés ou ouverts sur cet appareil, le plus récent d’abord. Ils ne sont gardés que dans ce navigateur.</translation>
+    </message>
+    <message>
+        <source>No boards yet.</source>
+        <translation>Aucun plateau pour l’instant.</translation>
+    </message>
+    <message>
+        <source>Clear the list</source>
+        <translation>Vider la liste</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
@@ -1027,6 +1071,14 @@ Si vous choisissez Non, vous pourrez l&apos;activer plus tard dans Options.</tra
     <message>
         <source>Sorry, this file holds no board.</source>
         <translation>Désolé, ce fichier ne contient aucun plateau.</translation>
+    </message>
+    <message>
+        <source>Score: %1 of 100</source>
+        <translation>Note : %1 sur 100</translation>
+    </message>
+    <message>
+        <source>Best corners: %1 pips</source>
+        <translation>Meilleurs coins : %1 points</translation>
     </message>
     <message>
         <source>3–4 Players</source>

@@ -35,13 +35,21 @@ inline constexpr std::string_view PageTexts[] = {
     // The settings beside the board.
     VORNIA_TR_NOOP("Page", "Settings and files"),
     VORNIA_TR_NOOP("Page", "Labels in my language"),
+    //: The seed a board is made from, which the player may type to make it again.
+    VORNIA_TR_NOOP("Page", "Board number"),
+    //: %1 is the largest board number.
+    VORNIA_TR_NOOP("Page", "A board number is a whole number from 0 to %1."),
     VORNIA_TR_NOOP("Page", "Language"),
+    //: The language choice that follows the browser's languages.
+    VORNIA_TR_NOOP("Page", "As the browser"),
     VORNIA_TR_NOOP("Page", "Pieces…"),
     VORNIA_TR_NOOP("Page", "Defaults"),
 
     // Files.
     VORNIA_TR_NOOP("Page", "Files"),
     VORNIA_TR_NOOP("Page", "Copy link"),
+    //: Opens the system's share sheet with the board's link.
+    VORNIA_TR_NOOP("Page", "Share"),
     VORNIA_TR_NOOP("Page", "Link copied"),
     VORNIA_TR_NOOP("Page", "Download .mirl"),
     VORNIA_TR_NOOP("Page", "Open .mirl…"),
@@ -49,6 +57,15 @@ inline constexpr std::string_view PageTexts[] = {
     VORNIA_TR_NOOP("Page", "Export SVG"),
     VORNIA_TR_NOOP("Page", "Print"),
     VORNIA_TR_NOOP("Page", "Drop a .mirl file on the page to open it."),
+
+    // The boards made or opened on this device.
+    VORNIA_TR_NOOP("Page", "Recent boards…"),
+    VORNIA_TR_NOOP("Page", "Recent boards"),
+    VORNIA_TR_NOOP("Page", "The boards made or opened on this device, newest first. They are kept in this browser "
+                           "only."),
+    VORNIA_TR_NOOP("Page", "No boards yet."),
+    VORNIA_TR_NOOP("Page", "Clear the list"),
+    VORNIA_TR_NOOP("Page", "Close"),
 
     // What can go wrong in the page itself.
     //: %1 is the reason the browser gives.

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "board/translate.h"
 #include "core_bridge.h"
 #include "render/board_picture.h"
 #include "web_json.h"
@@ -181,6 +182,16 @@ EMSCRIPTEN_KEEPALIVE const char* vn_use_language(const char* language)
 {
     std::string& result = Session().Result;
     result = UseWebLanguage(language ? language : "");
+    return result.c_str();
+}
+
+// A board's name as the page shows it, in the language of vn_use_language:
+// "[New cross 3]" is "[Neues Kreuz 3]" in German; the name itself stays the
+// board's data.
+EMSCRIPTEN_KEEPALIVE const char* vn_board_display_name(const char* name)
+{
+    std::string& result = Session().Result;
+    result = BoardDisplayName(name ? name : "");
     return result.c_str();
 }
 

@@ -20,11 +20,11 @@ constexpr const char* PageContext = "Page";
 constexpr const char* LandMassCaption = VORNIA_TR_NOOP("Page", "Land mass");
 constexpr const char* ZoomCaption = VORNIA_TR_NOOP("Page", "Zoom");
 constexpr const char* BlackAndWhiteCaption = VORNIA_TR_NOOP("Page", "Black and white");
-constexpr const char* FairCaption = VORNIA_TR_NOOP("Page", "Fair board");
 //: %1 is the largest count, 500.
 constexpr const char* CountRefusedText = VORNIA_TR_NOOP("Page", "A count is a whole number from 0 to %1.");
 constexpr const char* DialogContext = "TfrmCustomOptions";
 constexpr const char* ShapeCaption = VORNIA_TR_NOOP("TfrmCustomOptions", "Shape");
+constexpr const char* FairCaption = VORNIA_TR_NOOP("TfrmCustomOptions", "Fair Board");
 constexpr std::array ZoomChoices{100, 75, 50};
 
 // A caption of the window's without its shortcut mark: "&Brick:" is "Brick:".
@@ -98,12 +98,10 @@ TJson SettingsJson(const TWebSettings& settings)
     for (const auto& row : FairRuleRows)
         if (settings.Board.Fair.*(row.Field))
             fair.push_back(row.Word);
-    return {{"shape", settings.Board.Shape},
-            {"mass", settings.Board.MassDensity},
-            {"zoom", settings.Zoom},
-            {"bw", settings.Drawing.BlackAndWhite},
-            {"fair", fair},
-            {"counts", CountsObject(settings.Board)}};
+    return {
+        {"shape", settings.Board.Shape},         {"mass", settings.Board.MassDensity},          {"zoom", settings.Zoom},
+        {"bw", settings.Drawing.BlackAndWhite},  {"localLabels", settings.Drawing.LocalLabels}, {"fair", fair},
+        {"counts", CountsObject(settings.Board)}};
 }
 
 TWebSettings SettingsFromJson(const TJson& json)
@@ -200,7 +198,7 @@ TJson TablesJson()
         {{"key", "fair"},
          {"id", "Fair"},
          {"kind", "flags"},
-         {"caption", Tr(PageContext, FairCaption)},
+         {"caption", Tr(DialogContext, FairCaption)},
          {"choices", rules}},
     });
 
@@ -225,7 +223,7 @@ TJson TablesJson()
             {"counts", counts},
             {"countGroups", groups},
             {"pieceSets", sets},
-            {"seeds", {{"min", 0}, {"max", MaxSeed}}},
+            {"maxSeed", MaxSeed},
             {"maxCount", MaxPieceCount},
             {"maxPictureSide", MaxPictureSide},
             {"generatorVersion", BoardGeneratorVersion},

@@ -25,12 +25,13 @@ TJson LinkJson(const TWebLink& link);
 // Everything the page offers that is data, in the language in force: the
 // settings' controls (shapes, land masses, zooms, black and white, the fair
 // rules) and their defaults, the counts with their captions, groups and
-// defaults, the piece sets, the seed range, the limits, the generator's
+// defaults, the piece sets, the largest seed, the limits, the generator's
 // version and the messages the page shows of the core's. The page builds its
 // controls from it.
 TJson TablesJson();
 
-// The page's settings: {shape, mass, zoom, bw, fair: [words], counts: {key: n}}.
+// The page's settings: {shape, mass, zoom, bw, localLabels, fair: [words],
+// counts: {key: n}}.
 TJson SettingsJson(const TWebSettings& settings);
 // The settings of such an object (a stored one, the controls'): each value
 // the core knows taken, in the tables' spelling; the defaults for anything

@@ -431,6 +431,71 @@ TEST_F(FairCommands, AnImpossibleFairBoardFailsAsARandomBoardDoesAndTakesNoNumbe
 namespace vornia::test {
 namespace {
 
+using CornerPipsCommands = WindowTest;
+
+// The analysis summary of the board shown, as the statistics panel's tooltip ends.
+std::string SummaryOf(const TfrmBoard& window)
+{
+    std::string text;
+    for (const std::string& line : AnalysisSummary(AnalyseBoard(window.BoardPanel().Plates(), window.ZoomPercent())))
+        text += "\n" + line;
+    return text;
+}
+
+TEST_F(CornerPipsCommands, CtrlKShowsThePipsAndTheScoreWhichFollowTheBoardsAndIsKeptOnceChanged)
+{
+    Start();
+    const TMenuItem& item = Window->Menu().Item(mnu::CornerPips);
+    EXPECT_EQ(item.ShortCut, "Ctrl+K");
+    EXPECT_FALSE(item.Checked);
+    Generate();
+    Window->BoardRandom().UseFixedClock(FixedClockMs + 1); // another board
+    Generate();
+    const std::string& hint = Window->StatusBar().Hint(MassStatsPanel);
+    EXPECT_EQ(hint.find('\n'), std::string::npos) << hint;
+
+    Window->ClickMenuItem(mnu::CornerPips);
+    EXPECT_TRUE(Window->Menu().Item(mnu::CornerPips).Checked);
+    EXPECT_TRUE(Window->ShowCornerPips());
+    const std::string second = Window->StatusBar().Hint(MassStatsPanel);
+    EXPECT_NE(second.find("\nScore: "), std::string::npos) << second;
+    EXPECT_EQ(second.substr(second.find('\n')), SummaryOf(*Window));
+    EXPECT_EQ(Window->CurrentAnalysis()->Corners.size(), 54u);
+
+    Window->FormKeyDown(TKey::F4, false);
+    EXPECT_EQ(Window->Caption(), "Hexlanders Of Vornia Board Generator [New traditional 1]");
+    const std::string first = Window->StatusBar().Hint(MassStatsPanel);
+    EXPECT_EQ(first.substr(first.find('\n')), SummaryOf(*Window));
+    EXPECT_NE(first, second);
+    Window->FormKeyDown(TKey::Left, true);
+    EXPECT_EQ(Window->StatusBar().Hint(MassStatsPanel), second);
+
+    // The exported picture and the print preview show them too.
+    Port.Files = {"board.pdf"};
+    Window->ClickMenuItem(mnu::ExportPicture);
+    Window->ClickMenuItem(mnu::PrintWholeBoard);
+    ASSERT_EQ(Port.Exports.size(), 1u);
+    ASSERT_EQ(Port.Previews.size(), 1u);
+    EXPECT_TRUE(Port.Exports[0].CornerPips);
+    EXPECT_TRUE(Port.Previews[0].CornerPips);
+
+    Window->FormClose();
+    EXPECT_NE(ReadText(IniPath()).find("showCornerPips=1\r\n"), std::string::npos);
+    Window.reset();
+    Start();
+    EXPECT_TRUE(Window->Menu().Item(mnu::CornerPips).Checked);
+    Window->ClickMenuItem(mnu::CornerPips);
+    Window->FormClose();
+    EXPECT_NE(ReadText(IniPath()).find("showCornerPips=0\r\n"), std::string::npos);
+}
+
+TEST_F(CornerPipsCommands, UntouchedThePipsLeaveNoKeyInTheSettings)
+{
+    Start();
+    Window->FormClose();
+    EXPECT_EQ(ReadText(IniPath()).find("showCornerPips"), std::string::npos);
+}
+
 using LongSearches = WindowTest;
 
 // A fair board of many pieces takes seconds to search for; the window that

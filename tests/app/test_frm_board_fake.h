@@ -28,6 +28,7 @@ struct TPictureCall {
     bool BlackAndWhite;
     int PlacedPlates;
     bool LocalLabels = false;
+    bool CornerPips = false;
 };
 
 // The fifth status panel of a run that found no newer version.
@@ -144,14 +145,16 @@ public:
     bool ExportPicture(const TPictureRequest& request, std::string* error) override
     {
         Exports.push_back({request.Path, request.Format, request.Zoom, request.BlackAndWhite,
-                           PlacedPlates(request.Plates), request.LocalLabels});
+                           PlacedPlates(request.Plates), request.LocalLabels, request.CornerPips});
         if (!ExportError.empty() && error)
             *error = ExportError;
         return ExportError.empty();
     }
-    void PreviewWholeBoard(const TPlateList& plates, int zoom, bool blackAndWhite, bool localLabels) override
+    void PreviewWholeBoard(const TPlateList& plates, int zoom, bool blackAndWhite, bool localLabels,
+                           bool cornerPips) override
     {
-        Previews.push_back({{}, TPictureFormat::Pdf, zoom, blackAndWhite, PlacedPlates(plates), localLabels});
+        Previews.push_back(
+            {{}, TPictureFormat::Pdf, zoom, blackAndWhite, PlacedPlates(plates), localLabels, cornerPips});
     }
     TVersionSocketPort& VersionSocket() override { return Socket; }
     void AttachVersionCheck(TVersionCheck* check) override { Attached = check; }

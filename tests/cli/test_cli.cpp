@@ -20,6 +20,8 @@
 #include "files/file_utils.h"
 #include "tests/scoped_locale.h"
 
+#include <nlohmann/json.hpp>
+
 namespace vornia {
 namespace {
 
@@ -73,6 +75,12 @@ TEST(CliArgs, UsageErrorsNameTheBadArgument)
         {{"render", "a.mirl", "--svg"}, "--svg"},
         {{"stats", "a.mirl", "--pdf", "x.pdf"}, "'--pdf'"},
         {{"generate", "--bw", "--out", "b.mirl"}, "--bw"},
+        {{"analyse"}, "missing board file"},
+        {{"analyse", "a.mirl", "--png", "x.png"}, "'--png'"},
+        {{"generate", "--json"}, "--analyse"},
+        {{"generate", "--corners"}, "--corners"},
+        {{"render", "a.mirl", "--corners"}, "--png"},
+        {{"generate", "--analyse", "--out-dir", "d"}, "--out-dir"},
     };
     for (const auto& row : rows) {
         const TCliParse parse = ParseCliArgs([&] {
@@ -803,6 +811,76 @@ TEST_F(CliRun, SettingsFileChoosesTheRulesAndFairOverridesIt)
     ASSERT_EQ(Run({"generate", "--seed", "11", "--balance"}, &plain), ExitOk);
     EXPECT_EQ(overridden, plain);
     EXPECT_NE(fromFile, plain);
+}
+
+TEST_F(CliRun, AnalyseReadsAsATableOrAsJsonAndGenerateAnalysesTheBoardItMade)
+{
+    const std::string board = Path("b.mirl");
+    std::string made, table, json, err;
+    ASSERT_EQ(Run({"generate", "--seed", "7", "--out", board.c_str(), "--analyse", "--json"}, &made, &err), ExitOk)
+        << err;
+    ASSERT_EQ(Run({"analyse", board.c_str()}, &table), ExitOk);
+    ASSERT_EQ(Run({"analyse", board.c_str(), "--json"}, &json), ExitOk);
+
+    const auto lines = Lines(table);
+    ASSERT_GE(lines.size(), 10u);
+    EXPECT_EQ(lines[1], "resource  plates  numbered  pips  pip share  number share");
+    EXPECT_EQ(lines[2].rfind("Brick ", 0), 0u) << lines[2];
+    EXPECT_EQ(lines[7], "best starting corners");
+    EXPECT_EQ(lines[9].rfind("   1 ", 0), 0u) << lines[9];
+
+    const auto object = nlohmann::ordered_json::parse(json);
+    std::vector<std::string> keys;
+    for (const auto& [key, value] : object.items())
+        keys.push_back(key);
+    EXPECT_EQ(keys, (std::vector<std::string>{"board", "zoom", "score", "lost", "pairs", "resources", "bestCorners",
+                                              "corners"}));
+    EXPECT_EQ(lines.back(), "score: " + std::to_string(object["score"].get<int>()) + " of 100 (best corners -" +
+                                lines.back().substr(lines.back().find(" -") + 2));
+    const auto& best = object["bestCorners"];
+    ASSERT_GE(best.size(), 2u);
+    EXPECT_EQ(best[0]["rank"], 1);
+    EXPECT_GE(best[0]["pips"].get<int>(), best[1]["pips"].get<int>());
+    EXPECT_EQ(object["resources"].size(), 5u);
+    // A traditional board: 19 land hexes have 54 corners.
+    EXPECT_EQ(object["corners"].size(), 54u);
+    // The board just made and the same board read back analyse alike.
+    auto madeObject = nlohmann::ordered_json::parse(made);
+    EXPECT_EQ(madeObject["board"], "[New traditional 1]");
+    madeObject["board"] = object["board"];
+    EXPECT_EQ(madeObject, object);
+}
+
+TEST_F(CliRun, ABoardWithEveryRedNumberOnOneResourceScoresBelowGeneratedBoards)
+{
+    const std::string unfair = std::string(VORNIA_TEST_DATA) + "/analysis/every_red_on_grain.mirl";
+    std::string json;
+    ASSERT_EQ(Run({"analyse", unfair.c_str(), "--json"}, &json), ExitOk);
+    const int unfairScore = nlohmann::json::parse(json)["score"];
+    for (int seed = 0; seed < 40; ++seed) {
+        const std::string text = std::to_string(seed);
+        ASSERT_EQ(Run({"generate", "--seed", text.c_str(), "--analyse", "--json"}, &json), ExitOk);
+        EXPECT_LT(unfairScore, nlohmann::json::parse(json)["score"].get<int>()) << "seed " << seed;
+    }
+}
+
+TEST_F(CliRun, AnalyseJsonKeepsBytesThatAreNotUtf8)
+{
+    const std::string board = Path("odd.mirl");
+    std::ofstream(board) << "[settings]\r\nplate[0]=Gr\xff"
+                            "ain;150;50;6;;;btNorthWest;\r\n"
+                            "plate[1]=Water;189;118;;Ore\xfe;2:1;btNorthWest;\r\nplateCount=2\r\nzoomSize=100\r\n";
+    std::string json, table;
+    ASSERT_EQ(Run({"analyse", board.c_str(), "--json"}, &json), ExitOk);
+    const auto object = nlohmann::json::parse(json);
+    EXPECT_EQ(object.at("bestCorners").at(0).at("resources").at(0), "Gr\xef\xbf\xbd"
+                                                                    "ain");
+    int harbours = 0;
+    for (const auto& corner : object.at("corners"))
+        harbours += corner.at("harbour") == "2:1 Ore\xef\xbf\xbd" ? 1 : 0;
+    EXPECT_EQ(harbours, 2);
+    ASSERT_EQ(Run({"analyse", board.c_str()}, &table), ExitOk);
+    EXPECT_NE(table.find("2:1 Ore\xfe"), std::string::npos) << table;
 }
 
 } // namespace

@@ -17,6 +17,7 @@ namespace vornia {
 namespace {
 
 using testing::AddPlate;
+using testing::ColorsIn;
 using testing::Land;
 using testing::PixelAt;
 
@@ -125,6 +126,7 @@ TEST(RenderBoardPaletteImage, EveryBandHeightGivesThePixelsOfTheWholePicture)
         int bandRows;
         int heightCut; // rows taken off the picture's bottom
         bool transparent = false;
+        bool cornerPips = false;
     };
     const TRow rows[] = {
         {"100, three rows a band", 100, false, 3, 0},
@@ -135,6 +137,8 @@ TEST(RenderBoardPaletteImage, EveryBandHeightGivesThePixelsOfTheWholePicture)
         {"100, bottom cut through hexes", 100, false, 29, 40},
         {"50, transparent, odd bands", 50, false, 37, 0, true},
         {"75, transparent black and white, bottom cut", 75, true, 23, 30, true},
+        {"75, corner pips in bands", 75, false, 29, 0, false, true},
+        {"50, transparent corner pips, odd bands", 50, false, 37, 0, true, true},
     };
     for (const TRow& row : rows) {
         SCOPED_TRACE(row.name);
@@ -144,6 +148,7 @@ TEST(RenderBoardPaletteImage, EveryBandHeightGivesThePixelsOfTheWholePicture)
         options.Zoom = row.zoom;
         options.BlackAndWhite = row.blackAndWhite;
         options.Transparent = row.transparent;
+        options.CornerPips = row.cornerPips;
         const TPictureSize size = BoardPictureSize(plates, row.zoom);
         const int height = size.height - row.heightCut;
         const QImage whole = RenderBoardImage(plates, options, size.width, height);
@@ -152,6 +157,41 @@ TEST(RenderBoardPaletteImage, EveryBandHeightGivesThePixelsOfTheWholePicture)
         EXPECT_EQ(banded.format(), QImage::Format_Indexed8);
         EXPECT_TRUE(Argb(banded) == Argb(whole));
     }
+}
+
+TEST(CornerPips, DiscsRingsAndRanksAtKnownCornersInColourAndBlackAndWhite)
+{
+    // At 50 per cent: Ore 6 and Grain 8 side by side share the corner
+    // (48, 20), 10 pips and the best; the Ore's upper-left corner (10, 20),
+    // 5 pips, is the second best.
+    constexpr THexMetrics m = MetricsAtZoom(50);
+    TPlateList plates;
+    AddPlate(plates, Land("Ore", "6", 10, 20));
+    AddPlate(plates, Land("Grain", "8", 10 + 2 * m.HalfWidth, 20));
+    TPaintOptions options;
+    options.Zoom = 50;
+    const QImage plain = RenderBoardImage(plates, options, 120, 80);
+    options.CornerPips = true;
+    const QImage colour = RenderBoardImage(plates, options, 120, 80);
+    options.BlackAndWhite = true;
+    const QImage blackAndWhite = RenderBoardImage(plates, options, 120, 80);
+
+    const int best = 48, second = 10, y = 20;
+    // Inside each disc, beside its digits: hot orange for 10, cool blue for 5.
+    EXPECT_EQ(PixelAt(colour, best - 6, y), RgbColor(247, 146, 44));
+    EXPECT_EQ(PixelAt(colour, second - 5, y), RgbColor(92, 184, 214));
+    EXPECT_NE(PixelAt(plain, best - 6, y), PixelAt(colour, best - 6, y));
+    for (const QImage* image : {&colour, &blackAndWhite}) {
+        // The ring's black edge, 11 pixels out, and the black rank tag above
+        // the best corner (its upright side runs down from it).
+        const bool ring = PixelAt(*image, best - 11, y) == clBlack || PixelAt(*image, best - 10, y) == clBlack;
+        EXPECT_TRUE(ring);
+        EXPECT_EQ(PixelAt(*image, best - 4, y - 16), clBlack);
+        EXPECT_EQ(PixelAt(*image, second - 4, y - 16), clBlack);
+    }
+    // Without colours the discs are white, numbers and lines black.
+    EXPECT_EQ(PixelAt(blackAndWhite, best - 6, y), clWhite);
+    EXPECT_EQ(ColorsIn(blackAndWhite, 0, 0, 120, 80), (std::set<TColor>{clBlack, clWhite}));
 }
 
 // On a finer screen the board covers the same hexes: every pixel inside
@@ -242,11 +282,14 @@ TEST(RenderBoardArea, EveryPartHasThePixelsOfTheWholePicture)
         {0, 0, size.width, size.height}, {37, 53, 1, 1},      {101, 0, 17, size.height},
         {0, 211, size.width, 9},         {250, 190, 333, 77}, {size.width - 50, size.height - 30, 50, 30},
     };
-    for (const qreal ratio : {1.0, 1.5, 2.0}) {
+    for (const auto& [ratio, cornerPips] :
+         {std::pair{1.0, false}, std::pair{1.5, false}, std::pair{2.0, false}, std::pair{1.0, true}}) {
+        options.CornerPips = cornerPips; // the whole board's, also in a part
         const QImage whole = Argb(RenderBoardImage(plates, options, size.width, size.height, ratio));
         for (const QRect& part : parts) {
-            SCOPED_TRACE(QStringLiteral("%1 at %2,%3 %4 x %5")
+            SCOPED_TRACE(QStringLiteral("%1%2 at %3,%4 %5 x %6")
                              .arg(ratio)
+                             .arg(cornerPips ? " with corner pips" : "")
                              .arg(part.x())
                              .arg(part.y())
                              .arg(part.width())

@@ -462,6 +462,42 @@ TEST_F(PictureFiles, OutsideTheHexesPicturesAreClearAndPagesWhite)
     }
 }
 
+// The corner pips' discs reach past the board's edge: the clear picture, the
+// PDF and the printed page show them whole rather than cut at the hexes.
+TEST_F(PictureFiles, CornerPipsPastTheBoardsEdgeShowOnPicturesAndPages)
+{
+    constexpr THexMetrics m = MetricsAtZoom(50);
+    TPlateList plates;
+    AddPlate(plates, Land("Ore", "6", 10, 20));
+    AddPlate(plates, Land("Grain", "8", 10 + 2 * m.HalfWidth, 20));
+    // The black rank tag of the best corner (48, 20), above the notch
+    // between the two hexes' peaks.
+    const int x = 44, y = 4;
+    std::string error;
+    ASSERT_TRUE(SaveBoardPicture({plates, 50, false, File("c.png"), TPictureFormat::Png, false, true}, error)) << error;
+    EXPECT_EQ(QImage(QString::fromStdString(File("c.png"))).pixel(x, y), qRgb(0, 0, 0));
+
+    TPaintOptions options;
+    options.Zoom = 50;
+    options.Transparent = true;
+    options.CornerPips = true;
+    const TPictureSize size = BoardPictureSize(plates, 50);
+    QImage page(size.width, size.height, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    {
+        QPainter painter(&page);
+        PaintBoardInArea(painter, QRectF(0, 0, size.width, size.height), plates, options);
+    }
+    EXPECT_EQ(page.pixel(x, y), qRgb(0, 0, 0));
+
+    if (!HavePopplerTools())
+        return;
+    ASSERT_TRUE(SaveBoardPicture({plates, 50, false, File("c.pdf"), TPictureFormat::Pdf, false, true}, error)) << error;
+    const QImage pdf = PdfPage(File("c.pdf"), 96, File("c-page"));
+    ASSERT_FALSE(pdf.isNull());
+    EXPECT_EQ(pdf.pixel(x, y), qRgb(0, 0, 0));
+}
+
 TEST_F(PictureFiles, ABookletIsWrittenOnlyWhenFinishedWithAPage)
 {
     const QString path = Dir.filePath("booklet.pdf");

@@ -58,7 +58,7 @@ TEST(WebJson, TablesHoldTheControlsAndTheCountsInOrderWithTheirCaptionsGroupsAnd
     for (const auto& control : controls)
         EXPECT_TRUE(tables["defaults"].contains(control["key"].get<std::string>())) << control["key"];
     EXPECT_EQ(tables["defaults"]["shape"], "traditional");
-    EXPECT_EQ(tables["seeds"]["max"], 86399999);
+    EXPECT_EQ(tables["maxSeed"], 86399999);
     EXPECT_EQ(tables["pieceSets"][1]["word"], "5-6");
     EXPECT_EQ(tables["pieceSets"][1]["counts"]["Grain"], 6);
     EXPECT_EQ(tables["messages"]["couldNotOpen"], "Could not open %1");
@@ -73,6 +73,7 @@ TEST(WebJson, TablesAreInTheLanguageInForce)
     EXPECT_EQ(german["counts"][0]["caption"], "Lehm:");
     EXPECT_EQ(german["controls"][4]["caption"], "Faires Spielbrett");
     EXPECT_EQ(german["controls"][4]["choices"][0]["caption"], "Keine 6 und 8 nebeneinander");
+    EXPECT_EQ(german["pieceSets"][1]["caption"], "5\u20136 Spieler");
     EXPECT_EQ(TablesJson()["counts"][0]["caption"], "Brick:");
 }
 

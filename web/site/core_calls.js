@@ -25,6 +25,10 @@ export function wrapCore(module) {
     tables: () => json(module._vn_tables()),
     newVisit: () => module._vn_new_visit(),
     continueNumbering: (boardsNamed) => module._vn_continue_numbering(boardsNamed),
+    // The language of the core's texts ('de'); answers the language now in force.
+    useLanguage: (language) => withText(language, (p) => module.UTF8ToString(module._vn_use_language(p))),
+    // A board's name in the language in force.
+    displayName: (name) => withText(name, (p) => module.UTF8ToString(module._vn_board_display_name(p))),
     // A link's fragment as { error, notice, words, drawing }; seed: the board
     // number when the link has none.
     link: (fragment, seed = 0) => withText(fragment, (p) => json(module._vn_link(p, seed))),

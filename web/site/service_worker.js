@@ -4,7 +4,10 @@
 const Cache = 'vornia-generator-@SITE_VERSION@';
 const Files = ['./', 'index.html', 'style.css', 'app.js', 'state.js', 'settings.js', 'board.js', 'link.js',
   'counts_dialog.js', 'files.js', 'view.js', 'picture.js', 'core_client.js', 'worker.js', 'core_calls.js',
-  'vornia-core.js', 'vornia-core.wasm', 'manifest.webmanifest', 'icon.svg'];
+  'language_start.js', 'texts.js', 'recent.js', 'share.js', 'vornia-core.js', 'vornia-core.wasm',
+  'manifest.webmanifest', 'icon.svg', 'icon-192.png', 'icon-512.png', 'icon-maskable-512.png'];
+// The page's language file (lang/<language>.json) is not among them: the page
+// fetches only its own, and this worker keeps it when it passes.
 
 self.addEventListener('install', (event) => {
   event.waitUntil(caches.open(Cache).then((cache) => cache.addAll(Files)).then(() => self.skipWaiting()));

@@ -1,8 +1,11 @@
 // The settings beside the board, built from the controls the core describes
-// (choices, switches and sets of flags), and the piece counts; kept in the
-// browser between visits, and checked by the core when read back.
+// (choices, switches and sets of flags), the labels in the player's language
+// and the piece counts; kept in the browser between visits, and checked by
+// the core when read back. The page's language is kept apart (texts.js),
+// since it is chosen before the page shows.
 import { ask } from './core_client.js';
 import { $, state } from './state.js';
+import { chosenLanguage, language, languageChoices } from './texts.js';
 
 const SettingsKey = 'vornia-generator.settings';
 
@@ -38,10 +41,12 @@ const elementOf = (control, value) => {
   return $(prefix + control.id + (control.kind === 'flags' ? '_' + value : ''));
 };
 
-// The controls the core describes, in its order, before the Pieces button.
+// The controls the core describes, in its order: each on a line of its own
+// before the labels in the player's language, the sets of flags before the
+// Pieces button; then the language choice.
 export function buildSettingsControls() {
-  const place = $('rowPieces');
   for (const control of state.tables.controls) {
+    const place = control.kind === 'flags' ? $('rowPieces') : $('rowLocalLabels');
     let element;
     if (control.kind === 'flags') {
       element = document.createElement('fieldset');
@@ -62,7 +67,18 @@ export function buildSettingsControls() {
     element.id = element.id || 'row' + control.id;
     place.before(element);
   }
+  // The language choice: the browser's, or one the page speaks, named in itself.
+  const choice = $('cboLanguage');
+  choice.append(...languageChoices().map(({ code, name }) =>
+    Object.assign(document.createElement('option'), { value: code, textContent: name, lang: code })));
+  choice.value = chosenLanguage();
+  if (choice.selectedIndex < 0) choice.value = '';
+  // In English the labels are in the player's language anyway.
+  $('rowLocalLabels').hidden = language === 'en';
 }
+
+// Whether the board's labels are drawn in the page's language.
+export const localLabels = () => $('chkLocalLabels').checked;
 
 function checkRow(control, caption, value) {
   const row = document.createElement('div');
@@ -87,6 +103,7 @@ function valueOf(control) {
 export function settingsOfControls() {
   const settings = {};
   for (const control of state.tables.controls) settings[control.key] = valueOf(control);
+  settings.localLabels = localLabels();
   settings.counts = { ...state.counts };
   return settings;
 }
@@ -99,6 +116,7 @@ export function showSettings(settings) {
       for (const choice of control.choices) elementOf(control, choice.value).checked = (value || []).includes(choice.value);
     else elementOf(control).value = String(value);
   }
+  $('chkLocalLabels').checked = settings.localLabels === true;
   state.counts = { ...settings.counts };
   showControlsInUse();
 }
@@ -120,8 +138,10 @@ export function drawingOf(settings) {
   return Object.fromEntries(state.tables.controls.filter((c) => c.drawing).map((c) => [c.key, settings[c.key] === true]));
 }
 
-// True when the element is one of a control that changes only how the board is drawn.
+// True when the element is one of a control that changes only how the board
+// is drawn (the labels in the player's language too).
 export function drawsOnly(element) {
+  if (element.id === 'chkLocalLabels') return true;
   const control = state.tables.controls.find((c) => c.key === element.dataset.key);
   return Boolean(control && control.drawing);
 }

@@ -58,6 +58,7 @@ async function overviewOf(drawing) {
 }
 
 const handlers = {
+  language: (core, request) => ({ language: core.useLanguage(request.language) }),
   tables: (core) => ({ tables: core.tables() }),
   link: (core, request) => ({ link: core.link(request.fragment, request.seed) }),
   request: (core, request) => core.request(request.settings, request.seed),
@@ -67,12 +68,16 @@ const handlers = {
     core.continueNumbering(request.boardsNamed || 0);
     const board = core.generate(request.words);
     if (!board.made) return { board };
-    return { board, drawing: await drawn(core, board, { zoom: board.zoom, drawing: request.drawing, dpr: request.dpr }) };
+    // The same board made again under the name it had (its texts in another language).
+    if (request.keepName) board.name = request.keepName;
+    board.title = core.displayName(board.name);
+    return { board, drawing: await drawn(core, board, { ...request, zoom: board.zoom }) };
   },
   async open(core, request) {
     const board = core.open(request.name, request.bytes, request.settings);
     if (!board.made) return { board };
-    return { board, drawing: await drawn(core, board, { zoom: board.zoom, drawing: request.drawing, dpr: request.dpr }) };
+    board.title = core.displayName(board.name);
+    return { board, drawing: await drawn(core, board, { ...request, zoom: board.zoom }) };
   },
   draw: async (core, request) => ({ drawing: await drawn(core, { file: request.file }, request) }),
 };
