@@ -729,6 +729,19 @@
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>Vornia Generator is free software under the MIT licence.</source>
+        <translation>Vornia Generator ist freie Software unter der MIT-Lizenz.</translation>
+    </message>
+    <message>
+        <source>Its core includes JSON for Modern C++ (nlohmann/json), under the MIT licence.</source>
+        <extracomment>nlohmann/json is the name of a library; keep it as it stands.</extracomment>
+        <translation>Sein Kern enthält JSON for Modern C++ (nlohmann/json) unter der MIT-Lizenz.</translation>
+    </message>
+    <message>
+        <source>Licence text</source>
+        <translation>Lizenztext</translation>
+    </message>
 </context>
 <context>
     <name>TfrmAbout</name>

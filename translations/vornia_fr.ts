@@ -729,6 +729,19 @@
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>Vornia Generator is free software under the MIT licence.</source>
+        <translation>Vornia Generator est un logiciel libre sous licence MIT.</translation>
+    </message>
+    <message>
+        <source>Its core includes JSON for Modern C++ (nlohmann/json), under the MIT licence.</source>
+        <extracomment>nlohmann/json is the name of a library; keep it as it stands.</extracomment>
+        <translation>Son noyau contient JSON for Modern C++ (nlohmann/json), sous licence MIT.</translation>
+    </message>
+    <message>
+        <source>Licence text</source>
+        <translation>Texte de la licence</translation>
+    </message>
 </context>
 <context>
     <name>TfrmAbout</name>

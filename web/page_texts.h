@@ -67,6 +67,12 @@ inline constexpr std::string_view PageTexts[] = {
     VORNIA_TR_NOOP("Page", "Clear the list"),
     VORNIA_TR_NOOP("Page", "Close"),
 
+    // The page's foot: the licences of what it ships.
+    VORNIA_TR_NOOP("Page", "Vornia Generator is free software under the MIT licence."),
+    //: nlohmann/json is the name of a library; keep it as it stands.
+    VORNIA_TR_NOOP("Page", "Its core includes JSON for Modern C++ (nlohmann/json), under the MIT licence."),
+    VORNIA_TR_NOOP("Page", "Licence text"),
+
     // What can go wrong in the page itself.
     //: %1 is the reason the browser gives.
     VORNIA_TR_NOOP("Page", "The board maker stopped: %1. Reload the page to go on."),

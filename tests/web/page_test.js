@@ -311,6 +311,11 @@ const checks = {
     const tooSmall = await small.evaluate(() => [...document.querySelectorAll('button, select, .button')]
       .filter((e) => e.offsetParent && e.getBoundingClientRect().height < 40).map((e) => e.id || e.textContent));
     assert.deepStrictEqual(tooSmall, []);
+    // The foot names the licences of what the page ships, each text a link away.
+    const licences = await small.evaluate(() => Promise.all([...document.querySelectorAll('footer a')]
+      .map(async (a) => [a.textContent, await (await fetch(a.href)).text()])));
+    assert.deepStrictEqual(licences.map(([caption, text]) => [caption, /^MIT License|under the MIT licence/.test(text) &&
+      text.includes('Permission is hereby granted')]), [['Licence text', true], ['Licence text', true]]);
     // Evaluated, not added as a script tag: the page allows no inline script.
     await small.evaluate(fs.readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8'));
     const found = await small.evaluate(async () => (await window.axe.run(document)).violations
