@@ -76,7 +76,8 @@ async function start() {
   // The core speaks the page's language before it answers its tables.
   await textsReady;
   if (language !== 'en') await ask({ type: 'language', language });
-  const answer = await ask({ type: 'tables' });
+  // The settings kept from the last visit come back checked with the tables.
+  const answer = await ask({ type: 'tables', stored: storedSettings() });
   if (answer.error) {
     showMessage(trFormat('The board maker could not start: %1', [answer.error]));
     return;
@@ -85,7 +86,7 @@ async function start() {
   buildSettingsControls();
   buildCountsDialog();
   bindControls();
-  showSettings(await storedSettings());
+  showSettings(answer.settings || answer.tables.defaults);
 
   if (history.state && history.state.kind) {
     await showEntry(history.state);

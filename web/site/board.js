@@ -118,22 +118,24 @@ export function updateHistoryButtons() {
 
 // ---- making boards -----------------------------------------------------
 
-// Makes the board of the tool's words, drawn as drawing says ({ bw }); how:
-// 'push' or 'replace' the history entry. name, when given, is kept: the same
-// board made again at another zoom.
-export async function make(words, drawing, how, name) {
+// Makes the board of a request, the tool's words ({ words }) or the page's
+// settings with a seed ({ settings, seed }), drawn as drawing says ({ bw });
+// how: 'push' or 'replace' the history entry. name, when given, is kept: the
+// same board made again at another zoom.
+export async function make(request, drawing, how, name) {
   if (state.busy) return;
   setBusy(true, tr('Making…'));
   const shown = svgHolder();
   try {
     const boardsNamed = Number(sessionStorage.getItem(BoardsNamedKey)) || 0;
-    const answer = await ask({ type: 'generate', words, drawing: { ...drawing, localLabels: localLabels() }, boardsNamed },
-      shown.arrived);
+    const answer = await ask({ type: 'generate', ...request, drawing: { ...drawing, localLabels: localLabels() },
+      boardsNamed }, shown.arrived);
     if (answer.error || (answer.board && answer.board.error)) {
       showMessage(answer.error || answer.board.error);
       return false;
     }
     sessionStorage.setItem(BoardsNamedKey, String(answer.board.boardsNamed));
+    const words = answer.board.words;
     const entry = entryOf('made', answer.board, words, drawing);
     if (name && answer.board.made) entry.name = name;
     record(entry, how);
@@ -161,7 +163,7 @@ export async function remakeCurrent() {
   if (entry.kind === 'made') {
     const settings = settingsOfControls();
     const { words } = await ask({ type: 'request', settings, seed: entry.seed });
-    if (words && linkOf(words) !== linkOf(entry.words)) await make(words, drawingOf(settings), 'push');
+    if (words && linkOf(words) !== linkOf(entry.words)) await make({ words }, drawingOf(settings), 'push');
   } else if (entry.file && entry.zoom !== Number($('cboZoom').value)) {
     await showEntry({ ...entry, zoom: Number($('cboZoom').value) });
     record(state.current.entry, 'replace');
@@ -200,11 +202,9 @@ export function makeNew(how) {
 }
 
 // The board of the settings in force with the seed.
-async function makeOf(seed, how) {
+function makeOf(seed, how) {
   const settings = settingsOfControls();
-  const answer = await ask({ type: 'request', settings, seed });
-  if (answer.error) showMessage(answer.error);
-  else await make(answer.words, drawingOf(settings), how);
+  return make({ settings, seed }, drawingOf(settings), how);
 }
 
 export async function newBoard() {
@@ -238,7 +238,7 @@ export async function openLink(how, fragment = location.hash) {
     showMessage(link ? link.error : answer.error, true);
     return false;
   }
-  const made = await make(link.words, link.drawing, how);
+  const made = await make({ words: link.words }, link.drawing, how);
   if (made) showEntrySettings(state.current.entry);
   if (made && link.notice) {
     // The board was made by this version: its link says so from now on.

@@ -3,7 +3,6 @@
 // and the piece counts; kept in the browser between visits, and checked by
 // the core when read back. The page's language is kept apart (texts.js),
 // since it is chosen before the page shows.
-import { ask } from './core_client.js';
 import { $, state } from './state.js';
 import { chosenLanguage, language, languageChoices } from './texts.js';
 
@@ -14,17 +13,14 @@ export function takeTables(tables) {
   state.defaults = tables.defaults;
 }
 
-// The settings kept from the last visit, as the core takes them: the
-// defaults for whatever is missing or unreadable.
-export async function storedSettings() {
-  let stored = null;
+// The settings kept from the last visit as they were stored, for the core
+// to check (the tables' request): null when there are none or they are unreadable.
+export function storedSettings() {
   try {
-    stored = JSON.parse(localStorage.getItem(SettingsKey) || 'null');
+    return JSON.parse(localStorage.getItem(SettingsKey) || 'null');
   } catch {
-    // unreadable settings: the defaults
+    return null; // unreadable settings: the defaults
   }
-  const answer = await ask({ type: 'settings', settings: stored });
-  return answer.settings || structuredClone(state.defaults);
 }
 
 export function storeSettings() {

@@ -59,14 +59,17 @@ async function overviewOf(drawing) {
 
 const handlers = {
   language: (core, request) => ({ language: core.useLanguage(request.language) }),
-  tables: (core) => ({ tables: core.tables() }),
+  // stored: settings the page kept, checked by the core.
+  tables: (core, request) => ({ tables: core.tables(), settings: core.settings(request.stored) }),
   link: (core, request) => ({ link: core.link(request.fragment, request.seed) }),
   request: (core, request) => core.request(request.settings, request.seed),
-  settings: (core, request) => ({ settings: core.settings(request.settings) }),
   counts: (core, request) => ({ counts: core.counts(request.shape, request.texts) }),
   async generate(core, request) {
     core.continueNumbering(request.boardsNamed || 0);
-    const board = core.generate(request.words);
+    // The tool's words, or those of the page's settings with a seed.
+    const words = request.words || core.request(request.settings, request.seed).words;
+    const board = core.generate(words);
+    board.words = words;
     if (!board.made) return { board };
     // The same board made again under the name it had (its texts in another language).
     if (request.keepName) board.name = request.keepName;
