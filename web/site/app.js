@@ -10,7 +10,7 @@ import { bindCountsDialog, buildCountsDialog } from './counts_dialog.js';
 import { bindFiles } from './files.js';
 import { buildSettingsControls, showMassRow, showSettings, storeSettings, storedSettings, takeTables } from './settings.js';
 import { $, state } from './state.js';
-import { chooseLanguage, language, textsReady, tr, trFormat } from './texts.js';
+import { chooseLanguage, keepLanguageOffline, language, textsReady, tr, trFormat } from './texts.js';
 import { BoardView } from './view.js';
 
 whenCoreStops((reason) => showMessage(trFormat('The board maker stopped: %1. Reload the page to go on.',
@@ -95,8 +95,10 @@ async function start() {
   document.body.dataset.ready = 'true';
   performance.mark('first-board');
 
-  if ('serviceWorker' in navigator && location.protocol !== 'file:')
+  if ('serviceWorker' in navigator && location.protocol !== 'file:') {
+    keepLanguageOffline();
     navigator.serviceWorker.register('service_worker.js').catch(() => {});
+  }
 }
 
 start();
