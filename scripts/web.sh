@@ -23,6 +23,17 @@ rm -rf "$site"
 mkdir -p "$site"
 cp -r "$root/web/site/." "$site/"
 cp "$build/web/vornia-core.js" "$build/web/vornia-core.wasm" "$site/"
+# The licences of what the page ships: the project's, and the notice of the
+# JSON library compiled into the core, from the package that built it.
+cp "$root/LICENSE" "$site/LICENSE.txt"
+mkdir -p "$site/licences"
+{
+  echo "JSON for Modern C++ (nlohmann/json), compiled into vornia-core.wasm, under the MIT licence"
+  echo "(the Debian package's copyright file calls it Expat):"
+  echo
+  awk 'BEGIN { RS = "" } /^Files: (\*|include\/)/ || /^License: Expat/ { print; print "" }' \
+    /usr/share/doc/nlohmann-json3-dev/copyright
+} >"$site/licences/nlohmann-json.txt"
 # The page's texts, a file per language besides English.
 mkdir -p "$site/lang"
 cp "$build/web/lang/"*.json "$site/lang/"

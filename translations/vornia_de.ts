@@ -677,11 +677,6 @@
         <translation>Eine Anzahl ist eine ganze Zahl von 0 bis %1.</translation>
     </message>
     <message>
-        <source>Continue?</source>
-        <extracomment>After the dice warning, asking whether to keep the counts anyway.</extracomment>
-        <translation>Fortfahren?</translation>
-    </message>
-    <message>
         <source>Could not export the picture: %1</source>
         <extracomment>%1 is the reason.</extracomment>
         <translation>Das Bild konnte nicht exportiert werden: %1</translation>
@@ -733,6 +728,19 @@
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Vornia Generator is free software under the MIT licence.</source>
+        <translation>Vornia Generator ist freie Software unter der MIT-Lizenz.</translation>
+    </message>
+    <message>
+        <source>Its core includes JSON for Modern C++ (nlohmann/json), under the MIT licence.</source>
+        <extracomment>nlohmann/json is the name of a library; keep it as it stands.</extracomment>
+        <translation>Sein Kern enthält JSON for Modern C++ (nlohmann/json) unter der MIT-Lizenz.</translation>
+    </message>
+    <message>
+        <source>Licence text</source>
+        <translation>Lizenztext</translation>
     </message>
 </context>
 <context>

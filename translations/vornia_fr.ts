@@ -677,11 +677,6 @@
         <translation>Un nombre est un entier de 0 à %1.</translation>
     </message>
     <message>
-        <source>Continue?</source>
-        <extracomment>After the dice warning, asking whether to keep the counts anyway.</extracomment>
-        <translation>Continuer&#xa0;?</translation>
-    </message>
-    <message>
         <source>Could not export the picture: %1</source>
         <extracomment>%1 is the reason.</extracomment>
         <translation>Impossible d&apos;exporter l&apos;image&#xa0;: %1</translation>
@@ -733,6 +728,19 @@
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Vornia Generator is free software under the MIT licence.</source>
+        <translation>Vornia Generator est un logiciel libre sous licence MIT.</translation>
+    </message>
+    <message>
+        <source>Its core includes JSON for Modern C++ (nlohmann/json), under the MIT licence.</source>
+        <extracomment>nlohmann/json is the name of a library; keep it as it stands.</extracomment>
+        <translation>Son noyau contient JSON for Modern C++ (nlohmann/json), sous licence MIT.</translation>
+    </message>
+    <message>
+        <source>Licence text</source>
+        <translation>Texte de la licence</translation>
     </message>
 </context>
 <context>

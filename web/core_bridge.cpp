@@ -7,10 +7,10 @@
 #include "board/panel_board.h"
 #include "board/random_source.h"
 #include "board/status_texts.h"
-#include "board/translate.h"
 #include "cli/cli_args.h"
 #include "cli/cli_run.h"
 #include "files/board_file.h"
+#include "files/file_utils.h"
 #include "files/ini_file.h"
 #include "files/open_board.h"
 #include "render/board_painter.h"
@@ -19,9 +19,6 @@
 namespace vornia {
 
 namespace {
-
-// The desktop's words for such a file.
-constexpr std::string_view NoBoardText = "Sorry, this file holds no board.";
 
 // The board the panel made, with its status panels under the settings.
 void TakeResult(TWebBoard& board, const TPanelBoard& panel, const TGenerationResult& made,
@@ -94,24 +91,16 @@ TWebBoard GenerateWebBoard(const std::vector<std::string>& words, TPanelBoard& p
     return board;
 }
 
-TWebBoard OpenWebBoard(const std::string& name, std::string_view bytes, const std::string& shape,
-                       const std::string& mass, std::string_view fair)
+TWebBoard OpenWebBoard(const std::string& name, std::string_view bytes, const TBoardSettings& settings)
 {
     TWebBoard board;
     if (bytes.size() > MaxIniFileBytes) {
-        board.Error = TrFormat(VORNIA_TR_NOOP("Window", "Could not open %1"), {name});
+        board.Error = TrFormat(CouldNotOpenText, {name});
         return board;
     }
-    TBoardSettings settings;
-    if (IsKnownShape(shape))
-        settings.Shape = shape;
-    if (IsKnownLandMass(mass))
-        settings.MassDensity = mass;
-    if (!fair.empty())
-        ParseFairWords(fair, settings.Fair); // unknown words leave the rules off
     TBoardFileContent content = ReadBoard(TIniFile::FromText(bytes));
     if (!content.HoldsBoard) {
-        board.Error = Tr(NoBoardText);
+        board.Error = Tr(NoBoardInFileText);
         return board;
     }
     TPanelBoard panel;

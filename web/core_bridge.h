@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "board/board_settings.h"
 #include "board/panel_board.h"
 #include "display_list.h"
 
@@ -36,10 +37,8 @@ struct TWebBoard {
 TWebBoard GenerateWebBoard(const std::vector<std::string>& words, TPanelBoard& panel);
 
 // A board file opened as the desktop's Open does; the status panels read the
-// request's shape, land mass and fair rules (a comma list of the tool's words)
-// as the desktop reads its settings.
-TWebBoard OpenWebBoard(const std::string& name, std::string_view bytes, const std::string& shape,
-                       const std::string& mass, std::string_view fair = {});
+// settings' shape, land mass and fair rules as the desktop reads its settings.
+TWebBoard OpenWebBoard(const std::string& name, std::string_view bytes, const TBoardSettings& settings);
 
 // The board of a board file drawn at the zoom (moved onto its grid when the
 // file holds another), a group per plate after the background; nothing, with

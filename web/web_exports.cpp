@@ -14,6 +14,7 @@
 #include "render/board_picture.h"
 #include "web_json.h"
 #include "web_link.h"
+#include "web_settings.h"
 
 namespace vornia {
 namespace {
@@ -103,41 +104,76 @@ EMSCRIPTEN_KEEPALIVE void vn_continue_numbering(int boardsNamed)
 }
 
 // words: the arguments of `vornia-cli generate`, each ended by a zero byte.
-// boardsNamed in the result: how many new boards the visit has named.
+// boardsNamed in the result: how many new boards the visit has named;
+// settings: what the words stand for, for the page's controls.
 EMSCRIPTEN_KEEPALIVE const char* vn_generate(const char* words, int size)
 {
     TWebSession& session = Session();
-    return session.Keep(GenerateWebBoard(SplitWords(Bytes(words, size)), *session.Visit));
+    const std::vector<std::string> list = SplitWords(Bytes(words, size));
+    TWebBoard board = GenerateWebBoard(list, *session.Visit);
+    session.BoardBytes = std::move(board.BoardFile);
+    TJson answer = BoardJson(board, session.Visit->NewBoardsNamed());
+    answer["settings"] = SettingsJson(SettingsOfWords(list));
+    return session.Answer(answer);
 }
 
-// The request of a link's fragment: the tool's words and black and white, or
-// the error in the player's words.
-EMSCRIPTEN_KEEPALIVE const char* vn_link(const char* fragment)
+// The request of the page's settings (JSON, see SettingsJson) with the seed:
+// {words, settings}, the settings as the core takes them.
+EMSCRIPTEN_KEEPALIVE const char* vn_request(const char* settings, std::uint32_t seed)
 {
-    return Session().Answer(LinkJson(ParseWebLink(fragment)));
+    const TWebSettings taken = SettingsFromJson(ParseJson(settings ? settings : ""));
+    return Session().Answer({{"words", RequestWords(taken, seed)}, {"settings", SettingsJson(taken)}});
 }
 
-EMSCRIPTEN_KEEPALIVE const char* vn_open(const char* name, const char* bytes, int size, const char* shape,
-                                         const char* mass, const char* fair)
+// Settings kept by the page (JSON), each value checked: the settings as the
+// core takes them, the defaults for anything it does not.
+EMSCRIPTEN_KEEPALIVE const char* vn_settings(const char* settings)
 {
-    return Session().Keep(OpenWebBoard(name, Bytes(bytes, size), shape, mass, fair));
+    return Session().Answer(SettingsJson(SettingsFromJson(ParseJson(settings ? settings : ""))));
 }
 
-// Draws the board file's bytes; the drawing's size in the result, or its
-// error. localLabels (0 when left out): the labels in the language of
-// vn_use_language.
-EMSCRIPTEN_KEEPALIVE const char* vn_draw(const char* bytes, int size, int zoom, int blackAndWhite, int localLabels)
+// The counts dialog for the shape and the counts typed (a JSON array of 24
+// texts): which counts can be edited, the totals, the dice question and the
+// first count OK refuses.
+EMSCRIPTEN_KEEPALIVE const char* vn_counts(const char* shape, const char* counts)
+{
+    return Session().Answer(CountsJson(shape ? shape : "", ParseJson(counts ? counts : "")));
+}
+
+// The request of a link's fragment: the tool's words (with seed when the
+// link has none) and how the board is drawn, or the error in the player's words.
+EMSCRIPTEN_KEEPALIVE const char* vn_link(const char* fragment, std::uint32_t seed)
+{
+    TWebLink link = ParseWebLink(fragment ? fragment : "");
+    if (link.Error.empty() && !link.HasSeed)
+        link.Words.insert(link.Words.end(), {"--seed", std::to_string(seed)});
+    return Session().Answer(LinkJson(link));
+}
+
+// A board file opened; settings (JSON, see SettingsJson): the page's, whose
+// shape, land mass and rules the status panels read.
+EMSCRIPTEN_KEEPALIVE const char* vn_open(const char* name, const char* bytes, int size, const char* settings)
+{
+    const TWebSettings taken = SettingsFromJson(ParseJson(settings ? settings : ""));
+    return Session().Keep(OpenWebBoard(name ? name : "", Bytes(bytes, size), taken.Board));
+}
+
+// Draws the board file's bytes as drawing (JSON, see DrawingFromJson) says;
+// the drawing's size in the result, or its error. localLabels: the labels in
+// the language of vn_use_language.
+EMSCRIPTEN_KEEPALIVE const char* vn_draw(const char* bytes, int size, int zoom, const char* drawing)
 {
     TWebSession& session = Session();
     std::string error;
-    session.Drawing = DrawWebBoard(Bytes(bytes, size), zoom, blackAndWhite != 0, error, localLabels != 0);
+    const TWebDrawing how = DrawingFromJson(ParseJson(drawing ? drawing : ""));
+    session.Drawing = DrawWebBoard(Bytes(bytes, size), zoom, how.BlackAndWhite, error, how.LocalLabels);
     if (!session.Drawing)
         return session.Answer({{"error", error}});
-    const TDisplayListCanvas& drawing = *session.Drawing;
-    return session.Answer({{"width", drawing.Width()},
-                           {"height", drawing.Height()},
-                           {"opCount", drawing.Ops().size()},
-                           {"textSize", drawing.Texts().size()}});
+    const TDisplayListCanvas& made = *session.Drawing;
+    return session.Answer({{"width", made.Width()},
+                           {"height", made.Height()},
+                           {"opCount", made.Ops().size()},
+                           {"textSize", made.Texts().size()}});
 }
 
 // The language of the core's texts: "de", "fr", or "en" (or anything

@@ -1,20 +1,80 @@
 #include "web_json.h"
 
-#include "board/board_settings.h"
 #include "board/fair_rules.h"
-#include "board/fixed_islands.h"
 #include "board/generator_version.h"
 #include "board/piece_sets.h"
 #include "board/translate.h"
 #include "board/walked_shapes.h"
 #include "cli/cli_args.h"
+#include "files/file_utils.h"
+#include "files/open_board.h"
+#include "options/custom_options.h"
 #include "render/board_picture.h"
 
 namespace vornia {
 
+namespace {
+
+// The page's own captions for its settings and its messages.
+constexpr const char* PageContext = "Page";
+constexpr const char* LandMassCaption = VORNIA_TR_NOOP("Page", "Land mass");
+constexpr const char* ZoomCaption = VORNIA_TR_NOOP("Page", "Zoom");
+constexpr const char* BlackAndWhiteCaption = VORNIA_TR_NOOP("Page", "Black and white");
+//: %1 is the largest count, 500.
+constexpr const char* CountRefusedText = VORNIA_TR_NOOP("Page", "A count is a whole number from 0 to %1.");
+constexpr const char* DialogContext = "TfrmCustomOptions";
+constexpr const char* ShapeCaption = VORNIA_TR_NOOP("TfrmCustomOptions", "Shape");
+constexpr const char* FairCaption = VORNIA_TR_NOOP("TfrmCustomOptions", "Fair Board");
+constexpr std::array ZoomChoices{100, 75, 50};
+
+// A caption of the window's without its shortcut mark: "&Brick:" is "Brick:".
+std::string WithoutShortcut(std::string text)
+{
+    std::erase(text, '&');
+    return text;
+}
+
+TJson CountsObject(const TBoardSettings& settings)
+{
+    TJson counts = TJson::object();
+    for (const auto& count : CountKeys)
+        counts[std::string(count.Key)] = settings.*(count.Field);
+    return counts;
+}
+
+// The value at key when it is a whole number; nothing otherwise.
+std::optional<long long> WholeNumber(const TJson& json, std::string_view key)
+{
+    const auto found = json.find(std::string(key));
+    if (found == json.end() || !found->is_number_integer())
+        return std::nullopt;
+    return found->get<long long>();
+}
+
+std::optional<std::string> Text(const TJson& json, std::string_view key)
+{
+    const auto found = json.find(std::string(key));
+    if (found == json.end() || !found->is_string())
+        return std::nullopt;
+    return found->get<std::string>();
+}
+
+bool IsTrue(const TJson& json, std::string_view key)
+{
+    const auto found = json.find(std::string(key));
+    return found != json.end() && found->is_boolean() && found->get<bool>();
+}
+
+} // namespace
+
 std::string JsonText(const TJson& json)
 {
     return json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
+TJson ParseJson(std::string_view text)
+{
+    return TJson::parse(text.begin(), text.end(), nullptr, false);
 }
 
 TJson BoardJson(const TWebBoard& board, int boardsNamed)
@@ -29,32 +89,149 @@ TJson LinkJson(const TWebLink& link)
     return {{"error", link.Error},
             {"notice", link.Notice},
             {"words", link.Words},
-            {"bw", link.BlackAndWhite},
-            {"hasSeed", link.HasSeed}};
+            {"drawing", {{"bw", link.BlackAndWhite}}}};
+}
+
+TJson SettingsJson(const TWebSettings& settings)
+{
+    TJson fair = TJson::array();
+    for (const auto& row : FairRuleRows)
+        if (settings.Board.Fair.*(row.Field))
+            fair.push_back(row.Word);
+    return {
+        {"shape", settings.Board.Shape},         {"mass", settings.Board.MassDensity},          {"zoom", settings.Zoom},
+        {"bw", settings.Drawing.BlackAndWhite},  {"localLabels", settings.Drawing.LocalLabels}, {"fair", fair},
+        {"counts", CountsObject(settings.Board)}};
+}
+
+TWebSettings SettingsFromJson(const TJson& json)
+{
+    TWebSettings settings;
+    if (!json.is_object())
+        return settings;
+    if (const auto shape = Text(json, "shape"); shape && IsKnownShape(*shape))
+        settings.Board.Shape = ShapeNames[static_cast<std::size_t>(ShapeIndex(*shape))];
+    if (const auto mass = Text(json, "mass"); mass && IsKnownLandMass(*mass))
+        settings.Board.MassDensity = *mass;
+    if (const auto zoom = WholeNumber(json, "zoom"); zoom && IsKnownZoom(static_cast<int>(*zoom)))
+        settings.Zoom = static_cast<int>(*zoom);
+    settings.Drawing = DrawingFromJson(json);
+    if (const auto fair = json.find("fair"); fair != json.end() && fair->is_array())
+        for (const auto& row : FairRuleRows)
+            for (const auto& word : *fair)
+                if (word.is_string() && word.get<std::string>() == row.Word)
+                    settings.Board.Fair.*(row.Field) = true;
+    if (const auto counts = json.find("counts"); counts != json.end() && counts->is_object())
+        for (const auto& count : CountKeys)
+            if (const auto n = WholeNumber(*counts, count.Key); n && *n >= 0 && *n <= MaxPieceCount)
+                settings.Board.*(count.Field) = static_cast<int>(*n);
+    return settings;
+}
+
+TWebDrawing DrawingFromJson(const TJson& json)
+{
+    TWebDrawing drawing;
+    if (json.is_object()) {
+        drawing.BlackAndWhite = IsTrue(json, "bw");
+        drawing.LocalLabels = IsTrue(json, "localLabels");
+    }
+    return drawing;
+}
+
+TJson CountsJson(std::string_view shape, const TJson& texts)
+{
+    TCountTexts counts;
+    if (texts.is_array())
+        for (std::size_t i = 0; i < counts.size() && i < texts.size(); ++i)
+            if (texts[i].is_string())
+                counts[i] = texts[i].get<std::string>();
+    const TCountsCheck check = CheckCounts(shape, counts);
+    return {{"editable", check.Editable},
+            {"totals", check.Totals},
+            {"diceQuestion", check.DiceQuestion},
+            {"refused", check.Refused}};
 }
 
 TJson TablesJson()
 {
-    TJson shapes = TJson::array(), masses = TJson::array(), counts = TJson::array(), rules = TJson::array(),
-          sets = TJson::array(), islands = TJson::array();
-    for (const auto name : ShapeNames)
-        shapes.push_back(name);
+    auto choice = [](const auto& value, const std::string& caption) {
+        return TJson{{"value", value}, {"caption", caption}};
+    };
+    TJson shapes = TJson::array(), masses = TJson::array(), zooms = TJson::array(), rules = TJson::array(),
+          massShapes = TJson::array();
+    for (const auto name : ShapeNames) {
+        shapes.push_back(choice(name, ShapeDisplayName(name)));
+        if (LandMassShown(name))
+            massShapes.push_back(name);
+    }
     for (const auto name : LandMassNames)
-        masses.push_back(name);
-    const TBoardSettings defaults;
-    for (const auto& count : CountKeys)
-        counts.push_back({{"key", count.Key}, {"default", defaults.*(count.Field)}});
+        masses.push_back(choice(name, LandMassDisplayName(name)));
+    for (const int zoom : ZoomChoices)
+        zooms.push_back(choice(zoom, std::to_string(zoom) + " %"));
     for (const auto& row : FairRuleRows)
-        rules.push_back({{"word", row.Word}, {"caption", Tr(row.Caption)}});
-    for (const auto& set : PieceSets)
-        sets.push_back({{"word", set.Word}, {"caption", Tr(set.Caption)}, {"counts", set.Counts}});
-    for (const auto& island : FixedIslands)
-        islands.push_back({{"name", island.Name}, {"dice", island.NumberedLand()}});
-    return {{"shapes", shapes},          {"masses", masses},
-            {"counts", counts},          {"rules", rules},
-            {"pieceSets", sets},         {"fixedIslands", islands},
-            {"maxCount", MaxPieceCount}, {"maxPictureSide", MaxPictureSide},
-            {"maxSeed", MaxSeed},        {"generatorVersion", BoardGeneratorVersion}};
+        rules.push_back(choice(row.Word, Tr(row.Caption)));
+    // The controls beside the board, in their order. id: the page's name for
+    // the control; drawing: how the board is drawn, not made; onlyFor: shown
+    // only while another control holds one of the values.
+    const TJson controls = TJson::array({
+        {{"key", "shape"},
+         {"id", "Shape"},
+         {"kind", "choice"},
+         {"caption", Tr(DialogContext, ShapeCaption)},
+         {"choices", shapes}},
+        {{"key", "mass"},
+         {"id", "Mass"},
+         {"kind", "choice"},
+         {"caption", Tr(PageContext, LandMassCaption)},
+         {"choices", masses},
+         {"onlyFor", {{"shape", massShapes}}}},
+        {{"key", "zoom"},
+         {"id", "Zoom"},
+         {"kind", "choice"},
+         {"caption", Tr(PageContext, ZoomCaption)},
+         {"choices", zooms}},
+        {{"key", "bw"},
+         {"id", "BlackAndWhite"},
+         {"kind", "switch"},
+         {"caption", Tr(PageContext, BlackAndWhiteCaption)},
+         {"drawing", true}},
+        {{"key", "fair"},
+         {"id", "Fair"},
+         {"kind", "flags"},
+         {"caption", Tr(DialogContext, FairCaption)},
+         {"choices", rules}},
+    });
+
+    const TBoardSettings defaults;
+    TJson counts = TJson::array(), groups = TJson::array(), sets = TJson::array();
+    for (std::size_t k = 0; k < CountKeys.size(); ++k)
+        counts.push_back({{"key", CountKeys[k].Key},
+                          {"caption", WithoutShortcut(Tr(DialogContext, CountCaptions[k]))},
+                          {"default", defaults.*(CountKeys[k].Field)}});
+    for (const auto& group : CountGroups)
+        groups.push_back({{"caption", Tr(DialogContext, group.Caption)},
+                          {"first", group.First},
+                          {"size", group.Count},
+                          {"total", group.TotalCaption ? Tr(DialogContext, group.TotalCaption) : std::string()}});
+    for (const auto& set : PieceSets) {
+        TBoardSettings counted;
+        SetPieceCounts(counted, set.Counts);
+        sets.push_back({{"word", set.Word}, {"caption", Tr(set.Caption)}, {"counts", CountsObject(counted)}});
+    }
+    return {{"controls", controls},
+            {"defaults", SettingsJson(TWebSettings{})},
+            {"counts", counts},
+            {"countGroups", groups},
+            {"pieceSets", sets},
+            {"maxSeed", MaxSeed},
+            {"maxCount", MaxPieceCount},
+            {"maxPictureSide", MaxPictureSide},
+            {"generatorVersion", BoardGeneratorVersion},
+            {"messages",
+             {{"noBoardInFile", Tr(NoBoardInFileText)},
+              {"noBoardToExport", Tr(NoBoardToExportText)},
+              {"couldNotOpen", Tr(CouldNotOpenText)},
+              {"countRefused", FormatText(Tr(PageContext, CountRefusedText), {std::to_string(MaxPieceCount)})}}}};
 }
 
 } // namespace vornia

@@ -255,6 +255,18 @@ const checks = {
     await page.fill('#edt_pieSeven', '2');
     await page.click('#btnOk');
     await page.waitForFunction(() => location.hash === '#v=1&shape=cross&mass=medium&pieces=5-6&counts=pieSeven=2&zoom=75&seed=3368');
+    // The core's rules: too few dice are asked about, and the dialog stays
+    // open when the answer is no.
+    await page.click('#btnPieces');
+    await page.fill('#edt_pieTwo', '0');
+    await page.fill('#edt_Brick', '9');
+    const question = 'There are not enough dice tiles to cover all the land pieces that will be used (32). Continue?';
+    await page.waitForFunction((q) => document.getElementById('lblDiceWarning').textContent === q, question);
+    const asked = new Promise((resolve) => page.once('dialog', (d) => d.dismiss().then(() => resolve(d.message()))));
+    await page.click('#btnOk');
+    assert.strictEqual(await asked, question);
+    assert.ok(await page.isVisible('#frmPieces'), 'the dialog closed on no');
+    await page.click('#btnCancel');
     // Enter in the dialog is still OK, and Tab reaches the sets after OK.
     await page.click('#btnPieces');
     await page.focus('#btnOk');
@@ -299,6 +311,11 @@ const checks = {
     const tooSmall = await small.evaluate(() => [...document.querySelectorAll('button, select, .button')]
       .filter((e) => e.offsetParent && e.getBoundingClientRect().height < 40).map((e) => e.id || e.textContent));
     assert.deepStrictEqual(tooSmall, []);
+    // The foot names the licences of what the page ships, each text a link away.
+    const licences = await small.evaluate(() => Promise.all([...document.querySelectorAll('footer a')]
+      .map(async (a) => [a.textContent, await (await fetch(a.href)).text()])));
+    assert.deepStrictEqual(licences.map(([caption, text]) => [caption, /^MIT License|under the MIT licence/.test(text) &&
+      text.includes('Permission is hereby granted')]), [['Licence text', true], ['Licence text', true]]);
     // Evaluated, not added as a script tag: the page allows no inline script.
     await small.evaluate(fs.readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8'));
     const found = await small.evaluate(async () => (await window.axe.run(document)).violations
@@ -329,11 +346,15 @@ const checks = {
             ...(e.dataset.trAttr || '').split(' ').filter(Boolean).map((a) => [e.dataset.tr || 'Page', e.getAttribute(a), shown[i].getAttribute(a)]),
           ]);
         });
-        assert.ok(texts.length > 40, 'marked texts: ' + texts.length);
+        assert.ok(texts.length > 30, 'marked texts: ' + texts.length);
         for (const [context, source, shown] of texts) assert.strictEqual(shown, tr(context, source), `${context}: ${source}`);
         assert.strictEqual(await page.textContent('#btnNewBoard'), tr('Page', 'New board'));
         assert.strictEqual(await page.textContent('#cboShape option[value="dog leg"]'), tr('Names', 'dog leg'));
         assert.strictEqual(await page.textContent('label[for="edt_Brick"]'), tr('TfrmCustomOptions', '&Brick:').replace('&', ''));
+        // The controls the core describes, in the language too.
+        assert.deepStrictEqual([await page.textContent('label[for="cboMass"]'), await page.textContent('#grpFair legend'),
+          await page.textContent('#pnlCounts legend')], [tr('Page', 'Land mass'), tr('TfrmCustomOptions', 'Fair Board'),
+          tr('TfrmCustomOptions', 'Land')]);
         const status = await statusOf(page);
         const plainWaters = dogLeg.lines[2].split(': ')[1];
         assert.deepStrictEqual([status.name, ...status.panels.slice(0, 3)], ['[' + tr.format('Names', 'New dog leg %1', 1) + ']',

@@ -8,7 +8,8 @@ import { drawCurrentAgain, makeNew, makeOfSeed, newBoard, openLink, remakeCurren
 import { ask, whenCoreStops } from './core_client.js';
 import { bindCountsDialog, buildCountsDialog } from './counts_dialog.js';
 import { bindFiles } from './files.js';
-import { buildSettingsControls, showMassRow, showSettings, storeSettings, storedSettings, takeTables } from './settings.js';
+import { buildSettingsControls, drawsOnly, showControlsInUse, showSettings, storeSettings, storedSettings,
+  takeTables } from './settings.js';
 import { $, state } from './state.js';
 import { chooseLanguage, keepLanguageOffline, language, textsReady, tr, trFormat } from './texts.js';
 import { BoardView } from './view.js';
@@ -32,9 +33,9 @@ function bindControls() {
       makeOfSeed();
       return;
     }
-    showMassRow();
+    showControlsInUse();
     storeSettings();
-    if (e.target.id === 'chkBlackAndWhite' || e.target.id === 'chkLocalLabels') drawCurrentAgain();
+    if (drawsOnly(e.target)) drawCurrentAgain();
     else remakeCurrent();
   });
   $('frmSettings').addEventListener('submit', (e) => e.preventDefault());
@@ -84,7 +85,7 @@ async function start() {
   buildSettingsControls();
   buildCountsDialog();
   bindControls();
-  showSettings(storedSettings());
+  showSettings(await storedSettings());
 
   if (history.state && history.state.kind) {
     await showEntry(history.state);

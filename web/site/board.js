@@ -2,9 +2,9 @@
 // or a link, the status line, and the browser's history, in which every board
 // is an entry that Back and Forward show again.
 import { ask } from './core_client.js';
-import { linkOf, requestWords, seedOfNow, settingsOfWords } from './link.js';
+import { linkOf, seedOfNow } from './link.js';
 import { rememberLink } from './recent.js';
-import { localLabels, settingsOfControls, showSettings, storeSettings } from './settings.js';
+import { drawingOf, localLabels, settingsOfControls, showSettings, storeSettings } from './settings.js';
 import { $, state } from './state.js';
 import { language, tr, trFormat } from './texts.js';
 
@@ -25,14 +25,11 @@ export function showMessage(text, offerNewBoard = false, notice = false) {
   $('btnMessageNewBoard').hidden = !text || !offerNewBoard;
 }
 
-// The seed of a made board's words.
-const seedOf = (words) => words[words.indexOf('--seed') + 1];
-
 function showTexts(entry) {
   const title = entry.title || entry.name;
   $('lblBoardName').textContent = title || '\u00a0';
   document.title = title ? trFormat('%1 - Vornia Generator', [title.replace(/^\[|\]$/g, '')]) : 'Vornia Generator';
-  $('edtSeed').value = entry.kind === 'made' ? seedOf(entry.words) : '';
+  $('edtSeed').value = entry.kind === 'made' && entry.seed !== undefined ? String(entry.seed) : '';
   $('edtSeed').setCustomValidity('');
   const items = $('lstPanels').children;
   for (let i = 0; i < 4; ++i) items[i].textContent = (entry.panels && entry.panels[i]) || '';
@@ -49,13 +46,15 @@ function setBusy(on, text) {
 
 // ---- the board shown ---------------------------------------------------
 
-// The history entry of a board: the board itself and how it is drawn, so
-// Back shows it again. name is the board's own (English, as its file and
-// the tool have it), title the name shown, in the language of its texts.
-export function entryOf(kind, board, words, bw) {
-  return { kind, words, name: board.name, title: board.title || board.name, panels: board.panels,
-    balance: board.balance, attempts: board.attempts, failure: board.failure, zoom: board.zoom, bw,
-    localLabels: localLabels(), file: board.file, index: 0, language };
+// The history entry of a board: the board itself and how it is drawn
+// (drawing: as its link says, { bw }), so Back shows it again; a made board's
+// request too, as the tool's words, the settings they stand for and the seed.
+// name is the board's own (English, as its file and the tool have it), title
+// the name shown, in the language of its texts.
+export function entryOf(kind, board, words, drawing) {
+  return { kind, words, settings: board.settings, seed: board.seed, name: board.name, title: board.title || board.name,
+    panels: board.panels, balance: board.balance, attempts: board.attempts, failure: board.failure, zoom: board.zoom,
+    drawing, localLabels: localLabels(), file: board.file, index: 0, language };
 }
 
 // shown: the holder of the board's SVG text, which arrives after the board.
@@ -101,7 +100,8 @@ export async function preparePrint() {
 export function record(entry, how) {
   const index = how === 'push' && history.state ? history.state.index + 1 : (history.state ? history.state.index : 0);
   entry.index = index;
-  const address = entry.words ? linkOf(entry.words, entry.bw, state.tables.generatorVersion) : location.pathname + location.search;
+  const address = entry.words ? linkOf(entry.words, entry.drawing, state.tables.generatorVersion)
+    : location.pathname + location.search;
   if (how === 'push') history.pushState(entry, '', address);
   else history.replaceState(entry, '', address);
   // A new entry drops those after it; a replaced one keeps them.
@@ -118,26 +118,27 @@ export function updateHistoryButtons() {
 
 // ---- making boards -----------------------------------------------------
 
-// Makes the board of the tool's words, drawn in black and white or not; how:
+// Makes the board of the tool's words, drawn as drawing says ({ bw }); how:
 // 'push' or 'replace' the history entry. name, when given, is kept: the same
 // board made again at another zoom.
-export async function make(words, bw, how, name) {
+export async function make(words, drawing, how, name) {
   if (state.busy) return;
   setBusy(true, tr('Making…'));
   const shown = svgHolder();
   try {
     const boardsNamed = Number(sessionStorage.getItem(BoardsNamedKey)) || 0;
-    const answer = await ask({ type: 'generate', words, bw, localLabels: localLabels(), boardsNamed }, shown.arrived);
+    const answer = await ask({ type: 'generate', words, drawing: { ...drawing, localLabels: localLabels() }, boardsNamed },
+      shown.arrived);
     if (answer.error || (answer.board && answer.board.error)) {
       showMessage(answer.error || answer.board.error);
       return false;
     }
     sessionStorage.setItem(BoardsNamedKey, String(answer.board.boardsNamed));
-    const entry = entryOf('made', answer.board, words, bw);
+    const entry = entryOf('made', answer.board, words, drawing);
     if (name && answer.board.made) entry.name = name;
     record(entry, how);
     present(entry, answer.drawing && !answer.drawing.error ? answer.drawing : null, shown);
-    rememberLink(entry.title, linkOf(words, bw, state.tables.generatorVersion));
+    rememberLink(entry.title, linkOf(words, drawing, state.tables.generatorVersion));
     return true;
   } finally {
     setBusy(false);
@@ -158,8 +159,9 @@ export async function remakeCurrent() {
   const entry = state.current && state.current.entry;
   if (!entry) return;
   if (entry.kind === 'made') {
-    const words = requestWords(settingsOfControls(), state.defaults, seedOf(entry.words));
-    if (linkOf(words) !== linkOf(entry.words)) await make(words, $('chkBlackAndWhite').checked, 'push');
+    const settings = settingsOfControls();
+    const { words } = await ask({ type: 'request', settings, seed: entry.seed });
+    if (words && linkOf(words) !== linkOf(entry.words)) await make(words, drawingOf(settings), 'push');
   } else if (entry.file && entry.zoom !== Number($('cboZoom').value)) {
     await showEntry({ ...entry, zoom: Number($('cboZoom').value) });
     record(state.current.entry, 'replace');
@@ -177,7 +179,7 @@ async function settle() {
 // language: the board shown is drawn again as the boxes say, the same board
 // in the same history entry; its link says black and white too.
 export async function drawCurrentAgain() {
-  const bw = $('chkBlackAndWhite').checked;
+  const drawing = drawingOf(settingsOfControls());
   if (state.busy) {
     state.drawAgain = true; // once the board on its way is shown
     return;
@@ -185,15 +187,24 @@ export async function drawCurrentAgain() {
   state.drawAgain = false;
   const current = state.current;
   const labels = localLabels();
-  if (!current || !current.entry.file || (current.entry.bw === bw && current.entry.localLabels === labels)) return;
-  await showEntry({ ...current.entry, bw, localLabels: labels });
+  const same = JSON.stringify(current && current.entry.drawing) === JSON.stringify(drawing);
+  if (!current || !current.entry.file || (same && current.entry.localLabels === labels)) return;
+  await showEntry({ ...current.entry, drawing, localLabels: labels });
   record(state.current.entry, 'replace');
 }
 
 // A new board of the settings in force, with a seed of its own.
 // how: as make's; a new board pushes an entry, the page's first replaces its own.
 export function makeNew(how) {
-  return make(requestWords(settingsOfControls(), state.defaults, seedOfNow()), $('chkBlackAndWhite').checked, how);
+  return makeOf(seedOfNow(state.tables.maxSeed), how);
+}
+
+// The board of the settings in force with the seed.
+async function makeOf(seed, how) {
+  const settings = settingsOfControls();
+  const answer = await ask({ type: 'request', settings, seed });
+  if (answer.error) showMessage(answer.error);
+  else await make(answer.words, drawingOf(settings), how);
 }
 
 export async function newBoard() {
@@ -213,22 +224,21 @@ export async function makeOfSeed() {
     return;
   }
   const entry = state.current && state.current.entry;
-  if (entry && entry.kind === 'made' && seedOf(entry.words) === String(Number(text))) return;
-  await make(requestWords(settingsOfControls(), state.defaults, Number(text)), $('chkBlackAndWhite').checked, 'push');
+  if (entry && entry.kind === 'made' && entry.seed === Number(text)) return;
+  await makeOf(Number(text), 'push');
   await settle();
 }
 
 // Opens the board of a link (the address's, unless another is given): its
 // request shown in the controls.
 export async function openLink(how, fragment = location.hash) {
-  const answer = await ask({ type: 'link', fragment });
+  const answer = await ask({ type: 'link', fragment, seed: seedOfNow(state.tables.maxSeed) });
   const link = answer.link;
   if (!link || link.error) {
     showMessage(link ? link.error : answer.error, true);
     return false;
   }
-  const words = link.hasSeed ? link.words : [...link.words, '--seed', String(seedOfNow())];
-  const made = await make(words, link.bw, how);
+  const made = await make(link.words, link.drawing, how);
   if (made) showEntrySettings(state.current.entry);
   if (made && link.notice) {
     // The board was made by this version: its link says so from now on.
@@ -249,8 +259,8 @@ export async function showEntry(entry) {
   if ((entry.language || 'en') !== language && (await textsAgain(entry))) return;
   const shown = svgHolder();
   const labels = localLabels();
-  const answer = await ask({ type: 'draw', file: entry.file, zoom: entry.zoom, bw: entry.bw, localLabels: labels },
-    shown.arrived);
+  const answer = await ask({ type: 'draw', file: entry.file, zoom: entry.zoom,
+    drawing: { ...entry.drawing, localLabels: labels } }, shown.arrived);
   entry.localLabels = labels;
   present(entry, answer.drawing && !answer.drawing.error ? answer.drawing : null, shown);
 }
@@ -261,18 +271,18 @@ export async function showEntry(entry) {
 // False when that cannot be.
 async function textsAgain(entry) {
   const shown = svgHolder();
-  const drawing = { bw: entry.bw, localLabels: localLabels() };
+  const drawing = { ...entry.drawing, localLabels: localLabels() };
   let answer;
   if (entry.kind === 'made') {
     // Numbering goes on from the visit's count at the next new board, not from this one.
-    answer = await ask({ type: 'generate', words: entry.words, ...drawing, keepName: entry.name, boardsNamed: 0 },
+    answer = await ask({ type: 'generate', words: entry.words, drawing, keepName: entry.name, boardsNamed: 0 },
       shown.arrived);
   } else if (entry.openedWith) {
-    answer = await ask({ type: 'open', ...entry.openedWith, bytes: entry.file, ...drawing }, shown.arrived);
+    answer = await ask({ type: 'open', ...entry.openedWith, bytes: entry.file, drawing }, shown.arrived);
   }
   const board = answer && answer.board;
   if (!board || !board.made || !answer.drawing || answer.drawing.error) return false;
-  const again = { ...entryOf(entry.kind, board, entry.words, entry.bw), openedWith: entry.openedWith,
+  const again = { ...entryOf(entry.kind, board, entry.words, entry.drawing), openedWith: entry.openedWith,
     index: entry.index, notice: entry.notice };
   history.replaceState(again, '');
   present(again, answer.drawing, shown);
@@ -282,10 +292,7 @@ async function textsAgain(entry) {
 // The controls show the settings of the board shown: a made board's request,
 // an opened board's zoom and black and white.
 export function showEntrySettings(entry) {
-  const defaults = state.defaults;
-  const settings = entry.kind === 'made'
-    ? settingsOfWords(entry.words, { ...defaults, counts: { ...defaults.counts } })
-    : { ...settingsOfControls(), zoom: entry.zoom };
-  showSettings({ ...settings, bw: entry.bw, localLabels: localLabels() });
+  const settings = entry.kind === 'made' && entry.settings ? entry.settings : { ...settingsOfControls(), zoom: entry.zoom };
+  showSettings({ ...settings, ...entry.drawing, localLabels: localLabels() });
   storeSettings();
 }

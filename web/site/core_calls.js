@@ -17,6 +17,7 @@ export function wrapCore(module) {
     }
   }
   const withText = (text, call) => withBytes(encoder.encode(text), call);
+  const withJson = (value, call) => withText(JSON.stringify(value === undefined ? null : value), call);
   const json = (pointer) => JSON.parse(module.UTF8ToString(pointer));
   const copy = (pointer, length) => module.HEAPU8.slice(pointer, pointer + length);
 
@@ -28,8 +29,16 @@ export function wrapCore(module) {
     useLanguage: (language) => withText(language, (p) => module.UTF8ToString(module._vn_use_language(p))),
     // A board's name in the language in force.
     displayName: (name) => withText(name, (p) => module.UTF8ToString(module._vn_board_display_name(p))),
-    // A link's fragment as { error, words, bw, hasSeed }.
-    link: (fragment) => withText(fragment, (p) => json(module._vn_link(p))),
+    // A link's fragment as { error, notice, words, drawing }; seed: the board
+    // number when the link has none.
+    link: (fragment, seed = 0) => withText(fragment, (p) => json(module._vn_link(p, seed))),
+    // The page's settings (see web/web_json.h) with a seed as the tool's
+    // words: { words, settings }.
+    request: (settings, seed) => withJson(settings, (p) => json(module._vn_request(p, seed))),
+    // Settings the page kept, each value checked: the settings the core takes.
+    settings: (settings) => withJson(settings, (p) => json(module._vn_settings(p))),
+    // The counts dialog for the shape and the 24 counts as typed.
+    counts: (shape, texts) => withText(shape, (s) => withJson(texts, (p) => json(module._vn_counts(s, p)))),
 
     // words: the arguments of `vornia-cli generate`; board.file holds the
     // board file's bytes when a board was made.
@@ -39,22 +48,19 @@ export function wrapCore(module) {
       return board;
     },
 
-    // fair: the rules in force, as a comma list of the tool's words ('' for none).
-    open(name, bytes, shape, mass, fair = '') {
-      const board = withText(name, (namePointer) =>
-        withText(shape, (shapePointer) =>
-          withText(mass, (massPointer) =>
-            withText(fair, (fairPointer) =>
-              withBytes(bytes, (p, n) => json(module._vn_open(namePointer, p, n, shapePointer, massPointer, fairPointer)))))));
+    // settings: the page's (see web/web_json.h), whose shape, land mass and
+    // rules the status panels read.
+    open(name, bytes, settings = {}) {
+      const board = withText(name, (namePointer) => withJson(settings, (settingsPointer) =>
+        withBytes(bytes, (p, n) => json(module._vn_open(namePointer, p, n, settingsPointer)))));
       board.file = board.made ? copy(module._vn_board_bytes(), module._vn_board_size()) : null;
       return board;
     },
 
     // The drawing as numbers (see web/display_list.h) and the bytes of its
-    // texts; localLabels: the labels in the language in force.
-    draw(file, zoom, blackAndWhite, localLabels = false) {
-      const drawing = withBytes(file, (p, n) =>
-        json(module._vn_draw(p, n, zoom, blackAndWhite ? 1 : 0, localLabels ? 1 : 0)));
+    // texts; how: { bw, localLabels }.
+    draw(file, zoom, how = {}) {
+      const drawing = withJson(how, (h) => withBytes(file, (p, n) => json(module._vn_draw(p, n, zoom, h))));
       if (drawing.error) return drawing;
       const ops = module._vn_ops() >> 2;
       drawing.ops = module.HEAP32.slice(ops, ops + drawing.opCount);

@@ -5,12 +5,10 @@ import { boardSvg, entryOf, openLink, preparePrint, present, record, showMessage
 import { ask } from './core_client.js';
 import { replay } from './picture.js';
 import { bindRecentDialog, bytesOf, rememberFile } from './recent.js';
-import { localLabels, settingsOfControls } from './settings.js';
+import { drawingOf, localLabels, settingsOfControls } from './settings.js';
 import { shareCaption, shareLink } from './share.js';
 import { $, state } from './state.js';
 import { language, tr, trFormat } from './texts.js';
-
-const NoBoardText = 'There is no board to export.';
 
 function download(blob, name) {
   const link = Object.assign(document.createElement('a'), { href: URL.createObjectURL(blob), download: name });
@@ -28,7 +26,7 @@ function fileStem() {
 
 function hasBoard() {
   if (state.current && state.current.entry.file && state.current.drawing) return true;
-  showMessage(tr(NoBoardText, 'Window'));
+  showMessage(state.tables.messages.noBoardToExport);
   return false;
 }
 
@@ -38,9 +36,9 @@ async function openFiles(files) {
     const settings = settingsOfControls();
     const shown = svgHolder();
     // The settings the status panels are read under, kept to read them again in another language.
-    const openedWith = { name: file.name, shape: settings.shape, mass: settings.mass, fair: settings.fair.join(',') };
-    const answer = await ask({ type: 'open', ...openedWith, bytes, bw: settings.bw, localLabels: localLabels() },
-      shown.arrived);
+    const openedWith = { name: file.name, settings };
+    const answer = await ask({ type: 'open', ...openedWith, bytes,
+      drawing: { ...drawingOf(settings), localLabels: localLabels() } }, shown.arrived);
     const board = answer.board;
     if (answer.error || !board || board.error || !board.made) {
       showMessage((board && (board.error || board.failure)) || answer.error || couldNotOpen(file.name));
@@ -50,14 +48,14 @@ async function openFiles(files) {
       showMessage(answer.drawing ? answer.drawing.error : couldNotOpen(file.name));
       continue;
     }
-    const entry = Object.assign(entryOf('opened', board, null, settings.bw), { openedWith });
+    const entry = Object.assign(entryOf('opened', board, null, drawingOf(settings)), { openedWith });
     record(entry, 'push');
     present(entry, answer.drawing, shown);
     rememberFile(entry.title, file.name, bytes);
   }
 }
 
-const couldNotOpen = (name) => trFormat('Could not open %1', [name], 'Window');
+const couldNotOpen = (name) => state.tables.messages.couldNotOpen.replace('%1', name);
 
 function exportPng() {
   if (!hasBoard()) return;

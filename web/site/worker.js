@@ -34,7 +34,7 @@ const loadPicture = () => picture || (picture = import('./picture.js'));
 
 // The drawing of a board file, with the texts for the status line.
 async function drawn(core, board, request) {
-  const drawing = core.draw(board.file, request.zoom, request.bw, request.localLabels);
+  const drawing = core.draw(board.file, request.zoom, request.drawing);
   if (drawing.error) return { error: drawing.error };
   const dpr = request.dpr || 1;
   drawing.pngError = core.pictureError(Math.ceil(drawing.width * dpr), Math.ceil(drawing.height * dpr));
@@ -60,7 +60,10 @@ async function overviewOf(drawing) {
 const handlers = {
   language: (core, request) => ({ language: core.useLanguage(request.language) }),
   tables: (core) => ({ tables: core.tables() }),
-  link: (core, request) => ({ link: core.link(request.fragment) }),
+  link: (core, request) => ({ link: core.link(request.fragment, request.seed) }),
+  request: (core, request) => core.request(request.settings, request.seed),
+  settings: (core, request) => ({ settings: core.settings(request.settings) }),
+  counts: (core, request) => ({ counts: core.counts(request.shape, request.texts) }),
   async generate(core, request) {
     core.continueNumbering(request.boardsNamed || 0);
     const board = core.generate(request.words);
@@ -71,7 +74,7 @@ const handlers = {
     return { board, drawing: await drawn(core, board, { ...request, zoom: board.zoom }) };
   },
   async open(core, request) {
-    const board = core.open(request.name, request.bytes, request.shape, request.mass, request.fair || '');
+    const board = core.open(request.name, request.bytes, request.settings);
     if (!board.made) return { board };
     board.title = core.displayName(board.name);
     return { board, drawing: await drawn(core, board, { ...request, zoom: board.zoom }) };
