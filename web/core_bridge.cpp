@@ -109,8 +109,8 @@ TWebBoard OpenWebBoard(const std::string& name, std::string_view bytes, const TB
     return board;
 }
 
-std::unique_ptr<TDisplayListCanvas> DrawWebBoard(std::string_view boardFile, int zoom, bool blackAndWhite,
-                                                 std::string& error, bool localLabels)
+std::unique_ptr<TDisplayListCanvas> DrawWebBoard(std::string_view boardFile, int zoom, const TWebDrawing& drawing,
+                                                 std::string& error)
 {
     TBoardFileContent content = ReadBoard(TIniFile::FromText(boardFile));
     if (!content.HoldsBoard || !content.Plates) {
@@ -125,10 +125,10 @@ std::unique_ptr<TDisplayListCanvas> DrawWebBoard(std::string_view boardFile, int
     auto list = std::make_unique<TDisplayListCanvas>(size.width, size.height);
     TPaintOptions options;
     options.Zoom = zoom;
-    options.BlackAndWhite = blackAndWhite;
-    options.LocalLabels = localLabels;
+    options.BlackAndWhite = drawing.BlackAndWhite;
+    options.LocalLabels = drawing.LocalLabels;
     // The background, then a group per plate: the painter's order.
-    list->SetBrushColor(blackAndWhite ? clWhite : options.ButtonFace);
+    list->SetBrushColor(drawing.BlackAndWhite ? clWhite : options.ButtonFace);
     list->FillRect(0, 0, size.width, size.height);
     for (int i = 0; i < plates.Count(); ++i) {
         list->BeginGroup();

@@ -166,7 +166,7 @@ EMSCRIPTEN_KEEPALIVE const char* vn_draw(const char* bytes, int size, int zoom, 
     TWebSession& session = Session();
     std::string error;
     const TWebDrawing how = DrawingFromJson(ParseJson(drawing ? drawing : ""));
-    session.Drawing = DrawWebBoard(Bytes(bytes, size), zoom, how.BlackAndWhite, error, how.LocalLabels);
+    session.Drawing = DrawWebBoard(Bytes(bytes, size), zoom, how, error);
     if (!session.Drawing)
         return session.Answer({{"error", error}});
     const TDisplayListCanvas& made = *session.Drawing;

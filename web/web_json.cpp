@@ -19,7 +19,6 @@ namespace {
 constexpr const char* PageContext = "Page";
 constexpr const char* LandMassCaption = VORNIA_TR_NOOP("Page", "Land mass");
 constexpr const char* ZoomCaption = VORNIA_TR_NOOP("Page", "Zoom");
-constexpr const char* BlackAndWhiteCaption = VORNIA_TR_NOOP("Page", "Black and white");
 //: %1 is the largest count, 500.
 constexpr const char* CountRefusedText = VORNIA_TR_NOOP("Page", "A count is a whole number from 0 to %1.");
 constexpr const char* DialogContext = "TfrmCustomOptions";
@@ -32,6 +31,15 @@ std::string WithoutShortcut(std::string text)
 {
     std::erase(text, '&');
     return text;
+}
+
+// The drawing words a link carries, each true or false.
+TJson DrawingJson(const TWebDrawing& drawing)
+{
+    TJson json = TJson::object();
+    for (const auto& word : DrawingWords)
+        json[std::string(word.Word)] = drawing.*(word.Field);
+    return json;
 }
 
 TJson CountsObject(const TBoardSettings& settings)
@@ -86,10 +94,8 @@ TJson BoardJson(const TWebBoard& board, int boardsNamed)
 
 TJson LinkJson(const TWebLink& link)
 {
-    return {{"error", link.Error},
-            {"notice", link.Notice},
-            {"words", link.Words},
-            {"drawing", {{"bw", link.BlackAndWhite}}}};
+    return {
+        {"error", link.Error}, {"notice", link.Notice}, {"words", link.Words}, {"drawing", DrawingJson(link.Drawing)}};
 }
 
 TJson SettingsJson(const TWebSettings& settings)
@@ -98,10 +104,12 @@ TJson SettingsJson(const TWebSettings& settings)
     for (const auto& row : FairRuleRows)
         if (settings.Board.Fair.*(row.Field))
             fair.push_back(row.Word);
-    return {
-        {"shape", settings.Board.Shape},         {"mass", settings.Board.MassDensity},          {"zoom", settings.Zoom},
-        {"bw", settings.Drawing.BlackAndWhite},  {"localLabels", settings.Drawing.LocalLabels}, {"fair", fair},
-        {"counts", CountsObject(settings.Board)}};
+    TJson json = {{"shape", settings.Board.Shape}, {"mass", settings.Board.MassDensity}, {"zoom", settings.Zoom}};
+    json.update(DrawingJson(settings.Drawing));
+    json["localLabels"] = settings.Drawing.LocalLabels;
+    json["fair"] = fair;
+    json["counts"] = CountsObject(settings.Board);
+    return json;
 }
 
 TWebSettings SettingsFromJson(const TJson& json)
@@ -132,7 +140,8 @@ TWebDrawing DrawingFromJson(const TJson& json)
 {
     TWebDrawing drawing;
     if (json.is_object()) {
-        drawing.BlackAndWhite = IsTrue(json, "bw");
+        for (const auto& word : DrawingWords)
+            drawing.*(word.Field) = IsTrue(json, word.Word);
         drawing.LocalLabels = IsTrue(json, "localLabels");
     }
     return drawing;
@@ -171,9 +180,10 @@ TJson TablesJson()
     for (const auto& row : FairRuleRows)
         rules.push_back(choice(row.Word, Tr(row.Caption)));
     // The controls beside the board, in their order. id: the page's name for
-    // the control; drawing: how the board is drawn, not made; onlyFor: shown
-    // only while another control holds one of the values.
-    const TJson controls = TJson::array({
+    // the control; drawing: how the board is drawn, not made (a link's
+    // drawing word); onlyFor: shown only while another control holds one of
+    // the values.
+    TJson controls = TJson::array({
         {{"key", "shape"},
          {"id", "Shape"},
          {"kind", "choice"},
@@ -190,17 +200,22 @@ TJson TablesJson()
          {"kind", "choice"},
          {"caption", Tr(PageContext, ZoomCaption)},
          {"choices", zooms}},
-        {{"key", "bw"},
-         {"id", "BlackAndWhite"},
-         {"kind", "switch"},
-         {"caption", Tr(PageContext, BlackAndWhiteCaption)},
-         {"drawing", true}},
         {{"key", "fair"},
          {"id", "Fair"},
          {"kind", "flags"},
          {"caption", Tr(DialogContext, FairCaption)},
          {"choices", rules}},
     });
+    // The drawing words' boxes after the zoom, the page's name for each its word.
+    auto place = controls.begin() + 3;
+    for (const auto& word : DrawingWords) {
+        const TJson control = {{"key", word.Word},
+                               {"id", word.Id},
+                               {"kind", "switch"},
+                               {"caption", Tr(PageContext, word.Caption)},
+                               {"drawing", true}};
+        place = controls.insert(place, control) + 1;
+    }
 
     const TBoardSettings defaults;
     TJson counts = TJson::array(), groups = TJson::array(), sets = TJson::array();

@@ -10,14 +10,9 @@
 
 #include "board/board_settings.h"
 #include "options/custom_options.h"
+#include "web_link.h"
 
 namespace vornia {
-
-// How a board is drawn, not how it is made: links carry these beside the request.
-struct TWebDrawing {
-    bool BlackAndWhite = false; // bw=1
-    bool LocalLabels = false;   // the board's labels in the page's language; never in a link
-};
 
 struct TWebSettings {
     TBoardSettings Board; // shape, land mass, counts and fair rules
