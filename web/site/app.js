@@ -11,7 +11,7 @@ import { bindFiles } from './files.js';
 import { buildSettingsControls, drawsOnly, showControlsInUse, showSettings, storeSettings, storedSettings,
   takeTables } from './settings.js';
 import { $, state } from './state.js';
-import { chooseLanguage, language, textsReady, tr, trFormat } from './texts.js';
+import { chooseLanguage, keepLanguageOffline, language, textsReady, tr, trFormat } from './texts.js';
 import { BoardView } from './view.js';
 
 whenCoreStops((reason) => showMessage(trFormat('The board maker stopped: %1. Reload the page to go on.',
@@ -97,8 +97,10 @@ async function start() {
   document.body.dataset.ready = 'true';
   performance.mark('first-board');
 
-  if ('serviceWorker' in navigator && location.protocol !== 'file:')
+  if ('serviceWorker' in navigator && location.protocol !== 'file:') {
+    keepLanguageOffline();
     navigator.serviceWorker.register('service_worker.js').catch(() => {});
+  }
 }
 
 start();

@@ -5,10 +5,11 @@ const Cache = 'vornia-generator-@SITE_VERSION@';
 const Files = ['./', 'index.html', 'style.css', 'app.js', 'state.js', 'settings.js', 'board.js', 'link.js',
   'counts_dialog.js', 'files.js', 'view.js', 'picture.js', 'core_client.js', 'worker.js', 'core_calls.js',
   'language_start.js', 'texts.js', 'recent.js', 'share.js', 'vornia-core.js', 'vornia-core.wasm',
-  'manifest.webmanifest', 'icon.svg', 'icon-192.png', 'icon-512.png', 'icon-maskable-512.png', 'LICENSE.txt',
-  'licences/nlohmann-json.txt'];
+  'manifest.webmanifest', 'icon.svg', 'LICENSE.txt', 'licences/nlohmann-json.txt'];
 // The page's language file (lang/<language>.json) is not among them: the page
-// fetches only its own, and this worker keeps it when it passes.
+// fetches only its own, and this worker keeps it when it passes. Nor are the
+// PNG icons: the browser fetches and keeps those itself when it installs the
+// page, and the page never shows them.
 
 self.addEventListener('install', (event) => {
   event.waitUntil(caches.open(Cache).then((cache) => cache.addAll(Files)).then(() => self.skipWaiting()));

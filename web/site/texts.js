@@ -36,6 +36,15 @@ export const textsReady = language === 'en' ? Promise.resolve() : Promise.race([
     document.documentElement.classList.remove('translating');
   });
 
+// The service worker keeps what passes through it. The language file passed
+// before the worker took the page over on its first visit: it is fetched
+// again once the worker has, so that the page speaks its language offline too.
+export function keepLanguageOffline() {
+  if (language === 'en' || !('serviceWorker' in navigator) || navigator.serviceWorker.controller) return;
+  navigator.serviceWorker.addEventListener('controllerchange', () => fetch(`lang/${language}.json`).catch(() => {}),
+    { once: true });
+}
+
 // A text in the page's language; the English source when the catalogue has none.
 export function tr(source, context = 'Page') {
   const texts = catalogue[context];
