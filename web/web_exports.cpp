@@ -117,27 +117,33 @@ EMSCRIPTEN_KEEPALIVE const char* vn_generate(const char* words, int size)
     return session.Answer(answer);
 }
 
-// The request of the page's settings (JSON, see SettingsJson) with the seed:
-// {words, settings}, the settings as the core takes them.
+// The request of the page's settings (key=value pairs, see
+// SettingsOfFragment) with the seed: {words, settings}, the settings as the
+// core takes them.
 EMSCRIPTEN_KEEPALIVE const char* vn_request(const char* settings, std::uint32_t seed)
 {
-    const TWebSettings taken = SettingsFromJson(ParseJson(settings ? settings : ""));
+    const TWebSettings taken = SettingsOfFragment(settings ? settings : "");
     return Session().Answer({{"words", RequestWords(taken, seed)}, {"settings", SettingsJson(taken)}});
 }
 
-// Settings kept by the page (JSON), each value checked: the settings as the
-// core takes them, the defaults for anything it does not.
+// Settings kept by the page (key=value pairs), each value checked: the
+// settings as the core takes them (JSON, see SettingsJson), the defaults for
+// anything it does not.
 EMSCRIPTEN_KEEPALIVE const char* vn_settings(const char* settings)
 {
-    return Session().Answer(SettingsJson(SettingsFromJson(ParseJson(settings ? settings : ""))));
+    return Session().Answer(SettingsJson(SettingsOfFragment(settings ? settings : "")));
 }
 
-// The counts dialog for the shape and the counts typed (a JSON array of 24
-// texts): which counts can be edited, the totals, the dice question and the
-// first count OK refuses.
-EMSCRIPTEN_KEEPALIVE const char* vn_counts(const char* shape, const char* counts)
+// The counts dialog for the shape and the counts typed (24 texts, each ended
+// by a zero byte): which counts can be edited, the totals, the dice question
+// and the first count OK refuses.
+EMSCRIPTEN_KEEPALIVE const char* vn_counts(const char* shape, const char* texts, int size)
 {
-    return Session().Answer(CountsJson(shape ? shape : "", ParseJson(counts ? counts : "")));
+    TCountTexts counts;
+    const std::vector<std::string> typed = SplitWords(Bytes(texts, size));
+    for (std::size_t i = 0; i < counts.size() && i < typed.size(); ++i)
+        counts[i] = typed[i];
+    return Session().Answer(CountsJson(shape ? shape : "", counts));
 }
 
 // The request of a link's fragment: the tool's words (with seed when the
@@ -150,22 +156,22 @@ EMSCRIPTEN_KEEPALIVE const char* vn_link(const char* fragment, std::uint32_t see
     return Session().Answer(LinkJson(link));
 }
 
-// A board file opened; settings (JSON, see SettingsJson): the page's, whose
-// shape, land mass and rules the status panels read.
+// A board file opened; settings (key=value pairs): the page's, whose shape,
+// land mass and rules the status panels read.
 EMSCRIPTEN_KEEPALIVE const char* vn_open(const char* name, const char* bytes, int size, const char* settings)
 {
-    const TWebSettings taken = SettingsFromJson(ParseJson(settings ? settings : ""));
+    const TWebSettings taken = SettingsOfFragment(settings ? settings : "");
     return Session().Keep(OpenWebBoard(name ? name : "", Bytes(bytes, size), taken.Board));
 }
 
-// Draws the board file's bytes as drawing (JSON, see DrawingFromJson) says;
-// the drawing's size in the result, or its error. localLabels: the labels in
-// the language of vn_use_language.
+// Draws the board file's bytes as drawing (key=value pairs, see
+// DrawingOfFragment) says; the drawing's size in the result, or its error.
+// localLabels=1: the labels in the language of vn_use_language.
 EMSCRIPTEN_KEEPALIVE const char* vn_draw(const char* bytes, int size, int zoom, const char* drawing)
 {
     TWebSession& session = Session();
     std::string error;
-    const TWebDrawing how = DrawingFromJson(ParseJson(drawing ? drawing : ""));
+    const TWebDrawing how = DrawingOfFragment(drawing ? drawing : "");
     session.Drawing = DrawWebBoard(Bytes(bytes, size), zoom, how, error);
     if (!session.Drawing)
         return session.Answer({{"error", error}});

@@ -50,39 +50,11 @@ TJson CountsObject(const TBoardSettings& settings)
     return counts;
 }
 
-// The value at key when it is a whole number; nothing otherwise.
-std::optional<long long> WholeNumber(const TJson& json, std::string_view key)
-{
-    const auto found = json.find(std::string(key));
-    if (found == json.end() || !found->is_number_integer())
-        return std::nullopt;
-    return found->get<long long>();
-}
-
-std::optional<std::string> Text(const TJson& json, std::string_view key)
-{
-    const auto found = json.find(std::string(key));
-    if (found == json.end() || !found->is_string())
-        return std::nullopt;
-    return found->get<std::string>();
-}
-
-bool IsTrue(const TJson& json, std::string_view key)
-{
-    const auto found = json.find(std::string(key));
-    return found != json.end() && found->is_boolean() && found->get<bool>();
-}
-
 } // namespace
 
 std::string JsonText(const TJson& json)
 {
     return json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-}
-
-TJson ParseJson(std::string_view text)
-{
-    return TJson::parse(text.begin(), text.end(), nullptr, false);
 }
 
 TJson BoardJson(const TWebBoard& board, int boardsNamed)
@@ -112,48 +84,8 @@ TJson SettingsJson(const TWebSettings& settings)
     return json;
 }
 
-TWebSettings SettingsFromJson(const TJson& json)
+TJson CountsJson(std::string_view shape, const TCountTexts& counts)
 {
-    TWebSettings settings;
-    if (!json.is_object())
-        return settings;
-    if (const auto shape = Text(json, "shape"); shape && IsKnownShape(*shape))
-        settings.Board.Shape = ShapeNames[static_cast<std::size_t>(ShapeIndex(*shape))];
-    if (const auto mass = Text(json, "mass"); mass && IsKnownLandMass(*mass))
-        settings.Board.MassDensity = *mass;
-    if (const auto zoom = WholeNumber(json, "zoom"); zoom && IsKnownZoom(static_cast<int>(*zoom)))
-        settings.Zoom = static_cast<int>(*zoom);
-    settings.Drawing = DrawingFromJson(json);
-    if (const auto fair = json.find("fair"); fair != json.end() && fair->is_array())
-        for (const auto& row : FairRuleRows)
-            for (const auto& word : *fair)
-                if (word.is_string() && word.get<std::string>() == row.Word)
-                    settings.Board.Fair.*(row.Field) = true;
-    if (const auto counts = json.find("counts"); counts != json.end() && counts->is_object())
-        for (const auto& count : CountKeys)
-            if (const auto n = WholeNumber(*counts, count.Key); n && *n >= 0 && *n <= MaxPieceCount)
-                settings.Board.*(count.Field) = static_cast<int>(*n);
-    return settings;
-}
-
-TWebDrawing DrawingFromJson(const TJson& json)
-{
-    TWebDrawing drawing;
-    if (json.is_object()) {
-        for (const auto& word : DrawingWords)
-            drawing.*(word.Field) = IsTrue(json, word.Word);
-        drawing.LocalLabels = IsTrue(json, "localLabels");
-    }
-    return drawing;
-}
-
-TJson CountsJson(std::string_view shape, const TJson& texts)
-{
-    TCountTexts counts;
-    if (texts.is_array())
-        for (std::size_t i = 0; i < counts.size() && i < texts.size(); ++i)
-            if (texts[i].is_string())
-                counts[i] = texts[i].get<std::string>();
     const TCountsCheck check = CheckCounts(shape, counts);
     return {{"editable", check.Editable},
             {"totals", check.Totals},

@@ -33,19 +33,9 @@ TJson TablesJson();
 // The page's settings: {shape, mass, zoom, bw, localLabels, fair: [words],
 // counts: {key: n}}.
 TJson SettingsJson(const TWebSettings& settings);
-// The settings of such an object (a stored one, the controls'): each value
-// the core knows taken, in the tables' spelling; the defaults for anything
-// else, whatever the JSON holds.
-TWebSettings SettingsFromJson(const TJson& json);
-// How a board is drawn: {bw, localLabels}, false for anything not true.
-TWebDrawing DrawingFromJson(const TJson& json);
-// The JSON of a text; a discarded value (is_discarded) when it is not JSON.
-TJson ParseJson(std::string_view text);
-
-// The counts dialog for a shape and the 24 counts as typed (an array of
-// texts; anything else counts as empty): per group of CountGroups whether
-// its counts can be edited and its total, the dice question and the first
-// count OK refuses (-1 for none).
-TJson CountsJson(std::string_view shape, const TJson& texts);
+// The counts dialog for a shape and the 24 counts as typed: per group of
+// CountGroups whether its counts can be edited and its total, the dice
+// question and the first count OK refuses (-1 for none).
+TJson CountsJson(std::string_view shape, const TCountTexts& counts);
 
 } // namespace vornia

@@ -131,6 +131,22 @@ TWebLink Refused(std::string text)
 
 } // namespace
 
+std::vector<std::pair<std::string, std::string>> FragmentPairs(std::string_view fragment)
+{
+    std::vector<std::pair<std::string, std::string>> pairs;
+    while (!fragment.empty()) {
+        const std::size_t end = fragment.find('&');
+        const std::string_view part = fragment.substr(0, end);
+        fragment.remove_prefix(end == std::string_view::npos ? fragment.size() : end + 1);
+        const std::size_t equals = part.find('=');
+        const auto key = Decoded(part.substr(0, equals));
+        const auto value = Decoded(equals == std::string_view::npos ? std::string_view{} : part.substr(equals + 1));
+        if (key && value && !key->empty())
+            pairs.emplace_back(*key, *value);
+    }
+    return pairs;
+}
+
 TWebLink ParseWebLink(std::string_view fragment)
 {
     if (!fragment.empty() && fragment.front() == '#')

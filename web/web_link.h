@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "board/translate.h"
@@ -40,6 +41,11 @@ struct TWebLink {
     std::string Notice; // one line for the player beside the board, when the link is another version's
     std::string Error;  // one line in the player's words; nothing else is set then
 };
+
+// The key=value pairs of a fragment (without its '#'), decoded as the
+// browser's decodeURIComponent decodes; a pair that is damaged or not UTF-8
+// is left out.
+std::vector<std::pair<std::string, std::string>> FragmentPairs(std::string_view fragment);
 
 // The link of the fragment (with or without its '#'), every value checked as
 // the tool checks its arguments. Every link the page writes begins with

@@ -1,7 +1,9 @@
 #include "web_settings.h"
 
 #include "board/fair_rules.h"
+#include "board/geometry.h"
 #include "board/piece_sets.h"
+#include "board/walked_shapes.h"
 #include "cli/cli_args.h"
 #include "cli/cli_run.h"
 
@@ -17,6 +19,27 @@ std::vector<std::size_t> Differing(const TBoardSettings& settings, const TPieceC
         if (settings.*(CountKeys[k].Field) != counts[k])
             keys.push_back(k);
     return keys;
+}
+
+// The items of a comma list.
+std::vector<std::string_view> Items(std::string_view list)
+{
+    std::vector<std::string_view> items;
+    while (!list.empty()) {
+        const std::size_t end = list.find(',');
+        items.push_back(list.substr(0, end));
+        list.remove_prefix(end == std::string_view::npos ? list.size() : end + 1);
+    }
+    return items;
+}
+
+void TakeDrawing(TWebDrawing& drawing, const std::string& key, const std::string& value)
+{
+    for (const auto& word : DrawingWords)
+        if (key == word.Word)
+            drawing.*(word.Field) = value == "1";
+    if (key == "localLabels")
+        drawing.LocalLabels = value == "1";
 }
 
 } // namespace
@@ -68,6 +91,43 @@ TWebSettings SettingsOfWords(const std::vector<std::string>& words)
     if (parse.Ok)
         ApplyBoardOptions(parse.Args, settings.Board, settings.Zoom);
     return settings;
+}
+
+TWebSettings SettingsOfFragment(std::string_view fragment)
+{
+    TWebSettings settings;
+    TBoardSettings& board = settings.Board;
+    for (const auto& [key, value] : FragmentPairs(fragment)) {
+        int number = 0;
+        if (key == "shape" && IsKnownShape(value))
+            board.Shape = ShapeNames[static_cast<std::size_t>(ShapeIndex(value))];
+        else if (key == "mass" && IsKnownLandMass(value))
+            board.MassDensity = value;
+        else if (key == "zoom" && ParseInteger(value, number) && IsKnownZoom(number))
+            settings.Zoom = number;
+        else if (key == "fair")
+            for (const std::string_view word : Items(value))
+                for (const auto& row : FairRuleRows)
+                    if (word == row.Word)
+                        board.Fair.*(row.Field) = true;
+        if (key == "counts")
+            for (const std::string_view item : Items(value)) {
+                const std::size_t equals = item.find('=');
+                for (const auto& count : CountKeys)
+                    if (equals != std::string_view::npos && item.substr(0, equals) == count.Key)
+                        SetCountFromText(board.*(count.Field), item.substr(equals + 1));
+            }
+        TakeDrawing(settings.Drawing, key, value);
+    }
+    return settings;
+}
+
+TWebDrawing DrawingOfFragment(std::string_view fragment)
+{
+    TWebDrawing drawing;
+    for (const auto& [key, value] : FragmentPairs(fragment))
+        TakeDrawing(drawing, key, value);
+    return drawing;
 }
 
 TCountsCheck CheckCounts(std::string_view shape, const TCountTexts& counts)

@@ -30,6 +30,14 @@ std::vector<std::string> RequestWords(const TWebSettings& settings, std::uint32_
 // default; words the tool refuses leave the defaults.
 TWebSettings SettingsOfWords(const std::vector<std::string>& words);
 
+// The page's settings as it sends them, key=value pairs as in a link
+// (shape=dog%20leg&zoom=75&bw=1&fair=red,pips&counts=Brick=5,Grain=4&localLabels=0):
+// each value the core knows taken, in the tables' spelling; the defaults for
+// anything else, whatever the text holds.
+TWebSettings SettingsOfFragment(std::string_view fragment);
+// How a board is drawn, from such pairs: the drawing words and localLabels, each on as 1.
+TWebDrawing DrawingOfFragment(std::string_view fragment);
+
 // The counts dialog as it stands for the shape and the counts typed.
 struct TCountsCheck {
     std::array<bool, CountGroups.size()> Editable{};    // per group of CountGroups

@@ -63,25 +63,27 @@ TEST(WebSettings, RequestWordsAreTheShortestAndReadBackToTheSameSettings)
     }
 }
 
-// Stored settings are the page's to lose: whatever the JSON holds, each value
-// the core knows is taken and everything else is the default; nothing throws.
-TEST(WebSettings, SettingsFromAnyJsonAreTheKnownValuesOverTheDefaults)
+// Stored settings are the page's to lose: whatever the text holds, each value
+// the core knows is taken and everything else is the default.
+TEST(WebSettings, SettingsFromAnyTextAreTheKnownValuesOverTheDefaults)
 {
     const std::string defaults = JsonText(SettingsJson({}));
-    for (const char* text :
-         {"", "null", "[]", "7", "{\"shape\":", "\"x\"", "{\"counts\":[1,2]}",
-          "{\"shape\":5,\"zoom\":\"75\",\"bw\":1,\"fair\":{},\"counts\":{\"Brick\":-1,\"Grain\":501}}"})
-        EXPECT_EQ(JsonText(SettingsJson(SettingsFromJson(ParseJson(text)))), defaults) << text;
-    const TWebSettings taken = SettingsFromJson(ParseJson(
-        R"({"shape":"DOG LEG","mass":"low","zoom":50,"bw":true,"fair":["pips","nonsense",3],"counts":{"Ore":500,"pieSeven":2.5,"nope":1}})"));
+    for (const char* text : {"", "&&=&", "shape", "%zz=1&shape=%E0", "0=s&1=t",
+                             "shape=5&zoom=abc&bw=yes&fair=&mass=&counts=Brick=-1,Grain=501,Ore,=3,Wool=x"})
+        EXPECT_EQ(JsonText(SettingsJson(SettingsOfFragment(text))), defaults) << text;
+    const TWebSettings taken = SettingsOfFragment(
+        "shape=DOG%20LEG&mass=low&zoom=50&bw=1&localLabels=1&fair=pips,nonsense,3&counts=Ore=500,pieSeven=2.5,nope=1");
     EXPECT_EQ(taken.Board.Shape, "dog leg");
     EXPECT_EQ(taken.Board.MassDensity, "low");
     EXPECT_EQ(taken.Zoom, 50);
     EXPECT_TRUE(taken.Drawing.BlackAndWhite);
+    EXPECT_TRUE(taken.Drawing.LocalLabels);
     EXPECT_TRUE(taken.Board.Fair.BalancedPips);
     EXPECT_FALSE(taken.Board.Fair.NoAdjacentRed);
     EXPECT_EQ(taken.Board.OreCount, 500);
     EXPECT_EQ(taken.Board.PieSevenCount, 0);
+    EXPECT_TRUE(DrawingOfFragment("bw=1").BlackAndWhite);
+    EXPECT_FALSE(DrawingOfFragment("bw=0&localLabels=true").LocalLabels);
 }
 
 // The counts dialog's rules as the page gets them: the traditional island
@@ -91,7 +93,7 @@ TEST(WebSettings, TheCountsDialogFollowsTheShapeAndAsksWhenTheDiceAreShort)
     TCountTexts texts;
     for (std::size_t k = 0; k < texts.size(); ++k)
         texts[k] = std::to_string(DefaultPieceCounts[k]);
-    TJson check = CountsJson("traditional", TJson(texts));
+    TJson check = CountsJson("traditional", texts);
     EXPECT_EQ(check["editable"], TJson::array({false, false, true}));
     EXPECT_EQ(check["totals"], TJson::array({18, 0, 18}));
     EXPECT_EQ(check["diceQuestion"], "");
@@ -100,16 +102,16 @@ TEST(WebSettings, TheCountsDialogFollowsTheShapeAndAsksWhenTheDiceAreShort)
     texts[13] = "0";   // no "2"
     texts[3] = "abc";  // Ore: counts as 0 in the total, refused on OK
     texts[20] = "501"; // over the largest count
-    check = CountsJson("random", TJson(texts));
+    check = CountsJson("random", texts);
     EXPECT_EQ(check["editable"], TJson::array({true, true, true}));
     EXPECT_EQ(check["totals"], TJson::array({15, 0, 516}));
     EXPECT_EQ(check["refused"], 3);
     texts[20] = "2";
     texts[3] = "3";
-    check = CountsJson("large traditional", TJson(texts));
+    check = CountsJson("large traditional", texts);
     EXPECT_EQ(check["diceQuestion"], "There are not enough dice tiles to cover all the land pieces that will be used "
                                      "(28). Continue?");
-    EXPECT_EQ(CountsJson("cross", TJson("not a list"))["refused"], 0);
+    EXPECT_EQ(CountsJson("cross", {})["refused"], 0); // empty texts
 }
 
 } // namespace
