@@ -18,6 +18,7 @@
 #include "board_list.h"
 #include "files/ini_file.h"
 #include "files/message_sink.h"
+#include "files/open_board.h"
 #include "files/settings.h"
 #include "menu_model.h"
 #include "net/version_check.h"
@@ -38,8 +39,6 @@ inline constexpr std::string_view BoardFileFilter = VORNIA_TR_NOOP("Window", "mi
 inline constexpr std::string_view BoardFileExtension = "mirl";
 inline constexpr std::string_view PictureFileFilter =
     VORNIA_TR_NOOP("Window", "PNG pictures (*.png);;SVG pictures (*.svg);;PDF documents (*.pdf)");
-inline constexpr std::string_view NoBoardToExportText = VORNIA_TR_NOOP("Window", "There is no board to export.");
-inline constexpr std::string_view NoBoardInFileText = VORNIA_TR_NOOP("Window", "Sorry, this file holds no board.");
 inline constexpr std::string_view PictureNameText = VORNIA_TR_NOOP(
     "Window", "Pictures are saved as PNG, SVG or PDF. Please choose a name ending in .png, .svg or .pdf.");
 

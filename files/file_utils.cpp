@@ -176,7 +176,7 @@ std::unique_ptr<TIniFile> OpenOrCreateIniFile(const std::string& fileName, const
     }
     auto ini = ReadIniFile(path);
     if (!ini)
-        messages.ShowMessage(TrFormat(VORNIA_TR_NOOP("Window", "Could not open %1"), {path}));
+        messages.ShowMessage(TrFormat(CouldNotOpenText, {path}));
     return ini;
 }
 
@@ -188,7 +188,7 @@ std::unique_ptr<TIniFile> OpenIniFile(const std::string& path, TMessageSink& mes
     }
     auto ini = ReadIniFile(path);
     if (!ini)
-        messages.ShowMessage(TrFormat(VORNIA_TR_NOOP("Window", "Could not open %1"), {path}));
+        messages.ShowMessage(TrFormat(CouldNotOpenText, {path}));
     return ini;
 }
 

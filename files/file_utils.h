@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "board/translate.h"
 #include "ini_file.h"
 #include "message_sink.h"
 
@@ -19,6 +20,9 @@ bool CheckFileExists(const std::string& path);
 // receives the path of the file actually created.
 bool CreateEmptyFile(const std::string& path, const std::string& defaultExtension,
                      std::string* createdPath = nullptr);
+
+// A file that cannot be read: %1 is its path or name.
+inline constexpr std::string_view CouldNotOpenText = VORNIA_TR_NOOP("Window", "Could not open %1");
 
 // folder empty: the current folder; extension empty: "ini". Creates the file
 // empty when missing. Messages: "Could not create " + path, "Could not open " + path.

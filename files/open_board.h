@@ -5,9 +5,15 @@
 #include <string>
 
 #include "board/panel_board.h"
+#include "board/translate.h"
 #include "board_file.h"
 
 namespace vornia {
+
+// What the window and the web page say of a file without a board, and when
+// there is no board to save or export.
+inline constexpr std::string_view NoBoardInFileText = VORNIA_TR_NOOP("Window", "Sorry, this file holds no board.");
+inline constexpr std::string_view NoBoardToExportText = VORNIA_TR_NOOP("Window", "There is no board to export.");
 
 // Makes the content read from the board file at path the panel's current
 // board: a new list at the file's zoom (the panel's zoom from now on), the

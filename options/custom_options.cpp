@@ -25,6 +25,12 @@ int CountFromText(std::string_view text)
     return value;
 }
 
+bool CountTextAccepted(std::string_view text)
+{
+    int value = 0;
+    return SetCountFromText(value, text);
+}
+
 std::string NormalisedCountText(std::string_view text)
 {
     return std::to_string(CountFromText(text));

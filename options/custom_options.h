@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "board/board_settings.h"
+#include "board/translate.h"
 
 namespace vornia {
 
@@ -24,6 +25,23 @@ constexpr int DiceCountCount = 11;
 constexpr int DesertCountIndex = 5;
 
 using TCountTexts = std::array<std::string, CountEditCount>;
+
+// The count edits' captions, in the order of CountKeys; '&' marks the
+// window's shortcut letter.
+inline constexpr std::array<const char*, CountEditCount> CountCaptions{{
+    VORNIA_TR_NOOP("TfrmCustomOptions", "&Brick:"),    VORNIA_TR_NOOP("TfrmCustomOptions", "Grain:"),
+    VORNIA_TR_NOOP("TfrmCustomOptions", "Lumber:"),    VORNIA_TR_NOOP("TfrmCustomOptions", "Ore:"),
+    VORNIA_TR_NOOP("TfrmCustomOptions", "Wool:"),      VORNIA_TR_NOOP("TfrmCustomOptions", "Desert:"),
+    VORNIA_TR_NOOP("TfrmCustomOptions", "&Plain:"),    VORNIA_TR_NOOP("TfrmCustomOptions", "2:1 Brick:"),
+    VORNIA_TR_NOOP("TfrmCustomOptions", "2:1 Grain:"), VORNIA_TR_NOOP("TfrmCustomOptions", "2:1 Lumber:"),
+    VORNIA_TR_NOOP("TfrmCustomOptions", "2:1 Ore:"),   VORNIA_TR_NOOP("TfrmCustomOptions", "2:1 Wool:"),
+    VORNIA_TR_NOOP("TfrmCustomOptions", "3:1 ?:"),     VORNIA_TR_NOOP("TfrmCustomOptions", "&Two:"),
+    VORNIA_TR_NOOP("TfrmCustomOptions", "Three:"),     VORNIA_TR_NOOP("TfrmCustomOptions", "Four:"),
+    VORNIA_TR_NOOP("TfrmCustomOptions", "Five:"),      VORNIA_TR_NOOP("TfrmCustomOptions", "Six:"),
+    VORNIA_TR_NOOP("TfrmCustomOptions", "Seven:"),     VORNIA_TR_NOOP("TfrmCustomOptions", "Eight:"),
+    VORNIA_TR_NOOP("TfrmCustomOptions", "Nine:"),      VORNIA_TR_NOOP("TfrmCustomOptions", "Ten:"),
+    VORNIA_TR_NOOP("TfrmCustomOptions", "Eleven:"),    VORNIA_TR_NOOP("TfrmCustomOptions", "Twelve:"),
+}};
 
 // Everything the dialog shows of the settings, as its controls hold it.
 struct TOptionsValues {
@@ -43,6 +61,10 @@ int CountFromText(std::string_view text);
 // CountFromText ("abc" and "-3" become "0", "007" becomes "7").
 std::string NormalisedCountText(std::string_view text);
 
+// A count OK takes: a whole number from 0 to MaxPieceCount, as
+// SetCountFromText takes it.
+bool CountTextAccepted(std::string_view text);
+
 // Brick to Wool; the desert is not counted ("Total - Desert =").
 long long LandTotal(const TCountTexts& counts);
 // Two to Twelve, Seven included.
@@ -57,6 +79,26 @@ bool LandMassShown(std::string_view shape);
 // or empty for a text that is none of the shapes. The picture's number is
 // ShapeIndex(shape).
 std::string ShapeExampleCaption(std::string_view shape);
+
+// The dialog's groups of counts, each a run of CountKeys: its caption, its
+// total and the total's caption (none for the water), and whether a shape
+// uses its counts.
+struct TCountGroup {
+    const char* Caption;
+    int First;
+    int Count;
+    const char* TotalCaption;               // nullptr: no total
+    long long (*Total)(const TCountTexts&); // nullptr: no total
+    bool (*Editable)(std::string_view shape);
+};
+inline constexpr std::array<TCountGroup, 3> CountGroups{{
+    {VORNIA_TR_NOOP("TfrmCustomOptions", "Land"), FirstLandCount, LandCountCount,
+     VORNIA_TR_NOOP("TfrmCustomOptions", "Total - Desert ="), LandTotal, LandAndWaterEditable},
+    {VORNIA_TR_NOOP("TfrmCustomOptions", "Water"), FirstWaterCount, WaterCountCount, nullptr, nullptr,
+     LandAndWaterEditable},
+    {VORNIA_TR_NOOP("TfrmCustomOptions", "Dice Tiles"), FirstDiceCount, DiceCountCount,
+     VORNIA_TR_NOOP("TfrmCustomOptions", "Total ="), DiceTotal, [](std::string_view) { return true; }},
+}};
 
 // Land tiles the dice must cover: a fixed island's land but the desert (18
 // for "traditional", 28 for "large traditional"), the land total otherwise.

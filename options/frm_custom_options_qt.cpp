@@ -199,20 +199,20 @@ void TfrmCustomOptions::CreateControls()
     chkCustomPieceCounts->hide();
 
     pnlPieceCounts = MakePanel(pnlMainLeft, 0, ClientPanelHeight, LeftWidth, PieceCountsHeight);
-    grpPie = WithSource(new QGroupBox(QStringLiteral("Dice Tiles"), pnlPieceCounts),
-                        QT_TRANSLATE_NOOP("TfrmCustomOptions", "Dice Tiles"));
+    grpPie =
+        WithSource(new QGroupBox(QString::fromUtf8(CountGroups[2].Caption), pnlPieceCounts), CountGroups[2].Caption);
     grpPie->setGeometry(5, 5, 211, 206);
-    grpLand = WithSource(new QGroupBox(QStringLiteral("Land"), pnlPieceCounts),
-                         QT_TRANSLATE_NOOP("TfrmCustomOptions", "Land"));
+    grpLand =
+        WithSource(new QGroupBox(QString::fromUtf8(CountGroups[0].Caption), pnlPieceCounts), CountGroups[0].Caption);
     grpLand->setGeometry(225, 5, 116, 206);
-    grpWater = WithSource(new QGroupBox(QStringLiteral("Water"), pnlPieceCounts),
-                          QT_TRANSLATE_NOOP("TfrmCustomOptions", "Water"));
+    grpWater =
+        WithSource(new QGroupBox(QString::fromUtf8(CountGroups[1].Caption), pnlPieceCounts), CountGroups[1].Caption);
     grpWater->setGeometry(350, 5, 116, 206);
     CreateCountEdits();
 
-    lblTotalDie = MakeLabel(grpPie, QT_TRANSLATE_NOOP("TfrmCustomOptions", "Total ="), 10, TotalTop);
+    lblTotalDie = MakeLabel(grpPie, CountGroups[2].TotalCaption, 10, TotalTop);
     lblTotalDieValue = MakeLabel(grpPie, "", 45, TotalTop);
-    lblTotalLand = MakeLabel(grpLand, QT_TRANSLATE_NOOP("TfrmCustomOptions", "Total - Desert ="), 10, TotalTop);
+    lblTotalLand = MakeLabel(grpLand, CountGroups[0].TotalCaption, 10, TotalTop);
     lblTotalLandValue = MakeLabel(grpLand, "", 85, TotalTop);
 
     pnlFair = MakePanel(pnlContent, FormWidth, 0, FairWidth, ContentHeight);
@@ -265,41 +265,41 @@ void TfrmCustomOptions::CreateCountEdits()
         connect(edit, &TmirlEdit::exited, this, &TfrmCustomOptions::DieExit);
         return edit;
     };
-    edtTwo = dice(QT_TRANSLATE_NOOP("TfrmCustomOptions", "&Two:"), 10, 0);
-    edtThree = dice(QT_TRANSLATE_NOOP("TfrmCustomOptions", "Three:"), 10, 1);
-    edtFour = dice(QT_TRANSLATE_NOOP("TfrmCustomOptions", "Four:"), 10, 2);
-    edtFive = dice(QT_TRANSLATE_NOOP("TfrmCustomOptions", "Five:"), 10, 3);
-    edtSix = dice(QT_TRANSLATE_NOOP("TfrmCustomOptions", "Six:"), 10, 4);
-    edtSeven = dice(QT_TRANSLATE_NOOP("TfrmCustomOptions", "Seven:"), 10, 5);
-    edtEight = dice(QT_TRANSLATE_NOOP("TfrmCustomOptions", "Eight:"), 115, 0);
-    edtNine = dice(QT_TRANSLATE_NOOP("TfrmCustomOptions", "Nine:"), 115, 1);
-    edtTen = dice(QT_TRANSLATE_NOOP("TfrmCustomOptions", "Ten:"), 115, 2);
-    edtEleven = dice(QT_TRANSLATE_NOOP("TfrmCustomOptions", "Eleven:"), 115, 3);
-    edtTwelve = dice(QT_TRANSLATE_NOOP("TfrmCustomOptions", "Twelve:"), 115, 4);
+    edtTwo = dice(CountCaptions[13], 10, 0);
+    edtThree = dice(CountCaptions[14], 10, 1);
+    edtFour = dice(CountCaptions[15], 10, 2);
+    edtFive = dice(CountCaptions[16], 10, 3);
+    edtSix = dice(CountCaptions[17], 10, 4);
+    edtSeven = dice(CountCaptions[18], 10, 5);
+    edtEight = dice(CountCaptions[19], 115, 0);
+    edtNine = dice(CountCaptions[20], 115, 1);
+    edtTen = dice(CountCaptions[21], 115, 2);
+    edtEleven = dice(CountCaptions[22], 115, 3);
+    edtTwelve = dice(CountCaptions[23], 115, 4);
 
     auto land = [this](const char* caption, int row) {
         auto* edit = MakeCountEdit(grpLand, caption, 10, 20 + row * EditStep, 95, 60);
         connect(edit, &TmirlEdit::exited, this, &TfrmCustomOptions::LandExit);
         return edit;
     };
-    edtBrick = land(QT_TRANSLATE_NOOP("TfrmCustomOptions", "&Brick:"), 0);
-    edtGrain = land(QT_TRANSLATE_NOOP("TfrmCustomOptions", "Grain:"), 1);
-    edtLumber = land(QT_TRANSLATE_NOOP("TfrmCustomOptions", "Lumber:"), 2);
-    edtOre = land(QT_TRANSLATE_NOOP("TfrmCustomOptions", "Ore:"), 3);
-    edtWool = land(QT_TRANSLATE_NOOP("TfrmCustomOptions", "Wool:"), 4);
-    edtDesert = land(QT_TRANSLATE_NOOP("TfrmCustomOptions", "Desert:"), 5);
+    edtBrick = land(CountCaptions[0], 0);
+    edtGrain = land(CountCaptions[1], 1);
+    edtLumber = land(CountCaptions[2], 2);
+    edtOre = land(CountCaptions[3], 3);
+    edtWool = land(CountCaptions[4], 4);
+    edtDesert = land(CountCaptions[5], 5);
 
     // Water counts are taken as typed: no exit handler.
     auto water = [this](const char* caption, int row) {
         return MakeCountEdit(grpWater, caption, 10, 20 + row * EditStep, 95, 60);
     };
-    edtWater = water(QT_TRANSLATE_NOOP("TfrmCustomOptions", "&Plain:"), 0);
-    edtWaterBrick = water(QT_TRANSLATE_NOOP("TfrmCustomOptions", "2:1 Brick:"), 1);
-    edtWaterGrain = water(QT_TRANSLATE_NOOP("TfrmCustomOptions", "2:1 Grain:"), 2);
-    edtWaterLumber = water(QT_TRANSLATE_NOOP("TfrmCustomOptions", "2:1 Lumber:"), 3);
-    edtWaterOre = water(QT_TRANSLATE_NOOP("TfrmCustomOptions", "2:1 Ore:"), 4);
-    edtWaterWool = water(QT_TRANSLATE_NOOP("TfrmCustomOptions", "2:1 Wool:"), 5);
-    edtWaterMark = water(QT_TRANSLATE_NOOP("TfrmCustomOptions", "3:1 ?:"), 6);
+    edtWater = water(CountCaptions[6], 0);
+    edtWaterBrick = water(CountCaptions[7], 1);
+    edtWaterGrain = water(CountCaptions[8], 2);
+    edtWaterLumber = water(CountCaptions[9], 3);
+    edtWaterOre = water(CountCaptions[10], 4);
+    edtWaterWool = water(CountCaptions[11], 5);
+    edtWaterMark = water(CountCaptions[12], 6);
 
     CountEdits = {edtBrick,     edtGrain,      edtLumber,     edtOre,         edtWool,     edtDesert,
                   edtWater,     edtWaterBrick, edtWaterGrain, edtWaterLumber, edtWaterOre, edtWaterWool,

@@ -685,11 +685,6 @@
         <translation>Eine Anzahl ist eine ganze Zahl von 0 bis %1.</translation>
     </message>
     <message>
-        <source>Continue?</source>
-        <extracomment>After the dice warning, asking whether to keep the counts anyway.</extracomment>
-        <translation>Fortfahren?</translation>
-    </message>
-    <message>
         <source>Could not export the picture: %1</source>
         <extracomment>%1 is the reason.</extracomment>
         <translation>Das Bild konnte nicht exportiert werden: %1</translation>
@@ -697,6 +692,63 @@
     <message>
         <source>Could not copy the link; copy it from the address bar.</source>
         <translation>Der Link konnte nicht kopiert werden; kopieren Sie ihn aus der Adressleiste.</translation>
+    </message>
+    <message>
+        <source>Board number</source>
+        <extracomment>The seed a board is made from, which the player may type to make it again.</extracomment>
+        <translation>Spielbrettnummer</translation>
+    </message>
+    <message>
+        <source>A board number is a whole number from 0 to %1.</source>
+        <extracomment>%1 is the largest board number.</extracomment>
+        <translation>Eine Spielbrettnummer ist eine ganze Zahl von 0 bis %1.</translation>
+    </message>
+    <message>
+        <source>As the browser</source>
+        <extracomment>The language choice that follows the browser&apos;s languages.</extracomment>
+        <translation>Wie der Browser</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <extracomment>Opens the system&apos;s share sheet with the board&apos;s link.</extracomment>
+        <translation>Teilen</translation>
+    </message>
+    <message>
+        <source>Recent boards…</source>
+        <translation>Letzte Spielbretter…</translation>
+    </message>
+    <message>
+        <source>Recent boards</source>
+        <translation>Letzte Spielbretter</translation>
+    </message>
+    <message>
+        <source>The boards made or opened on this device, newest first. They are kept in this browser only.</source>
+        <translation>Die auf diesem Gerät erzeugten oder geöffneten Spielbretter, das neueste zuerst. Sie bleiben nur in diesem Browser gespeichert.</translation>
+    </message>
+    <message>
+        <source>No boards yet.</source>
+        <translation>Noch keine Spielbretter.</translation>
+    </message>
+    <message>
+        <source>Clear the list</source>
+        <translation>Liste leeren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Vornia Generator is free software under the MIT licence.</source>
+        <translation>Vornia Generator ist freie Software unter der MIT-Lizenz.</translation>
+    </message>
+    <message>
+        <source>Its core includes JSON for Modern C++ (nlohmann/json), under the MIT licence.</source>
+        <extracomment>nlohmann/json is the name of a library; keep it as it stands.</extracomment>
+        <translation>Sein Kern enthält JSON for Modern C++ (nlohmann/json) unter der MIT-Lizenz.</translation>
+    </message>
+    <message>
+        <source>Licence text</source>
+        <translation>Lizenztext</translation>
     </message>
 </context>
 <context>

@@ -685,11 +685,6 @@
         <translation>Un nombre est un entier de 0 à %1.</translation>
     </message>
     <message>
-        <source>Continue?</source>
-        <extracomment>After the dice warning, asking whether to keep the counts anyway.</extracomment>
-        <translation>Continuer&#xa0;?</translation>
-    </message>
-    <message>
         <source>Could not export the picture: %1</source>
         <extracomment>%1 is the reason.</extracomment>
         <translation>Impossible d&apos;exporter l&apos;image&#xa0;: %1</translation>
@@ -697,6 +692,63 @@
     <message>
         <source>Could not copy the link; copy it from the address bar.</source>
         <translation>Impossible de copier le lien&#xa0;; copiez-le depuis la barre d&apos;adresse.</translation>
+    </message>
+    <message>
+        <source>Board number</source>
+        <extracomment>The seed a board is made from, which the player may type to make it again.</extracomment>
+        <translation>Numéro du plateau</translation>
+    </message>
+    <message>
+        <source>A board number is a whole number from 0 to %1.</source>
+        <extracomment>%1 is the largest board number.</extracomment>
+        <translation>Un numéro de plateau est un nombre entier de 0 à %1.</translation>
+    </message>
+    <message>
+        <source>As the browser</source>
+        <extracomment>The language choice that follows the browser&apos;s languages.</extracomment>
+        <translation>Comme le navigateur</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <extracomment>Opens the system&apos;s share sheet with the board&apos;s link.</extracomment>
+        <translation>Partager</translation>
+    </message>
+    <message>
+        <source>Recent boards…</source>
+        <translation>Plateaux récents…</translation>
+    </message>
+    <message>
+        <source>Recent boards</source>
+        <translation>Plateaux récents</translation>
+    </message>
+    <message>
+        <source>The boards made or opened on this device, newest first. They are kept in this browser only.</source>
+        <translation>Les plateaux créés ou ouverts sur cet appareil, le plus récent d’abord. Ils ne sont gardés que dans ce navigateur.</translation>
+    </message>
+    <message>
+        <source>No boards yet.</source>
+        <translation>Aucun plateau pour l’instant.</translation>
+    </message>
+    <message>
+        <source>Clear the list</source>
+        <translation>Vider la liste</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Vornia Generator is free software under the MIT licence.</source>
+        <translation>Vornia Generator est un logiciel libre sous licence MIT.</translation>
+    </message>
+    <message>
+        <source>Its core includes JSON for Modern C++ (nlohmann/json), under the MIT licence.</source>
+        <extracomment>nlohmann/json is the name of a library; keep it as it stands.</extracomment>
+        <translation>Son noyau contient JSON for Modern C++ (nlohmann/json), sous licence MIT.</translation>
+    </message>
+    <message>
+        <source>Licence text</source>
+        <translation>Texte de la licence</translation>
     </message>
 </context>
 <context>

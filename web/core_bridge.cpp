@@ -10,6 +10,7 @@
 #include "cli/cli_args.h"
 #include "cli/cli_run.h"
 #include "files/board_file.h"
+#include "files/file_utils.h"
 #include "files/ini_file.h"
 #include "files/open_board.h"
 #include "render/board_painter.h"
@@ -18,9 +19,6 @@
 namespace vornia {
 
 namespace {
-
-// The desktop's words for such a file.
-constexpr std::string_view NoBoardText = "Sorry, this file holds no board.";
 
 // The board the panel made, with its status panels under the settings.
 void TakeResult(TWebBoard& board, const TPanelBoard& panel, const TGenerationResult& made,
@@ -93,24 +91,16 @@ TWebBoard GenerateWebBoard(const std::vector<std::string>& words, TPanelBoard& p
     return board;
 }
 
-TWebBoard OpenWebBoard(const std::string& name, std::string_view bytes, const std::string& shape,
-                       const std::string& mass, std::string_view fair)
+TWebBoard OpenWebBoard(const std::string& name, std::string_view bytes, const TBoardSettings& settings)
 {
     TWebBoard board;
     if (bytes.size() > MaxIniFileBytes) {
-        board.Error = "Could not open " + name;
+        board.Error = TrFormat(CouldNotOpenText, {name});
         return board;
     }
-    TBoardSettings settings;
-    if (IsKnownShape(shape))
-        settings.Shape = shape;
-    if (IsKnownLandMass(mass))
-        settings.MassDensity = mass;
-    if (!fair.empty())
-        ParseFairWords(fair, settings.Fair); // unknown words leave the rules off
     TBoardFileContent content = ReadBoard(TIniFile::FromText(bytes));
     if (!content.HoldsBoard) {
-        board.Error = std::string(NoBoardText);
+        board.Error = Tr(NoBoardInFileText);
         return board;
     }
     TPanelBoard panel;
@@ -119,8 +109,8 @@ TWebBoard OpenWebBoard(const std::string& name, std::string_view bytes, const st
     return board;
 }
 
-std::unique_ptr<TDisplayListCanvas> DrawWebBoard(std::string_view boardFile, int zoom, bool blackAndWhite,
-                                                 std::string& error, bool localLabels)
+std::unique_ptr<TDisplayListCanvas> DrawWebBoard(std::string_view boardFile, int zoom, const TWebDrawing& drawing,
+                                                 std::string& error)
 {
     TBoardFileContent content = ReadBoard(TIniFile::FromText(boardFile));
     if (!content.HoldsBoard || !content.Plates) {
@@ -135,10 +125,10 @@ std::unique_ptr<TDisplayListCanvas> DrawWebBoard(std::string_view boardFile, int
     auto list = std::make_unique<TDisplayListCanvas>(size.width, size.height);
     TPaintOptions options;
     options.Zoom = zoom;
-    options.BlackAndWhite = blackAndWhite;
-    options.LocalLabels = localLabels;
+    options.BlackAndWhite = drawing.BlackAndWhite;
+    options.LocalLabels = drawing.LocalLabels;
     // The background, then a group per plate: the painter's order.
-    list->SetBrushColor(blackAndWhite ? clWhite : options.ButtonFace);
+    list->SetBrushColor(drawing.BlackAndWhite ? clWhite : options.ButtonFace);
     list->FillRect(0, 0, size.width, size.height);
     for (int i = 0; i < plates.Count(); ++i) {
         list->BeginGroup();

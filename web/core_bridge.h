@@ -10,8 +10,10 @@
 #include <string_view>
 #include <vector>
 
+#include "board/board_settings.h"
 #include "board/panel_board.h"
 #include "display_list.h"
+#include "web_link.h"
 
 namespace vornia {
 
@@ -36,18 +38,16 @@ struct TWebBoard {
 TWebBoard GenerateWebBoard(const std::vector<std::string>& words, TPanelBoard& panel);
 
 // A board file opened as the desktop's Open does; the status panels read the
-// request's shape, land mass and fair rules (a comma list of the tool's words)
-// as the desktop reads its settings.
-TWebBoard OpenWebBoard(const std::string& name, std::string_view bytes, const std::string& shape,
-                       const std::string& mass, std::string_view fair = {});
+// settings' shape, land mass and fair rules as the desktop reads its settings.
+TWebBoard OpenWebBoard(const std::string& name, std::string_view bytes, const TBoardSettings& settings);
 
 // The board of a board file drawn at the zoom (moved onto its grid when the
-// file holds another), a group per plate after the background; nothing, with
-// the reason in error, when the bytes hold no board. localLabels: the labels
-// in the language in force (UseWebLanguage), as the window's "Labels In My
-// Language" draws them.
-std::unique_ptr<TDisplayListCanvas> DrawWebBoard(std::string_view boardFile, int zoom, bool blackAndWhite,
-                                                 std::string& error, bool localLabels = false);
+// file holds another) as drawing says, a group per plate after the
+// background; nothing, with the reason in error, when the bytes hold no
+// board. drawing.LocalLabels: the labels in the language in force
+// (UseWebLanguage), as the window's "Labels In My Language" draws them.
+std::unique_ptr<TDisplayListCanvas> DrawWebBoard(std::string_view boardFile, int zoom, const TWebDrawing& drawing,
+                                                 std::string& error);
 
 // The language of the core's texts (status panels, failures, board names
 // through BoardDisplayName, local labels): its catalogue table installed as

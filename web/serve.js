@@ -16,6 +16,7 @@ const types = {
   '.webmanifest': 'application/manifest+json',
   '.svg': 'image/svg+xml',
   '.png': 'image/png',
+  '.txt': 'text/plain; charset=utf-8',
 };
 
 // onServed(name, bytes), when given, hears of every file sent and its size on the wire.

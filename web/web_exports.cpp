@@ -9,10 +9,12 @@
 #include <string_view>
 #include <vector>
 
+#include "board/translate.h"
 #include "core_bridge.h"
 #include "render/board_picture.h"
 #include "web_json.h"
 #include "web_link.h"
+#include "web_settings.h"
 
 namespace vornia {
 namespace {
@@ -102,41 +104,82 @@ EMSCRIPTEN_KEEPALIVE void vn_continue_numbering(int boardsNamed)
 }
 
 // words: the arguments of `vornia-cli generate`, each ended by a zero byte.
-// boardsNamed in the result: how many new boards the visit has named.
+// boardsNamed in the result: how many new boards the visit has named;
+// settings: what the words stand for, for the page's controls.
 EMSCRIPTEN_KEEPALIVE const char* vn_generate(const char* words, int size)
 {
     TWebSession& session = Session();
-    return session.Keep(GenerateWebBoard(SplitWords(Bytes(words, size)), *session.Visit));
+    const std::vector<std::string> list = SplitWords(Bytes(words, size));
+    TWebBoard board = GenerateWebBoard(list, *session.Visit);
+    session.BoardBytes = std::move(board.BoardFile);
+    TJson answer = BoardJson(board, session.Visit->NewBoardsNamed());
+    answer["settings"] = SettingsJson(SettingsOfWords(list));
+    return session.Answer(answer);
 }
 
-// The request of a link's fragment: the tool's words and black and white, or
-// the error in the player's words.
-EMSCRIPTEN_KEEPALIVE const char* vn_link(const char* fragment)
+// The request of the page's settings (key=value pairs, see
+// SettingsOfFragment) with the seed: {words, settings}, the settings as the
+// core takes them.
+EMSCRIPTEN_KEEPALIVE const char* vn_request(const char* settings, std::uint32_t seed)
 {
-    return Session().Answer(LinkJson(ParseWebLink(fragment)));
+    const TWebSettings taken = SettingsOfFragment(settings ? settings : "");
+    return Session().Answer({{"words", RequestWords(taken, seed)}, {"settings", SettingsJson(taken)}});
 }
 
-EMSCRIPTEN_KEEPALIVE const char* vn_open(const char* name, const char* bytes, int size, const char* shape,
-                                         const char* mass, const char* fair)
+// Settings kept by the page (key=value pairs), each value checked: the
+// settings as the core takes them (JSON, see SettingsJson), the defaults for
+// anything it does not.
+EMSCRIPTEN_KEEPALIVE const char* vn_settings(const char* settings)
 {
-    return Session().Keep(OpenWebBoard(name, Bytes(bytes, size), shape, mass, fair));
+    return Session().Answer(SettingsJson(SettingsOfFragment(settings ? settings : "")));
 }
 
-// Draws the board file's bytes; the drawing's size in the result, or its
-// error. localLabels (0 when left out): the labels in the language of
-// vn_use_language.
-EMSCRIPTEN_KEEPALIVE const char* vn_draw(const char* bytes, int size, int zoom, int blackAndWhite, int localLabels)
+// The counts dialog for the shape and the counts typed (24 texts, each ended
+// by a zero byte): which counts can be edited, the totals, the dice question
+// and the first count OK refuses.
+EMSCRIPTEN_KEEPALIVE const char* vn_counts(const char* shape, const char* texts, int size)
+{
+    TCountTexts counts;
+    const std::vector<std::string> typed = SplitWords(Bytes(texts, size));
+    for (std::size_t i = 0; i < counts.size() && i < typed.size(); ++i)
+        counts[i] = typed[i];
+    return Session().Answer(CountsJson(shape ? shape : "", counts));
+}
+
+// The request of a link's fragment: the tool's words (with seed when the
+// link has none) and how the board is drawn, or the error in the player's words.
+EMSCRIPTEN_KEEPALIVE const char* vn_link(const char* fragment, std::uint32_t seed)
+{
+    TWebLink link = ParseWebLink(fragment ? fragment : "");
+    if (link.Error.empty() && !link.HasSeed)
+        link.Words.insert(link.Words.end(), {"--seed", std::to_string(seed)});
+    return Session().Answer(LinkJson(link));
+}
+
+// A board file opened; settings (key=value pairs): the page's, whose shape,
+// land mass and rules the status panels read.
+EMSCRIPTEN_KEEPALIVE const char* vn_open(const char* name, const char* bytes, int size, const char* settings)
+{
+    const TWebSettings taken = SettingsOfFragment(settings ? settings : "");
+    return Session().Keep(OpenWebBoard(name ? name : "", Bytes(bytes, size), taken.Board));
+}
+
+// Draws the board file's bytes as drawing (key=value pairs, see
+// DrawingOfFragment) says; the drawing's size in the result, or its error.
+// localLabels=1: the labels in the language of vn_use_language.
+EMSCRIPTEN_KEEPALIVE const char* vn_draw(const char* bytes, int size, int zoom, const char* drawing)
 {
     TWebSession& session = Session();
     std::string error;
-    session.Drawing = DrawWebBoard(Bytes(bytes, size), zoom, blackAndWhite != 0, error, localLabels != 0);
+    const TWebDrawing how = DrawingOfFragment(drawing ? drawing : "");
+    session.Drawing = DrawWebBoard(Bytes(bytes, size), zoom, how, error);
     if (!session.Drawing)
         return session.Answer({{"error", error}});
-    const TDisplayListCanvas& drawing = *session.Drawing;
-    return session.Answer({{"width", drawing.Width()},
-                           {"height", drawing.Height()},
-                           {"opCount", drawing.Ops().size()},
-                           {"textSize", drawing.Texts().size()}});
+    const TDisplayListCanvas& made = *session.Drawing;
+    return session.Answer({{"width", made.Width()},
+                           {"height", made.Height()},
+                           {"opCount", made.Ops().size()},
+                           {"textSize", made.Texts().size()}});
 }
 
 // The language of the core's texts: "de", "fr", or "en" (or anything
@@ -145,6 +188,16 @@ EMSCRIPTEN_KEEPALIVE const char* vn_use_language(const char* language)
 {
     std::string& result = Session().Result;
     result = UseWebLanguage(language ? language : "");
+    return result.c_str();
+}
+
+// A board's name as the page shows it, in the language of vn_use_language:
+// "[New cross 3]" is "[Neues Kreuz 3]" in German; the name itself stays the
+// board's data.
+EMSCRIPTEN_KEEPALIVE const char* vn_board_display_name(const char* name)
+{
+    std::string& result = Session().Result;
+    result = BoardDisplayName(name ? name : "");
     return result.c_str();
 }
 

@@ -108,6 +108,14 @@ const TLinkWord* FindWord(std::string_view word)
     return nullptr;
 }
 
+const TDrawingWord* FindDrawingWord(std::string_view word)
+{
+    for (const auto& known : DrawingWords)
+        if (known.Word == word)
+            return &known;
+    return nullptr;
+}
+
 // True when the tool takes the value for its option.
 bool ToolTakes(std::string_view word, const std::string& value)
 {
@@ -122,6 +130,22 @@ TWebLink Refused(std::string text)
 }
 
 } // namespace
+
+std::vector<std::pair<std::string, std::string>> FragmentPairs(std::string_view fragment)
+{
+    std::vector<std::pair<std::string, std::string>> pairs;
+    while (!fragment.empty()) {
+        const std::size_t end = fragment.find('&');
+        const std::string_view part = fragment.substr(0, end);
+        fragment.remove_prefix(end == std::string_view::npos ? fragment.size() : end + 1);
+        const std::size_t equals = part.find('=');
+        const auto key = Decoded(part.substr(0, equals));
+        const auto value = Decoded(equals == std::string_view::npos ? std::string_view{} : part.substr(equals + 1));
+        if (key && value && !key->empty())
+            pairs.emplace_back(*key, *value);
+    }
+    return pairs;
+}
 
 TWebLink ParseWebLink(std::string_view fragment)
 {
@@ -149,9 +173,9 @@ TWebLink ParseWebLink(std::string_view fragment)
         if (equals == std::string_view::npos || value->empty())
             return Refused(LinkText(VORNIA_TR_NOOP("Link", "This link gives no value for \"%1\"."), {*word}));
         int version = 0;
-        const bool good = known->Word == "bw"  ? *value == "0" || *value == "1"
-                          : known->Word == "v" ? ParseInteger(*value, version) && version >= 1
-                                               : ToolTakes(known->Word, *value);
+        const bool good = FindDrawingWord(known->Word) ? *value == "0" || *value == "1"
+                          : known->Word == "v"         ? ParseInteger(*value, version) && version >= 1
+                                                       : ToolTakes(known->Word, *value);
         if (!good)
             return Refused(
                 LinkText(known->BadValue, {Printable(*value), std::to_string(MaxPieceCount), std::to_string(MaxSeed)}));
@@ -161,8 +185,8 @@ TWebLink ParseWebLink(std::string_view fragment)
     for (std::size_t i = 0; i < LinkWords.size(); ++i) {
         if (!given[i])
             continue;
-        if (LinkWords[i].Word == "bw")
-            link.BlackAndWhite = *given[i] == "1";
+        if (const TDrawingWord* drawing = FindDrawingWord(LinkWords[i].Word))
+            link.Drawing.*(drawing->Field) = *given[i] == "1";
         else if (LinkWords[i].Word == "v")
             ParseInteger(*given[i], link.Version);
         else

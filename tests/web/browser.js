@@ -69,4 +69,20 @@ async function statusOf(page) {
   }));
 }
 
-module.exports = { root, site, startSite, startBrowser, watchedPage, statusOf };
+// A catalogue of translations/ as the player's texts in that language:
+// tr(context, source) is the finished translation, or undefined.
+function catalogue(language) {
+  const text = fs.readFileSync(path.join(root, 'translations', `vornia_${language}.ts`), 'utf8');
+  const unescape = (t) => t.replace(/&lt;/g, '<').replace(/&gt;/g, '>').replace(/&quot;/g, '"').replace(/&apos;/g, "'")
+    .replace(/&#x([0-9a-f]+);/gi, (m, hex) => String.fromCodePoint(parseInt(hex, 16))).replace(/&amp;/g, '&');
+  const texts = new Map();
+  for (const [, context, body] of text.matchAll(/<context>\s*<name>(.*?)<\/name>([\s\S]*?)<\/context>/g)) {
+    for (const [, source, translation] of body.matchAll(/<source>([\s\S]*?)<\/source>[\s\S]*?<translation>([\s\S]*?)<\/translation>/g))
+      texts.set(context + '\n' + unescape(source), unescape(translation));
+  }
+  const tr = (context, source) => texts.get(context + '\n' + source);
+  tr.format = (context, source, ...args) => tr(context, source).replace(/%(\d)/g, (m, n) => args[n - 1]);
+  return tr;
+}
+
+module.exports = { root, site, startSite, startBrowser, watchedPage, statusOf, catalogue };

@@ -2,7 +2,9 @@
 // board from its link and again from the link the page wrote; download,
 // open and download again against the tool's bytes; the SVG export's fills
 // against the tool's PNG; bad links and hostile files; the phone size and
-// axe-core; an offline reload. Any uncaught exception or console error fails.
+// axe-core, light and dark; the page in German and French; recent boards
+// and a typed board number; an offline reload. Any uncaught exception or
+// console error fails.
 //
 // node tests/web/page_test.js [path of the native vornia-cli]
 'use strict';
@@ -11,7 +13,7 @@ const { execFileSync } = require('child_process');
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
-const { root, startSite, startBrowser, watchedPage, statusOf } = require('./browser.js');
+const { root, startSite, startBrowser, watchedPage, statusOf, catalogue } = require('./browser.js');
 
 const golden = path.join(root, 'tests', 'data', 'golden');
 const cli = process.argv[2] || path.join(root, 'build', 'cli', 'vornia-cli');
@@ -253,6 +255,18 @@ const checks = {
     await page.fill('#edt_pieSeven', '2');
     await page.click('#btnOk');
     await page.waitForFunction(() => location.hash === '#v=1&shape=cross&mass=medium&pieces=5-6&counts=pieSeven=2&zoom=75&seed=3368');
+    // The core's rules: too few dice are asked about, and the dialog stays
+    // open when the answer is no.
+    await page.click('#btnPieces');
+    await page.fill('#edt_pieTwo', '0');
+    await page.fill('#edt_Brick', '9');
+    const question = 'There are not enough dice tiles to cover all the land pieces that will be used (32). Continue?';
+    await page.waitForFunction((q) => document.getElementById('lblDiceWarning').textContent === q, question);
+    const asked = new Promise((resolve) => page.once('dialog', (d) => d.dismiss().then(() => resolve(d.message()))));
+    await page.click('#btnOk');
+    assert.strictEqual(await asked, question);
+    assert.ok(await page.isVisible('#frmPieces'), 'the dialog closed on no');
+    await page.click('#btnCancel');
     // Enter in the dialog is still OK, and Tab reaches the sets after OK.
     await page.click('#btnPieces');
     await page.focus('#btnOk');
@@ -297,11 +311,131 @@ const checks = {
     const tooSmall = await small.evaluate(() => [...document.querySelectorAll('button, select, .button')]
       .filter((e) => e.offsetParent && e.getBoundingClientRect().height < 40).map((e) => e.id || e.textContent));
     assert.deepStrictEqual(tooSmall, []);
+    // The foot names the licences of what the page ships, each text a link away.
+    const licences = await small.evaluate(() => Promise.all([...document.querySelectorAll('footer a')]
+      .map(async (a) => [a.textContent, await (await fetch(a.href)).text()])));
+    assert.deepStrictEqual(licences.map(([caption, text]) => [caption, /^MIT License|under the MIT licence/.test(text) &&
+      text.includes('Permission is hereby granted')]), [['Licence text', true], ['Licence text', true]]);
     // Evaluated, not added as a script tag: the page allows no inline script.
     await small.evaluate(fs.readFileSync(require.resolve('axe-core/axe.min.js'), 'utf8'));
     const found = await small.evaluate(async () => (await window.axe.run(document)).violations
       .filter((v) => v.impact === 'serious' || v.impact === 'critical').map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`));
     assert.deepStrictEqual(found, []);
+    await small.emulateMedia({ colorScheme: 'dark' });
+    const dark = await small.evaluate(async () => (await window.axe.run(document)).violations
+      .filter((v) => v.impact === 'serious' || v.impact === 'critical').map((v) => `${v.id}: ${v.nodes.map((n) => n.target).join(' ')}`));
+    assert.deepStrictEqual(dark, []);
+  },
+
+  async 'the page in German and French: its texts, a board\'s, a failure\'s and the labels from the catalogues'(_, url) {
+    for (const language of ['de', 'fr']) {
+      const tr = catalogue(language);
+      const { context, close } = await startBrowser({ locale: language + '-CH' });
+      try {
+        const page = await watchedPage(context);
+        await page.goto(url + dogLeg.link);
+        await ready(page);
+        // Every text index.html marks, shown in the language: none is left without a translation.
+        const texts = await page.evaluate(async () => {
+          const english = new DOMParser().parseFromString(await (await fetch('index.html')).text(), 'text/html');
+          const shown = [...document.querySelectorAll('[data-tr], [data-tr-attr]')];
+          const own = (e) => (e.dataset.tr === undefined ? [] : [...e.childNodes])
+            .filter((n) => n.nodeType === Node.TEXT_NODE).map((n) => n.data.trim()).filter(Boolean);
+          return [...english.querySelectorAll('[data-tr], [data-tr-attr]')].flatMap((e, i) => [
+            ...own(e).map((text, j) => [e.dataset.tr || 'Page', text, own(shown[i])[j]]),
+            ...(e.dataset.trAttr || '').split(' ').filter(Boolean).map((a) => [e.dataset.tr || 'Page', e.getAttribute(a), shown[i].getAttribute(a)]),
+          ]);
+        });
+        assert.ok(texts.length > 30, 'marked texts: ' + texts.length);
+        for (const [context, source, shown] of texts) assert.strictEqual(shown, tr(context, source), `${context}: ${source}`);
+        assert.strictEqual(await page.textContent('#btnNewBoard'), tr('Page', 'New board'));
+        assert.strictEqual(await page.textContent('#cboShape option[value="dog leg"]'), tr('Names', 'dog leg'));
+        assert.strictEqual(await page.textContent('label[for="edt_Brick"]'), tr('TfrmCustomOptions', '&Brick:').replace('&', ''));
+        // The controls the core describes, in the language too.
+        assert.deepStrictEqual([await page.textContent('label[for="cboMass"]'), await page.textContent('#grpFair legend'),
+          await page.textContent('#pnlCounts legend')], [tr('Page', 'Land mass'), tr('TfrmCustomOptions', 'Fair Board'),
+          tr('TfrmCustomOptions', 'Land')]);
+        const status = await statusOf(page);
+        const plainWaters = dogLeg.lines[2].split(': ')[1];
+        assert.deepStrictEqual([status.name, ...status.panels.slice(0, 3)], ['[' + tr.format('Names', 'New dog leg %1', 1) + ']',
+          tr.format('Window', 'shape: %1', tr('Names', 'dog leg')), tr.format('Window', 'plain waters: %1', plainWaters),
+          tr.format('Window', 'land mass: %1', tr('Names', 'low'))]);
+        // The labels in the language once asked for, in every picture.
+        const label = `>${tr('Labels', 'Grain')}<`;
+        assert.ok(!(await download(page, '#btnExportSvg')).toString().includes(label));
+        await page.check('#chkLocalLabels');
+        await page.waitForFunction(() => document.body.getAttribute('aria-busy') !== 'true');
+        assert.ok((await download(page, '#btnExportSvg')).toString().includes(label), 'no ' + label);
+        await page.evaluate(() => { location.hash = '#shape=nonsense&seed=1'; });
+        await page.waitForFunction((m) => document.getElementById('lblMessage').textContent === m,
+          tr.format('Link', 'This link names an unknown shape, "%1".', 'nonsense'));
+        if (language === 'de') {
+          // Another language chosen in the page: the board shown keeps its name, in that language.
+          await page.goto(url + dogLeg.link);
+          await ready(page);
+          const number = (await statusOf(page)).name.match(/ (\d+)\]$/)[1];
+          await Promise.all([page.waitForEvent('load'), page.selectOption('#cboLanguage', 'fr')]);
+          await ready(page);
+          const fr = catalogue('fr');
+          assert.strictEqual((await statusOf(page)).name, '[' + fr.format('Names', 'New dog leg %1', number) + ']');
+          assert.strictEqual(await page.textContent('#btnNewBoard'), fr('Page', 'New board'));
+          assert.ok((await download(page, '#btnDownload')).equals(fs.readFileSync(dogLeg.file)), 'another board');
+        }
+        assert.deepStrictEqual(page.problems, []);
+      } finally {
+        await close();
+      }
+    }
+  },
+
+  async 'a typed board number remakes the board of its link; Share hands the link to the share sheet'(page, url) {
+    await page.addInitScript(() => {
+      navigator.share = (data) => { window.shared = data; return Promise.resolve(); };
+    });
+    await page.goto(url + dogLeg.link);
+    await ready(page);
+    assert.strictEqual(await page.inputValue('#edtSeed'), '1185');
+    await page.click('#btnShare');
+    assert.deepStrictEqual(await page.evaluate(() => window.shared), { title: 'New dog leg 1', url: page.url() });
+    await page.click('#btnNewBoard');
+    await page.waitForFunction((l) => location.hash !== l, written(dogLeg.link));
+    await ready(page);
+    await page.fill('#edtSeed', '86400000');
+    await page.press('#edtSeed', 'Enter');
+    assert.match(await page.evaluate(() => document.getElementById('edtSeed').validationMessage), /86399999/);
+    await page.fill('#edtSeed', '1185');
+    await page.press('#edtSeed', 'Enter');
+    await page.waitForFunction((l) => location.hash === l, written(dogLeg.link));
+    await ready(page);
+    assert.ok((await download(page, '#btnDownload')).equals(fs.readFileSync(dogLeg.file)), 'not the board of the link');
+  },
+
+  async 'recent boards: newest first, kept over a reload, reopened, cleared'(page, url) {
+    await page.goto(url + dogLeg.link);
+    await ready(page);
+    await page.evaluate(() => localStorage.removeItem('vornia-generator.recent'));
+    await page.goto(url + written(dogLeg.link).replace('seed=1185', 'seed=7'));
+    await ready(page);
+    await page.setInputFiles('#edtOpen', dogLeg.file);
+    await page.waitForFunction(() => document.getElementById('lblBoardName').textContent === '[05-dog-leg-low-50.mirl]');
+    await page.reload();
+    await ready(page);
+    const listed = async () => {
+      await page.click('#btnRecent');
+      return page.$$eval('#lstRecent .name', (names) => names.map((n) => n.textContent));
+    };
+    assert.deepStrictEqual(await listed(), ['[05-dog-leg-low-50.mirl]', '[New dog leg 2]']);
+    await page.click('#lstRecent li:nth-child(2) button');
+    await page.waitForFunction(() => location.hash.endsWith('&seed=7'));
+    await ready(page);
+    assert.deepStrictEqual(await listed(), ['[New dog leg 3]', '[05-dog-leg-low-50.mirl]']);
+    await page.click('#lstRecent li:nth-child(2) button');
+    await page.waitForFunction(() => document.getElementById('lblBoardName').textContent === '[05-dog-leg-low-50.mirl]');
+    assert.ok((await download(page, '#btnDownload')).equals(fs.readFileSync(dogLeg.file)), 'another file');
+    await page.click('#btnRecent');
+    await page.click('#btnClearRecent');
+    assert.ok(await page.isVisible('#lblNoRecent'));
+    assert.deepStrictEqual(await page.$$eval('#lstRecent li', (l) => l.length), 0);
   },
 
   async 'an offline reload makes boards'(page, url, site) {
@@ -316,6 +450,12 @@ const checks = {
     assert.deepStrictEqual((await lines(page)).slice(0, 5), dogLeg.lines.slice(0, 5));
     await page.click('#btnNewBoard');
     await page.waitForFunction((l) => location.hash !== l, written(dogLeg.link));
+    await ready(page);
+    // The recent boards, kept offline too: the first board again from the list.
+    await page.click('#btnRecent');
+    assert.strictEqual(await page.textContent('#lstRecent li:nth-child(2) .name'), dogLeg.lines[0]);
+    await page.click('#lstRecent li:nth-child(2) button');
+    await page.waitForFunction((l) => location.hash === l, written(dogLeg.link));
   },
 };
 

@@ -51,7 +51,7 @@ createCore().then((module) => {
       const hash = crypto.createHash('sha256').update(board.file).digest('hex');
       assert.strictEqual(want.board, `${board.file.length} bytes, sha256 ${hash}`, name + ': board file');
     }
-    const drawing = core.draw(board.file, board.zoom, false);
+    const drawing = core.draw(board.file, board.zoom);
     const refused = core.pictureError(drawing.width, drawing.height);
     if (refused) assert.strictEqual(want.picture, 'refused: ' + refused, name);
     else assert.strictEqual(want.picture.split(',')[0], `${drawing.width} x ${drawing.height}`, name + ': picture size');
@@ -69,8 +69,8 @@ createCore().then((module) => {
     assert.ok(Buffer.from(board.file).equals(fs.readFileSync(out)), words.join(' ') + ': board file');
   }
   // An opened board's shape panel follows the rules in force, as the desktop's does.
-  const opened = (fair) => core.open('x.mirl', fs.readFileSync(out), 'dog leg', 'any', fair).panels[0];
-  assert.deepStrictEqual([opened('red'), opened('')], ['shape: dog leg (fair)', 'shape: dog leg'], 'opened board');
+  const opened = (fair) => core.open('x.mirl', fs.readFileSync(out), { shape: 'dog leg', fair }).panels[0];
+  assert.deepStrictEqual([opened(['red']), opened([])], ['shape: dog leg (fair)', 'shape: dog leg'], 'opened board');
   fs.rmSync(out, { force: true });
   console.log(`parity: ${cases.length} golden cases and ${fairCases.length} fair boards made alike`);
 }).catch((error) => {

@@ -26,7 +26,8 @@ TEST(WebJson, ABoardWithBytesThatAreNotUtf8IsStillOneJsonObject)
     EXPECT_EQ(back["boardsNamed"], 3);
 }
 
-TEST(WebJson, TablesHoldTheCoresCountsInOrderWithTheirDefaultsAndSets)
+// The page builds its controls and its counts dialog from the tables alone.
+TEST(WebJson, TablesHoldTheControlsAndTheCountsInOrderWithTheirCaptionsGroupsAndDefaults)
 {
     const TJson tables = TablesJson();
     ASSERT_EQ(tables["counts"].size(), CountKeys.size());
@@ -34,10 +35,46 @@ TEST(WebJson, TablesHoldTheCoresCountsInOrderWithTheirDefaultsAndSets)
     for (std::size_t i = 0; i < CountKeys.size(); ++i) {
         EXPECT_EQ(tables["counts"][i]["key"], CountKeys[i].Key);
         EXPECT_EQ(tables["counts"][i]["default"], defaults.*(CountKeys[i].Field));
+        EXPECT_EQ(tables["defaults"]["counts"][std::string(CountKeys[i].Key)], defaults.*(CountKeys[i].Field));
     }
-    EXPECT_EQ(tables["shapes"].size(), ShapeNames.size());
+    EXPECT_EQ(tables["counts"][0]["caption"], "Brick:"); // without the window's shortcut mark
+    EXPECT_EQ(tables["counts"][12]["caption"], "3:1 ?:");
+    std::size_t grouped = 0;
+    for (const auto& group : tables["countGroups"]) {
+        EXPECT_EQ(group["first"], grouped);
+        grouped += group["size"].get<std::size_t>();
+    }
+    EXPECT_EQ(grouped, CountKeys.size());
+    EXPECT_EQ(tables["countGroups"][0]["total"], "Total - Desert =");
+
+    const TJson& controls = tables["controls"];
+    ASSERT_EQ(controls.size(), 5u);
+    EXPECT_EQ(controls[0]["key"], "shape");
+    EXPECT_EQ(controls[0]["choices"].size(), ShapeNames.size());
+    EXPECT_EQ(controls[1]["onlyFor"]["shape"], TJson::array({"random"}));
+    EXPECT_EQ(controls[2]["choices"][2]["value"], 50);
+    EXPECT_EQ(controls[3]["drawing"], true);
+    EXPECT_EQ(controls[4]["choices"][3]["value"], "pips");
+    for (const auto& control : controls)
+        EXPECT_TRUE(tables["defaults"].contains(control["key"].get<std::string>())) << control["key"];
+    EXPECT_EQ(tables["defaults"]["shape"], "traditional");
+    EXPECT_EQ(tables["maxSeed"], 86399999);
     EXPECT_EQ(tables["pieceSets"][1]["word"], "5-6");
-    EXPECT_EQ(tables["pieceSets"][1]["counts"].size(), CountKeys.size());
+    EXPECT_EQ(tables["pieceSets"][1]["counts"]["Grain"], 6);
+    EXPECT_EQ(tables["messages"]["couldNotOpen"], "Could not open %1");
+}
+
+// Asked again after a change of language, the tables come in that language.
+TEST(WebJson, TablesAreInTheLanguageInForce)
+{
+    ASSERT_EQ(UseWebLanguage("de"), "de");
+    const TJson german = TablesJson();
+    UseWebLanguage("en");
+    EXPECT_EQ(german["counts"][0]["caption"], "Lehm:");
+    EXPECT_EQ(german["controls"][4]["caption"], "Faires Spielbrett");
+    EXPECT_EQ(german["controls"][4]["choices"][0]["caption"], "Keine 6 und 8 nebeneinander");
+    EXPECT_EQ(german["pieceSets"][1]["caption"], "5\u20136 Spieler");
+    EXPECT_EQ(TablesJson()["counts"][0]["caption"], "Brick:");
 }
 
 } // namespace

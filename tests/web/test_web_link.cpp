@@ -34,7 +34,7 @@ TEST(WebLink, GivesTheToolsWordsInTheirOrderWithBlackAndWhiteApart)
         const TWebLink link = ParseWebLink(row.Fragment);
         EXPECT_EQ(link.Error, "");
         EXPECT_EQ(link.Words, row.Words);
-        EXPECT_EQ(link.BlackAndWhite, row.BlackAndWhite);
+        EXPECT_EQ(link.Drawing.BlackAndWhite, row.BlackAndWhite);
         EXPECT_EQ(link.HasSeed, row.HasSeed);
     }
 }

@@ -1,33 +1,39 @@
-// The counts dialog ("Pieces…"), with the desktop's rules: land and water
-// counts only for "random" and "cross", running totals, a question when the
-// dice are short, and the piece sets' buttons.
+// The counts dialog ("Pieces…"): the core's counts in its groups, with the
+// desktop's rules, which the core applies (CheckCounts in web/web_settings.h):
+// which counts the shape uses, the running totals, the question when the
+// dice are short and the counts OK refuses; and the piece sets' buttons.
+import { ask } from './core_client.js';
 import { $, state } from './state.js';
-
-const CountCaptions = ['Brick', 'Grain', 'Lumber', 'Ore', 'Wool', 'Desert', 'Plain', '2:1 Brick', '2:1 Grain',
-  '2:1 Lumber', '2:1 Ore', '2:1 Wool', '3:1 ?', 'Two', 'Three', 'Four', 'Five', 'Six', 'Seven', 'Eight', 'Nine',
-  'Ten', 'Eleven', 'Twelve'];
-const LandCounts = 6, WaterCounts = 7; // then the dice
 
 function countEdits() {
   return [...document.querySelectorAll('#frmPieces input[data-key]')];
 }
-const countOf = (text) => (/^\s*\d+\s*$/.test(text) ? Number(text) : 0);
 
-// An edit per count of the core's, in its group, and a button per piece set.
+// A fieldset per group of counts, an edit per count, and a button per piece set.
 export function buildCountsDialog() {
-  const { tables, defaults } = state;
-  tables.counts.forEach((count, i) => {
-    const group = i < LandCounts ? 'grpLand' : i < LandCounts + WaterCounts ? 'grpWater' : 'grpPie';
-    const row = document.createElement('div');
-    row.className = 'count';
-    row.innerHTML = `<label for="edt_${count.key}"></label><input type="number" inputmode="numeric" min="0" max="${tables.maxCount}" id="edt_${count.key}" data-key="${count.key}">`;
-    row.querySelector('label').textContent = CountCaptions[i] + ':';
-    const group$ = $(group);
-    group$.insertBefore(row, group$.querySelector('.total'));
-  });
+  const { tables } = state;
+  for (const [g, group] of tables.countGroups.entries()) {
+    const fieldset = document.createElement('fieldset');
+    fieldset.append(Object.assign(document.createElement('legend'), { textContent: group.caption }));
+    for (const count of tables.counts.slice(group.first, group.first + group.size)) {
+      const row = document.createElement('div');
+      row.className = 'count';
+      const edit = Object.assign(document.createElement('input'), { type: 'number', inputMode: 'numeric', min: '0',
+        max: String(tables.maxCount), id: 'edt_' + count.key });
+      edit.dataset.key = count.key;
+      row.append(Object.assign(document.createElement('label'), { htmlFor: edit.id, textContent: count.caption }), edit);
+      fieldset.append(row);
+    }
+    if (group.total) {
+      const total = Object.assign(document.createElement('p'), { className: 'total', textContent: group.total + ' ' });
+      total.append(Object.assign(document.createElement('output'), { id: 'lblTotal_' + g }));
+      fieldset.append(total);
+    }
+    $('pnlCounts').append(fieldset);
+  }
   // The piece sets' buttons fill the counts (not the shape); shown at the
   // left, they come after OK and Cancel in the tab order.
-  $('frmPiecesForm').querySelector('.buttons').append(...defaults.sets.map((set) => {
+  $('frmPiecesForm').querySelector('.buttons').append(...tables.pieceSets.map((set) => {
     const button = Object.assign(document.createElement('button'), { type: 'button', textContent: set.caption,
       className: 'preset' });
     button.id = 'btnPieces_' + set.word;
@@ -39,21 +45,27 @@ export function buildCountsDialog() {
   }));
 }
 
-function updateCounts() {
+// The core's verdict on the counts as typed; only the latest asked is shown.
+let asked = 0;
+async function checkCounts() {
+  const answer = await ask({ type: 'counts', shape: $('cboShape').value, texts: countEdits().map((e) => e.value) });
+  return answer.counts || null;
+}
+
+async function updateCounts() {
+  const mine = ++asked;
+  const check = await checkCounts();
+  if (!check || mine !== asked) return;
+  const { countGroups } = state.tables;
   const edits = countEdits();
-  const shape = $('cboShape').value;
-  const island = state.tables.fixedIslands.find((i) => i.name === shape);
-  const editable = shape === 'random' || shape === 'cross';
-  edits.slice(0, LandCounts + WaterCounts).forEach((edit) => (edit.disabled = !editable));
-  $('lblNote').hidden = editable;
-  const land = edits.slice(0, LandCounts - 1).reduce((sum, e) => sum + countOf(e.value), 0);
-  const dice = edits.slice(LandCounts + WaterCounts).reduce((sum, e) => sum + countOf(e.value), 0);
-  $('lblTotalLand').value = String(land);
-  $('lblTotalDie').value = String(dice);
-  const needed = island ? island.dice : land;
+  countGroups.forEach((group, g) => {
+    for (const edit of edits.slice(group.first, group.first + group.size)) edit.disabled = !check.editable[g];
+    if (group.total) $('lblTotal_' + g).value = String(check.totals[g]);
+  });
+  $('lblNote').hidden = check.editable.every(Boolean);
   const warning = $('lblDiceWarning');
-  warning.hidden = dice >= needed;
-  warning.textContent = dice >= needed ? '' : `There are not enough dice tiles to cover all the land pieces that will be used (${needed}).`;
+  warning.hidden = !check.diceQuestion;
+  warning.textContent = check.diceQuestion;
 }
 
 function openPieces() {
@@ -62,22 +74,23 @@ function openPieces() {
   $('frmPieces').showModal();
 }
 
-// accepted() hears when OK took the counts into state.counts.
-function closePieces(event, accepted) {
+// OK takes the counts once the core has checked them: a count it refuses is
+// shown, and fewer dice than needed are asked about. accepted() hears when
+// the counts are in state.counts.
+async function closePieces(event, accepted) {
   if (event.submitter && event.submitter.value !== 'ok') return;
-  const maxCount = state.tables.maxCount;
-  const bad = countEdits().find((e) => !/^\s*\d+\s*$/.test(e.value) || countOf(e.value) > maxCount);
-  if (bad) {
-    event.preventDefault();
-    bad.setCustomValidity(`A count is a whole number from 0 to ${maxCount}.`);
-    bad.reportValidity();
+  event.preventDefault();
+  const check = await checkCounts();
+  if (!check) return;
+  const edits = countEdits();
+  if (check.refused >= 0) {
+    edits[check.refused].setCustomValidity(state.tables.messages.countRefused);
+    edits[check.refused].reportValidity();
     return;
   }
-  if (!$('lblDiceWarning').hidden && !window.confirm($('lblDiceWarning').textContent + ' Continue?')) {
-    event.preventDefault();
-    return;
-  }
-  for (const edit of countEdits()) state.counts[edit.dataset.key] = countOf(edit.value);
+  if (check.diceQuestion && !window.confirm(check.diceQuestion)) return;
+  for (const edit of edits) state.counts[edit.dataset.key] = Number(edit.value);
+  $('frmPieces').close('ok');
   accepted();
 }
 

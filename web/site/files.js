@@ -1,12 +1,14 @@
-// Files: the board's link, its board file downloaded or opened (also by
-// dropping it on the page), the PNG and SVG exports and printing.
-import { boardSvg, entryOf, preparePrint, present, record, showMessage, svgHolder } from './board.js';
+// Files: the board's link shared, its board file downloaded or opened (also
+// by dropping it on the page), the recent boards, the PNG and SVG exports
+// and printing.
+import { boardSvg, entryOf, openLink, preparePrint, present, record, showMessage, svgHolder } from './board.js';
 import { ask } from './core_client.js';
 import { replay } from './picture.js';
-import { settingsOfControls } from './settings.js';
+import { bindRecentDialog, bytesOf, rememberFile } from './recent.js';
+import { drawingOf, localLabels, settingsOfControls } from './settings.js';
+import { shareCaption, shareLink } from './share.js';
 import { $, state } from './state.js';
-
-const NoBoardText = 'There is no board to export.';
+import { language, tr, trFormat } from './texts.js';
 
 function download(blob, name) {
   const link = Object.assign(document.createElement('a'), { href: URL.createObjectURL(blob), download: name });
@@ -24,7 +26,7 @@ function fileStem() {
 
 function hasBoard() {
   if (state.current && state.current.entry.file && state.current.drawing) return true;
-  showMessage(NoBoardText);
+  showMessage(state.tables.messages.noBoardToExport);
   return false;
 }
 
@@ -33,28 +35,33 @@ async function openFiles(files) {
     const bytes = new Uint8Array(await file.arrayBuffer());
     const settings = settingsOfControls();
     const shown = svgHolder();
-    const answer = await ask({ type: 'open', name: file.name, bytes, shape: settings.shape, mass: settings.mass,
-      fair: settings.fair.join(','), bw: settings.bw }, shown.arrived);
+    // The settings the status panels are read under, kept to read them again in another language.
+    const openedWith = { name: file.name, settings };
+    const answer = await ask({ type: 'open', ...openedWith, bytes,
+      drawing: { ...drawingOf(settings), localLabels: localLabels() } }, shown.arrived);
     const board = answer.board;
     if (answer.error || !board || board.error || !board.made) {
-      showMessage((board && (board.error || board.failure)) || answer.error || `Could not open ${file.name}`);
+      showMessage((board && (board.error || board.failure)) || answer.error || couldNotOpen(file.name));
       continue;
     }
     if (!answer.drawing || answer.drawing.error) {
-      showMessage(answer.drawing ? answer.drawing.error : `Could not open ${file.name}`);
+      showMessage(answer.drawing ? answer.drawing.error : couldNotOpen(file.name));
       continue;
     }
-    const entry = entryOf('opened', board, null, settings.bw);
+    const entry = Object.assign(entryOf('opened', board, null, drawingOf(settings)), { openedWith });
     record(entry, 'push');
     present(entry, answer.drawing, shown);
+    rememberFile(entry.title, file.name, bytes);
   }
 }
+
+const couldNotOpen = (name) => state.tables.messages.couldNotOpen.replace('%1', name);
 
 function exportPng() {
   if (!hasBoard()) return;
   const drawing = state.current.drawing;
   if (drawing.pngError) {
-    showMessage('Could not export the picture: ' + drawing.pngError);
+    showMessage(trFormat('Could not export the picture: %1', [drawing.pngError]));
     return;
   }
   const ratio = window.devicePixelRatio || 1;
@@ -64,20 +71,20 @@ function exportPng() {
   const context = canvas.getContext('2d');
   context.scale(ratio, ratio);
   replay(context, drawing, { transparent: true });
-  canvas.toBlob((blob) => (blob ? download(blob, fileStem() + '.png') : showMessage('Could not export the picture.')), 'image/png');
+  canvas.toBlob((blob) => (blob ? download(blob, fileStem() + '.png') :
+    showMessage(trFormat('Could not export the picture: %1', [tr('unknown error')]))), 'image/png');
 }
 
 export function bindFiles() {
-  $('btnCopyLink').addEventListener('click', async () => {
-    try {
-      await navigator.clipboard.writeText(location.href);
-      const button = $('btnCopyLink');
-      button.textContent = 'Link copied';
-      setTimeout(() => (button.textContent = 'Copy link'), 2000);
-    } catch {
-      showMessage('Could not copy the link; copy it from the address bar.');
-    }
+  $('btnShare').textContent = shareCaption();
+  $('btnShare').addEventListener('click', async () => {
+    const shown = state.current && state.current.entry.title;
+    const failure = await shareLink($('btnShare'), location.href, shown ? shown.replace(/^\[|\]$/g, '') : document.title);
+    if (failure) showMessage(failure);
   });
+  bindRecentDialog({ button: $('btnRecent'), dialog: $('frmRecent'), list: $('lstRecent'), empty: $('lblNoRecent'),
+    clear: $('btnClearRecent'), language, open: (entry) => (entry.link ? openLink('push', entry.link) :
+      openFiles([new File([bytesOf(entry)], entry.fileName)])) });
   $('btnDownload').addEventListener('click', () => {
     if (hasBoard()) download(new Blob([state.current.entry.file], { type: 'application/x-vornia-board' }), fileStem() + '.mirl');
   });

@@ -4,7 +4,12 @@
 const Cache = 'vornia-generator-@SITE_VERSION@';
 const Files = ['./', 'index.html', 'style.css', 'app.js', 'state.js', 'settings.js', 'board.js', 'link.js',
   'counts_dialog.js', 'files.js', 'view.js', 'picture.js', 'core_client.js', 'worker.js', 'core_calls.js',
-  'vornia-core.js', 'vornia-core.wasm', 'manifest.webmanifest', 'icon.svg'];
+  'language_start.js', 'texts.js', 'recent.js', 'share.js', 'vornia-core.js', 'vornia-core.wasm',
+  'manifest.webmanifest', 'icon.svg', 'LICENSE.txt', 'licences/nlohmann-json.txt'];
+// The page's language file (lang/<language>.json) is not among them: the page
+// fetches only its own, and this worker keeps it when it passes. Nor are the
+// PNG icons: the browser fetches and keeps those itself when it installs the
+// page, and the page never shows them.
 
 self.addEventListener('install', (event) => {
   event.waitUntil(caches.open(Cache).then((cache) => cache.addAll(Files)).then(() => self.skipWaiting()));

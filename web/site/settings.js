@@ -1,51 +1,26 @@
-// The settings beside the board (shape, land mass, zoom, black and white,
-// the fair rules) and the piece counts, kept in the browser between visits.
+// The settings beside the board, built from the controls the core describes
+// (choices, switches and sets of flags), the labels in the player's language
+// and the piece counts; kept in the browser between visits, and checked by
+// the core when read back. The page's language is kept apart (texts.js),
+// since it is chosen before the page shows.
 import { $, state } from './state.js';
+import { chosenLanguage, language, languageChoices } from './texts.js';
 
 const SettingsKey = 'vornia-generator.settings';
 
-// The core's tables, and the tool's defaults as settings.
 export function takeTables(tables) {
   state.tables = tables;
-  const defaults = { shape: 'traditional', mass: 'any', zoom: 100, bw: false, fair: [], counts: {},
-    rules: tables.rules.map((r) => r.word) };
-  for (const count of tables.counts) defaults.counts[count.key] = count.default;
-  defaults.sets = tables.pieceSets.map((set) => ({ word: set.word, caption: set.caption,
-    counts: Object.fromEntries(tables.counts.map((count, i) => [count.key, set.counts[i]])) }));
-  state.defaults = defaults;
+  state.defaults = tables.defaults;
 }
 
-// The defaults as settings, without the tables they carry.
-function defaultSettings() {
-  const settings = structuredClone(state.defaults);
-  delete settings.rules;
-  delete settings.sets;
-  return settings;
-}
-
-// The settings kept from the last visit, each checked; the defaults for
-// whatever is missing or unreadable.
+// The settings kept from the last visit as they were stored, for the core
+// to check (the tables' request): null when there are none or they are unreadable.
 export function storedSettings() {
-  const { tables, defaults } = state;
   try {
-    const stored = JSON.parse(localStorage.getItem(SettingsKey) || 'null');
-    if (stored && typeof stored === 'object') {
-      const settings = defaultSettings();
-      if (tables.shapes.includes(stored.shape)) settings.shape = stored.shape;
-      if (tables.masses.includes(stored.mass)) settings.mass = stored.mass;
-      if ([100, 75, 50].includes(stored.zoom)) settings.zoom = stored.zoom;
-      settings.bw = stored.bw === true;
-      if (Array.isArray(stored.fair)) settings.fair = defaults.rules.filter((r) => stored.fair.includes(r));
-      for (const key of Object.keys(settings.counts)) {
-        const n = stored.counts && stored.counts[key];
-        if (Number.isInteger(n) && n >= 0 && n <= tables.maxCount) settings.counts[key] = n;
-      }
-      return settings;
-    }
+    return JSON.parse(localStorage.getItem(SettingsKey) || 'null');
   } catch {
-    // unreadable settings: the defaults
+    return null; // unreadable settings: the defaults
   }
-  return defaultSettings();
 }
 
 export function storeSettings() {
@@ -56,42 +31,113 @@ export function storeSettings() {
   }
 }
 
-// The shapes, land masses and rules the core offers.
+// The page's element of a control, or of one of its flags.
+const elementOf = (control, value) => {
+  const prefix = control.kind === 'choice' ? 'cbo' : 'chk';
+  return $(prefix + control.id + (control.kind === 'flags' ? '_' + value : ''));
+};
+
+// The controls the core describes, in its order: each on a line of its own
+// before the labels in the player's language, the sets of flags before the
+// Pieces button; then the language choice.
 export function buildSettingsControls() {
-  const option = (value) => Object.assign(document.createElement('option'), { value, textContent: value });
-  $('cboShape').append(...state.tables.shapes.map(option));
-  $('cboMass').append(...state.tables.masses.map(option));
-  for (const rule of state.tables.rules) {
-    const row = document.createElement('div');
-    row.className = 'row check';
-    row.innerHTML = `<input type="checkbox" id="chkFair_${rule.word}" value="${rule.word}"><label for="chkFair_${rule.word}"></label>`;
-    row.querySelector('label').textContent = rule.caption;
-    $('grpFair').append(row);
+  for (const control of state.tables.controls) {
+    const place = control.kind === 'flags' ? $('rowPieces') : $('rowLocalLabels');
+    let element;
+    if (control.kind === 'flags') {
+      element = document.createElement('fieldset');
+      element.id = 'grp' + control.id;
+      element.append(Object.assign(document.createElement('legend'), { textContent: control.caption }));
+      for (const choice of control.choices) element.append(checkRow(control, choice.caption, String(choice.value)));
+    } else if (control.kind === 'switch') {
+      element = checkRow(control, control.caption);
+    } else {
+      element = document.createElement('div');
+      element.className = 'row';
+      const select = Object.assign(document.createElement('select'), { id: 'cbo' + control.id, name: control.key });
+      select.dataset.key = control.key;
+      select.append(...control.choices.map((choice) =>
+        Object.assign(document.createElement('option'), { value: String(choice.value), textContent: choice.caption })));
+      element.append(Object.assign(document.createElement('label'), { htmlFor: select.id, textContent: control.caption }), select);
+    }
+    element.id = element.id || 'row' + control.id;
+    place.before(element);
   }
+  // The language choice: the browser's, or one the page speaks, named in itself.
+  const choice = $('cboLanguage');
+  choice.append(...languageChoices().map(({ code, name }) =>
+    Object.assign(document.createElement('option'), { value: code, textContent: name, lang: code })));
+  choice.value = chosenLanguage();
+  if (choice.selectedIndex < 0) choice.value = '';
+  // In English the labels are in the player's language anyway.
+  $('rowLocalLabels').hidden = language === 'en';
+}
+
+// Whether the board's labels are drawn in the page's language.
+export const localLabels = () => $('chkLocalLabels').checked;
+
+function checkRow(control, caption, value) {
+  const row = document.createElement('div');
+  row.className = 'row check';
+  const box = Object.assign(document.createElement('input'), { type: 'checkbox' });
+  box.id = 'chk' + control.id + (value === undefined ? '' : '_' + value);
+  box.dataset.key = control.key;
+  if (value !== undefined) box.value = value;
+  row.append(box, Object.assign(document.createElement('label'), { htmlFor: box.id, textContent: caption }));
+  return row;
+}
+
+function valueOf(control) {
+  if (control.kind === 'switch') return elementOf(control).checked;
+  if (control.kind === 'flags')
+    return control.choices.map((choice) => choice.value).filter((value) => elementOf(control, value).checked);
+  const shown = elementOf(control).value;
+  const choice = control.choices.find((c) => String(c.value) === shown);
+  return choice ? choice.value : shown;
 }
 
 export function settingsOfControls() {
-  return {
-    shape: $('cboShape').value,
-    mass: $('cboMass').value,
-    zoom: Number($('cboZoom').value),
-    bw: $('chkBlackAndWhite').checked,
-    fair: state.tables.rules.map((r) => r.word).filter((w) => $('chkFair_' + w).checked),
-    counts: { ...state.counts },
-  };
+  const settings = {};
+  for (const control of state.tables.controls) settings[control.key] = valueOf(control);
+  settings.localLabels = localLabels();
+  settings.counts = { ...state.counts };
+  return settings;
 }
 
 export function showSettings(settings) {
-  $('cboShape').value = settings.shape;
-  $('cboMass').value = settings.mass;
-  $('cboZoom').value = String(settings.zoom);
-  $('chkBlackAndWhite').checked = settings.bw;
-  for (const rule of state.tables.rules) $('chkFair_' + rule.word).checked = settings.fair.includes(rule.word);
+  for (const control of state.tables.controls) {
+    const value = settings[control.key];
+    if (control.kind === 'switch') elementOf(control).checked = value === true;
+    else if (control.kind === 'flags')
+      for (const choice of control.choices) elementOf(control, choice.value).checked = (value || []).includes(choice.value);
+    else elementOf(control).value = String(value);
+  }
+  $('chkLocalLabels').checked = settings.localLabels === true;
   state.counts = { ...settings.counts };
-  showMassRow();
+  showControlsInUse();
 }
 
-// The land mass matters only to "random".
-export function showMassRow() {
-  $('rowMass').hidden = $('cboShape').value !== 'random';
+// A control that matters only while another holds certain values (the land
+// mass, only to "random") is hidden otherwise.
+export function showControlsInUse() {
+  const settings = settingsOfControls();
+  for (const control of state.tables.controls) {
+    if (!control.onlyFor) continue;
+    const used = Object.entries(control.onlyFor).every(([key, values]) => values.includes(settings[key]));
+    $('row' + control.id).hidden = !used;
+  }
+}
+
+// How the settings draw a board (black and white): the words of the drawing
+// controls, as links carry them.
+export function drawingOf(settings) {
+  return Object.fromEntries(state.tables.controls.filter((c) => c.drawing).map((c) => [c.key, settings[c.key] === true]));
+}
+
+// True when the element is one of a control that changes only how the board
+// is drawn (the labels in the player's language too).
+export function drawsOnly(element) {
+  if (element.id === 'chkLocalLabels') return true;
+  const control = state.tables.controls.find((c) => c.key === element.dataset.key);
+  return Boolean(control && control.drawing);
 }

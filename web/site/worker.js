@@ -34,7 +34,7 @@ const loadPicture = () => picture || (picture = import('./picture.js'));
 
 // The drawing of a board file, with the texts for the status line.
 async function drawn(core, board, request) {
-  const drawing = core.draw(board.file, request.zoom, request.bw);
+  const drawing = core.draw(board.file, request.zoom, request.drawing);
   if (drawing.error) return { error: drawing.error };
   const dpr = request.dpr || 1;
   drawing.pngError = core.pictureError(Math.ceil(drawing.width * dpr), Math.ceil(drawing.height * dpr));
@@ -58,18 +58,29 @@ async function overviewOf(drawing) {
 }
 
 const handlers = {
-  tables: (core) => ({ tables: core.tables() }),
-  link: (core, request) => ({ link: core.link(request.fragment) }),
+  language: (core, request) => ({ language: core.useLanguage(request.language) }),
+  // stored: settings the page kept, checked by the core.
+  tables: (core, request) => ({ tables: core.tables(), settings: core.settings(request.stored) }),
+  link: (core, request) => ({ link: core.link(request.fragment, request.seed) }),
+  request: (core, request) => core.request(request.settings, request.seed),
+  counts: (core, request) => ({ counts: core.counts(request.shape, request.texts) }),
   async generate(core, request) {
     core.continueNumbering(request.boardsNamed || 0);
-    const board = core.generate(request.words);
+    // The tool's words, or those of the page's settings with a seed.
+    const words = request.words || core.request(request.settings, request.seed).words;
+    const board = core.generate(words);
+    board.words = words;
     if (!board.made) return { board };
-    return { board, drawing: await drawn(core, board, { zoom: board.zoom, bw: request.bw, dpr: request.dpr }) };
+    // The same board made again under the name it had (its texts in another language).
+    if (request.keepName) board.name = request.keepName;
+    board.title = core.displayName(board.name);
+    return { board, drawing: await drawn(core, board, { ...request, zoom: board.zoom }) };
   },
   async open(core, request) {
-    const board = core.open(request.name, request.bytes, request.shape, request.mass, request.fair || '');
+    const board = core.open(request.name, request.bytes, request.settings);
     if (!board.made) return { board };
-    return { board, drawing: await drawn(core, board, { zoom: board.zoom, bw: request.bw, dpr: request.dpr }) };
+    board.title = core.displayName(board.name);
+    return { board, drawing: await drawn(core, board, { ...request, zoom: board.zoom }) };
   },
   draw: async (core, request) => ({ drawing: await drawn(core, { file: request.file }, request) }),
 };
