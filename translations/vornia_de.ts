@@ -327,6 +327,10 @@
         <source>This link was made by another version; the board may differ from the one shared.</source>
         <translation>Dieser Link stammt von einer anderen Version; das Spielbrett kann sich vom geteilten unterscheiden.</translation>
     </message>
+    <message>
+        <source>This link&apos;s corner pips, &quot;%1&quot;, is not 0 or 1.</source>
+        <translation>Die Punkte an den Ecken in diesem Link, „%1“, sind nicht 0 oder 1.</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -749,6 +753,10 @@
     <message>
         <source>Licence text</source>
         <translation>Lizenztext</translation>
+    </message>
+    <message>
+        <source>Corner pips</source>
+        <translation>Punkte an den Ecken</translation>
     </message>
 </context>
 <context>

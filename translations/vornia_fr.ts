@@ -327,6 +327,10 @@
         <source>This link was made by another version; the board may differ from the one shared.</source>
         <translation>Ce lien a été créé par une autre version&#xa0;; le plateau peut différer de celui partagé.</translation>
     </message>
+    <message>
+        <source>This link&apos;s corner pips, &quot;%1&quot;, is not 0 or 1.</source>
+        <translation>Les points des coins de ce lien, «&#xa0;%1&#xa0;», ne valent pas 0 ou 1.</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -749,6 +753,10 @@
     <message>
         <source>Licence text</source>
         <translation>Texte de la licence</translation>
+    </message>
+    <message>
+        <source>Corner pips</source>
+        <translation>Points des coins</translation>
     </message>
 </context>
 <context>

@@ -1,7 +1,9 @@
 #include "core_bridge.h"
 
+#include <memory>
 #include <utility>
 
+#include "board/board_analysis.h"
 #include "board/catalogue_table.h"
 #include "board/fair_rules.h"
 #include "board/panel_board.h"
@@ -109,13 +111,13 @@ TWebBoard OpenWebBoard(const std::string& name, std::string_view bytes, const TB
     return board;
 }
 
-std::unique_ptr<TDisplayListCanvas> DrawWebBoard(std::string_view boardFile, int zoom, const TWebDrawing& drawing,
-                                                 std::string& error)
+TWebDrawn DrawWebBoard(std::string_view boardFile, int zoom, const TWebDrawing& drawing)
 {
+    TWebDrawn drawn;
     TBoardFileContent content = ReadBoard(TIniFile::FromText(boardFile));
     if (!content.HoldsBoard || !content.Plates) {
-        error = "no board";
-        return nullptr;
+        drawn.Error = "no board";
+        return drawn;
     }
     TPlateList& plates = *content.Plates;
     zoom = CleanZoom(zoom);
@@ -135,7 +137,16 @@ std::unique_ptr<TDisplayListCanvas> DrawWebBoard(std::string_view boardFile, int
         DrawPlate(*list, plates, i, options);
         list->EndGroup();
     }
-    return list;
+    if (drawing.CornerPips) {
+        const auto analysis = std::make_shared<const TBoardAnalysis>(AnalyseBoard(plates, zoom));
+        options.Analysis = analysis;
+        list->BeginGroup();
+        DrawCornerPips(*list, plates, options);
+        list->EndGroup();
+        drawn.Analysis = AnalysisSummary(*analysis);
+    }
+    drawn.List = std::move(list);
+    return drawn;
 }
 
 std::string UseWebLanguage(std::string_view language)

@@ -41,13 +41,20 @@ TWebBoard GenerateWebBoard(const std::vector<std::string>& words, TPanelBoard& p
 // settings' shape, land mass and fair rules as the desktop reads its settings.
 TWebBoard OpenWebBoard(const std::string& name, std::string_view bytes, const TBoardSettings& settings);
 
+struct TWebDrawn {
+    std::unique_ptr<TDisplayListCanvas> List; // none when the bytes hold no board
+    std::string Error;
+    // With the corner pips, what the window's tooltip adds (AnalysisSummary):
+    // the score and, when a corner has a pip, the best corners' pips.
+    std::vector<std::string> Analysis;
+};
+
 // The board of a board file drawn at the zoom (moved onto its grid when the
 // file holds another) as drawing says, a group per plate after the
-// background; nothing, with the reason in error, when the bytes hold no
-// board. drawing.LocalLabels: the labels in the language in force
+// background and, with drawing.CornerPips, one group of the corner pips
+// last. drawing.LocalLabels: the labels in the language in force
 // (UseWebLanguage), as the window's "Labels In My Language" draws them.
-std::unique_ptr<TDisplayListCanvas> DrawWebBoard(std::string_view boardFile, int zoom, const TWebDrawing& drawing,
-                                                 std::string& error);
+TWebDrawn DrawWebBoard(std::string_view boardFile, int zoom, const TWebDrawing& drawing);
 
 // The language of the core's texts (status panels, failures, board names
 // through BoardDisplayName, local labels): its catalogue table installed as

@@ -166,20 +166,21 @@ EMSCRIPTEN_KEEPALIVE const char* vn_open(const char* name, const char* bytes, in
 
 // Draws the board file's bytes as drawing (key=value pairs, see
 // DrawingOfFragment) says; the drawing's size in the result, or its error.
-// localLabels=1: the labels in the language of vn_use_language.
+// localLabels=1: the labels in the language of vn_use_language; corners=1:
+// the corner pips, and in "analysis" the lines of their summary.
 EMSCRIPTEN_KEEPALIVE const char* vn_draw(const char* bytes, int size, int zoom, const char* drawing)
 {
     TWebSession& session = Session();
-    std::string error;
-    const TWebDrawing how = DrawingOfFragment(drawing ? drawing : "");
-    session.Drawing = DrawWebBoard(Bytes(bytes, size), zoom, how, error);
+    TWebDrawn drawn = DrawWebBoard(Bytes(bytes, size), zoom, DrawingOfFragment(drawing ? drawing : ""));
+    session.Drawing = std::move(drawn.List);
     if (!session.Drawing)
-        return session.Answer({{"error", error}});
+        return session.Answer({{"error", drawn.Error}});
     const TDisplayListCanvas& made = *session.Drawing;
     return session.Answer({{"width", made.Width()},
                            {"height", made.Height()},
                            {"opCount", made.Ops().size()},
-                           {"textSize", made.Texts().size()}});
+                           {"textSize", made.Texts().size()},
+                           {"analysis", drawn.Analysis}});
 }
 
 // The language of the core's texts: "de", "fr", or "en" (or anything

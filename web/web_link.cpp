@@ -30,6 +30,7 @@ constexpr std::array LinkWords{
     TLinkWord{"fair", VORNIA_TR_NOOP("Link", "This link names unknown fair rules, \"%1\".")},
     TLinkWord{"zoom", VORNIA_TR_NOOP("Link", "This link's zoom, \"%1\", is not 100, 75 or 50.")},
     TLinkWord{"bw", VORNIA_TR_NOOP("Link", "This link's black and white, \"%1\", is not 0 or 1.")},
+    TLinkWord{"corners", VORNIA_TR_NOOP("Link", "This link's corner pips, \"%1\", is not 0 or 1.")},
     TLinkWord{"seed", VORNIA_TR_NOOP("Link", "This link's board number, \"%1\", is not a number from 0 to %3.")},
 };
 

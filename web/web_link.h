@@ -16,6 +16,7 @@ namespace vornia {
 // How a board is drawn, not how it is made.
 struct TWebDrawing {
     bool BlackAndWhite = false; // bw=1
+    bool CornerPips = false;    // corners=1: the pips at the corners and the best starting corners
     bool LocalLabels = false;   // the board's labels in the page's language: the page's own, never in a link
 };
 
@@ -31,6 +32,7 @@ struct TDrawingWord {
 };
 inline constexpr std::array DrawingWords{
     TDrawingWord{"bw", &TWebDrawing::BlackAndWhite, VORNIA_TR_NOOP("Page", "Black and white"), "BlackAndWhite"},
+    TDrawingWord{"corners", &TWebDrawing::CornerPips, VORNIA_TR_NOOP("Page", "Corner pips"), "CornerPips"},
 };
 
 struct TWebLink {

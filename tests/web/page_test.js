@@ -137,6 +137,22 @@ const checks = {
     assert.strictEqual((await statusOf(page)).name, name);
   },
 
+  async 'corner pips: a link draws them with the tool\'s score, the box takes them off'(page, url) {
+    const tool = JSON.parse(execFileSync(cli, ['analyse', '--json', dogLeg.file], { encoding: 'utf8' }));
+    const best = tool.bestCorners.map((corner) => corner.pips).join(', ');
+    await page.goto(url + dogLeg.link.replace('&seed=', '&corners=1&seed='));
+    await ready(page);
+    assert.ok(await page.isChecked('#chkCornerPips'));
+    assert.strictEqual(await page.textContent('#lblAnalysis'), `Score: ${tool.score} of 100 \u00b7 Best corners: ${best} pips`);
+    const withPips = await canvasColours(page);
+    await page.uncheck('#chkCornerPips');
+    await page.waitForFunction(() => !location.hash.includes('corners='));
+    await ready(page);
+    assert.strictEqual(await page.textContent('#lblAnalysis'), '');
+    // The discs hide some water and add their own blues.
+    assert.notDeepStrictEqual(await canvasColours(page), withPips);
+  },
+
   async 'download, open and download again give the tool\'s bytes'(page, url) {
     await page.goto(url + dogLeg.link);
     await ready(page);

@@ -48,13 +48,14 @@ TEST(WebJson, TablesHoldTheControlsAndTheCountsInOrderWithTheirCaptionsGroupsAnd
     EXPECT_EQ(tables["countGroups"][0]["total"], "Total - Desert =");
 
     const TJson& controls = tables["controls"];
-    ASSERT_EQ(controls.size(), 5u);
+    ASSERT_EQ(controls.size(), 6u);
     EXPECT_EQ(controls[0]["key"], "shape");
     EXPECT_EQ(controls[0]["choices"].size(), ShapeNames.size());
     EXPECT_EQ(controls[1]["onlyFor"]["shape"], TJson::array({"random"}));
     EXPECT_EQ(controls[2]["choices"][2]["value"], 50);
     EXPECT_EQ(controls[3]["drawing"], true);
-    EXPECT_EQ(controls[4]["choices"][3]["value"], "pips");
+    EXPECT_EQ(controls[4]["key"], "corners");
+    EXPECT_EQ(controls[5]["choices"][3]["value"], "pips");
     for (const auto& control : controls)
         EXPECT_TRUE(tables["defaults"].contains(control["key"].get<std::string>())) << control["key"];
     EXPECT_EQ(tables["defaults"]["shape"], "traditional");
@@ -71,8 +72,9 @@ TEST(WebJson, TablesAreInTheLanguageInForce)
     const TJson german = TablesJson();
     UseWebLanguage("en");
     EXPECT_EQ(german["counts"][0]["caption"], "Lehm:");
-    EXPECT_EQ(german["controls"][4]["caption"], "Faires Spielbrett");
-    EXPECT_EQ(german["controls"][4]["choices"][0]["caption"], "Keine 6 und 8 nebeneinander");
+    EXPECT_EQ(german["controls"][4]["caption"], "Punkte an den Ecken");
+    EXPECT_EQ(german["controls"][5]["caption"], "Faires Spielbrett");
+    EXPECT_EQ(german["controls"][5]["choices"][0]["caption"], "Keine 6 und 8 nebeneinander");
     EXPECT_EQ(german["pieceSets"][1]["caption"], "5\u20136 Spieler");
     EXPECT_EQ(TablesJson()["counts"][0]["caption"], "Brick:");
 }

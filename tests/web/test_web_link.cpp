@@ -8,26 +8,27 @@ namespace {
 
 using TWords = std::vector<std::string>;
 
-TEST(WebLink, GivesTheToolsWordsInTheirOrderWithBlackAndWhiteApart)
+TEST(WebLink, GivesTheToolsWordsInTheirOrderWithTheDrawingApart)
 {
     const struct {
         const char* Fragment;
         TWords Words;
         bool BlackAndWhite;
         bool HasSeed;
+        bool CornerPips = false;
     } rows[] = {
         {"#shape=dog%20leg&mass=high&counts=Brick=5,Grain=4&fair=red,pips&zoom=75&bw=1&seed=42",
          {"--shape", "dog leg", "--mass", "high", "--counts", "Brick=5,Grain=4", "--fair", "red,pips", "--zoom", "75",
           "--seed", "42"},
          true,
          true},
-        {"#seed=7&bw=0&&shape=Cross", {"--shape", "Cross", "--seed", "7"}, false, true},
+        {"#seed=7&bw=0&&shape=Cross&corners=1", {"--shape", "Cross", "--seed", "7"}, false, true, true},
         {"#v=1&counts=pieSeven=2&pieces=5-6&seed=3",
          {"--pieces", "5-6", "--counts", "pieSeven=2", "--seed", "3"},
          false,
          true},
         {"", {}, false, false},
-        {"#zoom=50", {"--zoom", "50"}, false, false},
+        {"#zoom=50&corners=0", {"--zoom", "50"}, false, false},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.Fragment);
@@ -35,6 +36,7 @@ TEST(WebLink, GivesTheToolsWordsInTheirOrderWithBlackAndWhiteApart)
         EXPECT_EQ(link.Error, "");
         EXPECT_EQ(link.Words, row.Words);
         EXPECT_EQ(link.Drawing.BlackAndWhite, row.BlackAndWhite);
+        EXPECT_EQ(link.Drawing.CornerPips, row.CornerPips);
         EXPECT_EQ(link.HasSeed, row.HasSeed);
     }
 }
@@ -66,6 +68,7 @@ TEST(WebLink, RefusesABadLinkInOneLineOfThePlayersWords)
         {"#fair=blue", "This link names unknown fair rules, \"blue\"."},
         {"#zoom=60", "This link's zoom, \"60\", is not 100, 75 or 50."},
         {"#bw=2", "This link's black and white, \"2\", is not 0 or 1."},
+        {"#corners=on", "This link's corner pips, \"on\", is not 0 or 1."},
         {"#colour=red", "This link holds a word this page does not know, \"colour\"."},
         {"#seed=1&seed=2", "This link gives \"seed\" twice."},
         {"#seed=", "This link gives no value for \"seed\"."},

@@ -47,7 +47,7 @@ function setBusy(on, text) {
 // ---- the board shown ---------------------------------------------------
 
 // The history entry of a board: the board itself and how it is drawn
-// (drawing: as its link says, { bw }), so Back shows it again; a made board's
+// (drawing: as its link says, { bw, corners }), so Back shows it again; a made board's
 // request too, as the tool's words, the settings they stand for and the seed.
 // name is the board's own (English, as its file and the tool have it), title
 // the name shown, in the language of its texts.
@@ -64,6 +64,8 @@ export function present(entry, drawing, shown = svgHolder()) {
   image.removeAttribute('src');
   state.current = Object.assign(shown, { entry, drawing });
   showTexts(entry);
+  // With the corner pips, the core's score and best corners, in the board's language.
+  $('lblAnalysis').textContent = ((drawing && drawing.analysis) || []).filter(Boolean).join(' \u00b7 ');
   state.view.show(drawing || null);
   updateHistoryButtons();
 }

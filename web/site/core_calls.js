@@ -73,7 +73,7 @@ export function wrapCore(module) {
     },
 
     // The drawing as numbers (see web/display_list.h) and the bytes of its
-    // texts; how: { bw, localLabels }.
+    // texts; how: { bw, corners, localLabels }.
     draw(file, zoom, how = {}) {
       const drawing = withPairs(how, (h) => withBytes(file, (p, n) => json(module._vn_draw(p, n, zoom, h))));
       if (drawing.error) return drawing;
