@@ -49,15 +49,6 @@ max_len() {
   esac
 }
 
-# Seconds one input may take: the fair search under the sanitizers can take
-# several seconds on a board of sixty plates on a busy machine.
-input_timeout() {
-  case $1 in
-    fair) echo 60 ;;
-    *) echo 10 ;;
-  esac
-}
-
 failed=()
 for t in "${targets[@]}"; do
   exe="$out/fuzz_$t"
@@ -66,7 +57,7 @@ for t in "${targets[@]}"; do
   mkdir -p "$corpus"
   cp -n "$here/corpus/$t"/* "$corpus"/ 2>/dev/null || true
   options=(-max_total_time="$seconds" -rss_limit_mb=2048 -max_len="$(max_len "$t")"
-           -timeout="$(input_timeout "$t")" -print_final_stats=1 -artifact_prefix="$out/artifacts/$t-")
+           -timeout=10 -print_final_stats=1 -artifact_prefix="$out/artifacts/$t-")
   [[ -f "$here/$t.dict" ]] && options+=(-dict="$here/$t.dict")
   log="$out/fuzz_$t.log"
   echo "== fuzz_$t for ${seconds} s"
