@@ -53,8 +53,9 @@ TEST(HostileBoardFile, ADamagedPlateCountGivesABoundedBoardOrNone)
     }
 }
 
-// A plate line of 50 MB opens, is measured and saved within seconds.
-TEST(HostileBoardFile, AFiftyMegabytePlateLineIsReadAndSavedInSeconds)
+// A plate line of 50 MB opens, is measured and saved whole; how fast is
+// bench_board_file's to say.
+TEST(HostileBoardFile, AFiftyMegabytePlateLineIsReadAndSavedWhole)
 {
     constexpr std::size_t Size = std::size_t{50} << 20;
     TTempFolder folder;
@@ -79,7 +80,7 @@ TEST(HostileBoardFile, AFiftyMegabytePlateLineIsReadAndSavedInSeconds)
             EXPECT_EQ(opened.Panel.ComputeStats().PlainWaters, 1);
             EXPECT_GT(SavedText(opened.Panel.Plates(), 100).size(), separated ? Size : 0u);
         });
-        EXPECT_LT(seconds, FewSeconds);
+        EXPECT_LT(seconds, HangGuardSeconds);
     }
 }
 
