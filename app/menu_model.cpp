@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "board/catalogue_table.h"
 #include "board/translate.h"
 #include "catalogue_languages.h"
 
@@ -131,8 +132,7 @@ TMainMenu BuildMainMenu()
     TMenuItem language = Command(mnu::Language, VORNIA_TR_NOOP("Menu", "&Language"));
     language.Items = {
         Command(mnu::LanguageSystem, VORNIA_TR_NOOP("Menu", "System")),
-        //: Not "English" in your language: the name of your language in itself, as the Language menu lists it
-        Command(mnu::LanguageEnglish, VORNIA_TR_NOOP("Language", "English")),
+        Command(mnu::LanguageEnglish, std::string(EnglishLanguageName)),
     };
     for (const TCatalogueLanguage& catalogue : CatalogueLanguages)
         language.Items.push_back(Command(LanguageItem(catalogue.Code), std::string(catalogue.Name)));

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "translate.h"
+
 namespace vornia {
 
 struct TCatalogueEntry {
@@ -20,6 +22,12 @@ struct TCatalogue {
     std::string_view Language; // "de", as the catalogue's file name says
     std::span<const TCatalogueEntry> Entries;
 };
+
+// English, named in itself. A catalogue names its language by its
+// translation of this text (generated/catalogue_languages.h), which the
+// Language menus list; the text itself is never shown translated.
+//: Not "English" in your language: the name of your language in itself, as the Language menu lists it
+inline constexpr std::string_view EnglishLanguageName = VORNIA_TR_NOOP("Language", "English");
 
 // The catalogues of translations/ as tables, sorted by language; defined in
 // the source that scripts/catalogue_tables.py makes (library

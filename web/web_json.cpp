@@ -1,10 +1,12 @@
 #include "web_json.h"
 
+#include "board/catalogue_table.h"
 #include "board/fair_rules.h"
 #include "board/generator_version.h"
 #include "board/piece_sets.h"
 #include "board/translate.h"
 #include "board/walked_shapes.h"
+#include "catalogue_languages.h"
 #include "cli/cli_args.h"
 #include "files/file_utils.h"
 #include "files/open_board.h"
@@ -165,6 +167,10 @@ TJson TablesJson()
         SetPieceCounts(counted, set.Counts);
         sets.push_back({{"word", set.Word}, {"caption", Tr(set.Caption)}, {"counts", CountsObject(counted)}});
     }
+    // The languages the page speaks, each named in itself, as the window's Language menu lists them.
+    TJson languages = TJson::array({{{"code", "en"}, {"name", EnglishLanguageName}}});
+    for (const TCatalogueLanguage& language : CatalogueLanguages)
+        languages.push_back({{"code", language.Code}, {"name", language.Name}});
     return {{"controls", controls},
             {"defaults", SettingsJson(TWebSettings{})},
             {"counts", counts},
@@ -174,6 +180,7 @@ TJson TablesJson()
             {"maxCount", MaxPieceCount},
             {"maxPictureSide", MaxPictureSide},
             {"generatorVersion", BoardGeneratorVersion},
+            {"languages", languages},
             {"messages",
              {{"noBoardInFile", Tr(NoBoardInFileText)},
               {"noBoardToExport", Tr(NoBoardToExportText)},

@@ -63,6 +63,8 @@ TEST(WebJson, TablesHoldTheControlsAndTheCountsInOrderWithTheirCaptionsGroupsAnd
     EXPECT_EQ(tables["pieceSets"][1]["word"], "5-6");
     EXPECT_EQ(tables["pieceSets"][1]["counts"]["Grain"], 6);
     EXPECT_EQ(tables["messages"]["couldNotOpen"], "Could not open %1");
+    EXPECT_EQ(tables["languages"][0], TJson({{"code", "en"}, {"name", "English"}}));
+    EXPECT_EQ(tables["languages"][1], TJson({{"code", "de"}, {"name", "Deutsch"}}));
 }
 
 // Asked again after a change of language, the tables come in that language.

@@ -4,7 +4,7 @@
 // the core when read back. The page's language is kept apart (texts.js),
 // since it is chosen before the page shows.
 import { $, state } from './state.js';
-import { chosenLanguage, language, languageChoices } from './texts.js';
+import { chosenLanguage, language } from './texts.js';
 
 const SettingsKey = 'vornia-generator.settings';
 
@@ -65,7 +65,7 @@ export function buildSettingsControls() {
   }
   // The language choice: the browser's, or one the page speaks, named in itself.
   const choice = $('cboLanguage');
-  choice.append(...languageChoices().map(({ code, name }) =>
+  choice.append(...state.tables.languages.map(({ code, name }) =>
     Object.assign(document.createElement('option'), { value: code, textContent: name, lang: code })));
   choice.value = chosenLanguage();
   if (choice.selectedIndex < 0) choice.value = '';

@@ -61,20 +61,6 @@ export function trCaption(source, context = 'TfrmCustomOptions') {
   return tr(source, context).replace(/&(.)/g, '$1');
 }
 
-// The languages the page speaks, each named in itself: "Deutsch", "Français".
-export function languageChoices() {
-  const codes = ['en', ...(document.documentElement.dataset.languages || '').split(' ').filter(Boolean)];
-  return codes.map((code) => {
-    let name = code;
-    try {
-      name = new Intl.DisplayNames([code], { type: 'language' }).of(code) || code;
-    } catch {
-      // no names in this browser: the code
-    }
-    return { code, name: name.charAt(0).toLocaleUpperCase(code) + name.slice(1) };
-  });
-}
-
 // The player's choice of language ('' follows the browser); takes effect on
 // the next load, which the caller does.
 export function chosenLanguage() {

@@ -5,10 +5,11 @@
 // Node.js tests); the page's own modules come in by import().
 /* global importScripts, createVorniaCore */
 'use strict';
-// The module's code is fetched while its glue script loads, not after it.
+// The module's code and the page's calls are fetched while the glue script
+// loads, not after it.
 let wasmResponse = fetch('vornia-core.wasm');
-importScripts('vornia-core.js');
 const calls = import('./core_calls.js');
+importScripts('vornia-core.js');
 
 function startCore() {
   const response = wasmResponse || fetch('vornia-core.wasm');
