@@ -40,7 +40,8 @@ std::string Percent(double share)
 std::string Points(double lost)
 {
     std::ostringstream text;
-    text << std::fixed << std::setprecision(1) << -lost;
+    // Rounded first and taken from 0.0, so that less than 0.05 lost shows as 0.0, not -0.0.
+    text << std::fixed << std::setprecision(1) << 0.0 - std::round(lost * 10) / 10;
     return text.str();
 }
 
