@@ -1,19 +1,26 @@
 // The web edition's speed and size, in headless Chromium on loopback, against
 // the native tool in the same run. Not a test: it prints a table.
 //
-//   scripts/web.sh && node bench/web_bench.js [runs]
+//   scripts/web.sh && node bench/web_bench.js [runs] [--against SITE_DIR]
 //
-// 1. navigation to the first board drawn, each run in a fresh profile (cold cache): median
+// 1. navigation to the first board drawn, each run in a fresh profile (cold cache) and
+//    from a server that compressed the files ahead: median;
+//    with --against, the runs alternate with those of another built site
+//    (another version's build-web/site), for the ratio of the two medians
 // 2. everything the first visit transfers, gzipped as served, file by file
 // 3. every count 500 with all four fair rules: in the page against the native tool
 // 4. every count 500, random: the WebAssembly core (Node.js, after a warm-up) against the native tool
 'use strict';
 const { execFileSync } = require('child_process');
+const fs = require('fs');
+const http = require('http');
 const path = require('path');
 const { performance } = require('perf_hooks');
 const { root, site, startSite, startBrowser } = require('../tests/web/browser.js');
 
-const runs = Number(process.argv[2] || 7);
+const againstAt = process.argv.indexOf('--against');
+const against = againstAt > 0 ? path.resolve(process.argv[againstAt + 1]) : null;
+const runs = Number(process.argv.slice(2).find((a, i, all) => /^\d+$/.test(a) && all[i - 1] !== '--against') || 7);
 const cli = path.join(root, 'build', 'cli', 'vornia-cli');
 const all500 = ['Brick', 'Grain', 'Lumber', 'Ore', 'Wool', 'Desert', 'Water', 'waterBrick', 'waterGrain', 'waterLumber',
   'waterOre', 'waterWool', 'waterMark', 'pieTwo', 'pieThree', 'pieFour', 'pieFive', 'pieSix', 'pieSeven', 'pieEight',
@@ -36,22 +43,46 @@ function nativeTime(words, count) {
   return median(times);
 }
 
+// Every file of the folder fetched once, gzipped: the server compresses a
+// file on its first request (in the event loop this script shares), which a
+// real host does ahead of time.
+async function compressAhead(url, dir) {
+  for (const name of fs.readdirSync(dir)) {
+    if (!fs.statSync(path.join(dir, name)).isFile()) continue;
+    await new Promise((done, failed) => http.get(url + name, { headers: { 'accept-encoding': 'gzip' } }, (response) => {
+      response.resume();
+      response.on('end', done);
+    }).on('error', failed));
+  }
+}
+
+// One first visit to the site served from dir (this build's, or the one
+// --against names), its files compressed ahead: the time to its first board.
+async function firstVisit(dir, onServed) {
+  let counting = false;
+  const server = await startSite(onServed && ((name, bytes) => counting && onServed(name, bytes)), dir);
+  await compressAhead(server.url, dir);
+  counting = true;
+  const { context, close } = await startBrowser();
+  const page = context.pages()[0] || await context.newPage();
+  await page.goto(server.url);
+  await page.waitForFunction(() => performance.getEntriesByName('first-board').length > 0, null, { timeout: 60000 });
+  const time = await page.evaluate(() => performance.getEntriesByName('first-board')[0].startTime);
+  await page.waitForTimeout(300); // the service worker's own fetches are not part of the first board
+  await close();
+  await server.stop();
+  return time;
+}
+
 async function firstBoard() {
-  const times = [];
+  const times = [], againstTimes = [];
   const sent = new Map();
   for (let i = 0; i < runs; ++i) {
     // Each file once: the service worker fetches them again to keep them.
-    const server = await startSite(i === 0 ? (name, bytes) => sent.set(name, bytes) : undefined);
-    const { context, close } = await startBrowser();
-    const page = context.pages()[0] || await context.newPage();
-    await page.goto(server.url);
-    await page.waitForFunction(() => performance.getEntriesByName('first-board').length > 0, null, { timeout: 60000 });
-    times.push(await page.evaluate(() => performance.getEntriesByName('first-board')[0].startTime));
-    await page.waitForTimeout(300); // the service worker's own fetches are not part of the first board
-    await close();
-    await server.stop();
+    times.push(await firstVisit(site, i === 0 ? (name, bytes) => sent.set(name, bytes) : undefined));
+    if (against) againstTimes.push(await firstVisit(against));
   }
-  return { times, sent };
+  return { times, againstTimes, sent };
 }
 
 async function pageAgainstNative(words, link) {
@@ -85,7 +116,7 @@ async function wasmAgainstNative(words) {
   const createCore = require(path.join(site, 'vornia-core.js'));
   // The .wasm handed in: Emscripten's own loading would need --no-experimental-fetch,
   // which playwright-core cannot run under.
-  const wasmBinary = require('fs').readFileSync(path.join(site, 'vornia-core.wasm'));
+  const wasmBinary = fs.readFileSync(path.join(site, 'vornia-core.wasm'));
   const { wrapCore } = require(path.join(site, 'core_calls.js'));
   const core = wrapCore(await createCore({ wasmBinary }));
   core.generate(words); // warm-up
@@ -100,9 +131,13 @@ async function wasmAgainstNative(words) {
 
 (async () => {
   const zlib = require('zlib');
-  const fs = require('fs');
   const first = await firstBoard();
-  console.log(`first board drawn, cold cache, ${runs} runs: median ${ms(median(first.times))} (${first.times.map((t) => t.toFixed(0)).join(', ')})`);
+  const listed = (times) => `median ${ms(median(times))} (${times.map((t) => t.toFixed(0)).join(', ')})`;
+  console.log(`first board drawn, cold cache, ${runs} runs: ${listed(first.times)}`);
+  if (against) {
+    console.log(`  against ${against}, runs alternating: ${listed(first.againstTimes)}; ` +
+      `ratio ${(median(first.times) / median(first.againstTimes)).toFixed(2)}`);
+  }
   let total = 0;
   console.log('transferred on the first visit (gzip -9 as served):');
   for (const [name, bytes] of [...first.sent].sort((a, b) => b[1] - a[1])) {

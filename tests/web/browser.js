@@ -10,11 +10,11 @@ const serve = require('../../web/serve.js');
 const root = path.join(__dirname, '..', '..');
 const site = path.join(root, 'build-web', 'site');
 
-// Serves the site on a free loopback port: its address, and stop(), which
-// also cuts the connections the browser keeps open.
-function startSite(onServed) {
+// Serves the site (or another built site's folder) on a free loopback port:
+// its address, and stop(), which also cuts the connections the browser keeps open.
+function startSite(onServed, folder = site) {
   return new Promise((resolve) => {
-    const server = serve(site, 0, (port) => resolve({
+    const server = serve(folder, 0, (port) => resolve({
       url: `http://127.0.0.1:${port}/`,
       stop: () => new Promise((done) => {
         if (!server.listening) return done();
