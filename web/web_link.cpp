@@ -123,6 +123,28 @@ bool ToolTakes(std::string_view word, const std::string& value)
     return ParseCliArgs({"vornia-cli", "generate", "--" + std::string(word), value}).Ok;
 }
 
+// A fragment's '&'-separated parts, each split at its first '=' and decoded.
+struct TFragmentPart {
+    std::string_view Raw;
+    std::optional<std::string> Key, Value; // nothing where the part is damaged or not UTF-8
+    bool HasValue = false;                 // the part has an '='
+};
+
+std::vector<TFragmentPart> FragmentParts(std::string_view fragment)
+{
+    std::vector<TFragmentPart> parts;
+    while (!fragment.empty()) {
+        const std::size_t end = fragment.find('&');
+        const std::string_view raw = fragment.substr(0, end);
+        fragment.remove_prefix(end == std::string_view::npos ? fragment.size() : end + 1);
+        const std::size_t equals = raw.find('=');
+        const bool hasValue = equals != std::string_view::npos;
+        parts.push_back(
+            {raw, Decoded(raw.substr(0, equals)), Decoded(hasValue ? raw.substr(equals + 1) : ""), hasValue});
+    }
+    return parts;
+}
+
 TWebLink Refused(std::string text)
 {
     TWebLink link;
@@ -135,16 +157,9 @@ TWebLink Refused(std::string text)
 std::vector<std::pair<std::string, std::string>> FragmentPairs(std::string_view fragment)
 {
     std::vector<std::pair<std::string, std::string>> pairs;
-    while (!fragment.empty()) {
-        const std::size_t end = fragment.find('&');
-        const std::string_view part = fragment.substr(0, end);
-        fragment.remove_prefix(end == std::string_view::npos ? fragment.size() : end + 1);
-        const std::size_t equals = part.find('=');
-        const auto key = Decoded(part.substr(0, equals));
-        const auto value = Decoded(equals == std::string_view::npos ? std::string_view{} : part.substr(equals + 1));
-        if (key && value && !key->empty())
-            pairs.emplace_back(*key, *value);
-    }
+    for (const TFragmentPart& part : FragmentParts(fragment))
+        if (part.Key && part.Value && !part.Key->empty())
+            pairs.emplace_back(*part.Key, *part.Value);
     return pairs;
 }
 
@@ -153,17 +168,13 @@ TWebLink ParseWebLink(std::string_view fragment)
     if (!fragment.empty() && fragment.front() == '#')
         fragment.remove_prefix(1);
     std::array<std::optional<std::string>, LinkWords.size()> given;
-    while (!fragment.empty()) {
-        const std::size_t end = fragment.find('&');
-        const std::string_view part = fragment.substr(0, end);
-        fragment.remove_prefix(end == std::string_view::npos ? fragment.size() : end + 1);
-        if (part.empty())
+    for (const TFragmentPart& part : FragmentParts(fragment)) {
+        if (part.Raw.empty())
             continue;
-        const std::size_t equals = part.find('=');
-        const auto word = Decoded(part.substr(0, equals));
-        const auto value = Decoded(equals == std::string_view::npos ? std::string_view{} : part.substr(equals + 1));
+        const std::optional<std::string>& word = part.Key;
+        const std::optional<std::string>& value = part.Value;
         if (!word || !value)
-            return Refused(LinkText(VORNIA_TR_NOOP("Link", "This link is damaged at \"%1\"."), {Printable(part)}));
+            return Refused(LinkText(VORNIA_TR_NOOP("Link", "This link is damaged at \"%1\"."), {Printable(part.Raw)}));
         const TLinkWord* known = FindWord(*word);
         if (!known)
             return Refused(LinkText(VORNIA_TR_NOOP("Link", "This link holds a word this page does not know, \"%1\"."),
@@ -171,7 +182,7 @@ TWebLink ParseWebLink(std::string_view fragment)
         auto& slot = given[static_cast<std::size_t>(known - LinkWords.data())];
         if (slot)
             return Refused(LinkText(VORNIA_TR_NOOP("Link", "This link gives \"%1\" twice."), {*word}));
-        if (equals == std::string_view::npos || value->empty())
+        if (!part.HasValue || value->empty())
             return Refused(LinkText(VORNIA_TR_NOOP("Link", "This link gives no value for \"%1\"."), {*word}));
         int version = 0;
         const bool good = FindDrawingWord(known->Word) ? *value == "0" || *value == "1"
